@@ -1,0 +1,39 @@
+#include "core/Session.h"
+#include "platform/Clock.h"
+#include "platform/gui/QtDialogs.h"
+#include "ui/Presentacion.h"
+#include "ui/Principal.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmorat"));
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    // The program ends through its exit routine, not when the splash closes before the main window shows.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtDialogs dialogs;
+    SystemClock clock;
+    Session session(dialogs, clock);
+
+    Principal* principal = nullptr;
+    auto* presentacion = new Presentacion;
+    presentacion->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(presentacion, &Presentacion::entrar, [&] {
+        principal = new Principal(session);
+        principal->setAttribute(Qt::WA_DeleteOnClose);
+        dialogs.setParent(principal);
+        if (!principal->Form_Load(presentacion)) {
+            delete principal;
+            principal = nullptr;
+            QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+            return;
+        }
+        principal->show();
+    });
+    presentacion->show();
+    return app.exec();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// A file of fixed-length records numbered from 1, kept open for reading and writing.
+// Reading beyond the last whole record gives a record of zero bytes (a trailing partial
+// record reads as its bytes padded with zeros) and sets the end-of-file state; writing
+// beyond the end extends the file. Opening a missing file creates it empty.
+class RecordFile {
+public:
+    explicit RecordFile(int recordLength) : m_length(recordLength) {}
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    bool open(const QString& path);
+    void close();
+    bool isOpen() const { return m_file.isOpen(); }
+    QString path() const { return m_file.fileName(); }
+    int recordLength() const { return m_length; }
+
+    // Reads record n (from 1); eof() tells whether the read came to the end of the file.
+    QByteArray read(qint64 n);
+    bool eof() const { return m_eof; }
+
+    // Writes record n whole (the bytes are cut or zero-padded to the record length);
+    // false when the record could not be written entirely.
+    bool write(qint64 n, const QByteArray& record);
+
+    // Number of whole records in the file.
+    qint64 count() const;
+    bool flush();
+
+    template <typename R> R get(qint64 n) { return R::decode(read(n)); }
+    template <typename R> bool put(qint64 n, const R& r) { return write(n, r.encode()); }
+
+private:
+    int m_length;
+    QFile m_file;
+    bool m_eof = false;
+};

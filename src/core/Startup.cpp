@@ -1,0 +1,121 @@
+#include "core/Startup.h"
+
+#include "core/FileReplace.h"
+#include "core/Session.h"
+#include "core/VbText.h"
+#include "platform/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+
+namespace startup {
+
+const char* const kHostPorDefecto = "www.velmorat.es";
+const char* const kHostRetirado = "velmorat.webcindario.com";
+
+QString rutaAppDe(const QString& folder) {
+    QString r = QDir::fromNativeSeparators(folder);
+    if (!r.endsWith(u'/'))
+        r += u'/';
+    return r;
+}
+
+bool abrirArchivos(Session& s, const QString& folder) {
+    QDir::setCurrent(folder);
+    s.rutaApp = rutaAppDe(folder);
+    QFile::remove(s.ruta(QStringLiteral("apuestas.tmp")));
+    s.files.abrir(s.rutaApp);
+    if (!QFileInfo(s.ruta(QStringLiteral("tablas.bin"))).isFile()) {
+        s.dialogs.message(QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
+                                         "programa. Reinstale el programa. Error 53"),
+                          QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
+        s.files.cerrarTodos();
+        return false;
+    }
+    return true;
+}
+
+void leeconfig(Session& s) {
+    const QString ruta = s.ruta(QStringLiteral("nums.ini"));
+    const bool existia = QFileInfo::exists(ruta);
+    s.files.numsIni.open(ruta);
+    auto grabar = [&] { s.files.numsIni.put(1, s.cfg); };
+    if (!existia) {
+        s.cfg = Config();
+        s.cfg.webhost = QString::fromLatin1(kHostPorDefecto);
+        grabar();
+    } else {
+        s.cfg = s.files.numsIni.get<Config>(1);
+        if (s.cfg.webhost.trimmed().size() == Config::kWebhost) {
+            s.cfg.webhost = QString::fromLatin1(kHostPorDefecto);
+            grabar();
+        }
+        if (s.cfg.webhost.trimmed() == QLatin1String(kHostRetirado)) {
+            s.cfg.webhost = QString::fromLatin1(kHostPorDefecto);
+            grabar();
+        }
+    }
+    // NaN compares unequal to everything; a record of garbage is repaired like a zero price.
+    if (s.cfg.precio == 0 || std::isnan(s.cfg.precio)) {
+        s.cfg.precio = 1.0f;
+        s.cfg.meses = 24;
+        grabar();
+    }
+}
+
+bool compruebanumeros(Session& s) {
+    const RegSorteo primero = s.files.numeros.get<RegSorteo>(1);
+    if (primero.numJoker == 0)
+        return true;
+    // A value that is not a number cannot come from an old file, whose bytes there are small
+    // ball numbers; converting a current file would scramble it, so leave it alone.
+    if (!std::isfinite(primero.numJoker))
+        return true;
+    if (vbtext::cstr(primero.numJoker).size() <= 7)
+        return true;
+    const auto respuesta = s.dialogs.message(
+        QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior del "
+                       "programa y se va a convertir el fichero a la versión actual."),
+        QStringLiteral("Actualización de datos"), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    if (respuesta != Dialogs::Answer::Ok) {
+        s.files.cerrarTodos();
+        return false;
+    }
+    s.files.numeros.close();
+    conviertenumeros(s);
+    return true;
+}
+
+bool conviertenumeros(Session& s) {
+    const QString dat = s.ruta(QStringLiteral("numeros.dat"));
+    const QString tmp = s.ruta(QStringLiteral("numeros.tmp"));
+    s.files.numeros.close();
+    bool ok = true;
+    {
+        QFile::remove(tmp);
+        RecordFile nuevo(RegSorteo::kSize);
+        RecordFile viejo(RegSorteoAntiguo::kSize);
+        ok = nuevo.open(tmp) && viejo.open(dat);
+        for (qint64 i = 1; ok; ++i) {
+            const RegSorteoAntiguo a = viejo.get<RegSorteoAntiguo>(i);
+            if (viejo.eof())
+                break;
+            RegSorteo r;
+            r.bolas = a.bolas;
+            r.fecha = a.fecha;
+            r.numJoker = 0;
+            ok = nuevo.put(i, r);
+        }
+        ok = nuevo.flush() && ok;
+    }
+    // Only a complete copy replaces the old file, and by a rename: never half of each.
+    if (ok)
+        ok = filereplace::moveOver(tmp, dat);
+    QFile::remove(tmp);
+    s.files.numeros.open(dat);
+    return ok;
+}
+
+} // namespace startup

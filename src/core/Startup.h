@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+struct Session;
+
+// Preparation of the data files when the program starts.
+namespace startup {
+
+// The program folder with one trailing separator (none added when it already ends in one).
+QString rutaAppDe(const QString& folder);
+
+// Makes `folder` the current folder, sets rutaApp, deletes a stale apuestas.tmp and opens
+// the data files. Returns false after telling the user when tablas.bin is missing: the
+// program must then end.
+bool abrirArchivos(Session& s, const QString& folder);
+
+// Reads or creates the settings record into s.cfg, repairing a full or retired host and a
+// zero price, and leaves nums.ini open.
+void leeconfig(Session& s);
+
+// Detects a draws file of the previous version and converts it after the user's OK.
+// Returns false when the user refused: the program must then end.
+bool compruebanumeros(Session& s);
+
+// Converts the previous version's 24-byte draws into current records with Joker 0, and
+// reopens numeros.dat on the result. False when the conversion could not be completed
+// (the old file is then left as it was).
+bool conviertenumeros(Session& s);
+
+extern const char* const kHostPorDefecto;
+extern const char* const kHostRetirado;
+
+} // namespace startup

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Every message box of the program goes through this seam, so tests can script the
+// user's answers and read the exact texts and titles.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Exclamation, Critical, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Dialogs() = default;
+    virtual Answer message(const QString& text, const QString& title, Icon icon = Icon::None,
+                           Buttons buttons = Buttons::Ok) = 0;
+};
