@@ -1,0 +1,17 @@
+#include "platform/Printer.h"
+
+void Printer::printLine(const QString& text) {
+    const double h = textHeight(text.isEmpty() ? QStringLiteral(" ") : text);
+    if (m_y + h > scaleHeight()) {
+        newPage();
+        m_y = 0;
+    }
+    drawText(m_x, m_y, text);
+    m_x = 0;
+    m_y += h;
+}
+
+void Printer::printInline(const QString& text) {
+    drawText(m_x, m_y, text);
+    m_x += textWidth(text);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// A printer driven the way the program's listings and tickets are laid out: millimetre
+// coordinates from the page's top-left corner, a current position, one text line at a
+// time, lines, boxes, pictures and explicit pages.
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    // Starts a job; false when no job could be started. The position is the page origin.
+    virtual bool begin() = 0;
+    // Ends the job: the document is sent (or written).
+    virtual bool endDoc() = 0;
+    // Cancels the job: nothing is printed.
+    virtual void killDoc() = 0;
+    virtual void newPage() = 0;
+
+    // Printable page size in millimetres.
+    virtual double scaleWidth() const = 0;
+    virtual double scaleHeight() const = 0;
+
+    double currentX() const { return m_x; }
+    double currentY() const { return m_y; }
+    void setCurrentX(double mm) { m_x = mm; }
+    void setCurrentY(double mm) { m_y = mm; }
+
+    void setFontName(const QString& name) { m_fontName = name; }
+    void setFontSize(double points) { m_fontSize = points; }
+    void setFontBold(bool on) { m_bold = on; }
+    void setFontUnderline(bool on) { m_underline = on; }
+    QString fontName() const { return m_fontName; }
+    double fontSize() const { return m_fontSize; }
+    bool fontBold() const { return m_bold; }
+    bool fontUnderline() const { return m_underline; }
+
+    // Height and width in millimetres of a line of text in the current font.
+    virtual double textHeight(const QString& text) const = 0;
+    virtual double textWidth(const QString& text) const = 0;
+
+    // Prints one line at the current position, then moves to the start of the next line
+    // (x back to 0, y down by the line height). When the line does not fit on the page
+    // any more, a new page is started first and the line goes at its top.
+    void printLine(const QString& text);
+    // Prints text at the current position and leaves x after it, on the same line.
+    void printInline(const QString& text);
+
+    virtual void line(double x1, double y1, double x2, double y2, const QColor& color = Qt::black) = 0;
+    virtual void box(double x1, double y1, double x2, double y2, const QColor& color = Qt::black) = 0;
+    virtual void filledBox(double x1, double y1, double x2, double y2, const QColor& color) = 0;
+    virtual void picture(const QImage& image, double x, double y, double width, double height) = 0;
+
+protected:
+    // Draws text with its top-left corner at (x, y) millimetres in the current font.
+    virtual void drawText(double x, double y, const QString& text) = 0;
+
+private:
+    double m_x = 0;
+    double m_y = 0;
+    QString m_fontName = QStringLiteral("Arial");
+    double m_fontSize = 10;
+    bool m_bold = false;
+    bool m_underline = false;
+};
