@@ -4,7 +4,6 @@ void Printer::printLine(const QString& text) {
     const double h = textHeight(text.isEmpty() ? QStringLiteral(" ") : text);
     if (m_y + h > scaleHeight()) {
         newPage();
-        m_y = 0;
     }
     drawText(m_x, m_y, text);
     m_x = 0;
@@ -14,4 +13,10 @@ void Printer::printLine(const QString& text) {
 void Printer::printInline(const QString& text) {
     drawText(m_x, m_y, text);
     m_x += textWidth(text);
+}
+
+void Printer::newPage() {
+    startNewPage();
+    m_x = 0;
+    m_y = 0;
 }

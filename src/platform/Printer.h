@@ -17,7 +17,8 @@ public:
     virtual bool endDoc() = 0;
     // Cancels the job: nothing is printed.
     virtual void killDoc() = 0;
-    virtual void newPage() = 0;
+    // Ends the page and starts the next; the position goes back to the page origin.
+    void newPage();
 
     // Printable page size in millimetres.
     virtual double scaleWidth() const = 0;
@@ -54,6 +55,7 @@ public:
     virtual void picture(const QImage& image, double x, double y, double width, double height) = 0;
 
 protected:
+    virtual void startNewPage() = 0;
     // Draws text with its top-left corner at (x, y) millimetres in the current font.
     virtual void drawText(double x, double y, const QString& text) = 0;
 
