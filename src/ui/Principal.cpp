@@ -15,7 +15,8 @@
 #include <QTimer>
 #include <QWindow>
 
-Principal::Principal(Session& s, QWidget* parent) : QMainWindow(parent), m_s(s) {
+Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent)
+    : QMainWindow(parent), m_s(s), m_carpetaPrograma(carpetaPrograma) {
     setObjectName(QStringLiteral("Principal"));
     setWindowTitle(QStringLiteral("Velmorat"));
     m_sstab1 = new QTabWidget(this);
@@ -70,7 +71,7 @@ bool Principal::Form_Load(QWidget* presentacion) {
     if (presentacion)
         presentacion->close();
 
-    if (!startup::abrirArchivos(m_s, QCoreApplication::applicationDirPath()))
+    if (!startup::abrirArchivos(m_s, m_carpetaPrograma))
         return false;
     startup::leeconfig(m_s);
     if (!startup::compruebanumeros(m_s))

@@ -14,7 +14,8 @@ struct Session;
 class Principal : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Principal(Session& s, QWidget* parent = nullptr);
+    // `carpetaPrograma` is the folder that holds the program and its data files.
+    Principal(Session& s, const QString& carpetaPrograma, QWidget* parent = nullptr);
     ~Principal() override;
 
     // Opens the data files and fills every view. False when the program must end (a
@@ -46,6 +47,7 @@ private:
     bool esSecundaria(QWindow* w) const;
 
     Session& m_s;
+    QString m_carpetaPrograma;
     QTabWidget* m_sstab1;
     GeneralTab* m_general;
     QVector<QPointer<QWidget>> m_secundarias;
