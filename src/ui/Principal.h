@@ -40,11 +40,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void crearMenus();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
+    void programarActivacion();
 
     Session& m_s;
     QString m_carpetaPrograma;
@@ -53,6 +55,7 @@ private:
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;
-    bool m_vieneDeSecundaria = true; // the first showing counts as an activation
+    bool m_mostrada = false;
+    bool m_vieneDeSecundaria = false; // the last active window was one of ours
     bool m_activacionPendiente = false;
 };
