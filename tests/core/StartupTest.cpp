@@ -210,3 +210,20 @@ TEST_F(Conversion, GarbageJokerIsNotTakenForAnOldFile) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), w.bytes());
 }
+
+TEST_F(Arranque, UnwritableFolderStartsWithDefaultsInMemory) {
+    dir.conTablas();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (QFileInfo(dir.path()).isWritable()) {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "running with privileges that ignore folder permissions";
+    }
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    startup::leeconfig(s);
+    EXPECT_TRUE(startup::compruebanumeros(s));
+    EXPECT_EQ(s.cfg.precio, 1.0f);
+    EXPECT_EQ(s.cfg.meses, 24);
+    EXPECT_FALSE(dir.exists(QStringLiteral("nums.ini")));
+    EXPECT_FALSE(s.files.numeros.put(1, RegSorteo()));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
