@@ -24,12 +24,15 @@ QString sinBlancosFinales(const QString& t) {
 
 // A bet's numbers as the listing prints them: four blanks before a number below 10, two
 // before any other.
-QString numeroImpreso(int n) { return (n < 10 ? QStringLiteral("    ") : QStringLiteral("  ")) + QString::number(n); }
+QString numeroImpreso(int n) {
+    return (n < 10 ? QStringLiteral("    ") : QStringLiteral("  ")) + QString::number(n);
+}
 
 } // namespace
 
 Comprobacion::Comprobacion(Session& s, VistaResultados& v)
-    : m_s(s), m_v(v), m_modelo2(std::make_unique<ListaSencillas>()), m_modelo4(std::make_unique<ListaMultiples>()) {}
+    : m_s(s), m_v(v), m_modelo2(std::make_unique<ListaSencillas>()),
+      m_modelo4(std::make_unique<ListaMultiples>()) {}
 
 Comprobacion::~Comprobacion() = default;
 
@@ -70,10 +73,11 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
     if (!penas.empty())
         m_s.penaActual = penas.back().reg;
     if (fallos > 0)
-        m_s.dialogs.message(QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
-                                           "peñas. Los sorteos se volverán a comprobar la próxima vez.")
-                                .arg(fallos),
-                            QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
+        m_s.dialogs.message(
+            QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
+                           "peñas. Los sorteos se volverán a comprobar la próxima vez.")
+                .arg(fallos),
+            QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
 }
 
 bool Comprobacion::participa(const RegPena& p, int indice, const QString& elegida) const {
@@ -87,7 +91,9 @@ bool Comprobacion::seLista(const RegPena& p, const RegSorteo& s, bool historico)
     return diaDeJuego(p.dias, s.fecha, s.fecha);
 }
 
-bool Comprobacion::enVentana(const RegPena& p, const RegSorteo& s) { return s.fecha > p.fecha2 && s.fecha >= p.fecha; }
+bool Comprobacion::enVentana(const RegPena& p, const RegSorteo& s) {
+    return s.fecha > p.fecha2 && s.fecha >= p.fecha;
+}
 
 void Comprobacion::listasencillas(int numSorteos) {
     const int total = sorteosGuardados();
@@ -134,21 +140,22 @@ void Comprobacion::listasencillas(int numSorteos) {
                     const int apuestas = lista->apuestas(pl.foto);
                     bool premioPena = false;
                     for (int b = 0; b < apuestas; ++b) {
-                        const ListaSencillas::Apuesta a = lista->comprobar(pl.foto, b, si);
+                        const int categoria = lista->categoria(pl.foto, b, si);
                         lista->agregarApuesta(b);
-                        if (a.categoria) {
+                        if (categoria) {
                             premioSorteo = premioPena = true;
                             if (cuenta)
-                                premios::sumar(pena.acierto(a.categoria), 1);
+                                premios::sumar(pena.acierto(categoria), 1);
                         } else if (soloPremio) {
                             lista->quitarUltimaApuesta();
                         }
-                        if (m_imprimiendo && (!soloPremio || a.categoria)) {
+                        if (m_imprimiendo && (!soloPremio || categoria)) {
+                            const ListaSencillas::Apuesta a = lista->comprobar(pl.foto, b, si);
                             QString linea;
                             for (int16_t num : a.numeros)
                                 linea += numeroImpreso(num);
-                            if (a.categoria)
-                                linea += QStringLiteral("  ") + premios::mensajeSencilla(a.categoria);
+                            if (categoria)
+                                linea += QStringLiteral("  ") + premios::mensajeSencilla(categoria);
                             imprimirApuestaSencilla(int(j), d, sorteo, cabecera, linea);
                         }
                     }
@@ -245,7 +252,8 @@ void Comprobacion::listamulti(int numSorteos) {
                     QString linea;
                     for (int k = 0; k < a.cuantos; ++k)
                         linea += numeroImpreso(a.numeros[static_cast<size_t>(k)]);
-                    imprimirGrupoMultiple(d, sorteo, QStringLiteral("PEÑA ") + pena.nombre, linea, filaApuesta);
+                    imprimirGrupoMultiple(d, sorteo, QStringLiteral("PEÑA ") + pena.nombre, linea,
+                                          filaApuesta);
                 }
             }
             if (d == total)
@@ -341,8 +349,8 @@ void Comprobacion::imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, 
     pr.printLine(linea);
 }
 
-void Comprobacion::imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera, const QString& linea,
-                                         int filaApuesta) {
+void Comprobacion::imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera,
+                                         const QString& linea, int filaApuesta) {
     Printer& pr = *m_impresora;
     if (d != m_ultimoSorteoMultiples) {
         if (!m_tituloMultiples) {
@@ -381,8 +389,8 @@ void Comprobacion::imprimirGrupoMultiple(int d, const RegSorteo& s, const QStrin
 void Comprobacion::terminarImpresion() {
     m_imprimiendo = false;
     if (!m_impreso) {
-        m_s.dialogs.message(QStringLiteral("Listado vacío. No hay datos para imprimir,"), QStringLiteral("No hay datos"),
-                            Dialogs::Icon::Information);
+        m_s.dialogs.message(QStringLiteral("Listado vacío. No hay datos para imprimir,"),
+                            QStringLiteral("No hay datos"), Dialogs::Icon::Information);
         m_impresora->killDoc();
     } else {
         m_impreso = false;

@@ -18,7 +18,7 @@ struct Session;
 // peña's prize counters (each draw counted once, inside the peña's counting window), moves
 // the peña's newest counted date, prints the results listing and raises the prize alert.
 class Comprobacion {
-public:
+  public:
     // Size of the logo at the top of the printed listing, millimetres.
     static constexpr double kLogoAncho = 80;
     static constexpr double kLogoAlto = 30;
@@ -49,7 +49,7 @@ public:
     int filalista() const { return m_filalista; }
     bool imprimiendo() const { return m_imprimiendo; }
 
-private:
+  private:
     struct PenaLeida {
         RegPena reg;
         QByteArray original; // the record as read, rewritten only in its counters and date
@@ -65,8 +65,10 @@ private:
     void premiomultiple(int aciertosSorteo);
     void lineablanca();
 
-    void imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera, const QString& linea);
-    void imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera, const QString& linea, int filaApuesta);
+    void imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera,
+                                 const QString& linea);
+    void imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera, const QString& linea,
+                               int filaApuesta);
     void imprimirSorteo(const RegSorteo& s);
     void terminarImpresion();
 

@@ -6,7 +6,7 @@
 
 // Rows of a results list, rendered on demand from compact records.
 class FuenteFilas {
-public:
+  public:
     virtual ~FuenteFilas() = default;
     virtual int filas() const = 0;
     virtual QStringList cabeceras() const = 0;

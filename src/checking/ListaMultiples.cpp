@@ -23,7 +23,9 @@ int ListaMultiples::agregarSorteo(const RegSorteo& s) {
     return int(m_sorteos.size()) - 1;
 }
 
-void ListaMultiples::abrirGrupo(int pena, int sorteo) { m_grupos.push_back({pena, sorteo}); }
+void ListaMultiples::abrirGrupo(int pena, int sorteo) {
+    m_grupos.push_back({pena, sorteo});
+}
 
 void ListaMultiples::agregarFila(Tipo t) {
     m_filas.push_back({uint32_t(m_grupos.size() - 1), t, 0, false, 0});
@@ -77,15 +79,18 @@ QString ListaMultiples::texto(int fila, int columna) const {
     const Grupo& g = m_grupos[f.grupo];
     const bool comentario = columna == kColumnas - 1;
     switch (f.tipo) {
-    case Tipo::Blanca: return {};
+    case Tipo::Blanca:
+        return {};
     case Tipo::Cabecera:
         return comentario ? QStringLiteral("PEÑA ") + m_penas[static_cast<size_t>(g.pena)].nombre : QString();
     case Tipo::Fecha:
-        return comentario ? textosorteo::lineaFecha(m_sorteos[static_cast<size_t>(g.sorteo)].fecha) : QString();
+        return comentario ? textosorteo::lineaFecha(m_sorteos[static_cast<size_t>(g.sorteo)].fecha)
+                          : QString();
     case Tipo::Apuesta:
         if (!comentario) {
             const PenaFoto& p = m_penas[static_cast<size_t>(g.pena)];
-            return columna <= p.cuantos ? QString::number(p.numeros[static_cast<size_t>(columna - 1)]) : QString();
+            return columna <= p.cuantos ? QString::number(p.numeros[static_cast<size_t>(columna - 1)])
+                                        : QString();
         }
         [[fallthrough]];
     case Tipo::Premio:
@@ -101,12 +106,15 @@ QColor ListaMultiples::color(int fila, int columna) const {
     const bool comentario = columna == kColumnas - 1;
     if (comentario) {
         switch (f.tipo) {
-        case Tipo::Cabecera: return premios::colorBGR(premios::kCabecera);
-        case Tipo::Fecha: return premios::colorBGR(premios::kFechaSorteo);
+        case Tipo::Cabecera:
+            return premios::colorBGR(premios::kCabecera);
+        case Tipo::Fecha:
+            return premios::colorBGR(premios::kFechaSorteo);
         case Tipo::Apuesta:
         case Tipo::Premio:
             return f.categoria ? premios::colorBGR(premios::colorCategoria(f.categoria)) : QColor();
-        case Tipo::Blanca: return {};
+        case Tipo::Blanca:
+            return {};
         }
     }
     if (f.tipo != Tipo::Apuesta)

@@ -15,7 +15,7 @@ struct RegSorteo;
 // message) and further rows of its prize breakdown. Rows are eight-byte records; texts and
 // colours are worked out when a row is drawn.
 class ListaMultiples final : public FuenteFilas {
-public:
+  public:
     static constexpr int kColumnas = 13;
     static constexpr int kNumerosMax = 11;
     enum class Tipo : uint8_t {
@@ -51,7 +51,7 @@ public:
     };
     Apuesta comprobar(int pena, int sorteo) const;
 
-private:
+  private:
     struct PenaFoto {
         QString nombre;
         int cuantos;

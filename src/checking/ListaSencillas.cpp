@@ -31,9 +31,13 @@ int ListaSencillas::agregarSorteo(const RegSorteo& s) {
     return int(m_sorteos.size()) - 1;
 }
 
-int ListaSencillas::apuestas(int pena) const { return int(m_penas[static_cast<size_t>(pena)].numeros.size()); }
+int ListaSencillas::apuestas(int pena) const {
+    return int(m_penas[static_cast<size_t>(pena)].numeros.size());
+}
 
-QString ListaSencillas::nombre(int pena) const { return m_penas[static_cast<size_t>(pena)].nombre; }
+QString ListaSencillas::nombre(int pena) const {
+    return m_penas[static_cast<size_t>(pena)].nombre;
+}
 
 ListaSencillas::Apuesta ListaSencillas::comprobar(int pena, int b, int sorteo) const {
     const PenaFoto& p = m_penas[static_cast<size_t>(pena)];
@@ -43,11 +47,15 @@ ListaSencillas::Apuesta ListaSencillas::comprobar(int pena, int b, int sorteo) c
     for (int k = 0; k < 6; ++k)
         if (premios::bit(a.numeros[static_cast<size_t>(k)]) & s.ganadores)
             a.ganadores |= uint8_t(1u << k);
-    // Each number drawn counts once, also in a bet that repeats a number.
     const uint64_t m = p.mascaras[static_cast<size_t>(b)];
     a.aciertos = std::popcount(m & s.ganadores);
-    a.categoria = premios::categoriaSencilla(a.aciertos, (m & s.complementario) != 0);
+    a.categoria = categoriaDe(m, s);
     return a;
+}
+
+int ListaSencillas::categoriaDe(uint64_t apuesta, const SorteoFoto& s) {
+    return premios::categoriaSencilla(std::popcount(apuesta & s.ganadores),
+                                      (apuesta & s.complementario) != 0);
 }
 
 void ListaSencillas::abrirBloque(int pena, int sorteo) {
@@ -99,9 +107,11 @@ QString ListaSencillas::texto(int fila, int columna) const {
     if (r == 0)
         return {};
     if (r == 1)
-        return comentario ? QStringLiteral("PEÑA ") + m_penas[static_cast<size_t>(k->pena)].nombre : QString();
+        return comentario ? QStringLiteral("PEÑA ") + m_penas[static_cast<size_t>(k->pena)].nombre
+                          : QString();
     if (r == 2)
-        return comentario ? textosorteo::lineaFecha(m_sorteos[static_cast<size_t>(k->sorteo)].fecha) : QString();
+        return comentario ? textosorteo::lineaFecha(m_sorteos[static_cast<size_t>(k->sorteo)].fecha)
+                          : QString();
     const int b = m_elegidas[static_cast<size_t>(k->desde + r - 3)];
     const Apuesta a = comprobar(k->pena, b, k->sorteo);
     if (comentario)

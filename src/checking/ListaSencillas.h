@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checking/FuenteFilas.h"
+#include "checking/Premios.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,7 @@ struct RegSorteo;
 // block keeps only which bets it shows; numbers, colours and messages are worked out when
 // a row is drawn, so a list of thousands of draws stays small.
 class ListaSencillas final : public FuenteFilas {
-public:
+  public:
     static constexpr int kColumnas = 8;
 
     // Takes the peña's name and its first six numbers of each bet (at most 205 bets).
@@ -44,10 +45,16 @@ public:
     };
     // Checks bet b of a peña against a draw.
     Apuesta comprobar(int pena, int b, int sorteo) const;
+    // Only the prize category of bet b (0 without prize): the check's inner loop.
+    int categoria(int pena, int b, int sorteo) const {
+        const SorteoFoto& s = m_sorteos[static_cast<size_t>(sorteo)];
+        const uint64_t m = m_penas[static_cast<size_t>(pena)].mascaras[static_cast<size_t>(b)];
+        return categoriaDe(m, s);
+    }
     int apuestas(int pena) const;
     QString nombre(int pena) const;
 
-private:
+  private:
     struct PenaFoto {
         QString nombre;
         std::vector<std::array<int16_t, 6>> numeros;
@@ -66,6 +73,8 @@ private:
         int apuestas; // bet rows
     };
     const Bloque* bloqueDe(int fila) const;
+    // Each number drawn counts once, also in a bet that repeats a number.
+    static int categoriaDe(uint64_t apuesta, const SorteoFoto& s);
 
     std::vector<PenaFoto> m_penas;
     std::vector<SorteoFoto> m_sorteos;

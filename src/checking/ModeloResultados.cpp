@@ -11,7 +11,9 @@ void ModeloResultados::reemplazar(std::unique_ptr<FuenteFilas> filas) {
     endResetModel();
 }
 
-int ModeloResultados::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_filas->filas(); }
+int ModeloResultados::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_filas->filas();
+}
 
 int ModeloResultados::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_cabeceras.size());
@@ -32,7 +34,8 @@ QVariant ModeloResultados::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ModeloResultados::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_cabeceras.size())
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_cabeceras.size())
         return m_cabeceras.at(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

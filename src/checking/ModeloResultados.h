@@ -9,7 +9,7 @@
 // the view asks for them.
 class ModeloResultados final : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit ModeloResultados(std::unique_ptr<FuenteFilas> filas, QObject* parent = nullptr);
 
     // Shows another list in place of the current one.
@@ -21,7 +21,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-private:
+  private:
     std::unique_ptr<FuenteFilas> m_filas;
     QStringList m_cabeceras;
 };

@@ -6,16 +6,24 @@
 
 namespace premios {
 
-QColor colorBGR(uint32_t bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+QColor colorBGR(uint32_t bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
 
 uint32_t colorCategoria(int categoria) {
     switch (categoria) {
-    case 3: return 0x00C000;
-    case 4: return 0xFF0000;
-    case 5: return 0x400040;
-    case 6: return 0x0000FF;
-    case 7: return 0x0040C0;
-    default: return 0;
+    case 3:
+        return 0x00C000;
+    case 4:
+        return 0xFF0000;
+    case 5:
+        return 0x400040;
+    case 6:
+        return 0x0000FF;
+    case 7:
+        return 0x0040C0;
+    default:
+        return 0;
     }
 }
 
@@ -38,10 +46,14 @@ QString mensajeSencilla(int categoria) {
     switch (categoria) {
     case 3:
     case 4:
-    case 6: return QStringLiteral("¡¡ Premio !! Has acertado %1 números.").arg(categoria);
-    case 5: return QStringLiteral("¡¡ Premio !! Has acertado 5 números.");
-    case 7: return QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO");
-    default: return {};
+    case 6:
+        return QStringLiteral("¡¡ Premio !! Has acertado %1 números.").arg(categoria);
+    case 5:
+        return QStringLiteral("¡¡ Premio !! Has acertado 5 números.");
+    case 7:
+        return QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO");
+    default:
+        return {};
     }
 }
 
@@ -65,14 +77,18 @@ void anadir(Desglose& d, int categoria, int cuantas, bool singular = false) {
 
 } // namespace
 
-bool hayPremioMultiple(int codigo, int aciertos) { return aciertos >= 3 || (codigo == 503 && aciertos == 2); }
+bool hayPremioMultiple(int codigo, int aciertos) {
+    return aciertos >= 3 || (codigo == 503 && aciertos == 2);
+}
 
 Desglose desgloseMultiple(int codigo, int aciertos, bool concomp) {
     Desglose d;
     if (codigo == 503) {
         d.filaFinal = true;
         switch (aciertos) {
-        case 2: anadir(d, 3, 4); break;
+        case 2:
+            anadir(d, 3, 4);
+            break;
         case 3:
             anadir(d, 3, 41);
             anadir(d, 4, 3);
@@ -87,18 +103,30 @@ Desglose desgloseMultiple(int codigo, int aciertos, bool concomp) {
             anadir(d, 7, 1);
             anadir(d, 6, 1);
             break;
-        default: break;
+        default:
+            break;
         }
         return d;
     }
     int n = 0;
     switch (codigo) {
-    case 501: n = 7; break;
-    case 502: n = 8; break;
-    case 504: n = 9; break;
-    case 505: n = 10; break;
-    case 506: n = 11; break;
-    default: return d;
+    case 501:
+        n = 7;
+        break;
+    case 502:
+        n = 8;
+        break;
+    case 504:
+        n = 9;
+        break;
+    case 505:
+        n = 10;
+        break;
+    case 506:
+        n = 11;
+        break;
+    default:
+        return d;
     }
     const int h = aciertos;
     if (h < 3 || h > 6)

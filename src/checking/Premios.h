@@ -11,8 +11,8 @@ struct RegSorteo;
 namespace premios {
 
 // Colours of the results lists, as blue-green-red values.
-constexpr uint32_t kRojo = 0x0000FF;      // a winning number
-constexpr uint32_t kCabecera = 0x000080;  // "PEÑA ..." rows
+constexpr uint32_t kRojo = 0x0000FF;        // a winning number
+constexpr uint32_t kCabecera = 0x000080;    // "PEÑA ..." rows
 constexpr uint32_t kFechaSorteo = 0x008000; // date and weekday rows
 
 QColor colorBGR(uint32_t bgr);
@@ -20,7 +20,9 @@ QColor colorBGR(uint32_t bgr);
 uint32_t colorCategoria(int categoria);
 
 // Bit n set for each number n of 1..49; anything else (0, negative, above 49) never hits.
-inline uint64_t bit(int n) { return n >= 1 && n <= 49 ? uint64_t(1) << n : 0; }
+inline uint64_t bit(int n) {
+    return n >= 1 && n <= 49 ? uint64_t(1) << n : 0;
+}
 // The six winning numbers of a draw.
 uint64_t mascaraGanadores(const RegSorteo& s);
 

@@ -6,9 +6,13 @@
 
 namespace textosorteo {
 
-QString fechaCorta(double fecha) { return oledate::toQDate(fecha).toString(QStringLiteral("dd/MM/yyyy")); }
+QString fechaCorta(double fecha) {
+    return oledate::toQDate(fecha).toString(QStringLiteral("dd/MM/yyyy"));
+}
 
-QString lineaFecha(double fecha) { return fechaCorta(fecha) + u' ' + diasemana(fecha); }
+QString lineaFecha(double fecha) {
+    return fechaCorta(fecha) + u' ' + diasemana(fecha);
+}
 
 QString numeros(const RegSorteo& s) {
     QString t;

@@ -5,7 +5,7 @@
 // What a results check reads from the results panel and does to it. The defaults stand for
 // a panel with nothing chosen, both boxes clear and the simple-peña list shown.
 class VistaResultados {
-public:
+  public:
     virtual ~VistaResultados() = default;
 
     // The peña chooser: index of the chosen entry (-1 none, 0 "TODAS LAS PEÑAS") and its text.

@@ -14,7 +14,7 @@
 
 // The results panel as a test sees it: filters set by hand, calls recorded.
 class FakeVista final : public VistaResultados {
-public:
+  public:
     int combo2ListIndex() const override { return indice; }
     QString combo2Texto() const override { return texto; }
     bool historico() const override { return check1; }
@@ -46,7 +46,7 @@ public:
 
 // A program folder with draws and peñas, and a check over it.
 class Escenario {
-public:
+  public:
     Escenario() : s(dialogs, clock), comprobacion(s, vista) {
         s.rutaApp = dir.rutaApp();
         s.files.abrir(s.rutaApp);
@@ -71,8 +71,8 @@ public:
     }
 
     // Appends a peña; `apuestas` are its bets (six numbers each, or one multiple bet).
-    int pena(const QString& nombre, const QString& dias, double creada, std::vector<std::vector<int>> apuestas,
-             int numApuestas = -1) {
+    int pena(const QString& nombre, const QString& dias, double creada,
+             std::vector<std::vector<int>> apuestas, int numApuestas = -1) {
         RegPena p;
         p.nombre = nombre.leftJustified(RegPena::kNombre);
         p.dias = dias.leftJustified(RegPena::kDias);
@@ -114,7 +114,11 @@ public:
     Comprobacion comprobacion;
 };
 
-inline QColor bgr(uint32_t v) { return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF)); }
+inline QColor bgr(uint32_t v) {
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
 
 // Readable texts in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

@@ -8,11 +8,15 @@
 namespace {
 
 const QString kTodos = QStringLiteral("Todos (L+J+S)");
-double kJue() { return Escenario::fecha(2026, 12, 3); }
-double kSab() { return Escenario::fecha(2026, 12, 5); }
+double kJue() {
+    return Escenario::fecha(2026, 12, 3);
+}
+double kSab() {
+    return Escenario::fecha(2026, 12, 5);
+}
 
 class Listado : public ::testing::Test, public Escenario {
-protected:
+  protected:
     std::shared_ptr<RecordingPrinter> imprimir(int n) {
         auto p = std::make_shared<RecordingPrinter>();
         comprobacion.imprimirListado(p, QImage(), n);
@@ -55,7 +59,8 @@ TEST_F(Listado, SimplePeñasAtTheirPositions) {
     EXPECT_DOUBLE_EQ(t[3].fontSize, 8.2);
     EXPECT_EQ(t[4].text, QStringLiteral("PEÑA AMIGOS              "));
     EXPECT_DOUBLE_EQ(t[4].x, 30);
-    EXPECT_EQ(t[5].text, QStringLiteral("    5  12  23    1    2    4  ¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ(t[5].text,
+              QStringLiteral("    5  12  23    1    2    4  ¡¡ Premio !! Has acertado 3 números."));
     EXPECT_DOUBLE_EQ(t[5].x, 30);
     EXPECT_EQ(t[6].text, QStringLiteral("    6    7    8  10  11  13"));
     EXPECT_FALSE(comprobacion.imprimiendo());

@@ -5,8 +5,12 @@
 namespace {
 
 const QString kTodos = QStringLiteral("Todos (L+J+S)");
-double kJue() { return Escenario::fecha(2026, 12, 3); }
-double kSab() { return Escenario::fecha(2026, 12, 5); }
+double kJue() {
+    return Escenario::fecha(2026, 12, 3);
+}
+double kSab() {
+    return Escenario::fecha(2026, 12, 5);
+}
 
 class Multiples : public ::testing::Test, public Escenario {};
 
@@ -103,7 +107,8 @@ TEST_F(Multiples, ChooserFiltersAndSwitchesTheView) {
     comprobacion.listasencillas(2);
     EXPECT_EQ(vista.clics, std::vector<int>{1});
     EXPECT_EQ(comprobacion.lista4().filas(), 4);
-    EXPECT_EQ(comprobacion.lista4().texto(3, 12), QStringLiteral("¡¡ Premio !! Tienes 10 apuestas de 3 aciertos."));
+    EXPECT_EQ(comprobacion.lista4().texto(3, 12),
+              QStringLiteral("¡¡ Premio !! Tienes 10 apuestas de 3 aciertos."));
     EXPECT_EQ(leida(1).fecha2, kSab());
     EXPECT_EQ(aciertos(1)[0], 10);
     EXPECT_EQ(leida(2).fecha2, 0);

@@ -19,12 +19,16 @@
 namespace {
 
 const QString kTodos = QStringLiteral("Todos (L+J+S)");
-double kJue() { return Escenario::fecha(2026, 12, 3); }
-double kSab() { return Escenario::fecha(2026, 12, 5); }
+double kJue() {
+    return Escenario::fecha(2026, 12, 3);
+}
+double kSab() {
+    return Escenario::fecha(2026, 12, 5);
+}
 
 // The panel with the General tab's scroll bar and boxes, and the download strip's controls.
 class Panel : public ::testing::Test, public Escenario {
-protected:
+  protected:
     Panel() {
         hScroll1 = new QScrollBar(Qt::Horizontal, &ventana);
         hScroll1->setRange(1, 1);
@@ -61,7 +65,8 @@ protected:
 } // namespace
 
 TEST_F(Panel, ControlsByName) {
-    for (const char* n : {"Command1_0", "Command1_1", "ListView2", "ListView4", "Combo2", "ProgressBar2", "Image5"})
+    for (const char* n :
+         {"Command1_0", "Command1_1", "ListView2", "ListView4", "Combo2", "ProgressBar2", "Image5"})
         EXPECT_NE(panel->findChild<QWidget*>(QString::fromLatin1(n)), nullptr) << n;
     EXPECT_EQ(panel->command1(0)->text(), QStringLiteral("S E N C I L L A"));
     EXPECT_EQ(panel->command1(1)->text(), QStringLiteral("M Ú L T I P L E"));
@@ -73,8 +78,10 @@ TEST_F(Panel, ControlsByName) {
 
 TEST_F(Panel, ModelsFollowTheChecksAndPassTheModelTester) {
     datos();
-    QAbstractItemModelTester t2(panel->listView(0)->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
-    QAbstractItemModelTester t4(panel->listView(1)->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester t2(panel->listView(0)->model(),
+                                QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester t4(panel->listView(1)->model(),
+                                QAbstractItemModelTester::FailureReportingMode::Warning);
     hScroll1->setValue(2);
     EXPECT_EQ(text3->text(), QStringLiteral("2"));
     EXPECT_EQ(estadisticas, 1);
@@ -136,8 +143,8 @@ TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
     panel->agregarMenus(&general, salir, &tabs);
     EXPECT_EQ(general.actions().last(), salir);
     auto accion = [&](const char* n) { return general.findChild<QAction*>(QString::fromLatin1(n)); };
-    for (const char* n : {"sencillas", "verpremio", "verhisto", "verprehi", "Multiples", "verpremiom", "verhistom",
-                          "verpreim"})
+    for (const char* n : {"sencillas", "verpremio", "verhisto", "verprehi", "Multiples", "verpremiom",
+                          "verhistom", "verpreim"})
         ASSERT_NE(accion(n), nullptr) << n;
     EXPECT_EQ(accion("verhistom")->text(),
               QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"));

@@ -2,8 +2,8 @@
 
 #include <QSet>
 #include <bit>
-#include <map>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace premios;
 
@@ -68,7 +68,8 @@ TEST(Premios, BreakdownsAgreeWithEveryCoveredBet) {
     for (int c = 501; c <= 506; ++c)
         for (int h = 0; h <= 6; ++h)
             for (bool comp : {false, true}) {
-                const int m = c == 503 ? 5 : std::vector<int>{7, 8, 0, 9, 10, 11}[static_cast<size_t>(c - 501)];
+                const int m =
+                    c == 503 ? 5 : std::vector<int>{7, 8, 0, 9, 10, 11}[static_cast<size_t>(c - 501)];
                 if (h > m || (comp && h == m))
                     continue;
                 // The bet holds 1..m; the draw's winners are 1..h and 40.. for the rest.
@@ -80,7 +81,8 @@ TEST(Premios, BreakdownsAgreeWithEveryCoveredBet) {
                 const uint64_t complementario = comp ? bit(m) : bit(49);
                 std::map<int, int> esperado;
                 auto contar = [&](uint64_t apuesta) {
-                    const int cat = categoriaSencilla(std::popcount(apuesta & ganadores), apuesta & complementario);
+                    const int cat =
+                        categoriaSencilla(std::popcount(apuesta & ganadores), apuesta & complementario);
                     if (cat)
                         ++esperado[cat];
                 };
@@ -126,12 +128,12 @@ TEST(Premios, FortyFourMessagesWithTheirSingularForms) {
                     todos.insert(mensajeMultiple(d.lineas[static_cast<size_t>(i)]));
             }
     EXPECT_EQ(todos.size(), 44);
-    for (const char* m : {"¡¡ Premio !! Tienes 2 apuesta de 5 aciertos.", "¡¡ Premio !! Tienes 3 apuesta de 5 aciertos.",
-                          "¡¡ Premio !! Tienes 4 apuesta de 5 aciertos.", "¡¡ Premio !! Tienes 5 apuesta de 5 aciertos.",
-                          "¡¡ Premio !! Tienes 2 apuesta de 5 aciertos + C.",
-                          "¡¡ Premio !! Tienes 2 apuestas de 5 aciertos.", "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos.",
-                          "¡¡ Premio !! Tienes 6 apuestas de 5 aciertos + C.",
-                          "¡¡ Premio !! Tienes 200 apuestas de 3 aciertos."})
+    for (const char* m :
+         {"¡¡ Premio !! Tienes 2 apuesta de 5 aciertos.", "¡¡ Premio !! Tienes 3 apuesta de 5 aciertos.",
+          "¡¡ Premio !! Tienes 4 apuesta de 5 aciertos.", "¡¡ Premio !! Tienes 5 apuesta de 5 aciertos.",
+          "¡¡ Premio !! Tienes 2 apuesta de 5 aciertos + C.", "¡¡ Premio !! Tienes 2 apuestas de 5 aciertos.",
+          "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos.", "¡¡ Premio !! Tienes 6 apuestas de 5 aciertos + C.",
+          "¡¡ Premio !! Tienes 200 apuestas de 3 aciertos."})
         EXPECT_TRUE(todos.contains(QString::fromUtf8(m))) << m;
     EXPECT_FALSE(todos.contains(QStringLiteral("¡¡ Premio !! Tienes 2 apuestas de 5 aciertos + C.")));
     // Eight numbers, five hits, the complementario among them.

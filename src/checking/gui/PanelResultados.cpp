@@ -21,7 +21,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-static void iniciarRecursos() { Q_INIT_RESOURCE(checking); }
+static void iniciarRecursos() {
+    Q_INIT_RESOURCE(checking);
+}
 
 namespace {
 
@@ -100,7 +102,8 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     // The scroll bar refreshes when it is released or set, and only shows its value while dragged.
     m_check1->setToolTip(QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
     m_hScroll1->setTracking(false);
-    connect(m_hScroll1, &QScrollBar::sliderMoved, this, [this](int v) { m_text3->setText(QString::number(v)); });
+    connect(m_hScroll1, &QScrollBar::sliderMoved, this,
+            [this](int v) { m_text3->setText(QString::number(v)); });
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &PanelResultados::HScroll1_Change);
     // A box changed by the program refreshes like a click, as the menu entries rely on.
     connect(m_check1, &QCheckBox::toggled, this, &PanelResultados::Check1_Click);
@@ -109,7 +112,8 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
 
 PanelResultados::~PanelResultados() = default;
 
-QTableView* PanelResultados::crearLista(ModeloResultados& modelo, const QString& nombre, int columnasNumeros) {
+QTableView* PanelResultados::crearLista(ModeloResultados& modelo, const QString& nombre,
+                                        int columnasNumeros) {
     // A table view needs no record per row, so lists of millions of rows stay small.
     auto* v = new QTableView(this);
     v->setObjectName(nombre);
@@ -137,7 +141,9 @@ void PanelResultados::usarControlesDescarga(QLabel* label59, QProgressBar* progr
     m_progressBar1 = progressBar1;
 }
 
-void PanelResultados::usarImpresora(PrintService* servicio) { m_impresion = servicio; }
+void PanelResultados::usarImpresora(PrintService* servicio) {
+    m_impresion = servicio;
+}
 
 void PanelResultados::agregarMenus(QMenu* general, QAction* antes, QTabWidget* sstab1) {
     struct Entrada {
@@ -156,7 +162,8 @@ void PanelResultados::agregarMenus(QMenu* general, QAction* antes, QTabWidget* s
         {"verhistom", "Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)", 0, 1},
         {"verpreim", "Sólo si hay premios + histórico", 1, 1}};
     for (int lista = 0; lista < 2; ++lista) {
-        auto* menu = new QMenu(lista == 0 ? QStringLiteral("Sencillas") : QStringLiteral("Múltiples"), general);
+        auto* menu =
+            new QMenu(lista == 0 ? QStringLiteral("Sencillas") : QStringLiteral("Múltiples"), general);
         menu->setObjectName(lista == 0 ? QStringLiteral("MenuSencillas") : QStringLiteral("MenuMultiples"));
         for (const Entrada& e : lista == 0 ? sencillas : multiples) {
             QAction* a = menu->addAction(QString::fromUtf8(e.texto));
@@ -182,12 +189,24 @@ void PanelResultados::llenarCombo2(const QStringList& nombres) {
     m_combo2->setCurrentIndex(-1);
 }
 
-int PanelResultados::combo2ListIndex() const { return m_combo2->currentIndex(); }
-QString PanelResultados::combo2Texto() const { return m_combo2->currentIndex() >= 0 ? m_combo2->currentText() : QString(); }
-bool PanelResultados::historico() const { return m_check1->isChecked(); }
-bool PanelResultados::soloPremio() const { return m_check2->isChecked(); }
-bool PanelResultados::avisoDescarga() const { return m_label59 && !m_label59->text().isEmpty(); }
-bool PanelResultados::listaVisible(int cual) const { return !m_listas[static_cast<size_t>(cual)]->isHidden(); }
+int PanelResultados::combo2ListIndex() const {
+    return m_combo2->currentIndex();
+}
+QString PanelResultados::combo2Texto() const {
+    return m_combo2->currentIndex() >= 0 ? m_combo2->currentText() : QString();
+}
+bool PanelResultados::historico() const {
+    return m_check1->isChecked();
+}
+bool PanelResultados::soloPremio() const {
+    return m_check2->isChecked();
+}
+bool PanelResultados::avisoDescarga() const {
+    return m_label59 && !m_label59->text().isEmpty();
+}
+bool PanelResultados::listaVisible(int cual) const {
+    return !m_listas[static_cast<size_t>(cual)]->isHidden();
+}
 
 void PanelResultados::progreso(int valor, int maximo) {
     m_progressBar2->setMaximum(std::max(maximo, 1));
@@ -205,9 +224,13 @@ void PanelResultados::refrescar() {
     emit estadisticasPedidas();
 }
 
-void PanelResultados::listasencillas(int numSorteos) { m_comprobacion->listasencillas(numSorteos); }
+void PanelResultados::listasencillas(int numSorteos) {
+    m_comprobacion->listasencillas(numSorteos);
+}
 
-void PanelResultados::listamulti(int numSorteos) { m_comprobacion->listamulti(numSorteos); }
+void PanelResultados::listamulti(int numSorteos) {
+    m_comprobacion->listamulti(numSorteos);
+}
 
 void PanelResultados::refrescarUltimoSorteo() {
     if (m_hScroll1->value() == 1) {
@@ -313,7 +336,8 @@ bool PanelResultados::eventFilter(QObject* o, QEvent* e) {
             m_image5->setPixmap(m_iconoImprimir);
         else if (e->type() == QEvent::MouseButtonRelease)
             Image5_Click();
-    } else if (e->type() == QEvent::MouseMove && m_image5->pixmap().cacheKey() != m_iconoImprimir.cacheKey()) {
+    } else if (e->type() == QEvent::MouseMove &&
+               m_image5->pixmap().cacheKey() != m_iconoImprimir.cacheKey()) {
         m_image5->setPixmap(m_iconoImprimir);
     }
     return QWidget::eventFilter(o, e);

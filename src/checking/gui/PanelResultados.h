@@ -31,7 +31,7 @@ struct Session;
 // on the General tab; the panel drives the check from them.
 class PanelResultados final : public QWidget, public VistaResultados {
     Q_OBJECT
-public:
+  public:
     PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* text3, QCheckBox* check1, QCheckBox* check2,
                     QWidget* parent = nullptr);
     ~PanelResultados() override;
@@ -76,14 +76,14 @@ public:
     QTimer& timer3() { return m_timer3; }
     QImage logo() const;
 
-signals:
+  signals:
     // Asks for the statistics over all draws, the second half of a refresh.
     void estadisticasPedidas();
 
-protected:
+  protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
+  private:
     // What the check reads from the panel.
     int combo2ListIndex() const override;
     QString combo2Texto() const override;
