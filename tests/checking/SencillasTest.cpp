@@ -204,8 +204,9 @@ TEST_F(Sencillas, DamagedRecordsAreCheckedWithinTheRecord) {
     for (int r = 0; r < 3; ++r) {
         for (int i = 0; i < RegPena::kSize; ++i) {
             const bool cambia = (i >= 8264 && i < 8274) || (i >= 8299 && i < 8307);
-            if (!cambia)
+            if (!cambia) {
                 ASSERT_EQ(despues[r * RegPena::kSize + i], antes[r * RegPena::kSize + i]) << r << " " << i;
+            }
         }
     }
     EXPECT_EQ(comprobacion.lista2().filas(), 3 + 205 + 3);
