@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     auto* presentacion = new Presentacion;
     presentacion->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(presentacion, &Presentacion::entrar, [&] {
-        principal = new Principal(session);
+        principal = new Principal(session, QCoreApplication::applicationDirPath());
         principal->setAttribute(Qt::WA_DeleteOnClose);
         dialogs.setParent(principal);
         if (!principal->Form_Load(presentacion)) {

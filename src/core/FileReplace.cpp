@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -37,26 +36,6 @@ bool moveOver(const QString& source, const QString& target) {
         return false;
     syncFolderOf(target);
     return true;
-}
-
-bool copyOver(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(target); // writes a temporary beside the target, flushes, renames
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 20);
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    const bool ok = out.commit();
-    if (ok)
-        syncFolderOf(target);
-    return ok;
 }
 
 } // namespace filereplace

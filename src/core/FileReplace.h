@@ -9,8 +9,4 @@ namespace filereplace {
 // Flushes `source` to disk and renames it over `target`. The source is consumed.
 bool moveOver(const QString& source, const QString& target);
 
-// Writes a complete copy of `source` beside `target`, flushes it and renames it over
-// `target`. The source stays.
-bool copyOver(const QString& source, const QString& target);
-
 } // namespace filereplace

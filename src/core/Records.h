@@ -56,7 +56,8 @@ struct RegPena {
 
     QByteArray encode() const;
     static RegPena decode(const QByteArray& bytes);
-    bool operator==(const RegPena&) const = default;
+    // Equal when they would be stored as the same bytes (text padding does not matter).
+    bool operator==(const RegPena& o) const { return encode() == o.encode(); }
 };
 
 // The settings: the single record of nums.ini.
@@ -75,5 +76,6 @@ struct Config {
 
     QByteArray encode() const;
     static Config decode(const QByteArray& bytes);
-    bool operator==(const Config&) const = default;
+    // Equal when they would be stored as the same bytes (text padding does not matter).
+    bool operator==(const Config& o) const { return encode() == o.encode(); }
 };

@@ -25,6 +25,10 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     label9(4)->setText(QStringLiteral("- Próximo sorteo:"));
     label9(6)->setStyleSheet(QStringLiteral("color: #FF0000; font-weight: bold;"));
     label9(6)->setVisible(false);
+    // Blinking must not make the rows below jump.
+    QSizePolicy keep = label9(6)->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    label9(6)->setSizePolicy(keep);
     grid->addWidget(label9(0), 0, 0);
     grid->addWidget(label9(2), 0, 1);
     grid->addWidget(label9(1), 1, 0);
@@ -81,6 +85,10 @@ void GeneralTab::mostrarResumen(const ResumenVista& v) {
     } else {
         m_timer2.stop();
         label9(6)->setVisible(false);
+    // Blinking must not make the rows below jump.
+    QSizePolicy keep = label9(6)->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    label9(6)->setSizePolicy(keep);
     }
 }
 

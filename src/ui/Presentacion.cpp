@@ -4,7 +4,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// The pictures are compiled into a static library; make sure the linker keeps them.
+static void cargarRecursos() { Q_INIT_RESOURCE(velmorat); }
+
 Presentacion::Presentacion(QWidget* parent) : QWidget(parent) {
+    cargarRecursos();
     setObjectName(QStringLiteral("Presentacion"));
     setWindowTitle(QStringLiteral("Presentación"));
     for (int i = 1; i <= 8; ++i)
@@ -13,6 +17,7 @@ Presentacion::Presentacion(QWidget* parent) : QWidget(parent) {
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("Picture"));
     m_picture->setPixmap(m_imageList1.first());
+    m_picture->setFixedSize(m_imageList1.first().size());
     m_command1 = new QPushButton(QStringLiteral("Entrar"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setVisible(false);
@@ -50,3 +55,5 @@ void Presentacion::Command1_Click() {
     m_timer1.stop();
     emit entrar();
 }
+
+QPixmap Presentacion::picture() const { return m_picture->pixmap(); }

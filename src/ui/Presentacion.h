@@ -21,6 +21,7 @@ public:
     int fotograma() const { return m_fotograma; }
     int tiempo() const { return m_tiempo; }
     QTimer& timer1() { return m_timer1; }
+    QPixmap picture() const;
 
 signals:
     // The user (or the tick counter) asked to enter the main window.

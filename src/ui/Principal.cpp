@@ -18,7 +18,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-Principal::Principal(Session& s, QWidget* parent) : QMainWindow(parent), m_s(s) {
+Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent)
+    : QMainWindow(parent), m_s(s), m_carpetaPrograma(carpetaPrograma) {
     setObjectName(QStringLiteral("Principal"));
     setWindowTitle(QStringLiteral("Velmorat"));
     m_sstab1 = new QTabWidget(this);
@@ -79,7 +80,7 @@ bool Principal::Form_Load(QWidget* presentacion) {
     if (presentacion)
         presentacion->close();
 
-    if (!startup::abrirArchivos(m_s, QCoreApplication::applicationDirPath()))
+    if (!startup::abrirArchivos(m_s, m_carpetaPrograma))
         return false;
     startup::leeconfig(m_s);
     if (!startup::compruebanumeros(m_s))
@@ -141,8 +142,17 @@ void Principal::mostrarVentana(QWidget* v) {
     v->setAttribute(Qt::WA_DeleteOnClose);
     v->setWindowFlag(Qt::Window);
     m_secundarias.removeAll(nullptr);
-    if (!m_secundarias.contains(v))
+    if (!m_secundarias.contains(v)) {
         m_secundarias.append(v);
+        // Closing the active secondary window returns the user to the main window, also
+        // where no window manager moves the focus back.
+        connect(v, &QObject::destroyed, this, [this] {
+            if (m_vieneDeSecundaria && isVisible()) {
+                m_vieneDeSecundaria = false;
+                programarActivacion();
+            }
+        });
+    }
     v->show();
     v->raise();
     v->activateWindow();
@@ -173,18 +183,31 @@ bool Principal::esSecundaria(QWindow* w) const {
 // The main window counts as activated when it is first shown and when the user comes back
 // to it from one of the program's own secondary windows; a message box or file dialog of
 // its own, or another application, does not count.
+void Principal::programarActivacion() {
+    if (m_activacionPendiente)
+        return;
+    m_activacionPendiente = true;
+    // Run after the event that caused it, so boxes shown there get a proper parent.
+    QTimer::singleShot(0, this, [this] {
+        m_activacionPendiente = false;
+        Form_Activate();
+    });
+}
+
+void Principal::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!m_mostrada && m_cargada) {
+        m_mostrada = true;
+        programarActivacion();
+    }
+}
+
 void Principal::alCambiarVentanaActiva(QWindow* w) {
-    if (!w || !m_cargada)
+    if (!w || !m_mostrada)
         return;
     if (w == windowHandle()) {
-        if (m_vieneDeSecundaria && !m_activacionPendiente) {
-            m_activacionPendiente = true;
-            // Run after the focus change completes, so boxes shown there get a proper parent.
-            QTimer::singleShot(0, this, [this] {
-                m_activacionPendiente = false;
-                Form_Activate();
-            });
-        }
+        if (m_vieneDeSecundaria)
+            programarActivacion();
         m_vieneDeSecundaria = false;
     } else {
         m_vieneDeSecundaria = esSecundaria(w);

@@ -15,7 +15,8 @@ struct Session;
 class Principal : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Principal(Session& s, QWidget* parent = nullptr);
+    // `carpetaPrograma` is the folder that holds the program and its data files.
+    Principal(Session& s, const QString& carpetaPrograma, QWidget* parent = nullptr);
     ~Principal() override;
 
     // Opens the data files and fills every view. False when the program must end (a
@@ -51,19 +52,23 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void crearMenus();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
+    void programarActivacion();
 
     Session& m_s;
+    QString m_carpetaPrograma;
     QTabWidget* m_sstab1;
     GeneralTab* m_general;
     PanelResultados* m_resultados;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;
-    bool m_vieneDeSecundaria = true; // the first showing counts as an activation
+    bool m_mostrada = false;
+    bool m_vieneDeSecundaria = false; // the last active window was one of ours
     bool m_activacionPendiente = false;
 };

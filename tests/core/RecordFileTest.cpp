@@ -1,0 +1,87 @@
+#include "core/FileReplace.h"
+#include "core/RecordFile.h"
+#include "core/Records.h"
+#include "support/TestFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TEST(RecordFile, MissingFileIsCreatedEmptyAndReadsGiveZerosAtTheEnd) {
+    TestFolder dir;
+    RecordFile f(RegSorteo::kSize);
+    ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
+    EXPECT_TRUE(dir.exists(QStringLiteral("numeros.dat")));
+    EXPECT_EQ(f.count(), 0);
+    EXPECT_EQ(f.read(1), QByteArray(32, '\0'));
+    EXPECT_TRUE(f.eof());
+}
+
+TEST(RecordFile, RecordsAreNumberedFromOneAndWritesBeyondTheEndExtend) {
+    TestFolder dir;
+    RecordFile f(RegSorteo::kSize);
+    ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
+    RegSorteo a;
+    a.bolas[0] = 1;
+    RegSorteo c;
+    c.bolas[0] = 3;
+    ASSERT_TRUE(f.put(1, a));
+    ASSERT_TRUE(f.put(3, c)); // record 2 becomes zeros
+    EXPECT_EQ(f.count(), 3);
+    EXPECT_EQ(QFileInfo(dir.ruta(QStringLiteral("numeros.dat"))).size(), 96);
+    EXPECT_EQ(f.get<RegSorteo>(1).bolas[0], 1);
+    EXPECT_FALSE(f.eof());
+    EXPECT_EQ(f.get<RegSorteo>(2), RegSorteo());
+    EXPECT_EQ(f.get<RegSorteo>(3).bolas[0], 3);
+    EXPECT_FALSE(f.eof());
+    f.read(4);
+    EXPECT_TRUE(f.eof());
+    f.read(0); // there is no record 0
+    EXPECT_TRUE(f.eof());
+    EXPECT_FALSE(f.write(0, a.encode()));
+}
+
+TEST(RecordFile, TrailingPartialRecordIsNotCountedAndIsReplacedByTheNextWrite) {
+    TestFolder dir;
+    RegSorteo a;
+    a.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
+    dir.write(QStringLiteral("numeros.dat"), a.encode() + QByteArray(10, '\x07'));
+    RecordFile f(RegSorteo::kSize);
+    ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
+    EXPECT_EQ(f.count(), 1);
+    EXPECT_EQ(f.get<RegSorteo>(1), a);
+    const QByteArray tail = f.read(2);
+    EXPECT_TRUE(f.eof());
+    EXPECT_EQ(tail.left(10), QByteArray(10, '\x07'));
+    EXPECT_EQ(tail.mid(10), QByteArray(22, '\0'));
+    ASSERT_TRUE(f.put(2, a));
+    EXPECT_EQ(f.count(), 2);
+    EXPECT_EQ(QFileInfo(dir.ruta(QStringLiteral("numeros.dat"))).size(), 64);
+}
+
+TEST(RecordFile, ReadOnlyFileCanBeReadButWritesFail) {
+    TestFolder dir;
+    RegSorteo a;
+    a.bolas[0] = 9;
+    dir.write(QStringLiteral("numeros.dat"), a.encode());
+    QFile::setPermissions(dir.ruta(QStringLiteral("numeros.dat")), QFile::ReadOwner);
+    RecordFile f(RegSorteo::kSize);
+    ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
+    EXPECT_EQ(f.get<RegSorteo>(1).bolas[0], 9);
+    if (QFileInfo(dir.ruta(QStringLiteral("numeros.dat"))).isWritable())
+        GTEST_SKIP() << "running with privileges that ignore file permissions";
+    EXPECT_FALSE(f.put(2, a));
+    EXPECT_EQ(f.count(), 1);
+}
+
+TEST(FileReplace, MoveOverReplacesWholeAndConsumesTheCopy) {
+    TestFolder dir;
+    dir.write(QStringLiteral("apuestas.dat"), QByteArray("old"));
+    dir.write(QStringLiteral("apuestas.tmp"), QByteArray("new contents"));
+    ASSERT_TRUE(filereplace::moveOver(dir.ruta(QStringLiteral("apuestas.tmp")), dir.ruta(QStringLiteral("apuestas.dat"))));
+    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
+    EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
+    // A missing copy leaves the original untouched.
+    EXPECT_FALSE(filereplace::moveOver(dir.ruta(QStringLiteral("nada.tmp")), dir.ruta(QStringLiteral("apuestas.dat"))));
+    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
+}

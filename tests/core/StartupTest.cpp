@@ -1,0 +1,212 @@
+#include "core/ByteCodec.h"
+#include "core/Session.h"
+#include "core/Startup.h"
+#include "platform/Clock.h"
+#include "support/FakeDialogs.h"
+#include "support/TestFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Fixture : ::testing::Test {
+    FakeDialogs dialogs;
+    FixedClock clock{QDate(2026, 12, 6)};
+    Session s{dialogs, clock};
+    TestFolder dir;
+    QString cwd = QDir::currentPath();
+    ~Fixture() override {
+        s.files.cerrarTodos();
+        QDir::setCurrent(cwd);
+    }
+    Config leerIni() const { return Config::decode(dir.read(QStringLiteral("nums.ini"))); }
+};
+
+QByteArray antiguos(int n) {
+    QByteArray out;
+    for (int i = 0; i < n; ++i) {
+        RegSorteoAntiguo a;
+        a.bolas = {int16_t(1 + i), 12, 23, 34, 45, 49, 7, 3};
+        a.fecha = 30000 + 7 * i;
+        out += a.encode();
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(RutaApp, OneTrailingSeparator) {
+    EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/opt/velmorat")), QStringLiteral("/opt/velmorat/"));
+    EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/")), QStringLiteral("/"));
+}
+
+using Arranque = Fixture;
+
+TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
+    dir.conTablas();
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    startup::leeconfig(s);
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_EQ(s.rutaApp, dir.rutaApp());
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    for (const char* f : {"apuestas.dat", "numeros.dat", "www.txt"}) {
+        EXPECT_TRUE(dir.exists(QString::fromLatin1(f))) << f;
+        EXPECT_EQ(QFileInfo(dir.ruta(QString::fromLatin1(f))).size(), 0) << f;
+    }
+    const QByteArray ini = dir.read(QStringLiteral("nums.ini"));
+    ASSERT_EQ(ini.size(), 86);
+    const Config c = Config::decode(ini);
+    EXPECT_EQ(c.precio, 1.0f);
+    EXPECT_EQ(c.meses, 24);
+    EXPECT_EQ(c.margenX, 0.0f);
+    EXPECT_EQ(c.margenY, 0.0f);
+    EXPECT_EQ(c.webhost.trimmed(), QString::fromLatin1(startup::kHostPorDefecto));
+    EXPECT_EQ(c, s.cfg);
+}
+
+TEST_F(Arranque, StaleDeletionCopyIsRemoved) {
+    dir.conTablas();
+    dir.write(QStringLiteral("apuestas.tmp"), QByteArray(8307, 'x'));
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
+}
+
+TEST_F(Arranque, MissingTablesFileEndsWithItsMessage) {
+    EXPECT_FALSE(startup::abrirArchivos(s, dir.path()));
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("No se encuentra un archivo necesario para el funcionamiento "
+                                                     "del programa. Reinstale el programa. Error 53"));
+    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_FALSE(s.files.apuestas.isOpen());
+    EXPECT_FALSE(s.files.numeros.isOpen());
+}
+
+using Configuracion = Fixture;
+
+TEST_F(Configuracion, ZeroPriceIsRepairedWithTwentyFourMonthsAndOtherFieldsKept) {
+    Config c;
+    c.precio = 0;
+    c.meses = 6;
+    c.margenX = 2.5f;
+    c.webhost = QStringLiteral("mi.servidor.es");
+    c.reserved78 = QByteArray("12345678");
+    dir.write(QStringLiteral("nums.ini"), c.encode());
+    s.rutaApp = dir.rutaApp();
+    startup::leeconfig(s);
+    const Config leido = leerIni();
+    EXPECT_EQ(leido.precio, 1.0f);
+    EXPECT_EQ(leido.meses, 24);
+    EXPECT_EQ(leido.margenX, 2.5f);
+    EXPECT_EQ(leido.webhost.trimmed(), QStringLiteral("mi.servidor.es"));
+    EXPECT_EQ(leido.reserved78, QByteArray("12345678"));
+}
+
+TEST_F(Configuracion, FullOrRetiredHostBecomesTheDefault) {
+    s.rutaApp = dir.rutaApp();
+    // A record of NUL bytes: the host holds no blank at all.
+    dir.write(QStringLiteral("nums.ini"), QByteArray(86, '\0'));
+    startup::leeconfig(s);
+    EXPECT_EQ(leerIni().webhost.trimmed(), QString::fromLatin1(startup::kHostPorDefecto));
+    EXPECT_EQ(leerIni().precio, 1.0f);
+    s.files.numsIni.close();
+
+    Config c;
+    c.precio = 2.5f;
+    c.meses = 12;
+    c.webhost = QString::fromLatin1(startup::kHostRetirado);
+    dir.write(QStringLiteral("nums.ini"), c.encode());
+    startup::leeconfig(s);
+    EXPECT_EQ(leerIni().webhost.trimmed(), QString::fromLatin1(startup::kHostPorDefecto));
+    EXPECT_EQ(leerIni().precio, 2.5f);
+    EXPECT_EQ(leerIni().meses, 12);
+}
+
+TEST_F(Configuracion, ShortSettingsFileIsReadAndRepairedNotCrashed) {
+    s.rutaApp = dir.rutaApp();
+    Config c;
+    c.margenX = 3.0f;
+    dir.write(QStringLiteral("nums.ini"), c.encode().left(10));
+    startup::leeconfig(s);
+    EXPECT_EQ(s.cfg.margenX, 3.0f);
+    EXPECT_EQ(s.cfg.precio, 1.0f);
+    EXPECT_EQ(dir.read(QStringLiteral("nums.ini")).size(), 86);
+}
+
+using Conversion = Fixture;
+
+TEST_F(Conversion, CurrentFilesAreLeftAlone) {
+    dir.conTablas();
+    RegSorteo sinJoker;
+    sinJoker.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
+    sinJoker.fecha = 40000;
+    sinJoker.numJoker = -1;
+    RegSorteo sieteCifras = sinJoker;
+    sieteCifras.numJoker = 9999999;
+    for (const RegSorteo& r : {sinJoker, sieteCifras}) {
+        dir.write(QStringLiteral("numeros.dat"), r.encode() + r.encode());
+        ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+        EXPECT_TRUE(startup::compruebanumeros(s));
+        EXPECT_TRUE(dialogs.boxes.isEmpty());
+        EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), r.encode() + r.encode());
+        s.files.cerrarTodos();
+    }
+    // An empty file is not converted either.
+    dir.write(QStringLiteral("numeros.dat"), QByteArray());
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    EXPECT_TRUE(startup::compruebanumeros(s));
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+}
+
+TEST_F(Conversion, OldFileIsConvertedAfterItsBoxKeepingNumbersAndDates) {
+    dir.conTablas();
+    const QByteArray viejo = antiguos(5);
+    dir.write(QStringLiteral("numeros.dat"), viejo);
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    EXPECT_TRUE(startup::compruebanumeros(s));
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Actualización de datos"));
+    EXPECT_EQ(dialogs.boxes[0].text,
+              QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior del "
+                             "programa y se va a convertir el fichero a la versión actual."));
+    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Information);
+    EXPECT_EQ(dialogs.boxes[0].buttons, Dialogs::Buttons::Ok);
+
+    const QByteArray nuevo = dir.read(QStringLiteral("numeros.dat"));
+    ASSERT_EQ(nuevo.size(), 5 * 32);
+    for (int i = 0; i < 5; ++i) {
+        const RegSorteo r = RegSorteo::decode(nuevo.mid(32 * i, 32));
+        const RegSorteoAntiguo a = RegSorteoAntiguo::decode(viejo.mid(24 * i, 24));
+        EXPECT_EQ(r.bolas, a.bolas);
+        EXPECT_EQ(r.fecha, a.fecha);
+        EXPECT_EQ(r.numJoker, 0.0);
+    }
+    EXPECT_FALSE(dir.exists(QStringLiteral("numeros.tmp")));
+    // The file stays open as the converted draws file.
+    EXPECT_EQ(s.files.numeros.count(), 5);
+    EXPECT_EQ(s.files.numeros.get<RegSorteo>(5).fecha, 30028.0);
+}
+
+TEST_F(Conversion, RefusedConversionEndsAndKeepsTheOldFile) {
+    dir.conTablas();
+    const QByteArray viejo = antiguos(3);
+    dir.write(QStringLiteral("numeros.dat"), viejo);
+    dialogs.answers = {Dialogs::Answer::Cancel};
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    EXPECT_FALSE(startup::compruebanumeros(s));
+    EXPECT_FALSE(s.files.numeros.isOpen());
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), viejo);
+}
+
+TEST_F(Conversion, GarbageJokerIsNotTakenForAnOldFile) {
+    dir.conTablas();
+    ByteWriter w(32);
+    w.f64(24, std::numeric_limits<double>::quiet_NaN());
+    dir.write(QStringLiteral("numeros.dat"), w.bytes());
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    EXPECT_TRUE(startup::compruebanumeros(s));
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), w.bytes());
+}

@@ -1,0 +1,214 @@
+#include "core/OleDate.h"
+#include "core/Session.h"
+#include "platform/Clock.h"
+#include "support/FakeDialogs.h"
+#include "support/TestFolder.h"
+#include "ui/GeneralTab.h"
+#include "ui/Principal.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kBienvenida = QStringLiteral("Fichero de peñas vacío");
+
+struct Ventana : ::testing::Test {
+    FakeDialogs dialogs;
+    FixedClock clock{QDate(2026, 12, 1)};
+    Session s{dialogs, clock};
+    TestFolder dir;
+    QString cwd = QDir::currentPath();
+
+    Ventana() { dir.conTablas(); }
+    ~Ventana() override { QDir::setCurrent(cwd); }
+
+    void guardarSorteo(QDate d) {
+        RegSorteo r;
+        r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
+        r.fecha = oledate::fromQDate(d);
+        dir.write(QStringLiteral("numeros.dat"), dir.read(QStringLiteral("numeros.dat")) + r.encode());
+    }
+    void guardarPena() {
+        RegPena p;
+        p.nombre = QStringLiteral("OFICINA");
+        p.dias = QStringLiteral("Todos (L+J+S)");
+        p.numApuestas = 1;
+        dir.write(QStringLiteral("apuestas.dat"), p.encode());
+    }
+    int cajas(const QString& titulo) const {
+        int n = 0;
+        for (const auto& b : dialogs.boxes)
+            n += b.title == titulo;
+        return n;
+    }
+};
+
+} // namespace
+
+TEST_F(Ventana, TabsAndMenus) {
+    Principal w(s, dir.path());
+    QTabWidget* tabs = w.sstab1();
+    EXPECT_EQ(tabs->objectName(), QStringLiteral("SSTab1"));
+    const QStringList titulos = {QStringLiteral("General"), QStringLiteral("Último sorteo"),
+                                 QStringLiteral("Gestor de peñas"), QStringLiteral("Estadísticas"),
+                                 QStringLiteral("Crear combinación")};
+    ASSERT_EQ(tabs->count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(tabs->tabText(i), titulos[i]);
+    auto* gestor = w.findChild<QAction*>(QStringLiteral("Gestor"));
+    ASSERT_NE(gestor, nullptr);
+    gestor->trigger();
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    w.findChild<QAction*>(QStringLiteral("gene"))->trigger();
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+TEST_F(Ventana, LoadFillsTheSummary) {
+    guardarSorteo(QDate(2026, 11, 26));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    GeneralTab* g = w.general();
+    EXPECT_EQ(g->label9(3)->text(), QStringLiteral("Jueves, 26 de noviembre del 2026"));
+    EXPECT_EQ(g->label9(5)->text(), QStringLiteral("Jueves, 3 de diciembre del 2026"));
+    EXPECT_EQ(g->label9(7)->text(), QStringLiteral("Faltan 2 días"));
+    EXPECT_TRUE(g->hScroll1()->isEnabled());
+    EXPECT_EQ(g->hScroll1()->maximum(), 1);
+    EXPECT_TRUE(g->check1()->isEnabled());
+    EXPECT_FALSE(g->timer2().isActive());
+    EXPECT_TRUE(dir.exists(QStringLiteral("nums.ini")));
+}
+
+TEST_F(Ventana, ReminderBlinksEvery500ms) {
+    guardarSorteo(QDate(2026, 11, 1));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    GeneralTab* g = w.general();
+    EXPECT_TRUE(g->timer2().isActive());
+    EXPECT_EQ(g->timer2().interval(), 500);
+    EXPECT_EQ(g->label9(6)->text(), QStringLiteral("Faltan 4 semanas por actualizar"));
+    const bool antes = g->label9(6)->isHidden();
+    g->Timer2_Timer();
+    EXPECT_NE(g->label9(6)->isHidden(), antes);
+    g->Timer2_Timer();
+    EXPECT_EQ(g->label9(6)->isHidden(), antes);
+}
+
+TEST_F(Ventana, EmptyDrawsFileDisablesTheFilters) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    GeneralTab* g = w.general();
+    EXPECT_EQ(g->label9(3)->text(), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_FALSE(g->hScroll1()->isEnabled());
+    EXPECT_FALSE(g->check1()->isEnabled());
+    EXPECT_FALSE(g->check2()->isEnabled());
+    EXPECT_EQ(g->label9(6)->text(), QStringLiteral("No se ha actualizado nunca"));
+}
+
+TEST_F(Ventana, MissingTablesFileStopsTheLoad) {
+    QFile::remove(dir.ruta(QStringLiteral("tablas.bin")));
+    Principal w(s, dir.path());
+    EXPECT_FALSE(w.Form_Load());
+    EXPECT_EQ(cajas(QStringLiteral("¡Vaya hombre!")), 1);
+    EXPECT_FALSE(dir.exists(QStringLiteral("nums.ini"))); // nothing after the check ran
+}
+
+TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.Form_Activate();
+    w.Form_Activate();
+    EXPECT_EQ(cajas(kBienvenida), 1);
+    const auto& caja = dialogs.boxes.last();
+    EXPECT_TRUE(caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
+    EXPECT_EQ(caja.icon, Dialogs::Icon::Information);
+
+    Session otra(dialogs, clock);
+    guardarPena();
+    Principal w2(otra, dir.path());
+    ASSERT_TRUE(w2.Form_Load());
+    w2.Form_Activate();
+    EXPECT_EQ(cajas(kBienvenida), 1);
+}
+
+TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
+    guardarPena();
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    QStringList nombres = {QStringLiteral("Crea"), QStringLiteral("Creamenu"), QStringLiteral("Imprimir"),
+                           QStringLiteral("Acercade"), QStringLiteral("Configurar"), QStringLiteral("Infor")};
+    QList<QPointer<QWidget>> ventanas;
+    for (const QString& n : nombres) {
+        auto* v = new QWidget;
+        v->setObjectName(n);
+        w.mostrarVentana(v);
+        ventanas.append(v);
+    }
+    s.modoEdicion = 1;
+    s.delAsistente = 1;
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(ventanas[i].isNull()) << nombres[i].toStdString();
+    ASSERT_FALSE(ventanas[5].isNull());
+    EXPECT_TRUE(ventanas[5]->isVisible());
+    EXPECT_EQ(s.modoEdicion, 0);
+    EXPECT_EQ(s.delAsistente, 0);
+    EXPECT_EQ(s.penasCambiadas, 0); // the edit raised it and the refresh consumed it
+    delete ventanas[5];
+}
+
+TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
+    guardarPena();
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTRY_COMPARE(w.activaciones(), 1);
+
+    auto* acerca = new QWidget;
+    acerca->setObjectName(QStringLiteral("Acercade"));
+    QPointer<QWidget> guard(acerca);
+    w.mostrarVentana(acerca);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(acerca));
+    w.activateWindow();
+    QTRY_COMPARE(w.activaciones(), 2);
+    QTRY_VERIFY(guard.isNull());
+
+    // Closing a secondary window returns to the main window: one activation, not two.
+    auto* config = new QWidget;
+    config->setObjectName(QStringLiteral("Configurar"));
+    w.mostrarVentana(config);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(config));
+    config->close();
+    QTRY_COMPARE(w.activaciones(), 3);
+    QTest::qWait(50);
+    EXPECT_EQ(w.activaciones(), 3);
+
+    // A message box of the main window is no activation.
+    QTimer::singleShot(0, [] {
+        if (QWidget* caja = QApplication::activeModalWidget())
+            caja->close();
+    });
+    QMessageBox::information(&w, QStringLiteral("t"), QStringLiteral("x"));
+    QTest::qWait(50);
+    EXPECT_EQ(w.activaciones(), 3);
+}
+
+TEST_F(Ventana, ExitClosesTheFiles) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_TRUE(s.files.numeros.isOpen());
+    w.salir_Click();
+    EXPECT_FALSE(s.files.numeros.isOpen());
+    EXPECT_FALSE(s.files.apuestas.isOpen());
+    EXPECT_FALSE(s.files.numsIni.isOpen());
+}
