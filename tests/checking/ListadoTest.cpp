@@ -137,18 +137,6 @@ TEST_F(Listado, CancelledDialogPrintsNothingAndChecksNothing) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-TEST_F(Listado, LongListingGoesOnNewPages) {
-    for (int i = 0; i < 40; ++i)
-        sorteo(kJue() - 7 * i, {1, 2, 3, 30, 31, 32}, 40);
-    pena(QStringLiteral("S"), kTodos, kJue() - 400, {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 7, 8, 9}});
-    auto p = imprimir(40);
-    const auto t = textos(*p);
-    EXPECT_EQ(t.size(), 1 + 40 * 6);
-    EXPECT_GT(t.last().page, 1);
-    for (const auto& o : t)
-        EXPECT_LE(o.y + o.fontSize * 0.5, 297 + 1e-9);
-}
-
 TEST_F(Listado, RealPdfReadsBack) {
     sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9, 3);
     pena(QStringLiteral("AMIGOS"), kTodos, kJue(), {{5, 12, 23, 1, 2, 4}});

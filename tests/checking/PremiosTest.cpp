@@ -36,14 +36,6 @@ TEST(Premios, SimpleBetCategoriesAndMessages) {
     EXPECT_EQ(mensajeSencilla(0), QString());
 }
 
-TEST(Premios, ColoursAreBlueGreenRedValues) {
-    EXPECT_EQ(colorBGR(0x0000FF), QColor(255, 0, 0));
-    EXPECT_EQ(colorBGR(0xFF0000), QColor(0, 0, 255));
-    EXPECT_EQ(colorBGR(colorCategoria(3)), QColor(0, 0xC0, 0));
-    EXPECT_EQ(colorBGR(colorCategoria(7)), QColor(0xC0, 0x40, 0));
-    EXPECT_EQ(colorBGR(colorCategoria(5)), QColor(0x40, 0, 0x40));
-}
-
 TEST(Premios, WorkedBreakdownsOfMultipleBets) {
     EXPECT_EQ(filas(501, 3, true), (F{{3, 4}}));
     EXPECT_EQ(filas(501, 5, false), (F{{4, 5}, {5, 2}}));
@@ -141,15 +133,4 @@ TEST(Premios, FortyFourMessagesWithTheirSingularForms) {
               QStringLiteral("¡¡ Premio !! Tienes 2 apuesta de 5 aciertos."));
     EXPECT_EQ(mensajeMultiple(desgloseMultiple(501, 5, false).lineas[1]),
               QStringLiteral("¡¡ Premio !! Tienes 2 apuestas de 5 aciertos."));
-}
-
-TEST(Premios, CountersStopAtTheirRange) {
-    int16_t c = 32760;
-    sumar(c, 462);
-    EXPECT_EQ(c, 32767);
-    sumar(c, 1);
-    EXPECT_EQ(c, 32767);
-    int16_t d = -5;
-    sumar(d, 3);
-    EXPECT_EQ(d, -2);
 }
