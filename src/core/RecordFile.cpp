@@ -4,7 +4,9 @@ bool RecordFile::open(const QString& path) {
     close();
     m_file.setFileName(path);
     m_eof = false;
-    if (m_file.open(QIODevice::ReadWrite))
+    // Unbuffered: a write that fails is dropped at once, never completed later behind the
+    // caller's back after it was reported as failed.
+    if (m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return true;
     // A folder we may read but not write still lets the program show what it has.
     return m_file.open(QIODevice::ReadOnly);

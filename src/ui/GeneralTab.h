@@ -24,6 +24,7 @@ public:
 
     QLabel* label9(int i) const { return m_label9.at(static_cast<size_t>(i)); }
     QScrollBar* hScroll1() const { return m_hScroll1; }
+    QLineEdit* text3() const { return m_text3; }
     QCheckBox* check1() const { return m_check1; }
     QCheckBox* check2() const { return m_check2; }
     QTimer& timer2() { return m_timer2; }

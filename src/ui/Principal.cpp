@@ -1,5 +1,6 @@
 #include "ui/Principal.h"
 
+#include "checking/gui/PanelResultados.h"
 #include "core/Resumen.h"
 #include "core/Session.h"
 #include "core/Startup.h"
@@ -8,11 +9,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
 Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent)
@@ -31,7 +34,13 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
         m_sstab1->addTab(pagina, otras.at(i));
     }
     setCentralWidget(m_sstab1);
+    m_resultados = new PanelResultados(m_s, m_general->hScroll1(), m_general->text3(), m_general->check1(),
+                                       m_general->check2(), m_general);
+    m_general->zonaResultados()->addWidget(m_resultados);
     crearMenus();
+    m_resultados->agregarMenus(menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral")),
+                               findChild<QAction*>(QStringLiteral("salir")), m_sstab1);
+    connect(m_sstab1, &QTabWidget::currentChanged, m_resultados, &PanelResultados::paraparpadeo);
     resize(1000, 720);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Principal::alCambiarVentanaActiva);
 }
@@ -77,6 +86,8 @@ bool Principal::Form_Load(QWidget* presentacion) {
     if (!startup::compruebanumeros(m_s))
         return false;
     resumen();
+    refrescar();
+    m_resultados->Command1_Click(0);
     m_cargada = true;
     return true;
 }
@@ -99,13 +110,22 @@ void Principal::Form_Activate() {
     descargarVentana(QStringLiteral("Crea"));
     m_s.modoEdicion = 0;
     if (m_s.penasCambiadas == 1) {
+        m_resultados->combo2()->setCurrentIndex(-1);
+        refrescarUltimoSorteo();
         resumen();
         m_s.penasCambiadas = 0;
     }
     m_s.delAsistente = 0;
     for (const char* nombre : {"Creamenu", "Imprimir", "Acercade", "Configurar"})
         descargarVentana(QString::fromLatin1(nombre));
+    refrescarUltimoSorteo();
 }
+
+void Principal::refrescar() { m_resultados->refrescar(); }
+void Principal::listasencillas(int numSorteos) { m_resultados->listasencillas(numSorteos); }
+void Principal::listamulti(int numSorteos) { m_resultados->listamulti(numSorteos); }
+void Principal::refrescarUltimoSorteo() { m_resultados->refrescarUltimoSorteo(); }
+void Principal::paraparpadeo() { m_resultados->paraparpadeo(); }
 
 void Principal::salir_Click() { close(); }
 

@@ -6,6 +6,7 @@
 #include <QVector>
 
 class GeneralTab;
+class PanelResultados;
 class QTabWidget;
 class QWindow;
 struct Session;
@@ -37,6 +38,17 @@ public:
     Session& session() { return m_s; }
     GeneralTab* general() const { return m_general; }
     QTabWidget* sstab1() const { return m_sstab1; }
+    PanelResultados* resultados() const { return m_resultados; }
+
+    // The results check: over the draws on the scroll bar with the statistics (refrescar),
+    // over the newest n draws (a download's new draws), and for the newest draw only (after
+    // a peña was saved or deleted).
+    void refrescar();
+    void listasencillas(int numSorteos);
+    void listamulti(int numSorteos);
+    void refrescarUltimoSorteo();
+    // Stops the blinking prize alert.
+    void paraparpadeo();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -52,6 +64,7 @@ private:
     QString m_carpetaPrograma;
     QTabWidget* m_sstab1;
     GeneralTab* m_general;
+    PanelResultados* m_resultados;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;

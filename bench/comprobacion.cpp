@@ -1,0 +1,141 @@
+// The results check over the real draw history: 20 peñas of 205 simple bets and 5 multiple
+// peñas of 11 numbers, every stored draw, counters and rows included; and the memory of the
+// results panel while the unfiltered list of all those draws is shown and scrolled.
+#include "checking/Comprobacion.h"
+#include "checking/VistaResultados.h"
+#include "checking/gui/PanelResultados.h"
+#include "core/OleDate.h"
+#include "core/Session.h"
+#include "platform/Clock.h"
+#include "support/FakeDialogs.h"
+#include "support/TestFolder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+long memoriaKb(const char* campo) {
+    std::ifstream f("/proc/self/status");
+    std::string l;
+    while (std::getline(f, l))
+        if (l.rfind(campo, 0) == 0)
+            return std::stol(l.substr(std::string(campo).size() + 1));
+    return 0;
+}
+
+// A program folder with the real history and the peñas, created before the first draw.
+struct Carpeta {
+    TestFolder dir;
+    QByteArray penas;
+
+    Carpeta() {
+        QFile::copy(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"),
+                    dir.ruta(QStringLiteral("numeros.dat")));
+        std::mt19937 azar(49);
+        auto seis = [&](int n) {
+            std::vector<int> v(49);
+            for (int i = 0; i < 49; ++i)
+                v[static_cast<size_t>(i)] = i + 1;
+            std::shuffle(v.begin(), v.end(), azar);
+            v.resize(static_cast<size_t>(n));
+            std::sort(v.begin(), v.end());
+            return v;
+        };
+        for (int p = 0; p < 25; ++p) {
+            RegPena r;
+            r.nombre = QStringLiteral("PEÑA %1").arg(p + 1).leftJustified(RegPena::kNombre);
+            r.dias = QStringLiteral("Todos (L+J+S)").leftJustified(RegPena::kDias);
+            r.fecha = oledate::fromYmd(1985, 1, 1);
+            const bool multiple = p >= 20;
+            r.numApuestas = multiple ? 506 : 205;
+            for (int b = 0; b < (multiple ? 1 : 205); ++b) {
+                const std::vector<int> v = seis(multiple ? 11 : 6);
+                for (size_t k = 0; k < v.size(); ++k)
+                    r.apuestas[static_cast<size_t>(b)][k] = static_cast<int16_t>(v[k]);
+            }
+            penas += r.encode();
+        }
+    }
+    void reiniciar(Session& s) {
+        s.files.cerrarTodos();
+        dir.write(QStringLiteral("apuestas.dat"), penas);
+        s.rutaApp = dir.rutaApp();
+        s.files.abrir(s.rutaApp);
+    }
+};
+
+void BM_ComprobacionHistoriaCompleta(benchmark::State& state) {
+    Carpeta c;
+    FakeDialogs dialogs;
+    SystemClock clock;
+    Session s(dialogs, clock);
+    VistaResultados vista;
+    Comprobacion comprobacion(s, vista);
+    int filas = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.reiniciar(s);
+        state.ResumeTiming();
+        comprobacion.listasencillas(32767);
+        filas = comprobacion.lista2().filas() + comprobacion.lista4().filas();
+    }
+    state.counters["sorteos"] = double(s.files.numeros.count());
+    state.counters["filas"] = filas;
+    state.counters["aciertos3_pena1"] = s.files.apuestas.get<RegPena>(1).acierto(3);
+}
+BENCHMARK(BM_ComprobacionHistoriaCompleta)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PanelListaCompletaMemoria(benchmark::State& state) {
+    Carpeta c;
+    FakeDialogs dialogs;
+    SystemClock clock;
+    Session s(dialogs, clock);
+    c.reiniciar(s);
+    QWidget ventana;
+    auto* barra = new QScrollBar(Qt::Horizontal, &ventana);
+    auto* texto = new QLineEdit(&ventana);
+    auto* check1 = new QCheckBox(&ventana);
+    auto* check2 = new QCheckBox(&ventana);
+    auto* panel = new PanelResultados(s, barra, texto, check1, check2, &ventana);
+    ventana.resize(1000, 700);
+    panel->resize(1000, 700);
+    ventana.show();
+    barra->setRange(1, int(s.files.numeros.count()));
+    for (auto _ : state) {
+        barra->setValue(barra->maximum()); // the whole history, unfiltered
+        QApplication::processEvents();
+        QScrollBar* v = panel->listView(0)->verticalScrollBar();
+        for (int i = 0; i <= 20; ++i) {
+            v->setValue(v->maximum() / 20 * i);
+            panel->listView(0)->viewport()->repaint();
+        }
+        barra->setValue(1);
+        QApplication::processEvents();
+    }
+    state.counters["filas_max"] = 0;
+    barra->setValue(barra->maximum());
+    state.counters["filas_max"] = panel->listView(0)->model()->rowCount();
+    state.counters["VmHWM_MB"] = double(memoriaKb("VmHWM:")) / 1024.0;
+    state.counters["VmRSS_MB"] = double(memoriaKb("VmRSS:")) / 1024.0;
+}
+BENCHMARK(BM_PanelListaCompletaMemoria)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,403 @@
+#include "checking/Comprobacion.h"
+
+#include "checking/Premios.h"
+#include "checking/TextoSorteo.h"
+#include "checking/VistaResultados.h"
+#include "core/Session.h"
+#include "core/SharedRoutines.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kOffsetAciertos = 8264; // the prize counters in a peña record
+constexpr int kOffsetFecha2 = 8299;   // the newest counted date
+
+QString sinBlancosFinales(const QString& t) {
+    int n = int(t.size());
+    while (n > 0 && t.at(n - 1) == u' ')
+        --n;
+    return t.left(n);
+}
+
+// A bet's numbers as the listing prints them: four blanks before a number below 10, two
+// before any other.
+QString numeroImpreso(int n) {
+    return (n < 10 ? QStringLiteral("    ") : QStringLiteral("  ")) + QString::number(n);
+}
+
+} // namespace
+
+Comprobacion::Comprobacion(Session& s, VistaResultados& v)
+    : m_s(s), m_v(v), m_modelo2(std::make_unique<ListaSencillas>()),
+      m_modelo4(std::make_unique<ListaMultiples>()) {}
+
+Comprobacion::~Comprobacion() = default;
+
+int Comprobacion::sorteosGuardados() const {
+    return int(std::min<qint64>(m_s.files.numeros.count(), 32767));
+}
+
+std::vector<Comprobacion::PenaLeida> Comprobacion::leerPenas() {
+    std::vector<PenaLeida> penas;
+    const qint64 n = m_s.files.apuestas.count();
+    penas.reserve(static_cast<size_t>(n));
+    for (qint64 p = 1; p <= n; ++p) {
+        QByteArray bytes = m_s.files.apuestas.read(p);
+        RegPena reg = RegPena::decode(bytes);
+        penas.push_back({std::move(reg), std::move(bytes), -1});
+    }
+    return penas;
+}
+
+// A peña's counters and date go to the file in one write at the end of a check, so that an
+// interrupted check never leaves counters added without the date that keeps them from being
+// added again. Only those two fields change; the rest of the record is written as it was read.
+void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
+    int fallos = 0;
+    for (size_t i = 0; i < penas.size(); ++i) {
+        PenaLeida& p = penas[i];
+        const QByteArray nuevo = p.reg.encode();
+        QByteArray bytes = p.original;
+        bytes.replace(kOffsetAciertos, 10, nuevo.mid(kOffsetAciertos, 10));
+        bytes.replace(kOffsetFecha2, 8, nuevo.mid(kOffsetFecha2, 8));
+        if (bytes == p.original)
+            continue;
+        if (m_s.files.apuestas.write(qint64(i) + 1, bytes))
+            p.original = bytes;
+        else
+            ++fallos;
+    }
+    if (!penas.empty())
+        m_s.penaActual = penas.back().reg;
+    if (fallos > 0)
+        m_s.dialogs.message(
+            QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
+                           "peñas. Los sorteos se volverán a comprobar la próxima vez.")
+                .arg(fallos),
+            QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
+}
+
+bool Comprobacion::participa(const RegPena& p, int indice, const QString& elegida) const {
+    return indice < 1 || sinBlancosFinales(elegida) == sinBlancosFinales(p.nombre);
+}
+
+bool Comprobacion::seLista(const RegPena& p, const RegSorteo& s, bool historico) {
+    if (!historico && !(p.fecha <= s.fecha))
+        return false;
+    // The creation date is tested above; here only the day of the week counts.
+    return diaDeJuego(p.dias, s.fecha, s.fecha);
+}
+
+bool Comprobacion::enVentana(const RegPena& p, const RegSorteo& s) {
+    return s.fecha > p.fecha2 && s.fecha >= p.fecha;
+}
+
+void Comprobacion::listasencillas(int numSorteos) {
+    const int total = sorteosGuardados();
+    const int n = std::clamp(numSorteos, 0, total);
+    m_v.progreso(0, n);
+    auto lista = std::make_unique<ListaSencillas>();
+    m_filalista = 0;
+    m_tituloImpreso = false;
+    m_ultimoSorteoImpreso = -1;
+    m_ultimaPenaImpresa = -1;
+    bool hayMultiple = false;
+
+    if (total > 0) {
+        std::vector<PenaLeida> penas = leerPenas();
+        const int indice = m_v.combo2ListIndex();
+        const QString elegida = m_v.combo2Texto();
+        const bool historico = m_v.historico();
+        const bool soloPremio = m_v.soloPremio();
+        double masNueva = 0;
+        for (int i = 0; i < n; ++i) {
+            const int d = total - i;
+            m_v.progreso(i + 1, n);
+            const RegSorteo sorteo = m_s.files.numeros.get<RegSorteo>(d);
+            m_s.sorteo = sorteo;
+            const int si = lista->agregarSorteo(sorteo);
+            bool premioSorteo = false;
+            for (size_t j = 0; j < penas.size(); ++j) {
+                PenaLeida& pl = penas[j];
+                RegPena& pena = pl.reg;
+                if (pena.numApuestas > 500) {
+                    hayMultiple = true;
+                    continue;
+                }
+                if (!participa(pena, indice, elegida))
+                    continue;
+                if (!m_v.listaVisible(0) && indice > 0 && penaelegida == 1)
+                    m_v.Command1_Click(0);
+                if (seLista(pena, sorteo, historico)) {
+                    if (pl.foto < 0)
+                        pl.foto = lista->agregarPena(pena);
+                    lista->abrirBloque(pl.foto, si);
+                    const QString cabecera = QStringLiteral("PEÑA ") + pena.nombre;
+                    const bool cuenta = enVentana(pena, sorteo);
+                    const int apuestas = lista->apuestas(pl.foto);
+                    bool premioPena = false;
+                    for (int b = 0; b < apuestas; ++b) {
+                        const int categoria = lista->categoria(pl.foto, b, si);
+                        lista->agregarApuesta(b);
+                        if (categoria) {
+                            premioSorteo = premioPena = true;
+                            if (cuenta)
+                                premios::sumar(pena.acierto(categoria), 1);
+                        } else if (soloPremio) {
+                            lista->quitarUltimaApuesta();
+                        }
+                        if (m_imprimiendo && (!soloPremio || categoria)) {
+                            const ListaSencillas::Apuesta a = lista->comprobar(pl.foto, b, si);
+                            QString linea;
+                            for (int16_t num : a.numeros)
+                                linea += numeroImpreso(num);
+                            if (categoria)
+                                linea += QStringLiteral("  ") + premios::mensajeSencilla(categoria);
+                            imprimirApuestaSencilla(int(j), d, sorteo, cabecera, linea);
+                        }
+                    }
+                    // A peña without bets keeps its three rows.
+                    if (soloPremio && apuestas > 0 && !premioPena)
+                        lista->quitarBloque();
+                    if (premioSorteo && m_v.avisoDescarga() && !m_v.timer3Activo()) {
+                        conpremio = 1;
+                        m_v.iniciarTimer3();
+                    }
+                    m_filalista = lista->filas();
+                }
+                if (d == total)
+                    masNueva = sorteo.fecha;
+                if (i == n - 1 && pena.fecha2 != masNueva)
+                    pena.fecha2 = masNueva;
+            }
+        }
+        escribirPenas(penas);
+    }
+    m_modelo2.reemplazar(std::move(lista));
+
+    if (hayMultiple)
+        listamulti(n);
+    else
+        m_modelo4.reemplazar(std::make_unique<ListaMultiples>()); // no multiple peña left to show
+
+    if (m_imprimiendo)
+        terminarImpresion();
+    if (total > 0) {
+        penaelegida = 0;
+        m_v.progreso(0, n);
+    }
+}
+
+void Comprobacion::listamulti(int numSorteos) {
+    const int total = sorteosGuardados();
+    const int n = std::clamp(numSorteos, 0, total);
+    auto lista = std::make_unique<ListaMultiples>();
+    m_filalista = 0;
+    if (total == 0) {
+        m_modelo4.reemplazar(std::move(lista));
+        return;
+    }
+    m_tituloMultiples = false;
+    m_ultimoSorteoMultiples = -1;
+
+    std::vector<PenaLeida> penas = leerPenas();
+    const int indice = m_v.combo2ListIndex();
+    const QString elegida = m_v.combo2Texto();
+    const bool historico = m_v.historico();
+    const bool soloPremio = m_v.soloPremio();
+    double masNueva = 0;
+    m_lista4 = lista.get();
+    for (int i = 0; i < n; ++i) {
+        const int d = total - i;
+        const RegSorteo sorteo = m_s.files.numeros.get<RegSorteo>(d);
+        m_s.sorteo = sorteo;
+        m_sorteo = sorteo;
+        const int si = lista->agregarSorteo(sorteo);
+        for (PenaLeida& pl : penas) {
+            RegPena& pena = pl.reg;
+            if (pena.numApuestas <= 500 || !participa(pena, indice, elegida))
+                continue;
+            if (penaelegida == 1 && !m_v.listaVisible(1) && indice > 0)
+                m_v.Command1_Click(1);
+            if (seLista(pena, sorteo, historico)) {
+                if (pl.foto < 0)
+                    pl.foto = lista->agregarPena(pena);
+                lista->abrirGrupo(pl.foto, si);
+                lista->agregarFila(ListaMultiples::Tipo::Blanca);
+                lista->agregarFila(ListaMultiples::Tipo::Cabecera);
+                lista->agregarFila(ListaMultiples::Tipo::Fecha);
+                lista->agregarFila(ListaMultiples::Tipo::Apuesta);
+                const int filaApuesta = lista->filas() - 1;
+                m_filalista = lista->filas();
+                const ListaMultiples::Apuesta a = lista->comprobar(pl.foto, si);
+                const bool desglose = premios::hayPremioMultiple(pena.numApuestas, a.aciertos);
+                if (desglose) {
+                    m_pena = &pena;
+                    m_concomp = a.concomp;
+                    premiomultiple(a.aciertos);
+                    m_pena = nullptr;
+                }
+                if (soloPremio) {
+                    if (a.aciertos < 3)
+                        lista->quitarUltimaFila();
+                    if (!desglose)
+                        for (int k = 0; k < 3; ++k)
+                            lista->quitarUltimaFila();
+                }
+                m_filalista = lista->filas();
+                if (m_imprimiendo && (!soloPremio || desglose)) {
+                    QString linea;
+                    for (int k = 0; k < a.cuantos; ++k)
+                        linea += numeroImpreso(a.numeros[static_cast<size_t>(k)]);
+                    imprimirGrupoMultiple(d, sorteo, QStringLiteral("PEÑA ") + pena.nombre, linea,
+                                          filaApuesta);
+                }
+            }
+            if (d == total)
+                masNueva = sorteo.fecha;
+            if (i == n - 1 && pena.fecha2 != masNueva)
+                pena.fecha2 = masNueva;
+        }
+    }
+    m_lista4 = nullptr;
+    escribirPenas(penas);
+    m_modelo4.reemplazar(std::move(lista));
+    penaelegida = 0;
+}
+
+void Comprobacion::premiomultiple(int aciertosSorteo) {
+    if (m_v.avisoDescarga()) {
+        if (conpremio == 0) {
+            m_v.iniciarTimer3();
+            conpremio = 2;
+        } else if (conpremio == 1 || conpremio == 3) {
+            conpremio = 3;
+        } else {
+            conpremio = 2;
+        }
+    }
+    const premios::Desglose d = premios::desgloseMultiple(m_pena->numApuestas, aciertosSorteo, m_concomp);
+    for (int i = 0; i < d.numLineas; ++i) {
+        if (i > 0)
+            lineablanca();
+        m_lista4->ponerPremio(m_filalista - 1, d.lineas[static_cast<size_t>(i)]);
+    }
+    if (enVentana(*m_pena, m_sorteo))
+        for (int i = 0; i < d.numLineas; ++i)
+            premios::sumar(m_pena->acierto(d.lineas[static_cast<size_t>(i)].categoria),
+                           d.lineas[static_cast<size_t>(i)].cuantas);
+    if (d.filaFinal)
+        lineablanca();
+}
+
+void Comprobacion::lineablanca() {
+    m_lista4->agregarFila(ListaMultiples::Tipo::Premio);
+    m_filalista = m_lista4->filas();
+}
+
+void Comprobacion::imprimirListado(std::shared_ptr<Printer> impresora, const QImage& logo, int numSorteos) {
+    if (!impresora) {
+        m_imprimiendo = false;
+        return;
+    }
+    m_impresora = std::move(impresora);
+    m_logo = logo;
+    m_errorImpresion = !m_impresora->begin();
+    m_imprimiendo = true;
+    m_impreso = false;
+    m_impresora->picture(m_logo, 0, 5, kLogoAncho, kLogoAlto);
+    m_impresora->setCurrentY(40);
+    listasencillas(numSorteos);
+}
+
+void Comprobacion::imprimirSorteo(const RegSorteo& s) {
+    Printer& pr = *m_impresora;
+    pr.printLine(QString());
+    pr.setFontSize(18);
+    pr.setCurrentX(20);
+    pr.printLine(QStringLiteral("Sorteo del ") + textosorteo::fechaCorta(s.fecha) + QStringLiteral("  ") +
+                 textosorteo::numeros(s));
+    pr.setFontSize(8.2);
+}
+
+void Comprobacion::imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera,
+                                           const QString& linea) {
+    Printer& pr = *m_impresora;
+    if (pena != m_ultimaPenaImpresa || d != m_ultimoSorteoImpreso) {
+        if (d != m_ultimoSorteoImpreso) {
+            m_impreso = true;
+            if (!m_tituloImpreso) {
+                m_tituloImpreso = true;
+                pr.setFontSize(22);
+                pr.setFontUnderline(true);
+                pr.setCurrentX(50);
+                pr.printLine(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"));
+                pr.setFontUnderline(false);
+            }
+            imprimirSorteo(s);
+            m_ultimoSorteoImpreso = d;
+        }
+        pr.printLine(QString());
+        pr.setCurrentX(30);
+        pr.printLine(cabecera);
+        m_ultimaPenaImpresa = pena;
+    }
+    pr.setCurrentX(30);
+    pr.printLine(linea);
+}
+
+void Comprobacion::imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera,
+                                         const QString& linea, int filaApuesta) {
+    Printer& pr = *m_impresora;
+    if (d != m_ultimoSorteoMultiples) {
+        if (!m_tituloMultiples) {
+            if (m_impreso) {
+                pr.newPage();
+                pr.picture(m_logo, 0, 5, kLogoAncho, kLogoAlto);
+                pr.setCurrentY(40);
+            }
+            m_tituloMultiples = true;
+            pr.setFontSize(22);
+            pr.setCurrentX(70);
+            pr.setFontUnderline(true);
+            pr.printLine(QStringLiteral("PEÑAS MÚLTIPLES"));
+            pr.setFontUnderline(false);
+        }
+        m_impreso = true;
+        imprimirSorteo(s);
+        m_ultimoSorteoMultiples = d;
+    }
+    pr.printLine(QString());
+    pr.setCurrentX(30);
+    pr.printLine(cabecera);
+    pr.setCurrentX(30);
+    const int comentario = ListaMultiples::kColumnas - 1;
+    for (int r = filaApuesta; r < m_lista4->filas(); ++r) {
+        if (r == filaApuesta) {
+            pr.printLine(linea + QStringLiteral("  ") + m_lista4->texto(r, comentario));
+        } else {
+            pr.setCurrentX(83.3);
+            pr.printLine(m_lista4->texto(r, comentario));
+        }
+        pr.setCurrentX(30);
+    }
+}
+
+void Comprobacion::terminarImpresion() {
+    m_imprimiendo = false;
+    if (!m_impreso) {
+        m_s.dialogs.message(QStringLiteral("Listado vacío. No hay datos para imprimir,"),
+                            QStringLiteral("No hay datos"), Dialogs::Icon::Information);
+        m_impresora->killDoc();
+    } else {
+        m_impreso = false;
+        if (m_errorImpresion)
+            m_impresora->killDoc();
+        else
+            m_impresora->endDoc();
+    }
+    m_impresora.reset();
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "checking/ListaMultiples.h"
+#include "checking/ListaSencillas.h"
+#include "checking/ModeloResultados.h"
+#include "core/Records.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <memory>
+#include <vector>
+
+class Printer;
+class VistaResultados;
+struct Session;
+
+// The check of every peña against the newest draws: fills the two results lists, keeps each
+// peña's prize counters (each draw counted once, inside the peña's counting window), moves
+// the peña's newest counted date, prints the results listing and raises the prize alert.
+class Comprobacion {
+  public:
+    // Size of the logo at the top of the printed listing, millimetres.
+    static constexpr double kLogoAncho = 80;
+    static constexpr double kLogoAlto = 30;
+
+    Comprobacion(Session& s, VistaResultados& v);
+    ~Comprobacion();
+
+    // Checks the simple and reduced peñas against the newest `numSorteos` draws, then the
+    // multiple peñas when there is any.
+    void listasencillas(int numSorteos);
+    // Checks the multiple peñas against the newest `numSorteos` draws.
+    void listamulti(int numSorteos);
+
+    // Prints the listing of the newest `numSorteos` draws on the printer the user chose in
+    // the printer dialog; a null printer stands for a cancelled dialog.
+    void imprimirListado(std::shared_ptr<Printer> impresora, const QImage& logo, int numSorteos);
+
+    ModeloResultados& modelo2() { return m_modelo2; }
+    ModeloResultados& modelo4() { return m_modelo4; }
+    const ListaSencillas& lista2() const { return static_cast<const ListaSencillas&>(m_modelo2.fuente()); }
+    const ListaMultiples& lista4() const { return static_cast<const ListaMultiples&>(m_modelo4.fuente()); }
+
+    // Which list has a new prize for the blinking alert: 0 none, 1 simple, 2 multiple, 3 both.
+    int conpremio = 0;
+    // Set when the check was started from the peña chooser; cleared at the end of a check.
+    int penaelegida = 0;
+    // Rows of the list being built.
+    int filalista() const { return m_filalista; }
+    bool imprimiendo() const { return m_imprimiendo; }
+
+  private:
+    struct PenaLeida {
+        RegPena reg;
+        QByteArray original; // the record as read, rewritten only in its counters and date
+        int foto = -1;       // the peña's entry in the list being built
+    };
+    std::vector<PenaLeida> leerPenas();
+    void escribirPenas(std::vector<PenaLeida>& penas);
+    bool participa(const RegPena& p, int indice, const QString& elegida) const;
+    static bool seLista(const RegPena& p, const RegSorteo& s, bool historico);
+    static bool enVentana(const RegPena& p, const RegSorteo& s);
+    int sorteosGuardados() const;
+
+    void premiomultiple(int aciertosSorteo);
+    void lineablanca();
+
+    void imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera,
+                                 const QString& linea);
+    void imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera, const QString& linea,
+                               int filaApuesta);
+    void imprimirSorteo(const RegSorteo& s);
+    void terminarImpresion();
+
+    Session& m_s;
+    VistaResultados& m_v;
+    ModeloResultados m_modelo2;
+    ModeloResultados m_modelo4;
+    int m_filalista = 0;
+    int m_escriturasFallidas = 0;
+
+    // The multiple peña and draw in hand while its rows are written.
+    ListaMultiples* m_lista4 = nullptr;
+    RegPena* m_pena = nullptr;
+    RegSorteo m_sorteo;
+    bool m_concomp = false;
+
+    // The printing job of the listing.
+    std::shared_ptr<Printer> m_impresora;
+    QImage m_logo;
+    bool m_imprimiendo = false;
+    bool m_impreso = false;
+    bool m_errorImpresion = false;
+    bool m_tituloImpreso = false;
+    int m_ultimoSorteoImpreso = -1;
+    int m_ultimaPenaImpresa = -1;
+    bool m_tituloMultiples = false;
+    int m_ultimoSorteoMultiples = -1;
+};

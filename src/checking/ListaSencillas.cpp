@@ -1,0 +1,138 @@
+#include "checking/ListaSencillas.h"
+
+#include "checking/Premios.h"
+#include "checking/TextoSorteo.h"
+#include "core/Records.h"
+
+#include <algorithm>
+#include <bit>
+
+int ListaSencillas::agregarPena(const RegPena& p) {
+    PenaFoto f;
+    f.nombre = p.nombre;
+    const int n = std::clamp<int>(p.numApuestas, 0, RegPena::kMaxApuestas);
+    f.numeros.resize(static_cast<size_t>(n));
+    f.mascaras.resize(static_cast<size_t>(n));
+    for (int b = 0; b < n; ++b) {
+        uint64_t m = 0;
+        for (int k = 0; k < 6; ++k) {
+            const int16_t v = p.apuestas[static_cast<size_t>(b)][static_cast<size_t>(k)];
+            f.numeros[static_cast<size_t>(b)][static_cast<size_t>(k)] = v;
+            m |= premios::bit(v);
+        }
+        f.mascaras[static_cast<size_t>(b)] = m;
+    }
+    m_penas.push_back(std::move(f));
+    return int(m_penas.size()) - 1;
+}
+
+int ListaSencillas::agregarSorteo(const RegSorteo& s) {
+    m_sorteos.push_back({s.fecha, premios::mascaraGanadores(s), premios::bit(s.bolas[6])});
+    return int(m_sorteos.size()) - 1;
+}
+
+int ListaSencillas::apuestas(int pena) const {
+    return int(m_penas[static_cast<size_t>(pena)].numeros.size());
+}
+
+QString ListaSencillas::nombre(int pena) const {
+    return m_penas[static_cast<size_t>(pena)].nombre;
+}
+
+ListaSencillas::Apuesta ListaSencillas::comprobar(int pena, int b, int sorteo) const {
+    const PenaFoto& p = m_penas[static_cast<size_t>(pena)];
+    const SorteoFoto& s = m_sorteos[static_cast<size_t>(sorteo)];
+    Apuesta a;
+    a.numeros = p.numeros[static_cast<size_t>(b)];
+    for (int k = 0; k < 6; ++k)
+        if (premios::bit(a.numeros[static_cast<size_t>(k)]) & s.ganadores)
+            a.ganadores |= uint8_t(1u << k);
+    const uint64_t m = p.mascaras[static_cast<size_t>(b)];
+    a.aciertos = std::popcount(m & s.ganadores);
+    a.categoria = categoriaDe(m, s);
+    return a;
+}
+
+int ListaSencillas::categoriaDe(uint64_t apuesta, const SorteoFoto& s) {
+    return premios::categoriaSencilla(std::popcount(apuesta & s.ganadores),
+                                      (apuesta & s.complementario) != 0);
+}
+
+void ListaSencillas::abrirBloque(int pena, int sorteo) {
+    m_bloques.push_back({m_filas, pena, sorteo, int(m_elegidas.size()), 0});
+    m_filas += 3;
+}
+
+void ListaSencillas::agregarApuesta(int b) {
+    m_elegidas.push_back(static_cast<uint8_t>(b));
+    ++m_bloques.back().apuestas;
+    ++m_filas;
+}
+
+void ListaSencillas::quitarUltimaApuesta() {
+    Bloque& k = m_bloques.back();
+    if (k.apuestas == 0)
+        return;
+    m_elegidas.pop_back();
+    --k.apuestas;
+    --m_filas;
+}
+
+void ListaSencillas::quitarBloque() {
+    const Bloque& k = m_bloques.back();
+    m_elegidas.resize(static_cast<size_t>(k.desde));
+    m_filas = k.primeraFila;
+    m_bloques.pop_back();
+}
+
+QStringList ListaSencillas::cabeceras() const {
+    return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("Comentario")};
+}
+
+const ListaSencillas::Bloque* ListaSencillas::bloqueDe(int fila) const {
+    if (fila < 0 || fila >= m_filas)
+        return nullptr;
+    auto it = std::upper_bound(m_bloques.begin(), m_bloques.end(), fila,
+                               [](int f, const Bloque& k) { return f < k.primeraFila; });
+    return &*(it - 1);
+}
+
+QString ListaSencillas::texto(int fila, int columna) const {
+    const Bloque* k = bloqueDe(fila);
+    if (!k || columna < 1 || columna >= kColumnas)
+        return {};
+    const int r = fila - k->primeraFila;
+    const bool comentario = columna == kColumnas - 1;
+    if (r == 0)
+        return {};
+    if (r == 1)
+        return comentario ? QStringLiteral("PEÑA ") + m_penas[static_cast<size_t>(k->pena)].nombre
+                          : QString();
+    if (r == 2)
+        return comentario ? textosorteo::lineaFecha(m_sorteos[static_cast<size_t>(k->sorteo)].fecha)
+                          : QString();
+    const int b = m_elegidas[static_cast<size_t>(k->desde + r - 3)];
+    const Apuesta a = comprobar(k->pena, b, k->sorteo);
+    if (comentario)
+        return premios::mensajeSencilla(a.categoria);
+    return QString::number(a.numeros[static_cast<size_t>(columna - 1)]);
+}
+
+QColor ListaSencillas::color(int fila, int columna) const {
+    const Bloque* k = bloqueDe(fila);
+    if (!k || columna < 1 || columna >= kColumnas)
+        return {};
+    const int r = fila - k->primeraFila;
+    const bool comentario = columna == kColumnas - 1;
+    if (r == 0 || (r < 3 && !comentario))
+        return {};
+    if (r == 1)
+        return premios::colorBGR(premios::kCabecera);
+    if (r == 2)
+        return premios::colorBGR(premios::kFechaSorteo);
+    const Apuesta a = comprobar(k->pena, m_elegidas[static_cast<size_t>(k->desde + r - 3)], k->sorteo);
+    if (comentario)
+        return a.categoria ? premios::colorBGR(premios::colorCategoria(a.categoria)) : QColor();
+    return (a.ganadores >> (columna - 1)) & 1 ? premios::colorBGR(premios::kRojo) : QColor();
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "checking/Comprobacion.h"
+#include "checking/VistaResultados.h"
+#include "core/OleDate.h"
+#include "core/Session.h"
+#include "platform/Clock.h"
+#include "support/FakeDialogs.h"
+#include "support/TestFolder.h"
+
+#include <QColor>
+#include <initializer_list>
+#include <vector>
+
+// The results panel as a test sees it: filters set by hand, calls recorded.
+class FakeVista final : public VistaResultados {
+  public:
+    int combo2ListIndex() const override { return indice; }
+    QString combo2Texto() const override { return texto; }
+    bool historico() const override { return check1; }
+    bool soloPremio() const override { return check2; }
+    bool avisoDescarga() const override { return aviso; }
+    bool timer3Activo() const override { return timer3; }
+    void iniciarTimer3() override {
+        timer3 = true;
+        ++arranquesTimer3;
+    }
+    bool listaVisible(int cual) const override { return cual == visible; }
+    void Command1_Click(int i) override {
+        visible = i;
+        clics.push_back(i);
+    }
+    void progreso(int v, int m) override {
+        valor = v;
+        maximo = m;
+    }
+
+    int indice = 0;
+    QString texto;
+    bool check1 = false, check2 = false, aviso = false, timer3 = false;
+    int arranquesTimer3 = 0;
+    int visible = 0;
+    std::vector<int> clics;
+    int valor = 0, maximo = 0;
+};
+
+// A program folder with draws and peñas, and a check over it.
+class Escenario {
+  public:
+    Escenario() : s(dialogs, clock), comprobacion(s, vista) {
+        s.rutaApp = dir.rutaApp();
+        s.files.abrir(s.rutaApp);
+    }
+
+    static double fecha(int y, int m, int d) { return oledate::fromYmd(y, m, d); }
+
+    // Appends a draw: six numbers, complementario, reintegro.
+    int sorteo(double f, std::initializer_list<int> seis, int comp, int reint = 3) {
+        RegSorteo r;
+        int i = 0;
+        for (int n : seis)
+            r.bolas[static_cast<size_t>(i++)] = static_cast<int16_t>(n);
+        r.bolas[6] = static_cast<int16_t>(comp);
+        r.bolas[7] = static_cast<int16_t>(reint);
+        r.fecha = f;
+        r.numJoker = -1;
+        const int n = int(s.files.numeros.count()) + 1;
+        s.files.numeros.put(n, r);
+        s.sigSorteo = n + 1;
+        return n;
+    }
+
+    // Appends a peña; `apuestas` are its bets (six numbers each, or one multiple bet).
+    int pena(const QString& nombre, const QString& dias, double creada,
+             std::vector<std::vector<int>> apuestas, int numApuestas = -1) {
+        RegPena p;
+        p.nombre = nombre.leftJustified(RegPena::kNombre);
+        p.dias = dias.leftJustified(RegPena::kDias);
+        p.fecha = creada;
+        for (size_t b = 0; b < apuestas.size(); ++b)
+            for (size_t k = 0; k < apuestas[b].size(); ++k)
+                p.apuestas[b][k] = static_cast<int16_t>(apuestas[b][k]);
+        p.numApuestas = static_cast<int16_t>(numApuestas >= 0 ? numApuestas : int(apuestas.size()));
+        const int n = int(s.files.apuestas.count()) + 1;
+        s.files.apuestas.put(n, p);
+        s.sigPena = n + 1;
+        return n;
+    }
+
+    RegPena leida(int n) { return s.files.apuestas.get<RegPena>(n); }
+    std::array<int16_t, 5> aciertos(int n) { return leida(n).aciertos; }
+
+    // Texts of a row of a list, columns 1 on.
+    static QStringList fila(const FuenteFilas& f, int r) {
+        QStringList t;
+        for (int c = 1; c < int(f.cabeceras().size()); ++c)
+            t << f.texto(r, c);
+        return t;
+    }
+    // The comment of each row.
+    static QStringList comentarios(const FuenteFilas& f) {
+        QStringList t;
+        const int c = int(f.cabeceras().size()) - 1;
+        for (int r = 0; r < f.filas(); ++r)
+            t << f.texto(r, c);
+        return t;
+    }
+
+    TestFolder dir;
+    FakeDialogs dialogs;
+    FixedClock clock{QDate(2026, 12, 6)};
+    Session s;
+    FakeVista vista;
+    Comprobacion comprobacion;
+};
+
+inline QColor bgr(uint32_t v) {
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

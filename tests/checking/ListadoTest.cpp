@@ -1,0 +1,161 @@
+#include "Escenario.h"
+#include "platform/gui/QtPrinter.h"
+#include "support/RecordingPrinter.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kTodos = QStringLiteral("Todos (L+J+S)");
+double kJue() {
+    return Escenario::fecha(2026, 12, 3);
+}
+double kSab() {
+    return Escenario::fecha(2026, 12, 5);
+}
+
+class Listado : public ::testing::Test, public Escenario {
+  protected:
+    std::shared_ptr<RecordingPrinter> imprimir(int n) {
+        auto p = std::make_shared<RecordingPrinter>();
+        comprobacion.imprimirListado(p, QImage(), n);
+        return p;
+    }
+    static QList<RecordingPrinter::Op> textos(const RecordingPrinter& p) {
+        QList<RecordingPrinter::Op> t;
+        for (const auto& o : p.ops)
+            if (o.kind == RecordingPrinter::Kind::Text)
+                t << o;
+        return t;
+    }
+};
+
+} // namespace
+
+TEST_F(Listado, SimplePeñasAtTheirPositions) {
+    sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9, 3);
+    pena(QStringLiteral("AMIGOS"), kTodos, kJue(), {{5, 12, 23, 1, 2, 4}, {6, 7, 8, 10, 11, 13}});
+    auto p = imprimir(1);
+    ASSERT_TRUE(p->began);
+    EXPECT_TRUE(p->ended);
+    EXPECT_FALSE(p->killed);
+    ASSERT_EQ(p->ops[0].kind, RecordingPrinter::Kind::Picture);
+    EXPECT_DOUBLE_EQ(p->ops[0].x, 0);
+    EXPECT_DOUBLE_EQ(p->ops[0].y, 5);
+    const auto t = textos(*p);
+    ASSERT_EQ(t.size(), 7);
+    EXPECT_EQ(t[0].text, QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"));
+    EXPECT_DOUBLE_EQ(t[0].x, 50);
+    EXPECT_DOUBLE_EQ(t[0].y, 40);
+    EXPECT_DOUBLE_EQ(t[0].fontSize, 22);
+    EXPECT_TRUE(t[0].underline);
+    EXPECT_EQ(t[1].text, QString());
+    EXPECT_FALSE(t[1].underline);
+    EXPECT_EQ(t[2].text, QStringLiteral("Sorteo del 05/12/2026  5-12-23-30-41-47  C:9  R:3"));
+    EXPECT_DOUBLE_EQ(t[2].x, 20);
+    EXPECT_DOUBLE_EQ(t[2].fontSize, 18);
+    EXPECT_DOUBLE_EQ(t[2].y, 40 + 11 + 11);
+    EXPECT_DOUBLE_EQ(t[3].fontSize, 8.2);
+    EXPECT_EQ(t[4].text, QStringLiteral("PEÑA AMIGOS              "));
+    EXPECT_DOUBLE_EQ(t[4].x, 30);
+    EXPECT_EQ(t[5].text,
+              QStringLiteral("    5  12  23    1    2    4  ¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_DOUBLE_EQ(t[5].x, 30);
+    EXPECT_EQ(t[6].text, QStringLiteral("    6    7    8  10  11  13"));
+    EXPECT_FALSE(comprobacion.imprimiendo());
+}
+
+TEST_F(Listado, OnlyPrizeBetsUnderTheFilterAndOneHeadingPerDraw) {
+    sorteo(kJue(), {1, 2, 3, 30, 31, 32}, 40);
+    sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
+    pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
+    pena(QStringLiteral("B"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}});
+    vista.check2 = true;
+    auto p = imprimir(2);
+    const QStringList t = p->texts();
+    EXPECT_EQ(t.count(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS")), 1);
+    EXPECT_EQ(t.filter(QStringLiteral("Sorteo del ")).size(), 2);
+    EXPECT_EQ(t.filter(QStringLiteral("PEÑA ")).size(), 4);
+    EXPECT_EQ(t.filter(QStringLiteral("Premio")).size(), 4);
+    EXPECT_TRUE(t.filter(QStringLiteral("   7    8")).isEmpty());
+}
+
+TEST_F(Listado, MultiplesOnANewPageWithTheLogo) {
+    sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 40);
+    pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 30, 4, 5, 6}});
+    pena(QStringLiteral("CINCO"), kTodos, kJue(), {{1, 2, 3, 4, 5}}, 503);
+    auto p = imprimir(1);
+    const auto t = textos(*p);
+    int titulo = -1;
+    for (int i = 0; i < t.size(); ++i)
+        if (t[i].text == QStringLiteral("PEÑAS MÚLTIPLES"))
+            titulo = i;
+    ASSERT_GE(titulo, 0);
+    EXPECT_EQ(t[titulo].page, 2);
+    EXPECT_DOUBLE_EQ(t[titulo].x, 70);
+    EXPECT_DOUBLE_EQ(t[titulo].y, 40);
+    EXPECT_TRUE(t[titulo].underline);
+    int logos = 0;
+    for (const auto& o : p->ops)
+        if (o.kind == RecordingPrinter::Kind::Picture) {
+            ++logos;
+            EXPECT_DOUBLE_EQ(o.y, 5);
+        }
+    EXPECT_EQ(logos, 2);
+    ASSERT_EQ(t.size(), titulo + 7);
+    EXPECT_EQ(t[titulo + 2].text, QStringLiteral("Sorteo del 05/12/2026  1-2-30-31-32-33  C:40  R:3"));
+    EXPECT_EQ(t[titulo + 4].text, QStringLiteral("PEÑA CINCO               "));
+    EXPECT_EQ(t[titulo + 5].text,
+              QStringLiteral("    1    2    3    4    5  ¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."));
+    EXPECT_DOUBLE_EQ(t[titulo + 5].x, 30);
+    EXPECT_EQ(t[titulo + 6].text, QString()); // the blank row that closes the breakdown
+    EXPECT_DOUBLE_EQ(t[titulo + 6].x, 83.3);
+    EXPECT_TRUE(p->ended);
+}
+
+TEST_F(Listado, EmptyListingIsCancelledWithAMessage) {
+    sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 40);
+    pena(QStringLiteral("S"), kTodos, kJue(), {{10, 11, 12, 13, 14, 15}});
+    vista.check2 = true;
+    auto p = imprimir(1);
+    EXPECT_TRUE(p->killed);
+    EXPECT_FALSE(p->ended);
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Listado vacío. No hay datos para imprimir,"));
+    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("No hay datos"));
+    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Information);
+    EXPECT_TRUE(p->texts().isEmpty());
+}
+
+TEST_F(Listado, CancelledDialogPrintsNothingAndChecksNothing) {
+    sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 40);
+    pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 30, 4, 5, 6}});
+    comprobacion.imprimirListado(nullptr, QImage(), 1);
+    EXPECT_FALSE(comprobacion.imprimiendo());
+    EXPECT_EQ(leida(1).fecha2, 0);
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+}
+
+TEST_F(Listado, RealPdfReadsBack) {
+    sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9, 3);
+    pena(QStringLiteral("AMIGOS"), kTodos, kJue(), {{5, 12, 23, 1, 2, 4}});
+    pena(QStringLiteral("SIETE"), kTodos, kJue(), {{5, 12, 23, 30, 1, 2, 3}}, 501);
+    const QString pdf = dir.ruta(QStringLiteral("listado.pdf"));
+    std::shared_ptr<Printer> impresora = QtPrinter::toPdf(pdf);
+    QImage logo(200, 75, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    comprobacion.imprimirListado(impresora, logo, 1);
+    QProcess pt;
+    pt.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pt.waitForFinished(30000));
+    const QString texto = QString::fromUtf8(pt.readAllStandardOutput());
+    EXPECT_TRUE(texto.contains(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Sorteo del 05/12/2026 5-12-23-30-41-47 C:9 R:3")) ||
+                texto.contains(QStringLiteral("Sorteo del 05/12/2026  5-12-23-30-41-47  C:9  R:3")))
+        << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("¡¡ Premio !! Has acertado 3 números.")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("PEÑAS MÚLTIPLES")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("¡¡ Premio !! Tienes 3 apuestas de 4 aciertos.")));
+    EXPECT_EQ(texto.count(QChar(u'\f')), 2); // two pages
+}

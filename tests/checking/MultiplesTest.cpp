@@ -1,0 +1,147 @@
+#include "Escenario.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kTodos = QStringLiteral("Todos (L+J+S)");
+double kJue() {
+    return Escenario::fecha(2026, 12, 3);
+}
+double kSab() {
+    return Escenario::fecha(2026, 12, 5);
+}
+
+class Multiples : public ::testing::Test, public Escenario {};
+
+} // namespace
+
+TEST_F(Multiples, GroupRowsOfABetOfSevenWithoutPrize) {
+    sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 7);
+    pena(QStringLiteral("SIETE"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    pena(QStringLiteral("SENCILLA"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}});
+    comprobacion.listasencillas(1); // hands over to the multiples at its end
+    const ListaMultiples& l = comprobacion.lista4();
+    ASSERT_EQ(l.filas(), 4);
+    EXPECT_EQ(fila(l, 0), QStringList(12, QString()));
+    EXPECT_EQ(l.texto(1, 12), QStringLiteral("PEÑA SIETE               "));
+    EXPECT_EQ(l.color(1, 12), bgr(0x000080));
+    EXPECT_EQ(l.texto(2, 12), QStringLiteral("05/12/2026 Sábado"));
+    EXPECT_EQ(l.color(2, 12), bgr(0x008000));
+    EXPECT_EQ(fila(l, 3), (QStringList{"1", "2", "3", "4", "5", "6", "7", "", "", "", "", ""}));
+    EXPECT_EQ(l.color(3, 1), bgr(0x0000FF));
+    EXPECT_EQ(l.color(3, 2), bgr(0x0000FF));
+    EXPECT_FALSE(l.color(3, 3).isValid());
+    EXPECT_FALSE(l.color(3, 7).isValid()); // the complementario stays uncoloured
+    EXPECT_EQ(l.cabeceras().size(), 13);
+    vista.check2 = true;
+    comprobacion.listamulti(1);
+    EXPECT_EQ(comprobacion.lista4().filas(), 0);
+}
+
+TEST_F(Multiples, BreakdownRowsAndCounters) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 7);
+    pena(QStringLiteral("SIETE"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    comprobacion.listamulti(1);
+    const ListaMultiples& l = comprobacion.lista4();
+    EXPECT_EQ(comentarios(l), (QStringList{"", "PEÑA SIETE               ", "05/12/2026 Sábado",
+                                           "¡¡ Premio !! Tienes 6 apuestas de 5 aciertos + C.",
+                                           "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos."}));
+    EXPECT_EQ(l.color(3, 12), bgr(0x0040C0));
+    EXPECT_EQ(l.color(4, 12), bgr(0x0000FF));
+    EXPECT_EQ(fila(l, 4).mid(0, 11), QStringList(11, QString()));
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 1, 6}));
+    EXPECT_EQ(leida(1).fecha2, kSab());
+    comprobacion.listamulti(1);
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 1, 6}));
+}
+
+TEST_F(Multiples, FiveNumbersAgainstTheRest) {
+    sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 40);
+    pena(QStringLiteral("CINCO"), kTodos, kJue(), {{1, 2, 3, 4, 5}}, 503);
+    comprobacion.listamulti(1);
+    EXPECT_EQ(comentarios(comprobacion.lista4()),
+              (QStringList{"", "PEÑA CINCO               ", "05/12/2026 Sábado",
+                           "¡¡ Premio !! Tienes 4 apuestas de 3 aciertos.", ""}));
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{4, 0, 0, 0, 0}));
+    // Only prizes: the group stays, the closing blank row goes.
+    vista.check2 = true;
+    comprobacion.listamulti(1);
+    EXPECT_EQ(comprobacion.lista4().filas(), 4);
+    EXPECT_EQ(comprobacion.filalista(), 4);
+}
+
+TEST_F(Multiples, FiveNumbersWithFourHitsAndTheComplementario) {
+    sorteo(kSab(), {1, 2, 3, 4, 30, 31}, 5);
+    pena(QStringLiteral("CINCO"), kTodos, kJue(), {{1, 2, 3, 4, 5}}, 503);
+    vista.check2 = true; // with three hits or more the closing blank row stays
+    comprobacion.listamulti(1);
+    EXPECT_EQ(comentarios(comprobacion.lista4()).mid(3),
+              (QStringList{"¡¡ Premio !! Tienes 42 apuestas de 4 aciertos.",
+                           "¡¡ Premio !! Tienes 2 apuesta de 5 aciertos + C.", ""}));
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 42, 0, 0, 2}));
+}
+
+TEST_F(Multiples, CountingWindowAndHistorico) {
+    sorteo(kJue(), {1, 2, 3, 30, 31, 32}, 40);
+    sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
+    pena(QStringLiteral("DESDE SAB"), kTodos, kSab(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    vista.check1 = true;
+    comprobacion.listamulti(2);
+    // Both draws listed with their messages; only Saturday, the creation day, counts.
+    const QStringList c = comentarios(comprobacion.lista4());
+    ASSERT_EQ(c.size(), 8);
+    EXPECT_EQ(c[3], QStringLiteral("¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."));
+    EXPECT_EQ(c[7], QStringLiteral("¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."));
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{4, 0, 0, 0, 0}));
+}
+
+TEST_F(Multiples, ChooserFiltersAndSwitchesTheView) {
+    sorteo(kJue(), {1, 2, 3, 30, 31, 32}, 40);
+    sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
+    pena(QStringLiteral("UNA"), QStringLiteral("Sábado"), kJue(), {{1, 2, 3, 4, 5, 6, 7, 8}}, 502);
+    pena(QStringLiteral("OTRA"), QStringLiteral("Jueves"), kJue(), {{1, 2, 3, 4, 5, 6, 7, 8}}, 502);
+    vista.indice = 1;
+    vista.texto = QStringLiteral("UNA").leftJustified(20);
+    comprobacion.penaelegida = 1;
+    comprobacion.listasencillas(2);
+    EXPECT_EQ(vista.clics, std::vector<int>{1});
+    EXPECT_EQ(comprobacion.lista4().filas(), 4);
+    EXPECT_EQ(comprobacion.lista4().texto(3, 12),
+              QStringLiteral("¡¡ Premio !! Tienes 10 apuestas de 3 aciertos."));
+    EXPECT_EQ(leida(1).fecha2, kSab());
+    EXPECT_EQ(aciertos(1)[0], 10);
+    EXPECT_EQ(leida(2).fecha2, 0);
+    EXPECT_EQ(comprobacion.penaelegida, 0);
+}
+
+TEST_F(Multiples, PrizeAlertCombinesWithTheSimpleList) {
+    sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
+    pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}});
+    pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    vista.aviso = true;
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(comprobacion.conpremio, 3);
+    EXPECT_EQ(vista.arranquesTimer3, 1);
+    comprobacion.conpremio = 0;
+    vista.timer3 = false;
+    comprobacion.listamulti(1);
+    EXPECT_EQ(comprobacion.conpremio, 2);
+    EXPECT_EQ(vista.arranquesTimer3, 2);
+    vista.aviso = false;
+    comprobacion.conpremio = 0;
+    comprobacion.listamulti(1);
+    EXPECT_EQ(comprobacion.conpremio, 0);
+}
+
+TEST_F(Multiples, UnknownCodesShowAnEmptyBet) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 7);
+    pena(QStringLiteral("RARA"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 512);
+    pena(QStringLiteral("MAS"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 9000);
+    comprobacion.listasencillas(1);
+    const ListaMultiples& l = comprobacion.lista4();
+    ASSERT_EQ(l.filas(), 8);
+    EXPECT_EQ(fila(l, 3), QStringList(12, QString()));
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(leida(2).fecha2, kSab());
+}

@@ -1,0 +1,136 @@
+#include "checking/Premios.h"
+
+#include <QSet>
+#include <bit>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace premios;
+
+namespace {
+
+// "n of k" for each row of a breakdown, e.g. {{4, 5}, {5, 2}}: 5 of 4 hits, 2 of 5.
+std::vector<std::pair<int, int>> filas(int codigo, int aciertos, bool concomp) {
+    const Desglose d = desgloseMultiple(codigo, aciertos, concomp);
+    std::vector<std::pair<int, int>> r;
+    for (int i = 0; i < d.numLineas; ++i)
+        r.push_back({d.lineas[static_cast<size_t>(i)].categoria, d.lineas[static_cast<size_t>(i)].cuantas});
+    return r;
+}
+
+using F = std::vector<std::pair<int, int>>;
+
+} // namespace
+
+TEST(Premios, SimpleBetCategoriesAndMessages) {
+    EXPECT_EQ(categoriaSencilla(2, true), 0);
+    EXPECT_EQ(categoriaSencilla(3, true), 3); // the complementario only matters with five hits
+    EXPECT_EQ(categoriaSencilla(5, false), 5);
+    EXPECT_EQ(categoriaSencilla(5, true), 7);
+    EXPECT_EQ(categoriaSencilla(6, false), 6);
+    EXPECT_EQ(mensajeSencilla(3), QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ(mensajeSencilla(4), QStringLiteral("¡¡ Premio !! Has acertado 4 números."));
+    EXPECT_EQ(mensajeSencilla(5), QStringLiteral("¡¡ Premio !! Has acertado 5 números."));
+    EXPECT_EQ(mensajeSencilla(6), QStringLiteral("¡¡ Premio !! Has acertado 6 números."));
+    EXPECT_EQ(mensajeSencilla(7), QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO"));
+    EXPECT_EQ(mensajeSencilla(0), QString());
+}
+
+TEST(Premios, WorkedBreakdownsOfMultipleBets) {
+    EXPECT_EQ(filas(501, 3, true), (F{{3, 4}}));
+    EXPECT_EQ(filas(501, 5, false), (F{{4, 5}, {5, 2}}));
+    EXPECT_EQ(filas(501, 5, true), (F{{4, 5}, {5, 1}, {7, 1}}));
+    EXPECT_EQ(filas(501, 6, true), (F{{7, 6}, {6, 1}}));
+    EXPECT_EQ(filas(502, 5, true), (F{{3, 10}, {4, 15}, {5, 2}, {7, 1}}));
+    EXPECT_EQ(filas(506, 6, false), (F{{3, 200}, {4, 150}, {5, 30}, {6, 1}}));
+    EXPECT_EQ(filas(506, 6, true), (F{{3, 200}, {4, 150}, {5, 24}, {7, 6}, {6, 1}}));
+    // Five numbers played with each of the other 44.
+    EXPECT_EQ(filas(503, 2, false), (F{{3, 4}}));
+    EXPECT_EQ(filas(503, 3, false), (F{{3, 41}, {4, 3}}));
+    EXPECT_EQ(filas(503, 4, false), (F{{4, 42}, {5, 2}}));
+    EXPECT_EQ(filas(503, 4, true), (F{{4, 42}, {7, 2}}));
+    EXPECT_EQ(filas(503, 5, false), (F{{5, 42}, {7, 1}, {6, 1}}));
+    EXPECT_EQ(filas(503, 5, true), (F{{5, 42}, {7, 1}, {6, 1}}));
+    EXPECT_TRUE(desgloseMultiple(503, 1, false).filaFinal);
+    EXPECT_FALSE(desgloseMultiple(504, 4, false).filaFinal);
+}
+
+TEST(Premios, BreakdownsAgreeWithEveryCoveredBet) {
+    // Expands each multiple bet into its simple bets and checks them one by one.
+    for (int c = 501; c <= 506; ++c)
+        for (int h = 0; h <= 6; ++h)
+            for (bool comp : {false, true}) {
+                const int m =
+                    c == 503 ? 5 : std::vector<int>{7, 8, 0, 9, 10, 11}[static_cast<size_t>(c - 501)];
+                if (h > m || (comp && h == m))
+                    continue;
+                // The bet holds 1..m; the draw's winners are 1..h and 40.. for the rest.
+                uint64_t ganadores = 0;
+                for (int i = 1; i <= h; ++i)
+                    ganadores |= bit(i);
+                for (int i = 0; i < 6 - h; ++i)
+                    ganadores |= bit(40 + i);
+                const uint64_t complementario = comp ? bit(m) : bit(49);
+                std::map<int, int> esperado;
+                auto contar = [&](uint64_t apuesta) {
+                    const int cat =
+                        categoriaSencilla(std::popcount(apuesta & ganadores), apuesta & complementario);
+                    if (cat)
+                        ++esperado[cat];
+                };
+                if (c == 503) {
+                    uint64_t cinco = 0;
+                    for (int i = 1; i <= 5; ++i)
+                        cinco |= bit(i);
+                    for (int x = 6; x <= 49; ++x)
+                        contar(cinco | bit(x));
+                } else {
+                    for (uint32_t sub = 0; sub < (1u << m); ++sub)
+                        if (std::popcount(sub) == 6)
+                            contar(uint64_t(sub) << 1);
+                }
+                std::map<int, int> obtenido;
+                for (auto [cat, n] : filas(c, h, comp))
+                    obtenido[cat] = n;
+                if (!hayPremioMultiple(c, h))
+                    EXPECT_TRUE(obtenido.empty());
+                else
+                    EXPECT_EQ(obtenido, esperado) << c << " hits " << h << " comp " << comp;
+            }
+}
+
+TEST(Premios, NoRowsWithoutAnArm) {
+    EXPECT_EQ(desgloseMultiple(501, 2, true).numLineas, 0);
+    EXPECT_EQ(desgloseMultiple(506, 7, true).numLineas, 0); // more hits than a draw has
+    EXPECT_EQ(desgloseMultiple(503, 6, true).numLineas, 0);
+    EXPECT_EQ(desgloseMultiple(507, 4, false).numLineas, 0);
+    EXPECT_FALSE(desgloseMultiple(600, 4, false).filaFinal);
+    EXPECT_TRUE(hayPremioMultiple(503, 2));
+    EXPECT_FALSE(hayPremioMultiple(501, 2));
+    EXPECT_TRUE(hayPremioMultiple(501, 3));
+}
+
+TEST(Premios, FortyFourMessagesWithTheirSingularForms) {
+    QSet<QString> todos;
+    for (int c = 501; c <= 506; ++c)
+        for (int h = 0; h <= 6; ++h)
+            for (bool comp : {false, true}) {
+                const Desglose d = desgloseMultiple(c, h, comp);
+                for (int i = 0; i < d.numLineas; ++i)
+                    todos.insert(mensajeMultiple(d.lineas[static_cast<size_t>(i)]));
+            }
+    EXPECT_EQ(todos.size(), 44);
+    for (const char* m :
+         {"¡¡ Premio !! Tienes 2 apuesta de 5 aciertos.", "¡¡ Premio !! Tienes 3 apuesta de 5 aciertos.",
+          "¡¡ Premio !! Tienes 4 apuesta de 5 aciertos.", "¡¡ Premio !! Tienes 5 apuesta de 5 aciertos.",
+          "¡¡ Premio !! Tienes 2 apuesta de 5 aciertos + C.", "¡¡ Premio !! Tienes 2 apuestas de 5 aciertos.",
+          "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos.", "¡¡ Premio !! Tienes 6 apuestas de 5 aciertos + C.",
+          "¡¡ Premio !! Tienes 200 apuestas de 3 aciertos."})
+        EXPECT_TRUE(todos.contains(QString::fromUtf8(m))) << m;
+    EXPECT_FALSE(todos.contains(QStringLiteral("¡¡ Premio !! Tienes 2 apuestas de 5 aciertos + C.")));
+    // Eight numbers, five hits, the complementario among them.
+    EXPECT_EQ(mensajeMultiple(desgloseMultiple(502, 5, true).lineas[2]),
+              QStringLiteral("¡¡ Premio !! Tienes 2 apuesta de 5 aciertos."));
+    EXPECT_EQ(mensajeMultiple(desgloseMultiple(501, 5, false).lineas[1]),
+              QStringLiteral("¡¡ Premio !! Tienes 2 apuestas de 5 aciertos."));
+}

@@ -1,0 +1,255 @@
+#include "Escenario.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+
+const QString kTodos = QStringLiteral("Todos (L+J+S)");
+
+// Thursday 3 and Saturday 5 December 2026, Monday 7 December 2026.
+double kJue() {
+    return Escenario::fecha(2026, 12, 3);
+}
+double kSab() {
+    return Escenario::fecha(2026, 12, 5);
+}
+double kLun() {
+    return Escenario::fecha(2026, 12, 7);
+}
+
+// Limits the size of files this process may write, for the life of the object.
+class LimiteEscritura {
+  public:
+    explicit LimiteEscritura(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_antes);
+        m_senal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit r = m_antes;
+        r.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &r);
+    }
+    ~LimiteEscritura() {
+        setrlimit(RLIMIT_FSIZE, &m_antes);
+        std::signal(SIGXFSZ, m_senal);
+    }
+
+  private:
+    rlimit m_antes{};
+    void (*m_senal)(int) = nullptr;
+};
+
+class Sencillas : public ::testing::Test, public Escenario {};
+
+} // namespace
+
+TEST_F(Sencillas, BlockRowsTextsAndColours) {
+    sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9);
+    pena(QStringLiteral("AMIGOS"), kTodos, kJue(),
+         {{5, 12, 23, 30, 41, 9},    // five and the complementario
+          {1, 2, 3, 4, 6, 9},        // the complementario alone plays no part
+          {5, 12, 23, 1, 2, 4},      // three
+          {5, 12, 23, 30, 41, 47}}); // six
+    comprobacion.listasencillas(1);
+    const ListaSencillas& l = comprobacion.lista2();
+    ASSERT_EQ(l.filas(), 7);
+    EXPECT_EQ(comprobacion.filalista(), 7);
+    EXPECT_EQ(fila(l, 0), QStringList(7, QString()));
+    EXPECT_EQ(fila(l, 1), (QStringList{"", "", "", "", "", "", "PEÑA AMIGOS              "}));
+    EXPECT_EQ(l.color(1, 7), bgr(0x000080));
+    EXPECT_EQ(fila(l, 2), (QStringList{"", "", "", "", "", "", "05/12/2026 Sábado"}));
+    EXPECT_EQ(l.color(2, 7), bgr(0x008000));
+    EXPECT_EQ(fila(l, 3), (QStringList{"5", "12", "23", "30", "41", "9", "¡¡ Premio !! 5 + COMPLEMENTARIO"}));
+    EXPECT_EQ(l.color(3, 7), bgr(0x0040C0));
+    EXPECT_EQ(l.color(3, 1), bgr(0x0000FF));
+    EXPECT_FALSE(l.color(3, 6).isValid()); // the complementario is not coloured
+    EXPECT_EQ(fila(l, 4), (QStringList{"1", "2", "3", "4", "6", "9", ""}));
+    EXPECT_FALSE(l.color(4, 7).isValid());
+    EXPECT_EQ(l.texto(5, 7), QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ(l.color(5, 7), bgr(0x00C000));
+    EXPECT_EQ(l.texto(6, 7), QStringLiteral("¡¡ Premio !! Has acertado 6 números."));
+    EXPECT_EQ(l.color(6, 7), bgr(0x0000FF));
+    // Counters: one each of 3, 6 and 5 + complementario; the newest counted date moves.
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 0, 0, 1, 1}));
+    EXPECT_EQ(leida(1).fecha2, kSab());
+    EXPECT_EQ(s.sorteo.fecha, kSab());
+}
+
+TEST_F(Sencillas, NewestDrawFirstAndEachDrawCountedOnce) {
+    sorteo(kJue(), {1, 2, 3, 10, 11, 12}, 20);
+    sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);
+    sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
+    pena(QStringLiteral("P"), kTodos, kJue() - 10, {{1, 2, 3, 4, 5, 6}});
+    comprobacion.listasencillas(1); // only Monday is counted, and the older draws never will be
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 1, 0, 0}));
+    EXPECT_EQ(leida(1).fecha2, kLun());
+    comprobacion.listasencillas(3);
+    comprobacion.listasencillas(3);
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 1, 0, 0}));
+    const QStringList c = comentarios(comprobacion.lista2());
+    ASSERT_EQ(c.size(), 12);
+    EXPECT_EQ(c[2], QStringLiteral("07/12/2026 Lunes"));
+    EXPECT_EQ(c[6], QStringLiteral("05/12/2026 Sábado"));
+    EXPECT_EQ(c[10], QStringLiteral("03/12/2026 Jueves"));
+    EXPECT_EQ(c[11], QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ(s.sorteo.fecha, kJue()); // the last draw read is the oldest of the walk
+}
+
+TEST_F(Sencillas, FreshPeñaCountsEveryDrawOnItsDays) {
+    sorteo(kJue(), {1, 2, 3, 10, 11, 12}, 20);
+    sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);
+    sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
+    pena(QStringLiteral("JS"), QStringLiteral("Jueves y Sábado"), kJue(), {{1, 2, 3, 4, 5, 6}});
+    pena(QStringLiteral("L"), QStringLiteral("Lunes"), kJue(), {{1, 2, 3, 4, 5, 6}});
+    pena(QStringLiteral("S"), QStringLiteral("Sábado"), kJue(), {{1, 2, 3, 4, 5, 6}});
+    comprobacion.listasencillas(3);
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{0, 0, 1, 0, 0}));
+    EXPECT_EQ(aciertos(3), (std::array<int16_t, 5>{0, 1, 0, 0, 0}));
+    // Every peña's date moves to the newest draw, whether or not that draw is on its days.
+    for (int p = 1; p <= 3; ++p)
+        EXPECT_EQ(leida(p).fecha2, kLun());
+    EXPECT_EQ(comprobacion.lista2().filas(), 4 * 4);
+}
+
+TEST_F(Sencillas, HistoricoListsOlderDrawsWithoutCounting) {
+    sorteo(kJue(), {1, 2, 3, 10, 11, 12}, 20);
+    sorteo(kSab(), {7, 8, 9, 10, 11, 12}, 20);
+    pena(QStringLiteral("NUEVA"), kTodos, kSab(), {{1, 2, 3, 4, 5, 6}});
+    comprobacion.listasencillas(2);
+    EXPECT_EQ(comprobacion.lista2().filas(), 4); // Thursday is before the peña
+    vista.check1 = true;
+    comprobacion.listasencillas(2);
+    const QStringList c = comentarios(comprobacion.lista2());
+    ASSERT_EQ(c.size(), 8);
+    EXPECT_EQ(c[7], QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 0, 0}));
+}
+
+TEST_F(Sencillas, OnlyPrizesKeepsPrizeBetsAndEmptyPeñas) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
+    pena(QStringLiteral("A"), kTodos, kJue(),
+         {{10, 11, 12, 13, 14, 15},
+          {1, 2, 3, 13, 14, 15},
+          {20, 21, 22, 23, 24, 25},
+          {1, 2, 3, 4, 14, 15},
+          {30, 31, 32, 33, 34, 35}});
+    pena(QStringLiteral("SIN PREMIO"), kTodos, kJue(), {{10, 11, 12, 13, 14, 15}});
+    pena(QStringLiteral("VACIA"), kTodos, kJue(), {}, 0);
+    vista.check2 = true;
+    comprobacion.listasencillas(1);
+    const ListaSencillas& l = comprobacion.lista2();
+    const QStringList c = comentarios(l);
+    ASSERT_EQ(c.size(), 5 + 3);
+    EXPECT_EQ(c[1], QStringLiteral("PEÑA A                   "));
+    EXPECT_EQ(l.texto(3, 4), QStringLiteral("13"));
+    EXPECT_EQ(c[3], QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ(c[4], QStringLiteral("¡¡ Premio !! Has acertado 4 números."));
+    EXPECT_EQ(c[6], QStringLiteral("PEÑA VACIA               "));
+    EXPECT_EQ(comprobacion.filalista(), 8);
+}
+
+TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
+    pena(QStringLiteral("UNA"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    pena(QStringLiteral("OTRA"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    vista.indice = 2;
+    vista.texto = QStringLiteral("OTRA").leftJustified(20);
+    vista.visible = 1;
+    comprobacion.penaelegida = 1;
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(comentarios(comprobacion.lista2())[1], QStringLiteral("PEÑA OTRA                "));
+    EXPECT_EQ(comprobacion.lista2().filas(), 4);
+    EXPECT_EQ(leida(1).fecha2, 0);
+    EXPECT_EQ(aciertos(1)[0], 0);
+    EXPECT_EQ(leida(2).fecha2, kSab());
+    EXPECT_EQ(aciertos(2)[0], 1);
+    EXPECT_EQ(vista.clics, std::vector<int>{0}); // the simple-peña list is brought forward
+    EXPECT_EQ(comprobacion.penaelegida, 0);
+}
+
+TEST_F(Sencillas, PrizeAlertOnlyWhileDownloadNoticeShows) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
+    pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(comprobacion.conpremio, 0);
+    EXPECT_FALSE(vista.timer3);
+    vista.aviso = true;
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(comprobacion.conpremio, 1);
+    EXPECT_EQ(vista.arranquesTimer3, 1);
+}
+
+TEST_F(Sencillas, DamagedRecordsAreCheckedWithinTheRecord) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
+    sorteo(0, {0, 0, 0, 0, 0, 0}, 0); // a record of zeros as the newest draw
+    // 300 bets claimed: the record holds 205; numbers 0 and 77; no draw days.
+    std::vector<std::vector<int>> apuestas(205, std::vector<int>{0, 77, 1, 2, 3, 4});
+    const int p = pena(QStringLiteral("ROTA"), kTodos, kJue(), apuestas, 300);
+    pena(QStringLiteral("SIN DIAS"), QString(), kJue(), {{1, 2, 3, 4, 5, 6}});
+    pena(QStringLiteral("NEGATIVA"), kTodos, kJue(), {}, -7);
+    // A name byte the code page does not define must survive the write-back.
+    QByteArray raro = s.files.apuestas.read(p);
+    raro[4] = '\x81';
+    s.files.apuestas.write(p, raro);
+    const QByteArray antes = dir.read(QStringLiteral("apuestas.dat"));
+    comprobacion.listasencillas(2);
+    // Zeros never match zeros; the older real draw gives 205 bets of four hits.
+    EXPECT_EQ(aciertos(p), (std::array<int16_t, 5>{0, 205, 0, 0, 0}));
+    EXPECT_EQ(leida(p).numApuestas, 300);
+    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{0, 0, 0, 0, 0}));
+    const QByteArray despues = dir.read(QStringLiteral("apuestas.dat"));
+    ASSERT_EQ(despues.size(), antes.size());
+    // Only counters and the counted date change: the rest of each record is as it was.
+    for (int r = 0; r < 3; ++r) {
+        for (int i = 0; i < RegPena::kSize; ++i) {
+            const bool cambia = (i >= 8264 && i < 8274) || (i >= 8299 && i < 8307);
+            if (!cambia) {
+                ASSERT_EQ(despues[r * RegPena::kSize + i], antes[r * RegPena::kSize + i]) << r << " " << i;
+            }
+        }
+    }
+    EXPECT_EQ(comprobacion.lista2().filas(), 3 + 205 + 3);
+}
+
+TEST_F(Sencillas, CountersStopAt32767) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
+    RegPena p;
+    p.nombre = QStringLiteral("LLENA").leftJustified(20);
+    p.dias = kTodos.leftJustified(15);
+    p.fecha = kJue();
+    p.numApuestas = 3;
+    for (int b = 0; b < 3; ++b)
+        p.apuestas[static_cast<size_t>(b)] = {1, 2, 3, 10, 11, 12};
+    p.acierto(3) = 32766;
+    s.files.apuestas.put(1, p);
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(aciertos(1)[0], 32767);
+}
+
+TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
+    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
+    pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    {
+        // Writes fail, whoever runs the test: the file may not grow past a few bytes.
+        LimiteEscritura limite(100);
+        comprobacion.listasencillas(1);
+    }
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
+    EXPECT_EQ(leida(1).fecha2, 0);
+    EXPECT_EQ(aciertos(1)[0], 0);
+    // Once the file can be written, the same draw is counted, once.
+    comprobacion.listasencillas(1);
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(aciertos(1)[0], 1);
+}
+
+TEST_F(Sencillas, NoDrawsClearsBothListsAndTouchesNoPeña) {
+    pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    comprobacion.listasencillas(5);
+    EXPECT_EQ(comprobacion.lista2().filas(), 0);
+    EXPECT_EQ(comprobacion.lista4().filas(), 0);
+    EXPECT_EQ(leida(1).fecha2, 0);
+}

@@ -1,0 +1,94 @@
+#include "checking/gui/PanelResultados.h"
+#include "core/OleDate.h"
+#include "core/Session.h"
+#include "platform/Clock.h"
+#include "support/FakeDialogs.h"
+#include "support/TestFolder.h"
+#include "ui/GeneralTab.h"
+#include "ui/Principal.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Resultados : ::testing::Test {
+    FakeDialogs dialogs;
+    FixedClock clock{QDate(2026, 12, 6)};
+    Session s{dialogs, clock};
+    TestFolder dir;
+    QString cwd = QDir::currentPath();
+
+    Resultados() {
+        dir.conTablas();
+        QByteArray sorteos;
+        for (int d : {3, 5}) {
+            RegSorteo r;
+            r.bolas = {1, 2, 3, 30, 31, 32, 40, 8};
+            r.fecha = oledate::fromYmd(2026, 12, d);
+            sorteos += r.encode();
+        }
+        dir.write(QStringLiteral("numeros.dat"), sorteos);
+        RegPena p;
+        p.nombre = QStringLiteral("OFICINA").leftJustified(20);
+        p.dias = QStringLiteral("Todos (L+J+S)").leftJustified(15);
+        p.fecha = oledate::fromYmd(2026, 12, 1);
+        p.numApuestas = 1;
+        p.apuestas[0] = {1, 2, 3, 4, 5, 6};
+        dir.write(QStringLiteral("apuestas.dat"), p.encode());
+    }
+    ~Resultados() override { QDir::setCurrent(cwd); }
+    RegPena pena() { return RegPena::decode(dir.read(QStringLiteral("apuestas.dat"))); }
+};
+
+} // namespace
+
+TEST_F(Resultados, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    PanelResultados* panel = w.resultados();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->parentWidget(), w.general());
+    EXPECT_EQ(panel->listView(0)->model()->rowCount(), 4); // the newest draw: the scroll bar stands at 1
+    EXPECT_FALSE(panel->listView(0)->isHidden());
+    EXPECT_EQ(pena().acierto(3), 1);
+    EXPECT_EQ(pena().fecha2, oledate::fromYmd(2026, 12, 5));
+    // The menus of the results sit in the General menu, before Salir.
+    QMenu* general = w.menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral"));
+    ASSERT_NE(general, nullptr);
+    EXPECT_EQ(general->actions().last()->objectName(), QStringLiteral("salir"));
+    EXPECT_NE(w.findChild<QAction*>(QStringLiteral("verprehi")), nullptr);
+}
+
+TEST_F(Resultados, ActivationAfterASavedPeñaRefreshesTheNewestDraw) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.general()->hScroll1()->setValue(2);
+    EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 8);
+    s.penasCambiadas = 1;
+    w.Form_Activate();
+    EXPECT_EQ(w.general()->hScroll1()->value(), 1);
+    EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 4);
+    EXPECT_EQ(w.resultados()->combo2()->currentIndex(), -1);
+    EXPECT_EQ(s.penasCambiadas, 0);
+}
+
+TEST_F(Resultados, TabChangeStopsTheBlink) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.resultados()->setConpremio(1);
+    w.resultados()->timer3().start();
+    w.resultados()->Timer3_Timer();
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("P R E M I O"));
+    w.sstab1()->setCurrentIndex(2);
+    EXPECT_FALSE(w.resultados()->timer3().isActive());
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("S E N C I L L A"));
+}
