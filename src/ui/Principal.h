@@ -4,8 +4,16 @@
 #include <QPointer>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
+class Descarga;
+class DescargaStrip;
+class Escrutinio;
 class GeneralTab;
+class HttpClient;
+class PdfAvailability;
+class UltimoSorteoTab;
+class UrlOpener;
 class QTabWidget;
 class QWindow;
 struct Session;
@@ -25,6 +33,8 @@ public:
     void salir_Click();
 
     void resumen();
+    // "Bajar Sorteos nuevos".
+    void Baja_Click();
 
     // Shows one of the program's secondary windows, modeless. Its objectName is its name
     // ("Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor").
@@ -36,6 +46,10 @@ public:
     Session& session() { return m_s; }
     GeneralTab* general() const { return m_general; }
     QTabWidget* sstab1() const { return m_sstab1; }
+    Descarga* descarga() const { return m_descarga; }
+    Escrutinio* escrutinio() const { return m_escrutinio; }
+    DescargaStrip* tiraDescarga() const { return m_tiraDescarga; }
+    UltimoSorteoTab* ultimoSorteo() const { return m_ultimoSorteo; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -44,6 +58,8 @@ private:
     void crearMenus();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
+    void crearDescarga();
+    void alCambiarPestanaDescarga(int nueva);
 
     Session& m_s;
     QTabWidget* m_sstab1;
@@ -53,4 +69,13 @@ private:
     bool m_cargada = false;
     bool m_vieneDeSecundaria = true; // the first showing counts as an activation
     bool m_activacionPendiente = false;
+
+    std::unique_ptr<HttpClient> m_httpPropio;
+    std::unique_ptr<PdfAvailability> m_pdfPropio;
+    std::unique_ptr<UrlOpener> m_urlsPropio;
+    Escrutinio* m_escrutinio = nullptr;
+    Descarga* m_descarga = nullptr;
+    DescargaStrip* m_tiraDescarga = nullptr;
+    UltimoSorteoTab* m_ultimoSorteo = nullptr;
+    int m_pestanaAnterior = 0;
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Records.h"
+
+#include <QIODevice>
+#include <QList>
+#include <functional>
+
+class RecordFile;
+
+// What a scan of the download file for new draws found.
+struct ResultadoImport {
+    QList<RegSorteo> sorteos; // the draws kept, in reply order (newest first)
+    bool error = false;       // the scan failed: a cut-short reply, a date that is not a date,
+                              // more than kMaxNuevos new dates
+};
+
+inline constexpr int kMaxNuevos = 50;
+// No new date is searched for within this many characters of the reply's end.
+inline constexpr qint64 kMargenFinal = 10000;
+
+// Scans the download file in two passes: the dates of the draws later than the date of
+// `sorteo` (at most kMaxNuevos), then as many draws, which are built in `sorteo` one after
+// the other. A draw with a number or complementario outside 1..49, a reintegro outside
+// 0..9 or a Joker of 0 ends the second pass: it and every later draw are dropped.
+// `alLeer(i)` runs after the i-th kept draw. `longitud` is the reply's length in characters.
+ResultadoImport leeRespuesta(QIODevice& www, qint64 longitud, RegSorteo& sorteo,
+                             const std::function<void(int)>& alLeer = {});
+
+// Appends the draws of a reply (newest first) after the last record of the draws file,
+// oldest first. Either every draw is written or the file is left as it was.
+bool anexaSorteos(RecordFile& numeros, const QList<RegSorteo>& sorteos);
