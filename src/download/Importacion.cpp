@@ -83,7 +83,10 @@ ResultadoImport leeRespuesta(QIODevice& f, qint64 longitud, RegSorteo& sorteo,
             }
         }
 
-        // Second pass: as many draws as there were new dates, paired by their order.
+        // Second pass: as many draws as there were new dates, paired by their order. The
+        // reply lists the newest first, so the draws read before an invalid one are newer
+        // than it: stored without it they would leave a gap that no later download fills.
+        // An invalid draw therefore leaves nothing new; a later download takes them all.
         scan::setPosition(f, 1);
         for (qsizetype i = 0; i < fechas.size(); ++i) {
             b(f, QStringLiteral("combinacion\""), QStringLiteral(":\""));
@@ -95,13 +98,16 @@ ResultadoImport leeRespuesta(QIODevice& f, qint64 longitud, RegSorteo& sorteo,
             sorteo.bolas[7] = entero(b(f, QStringLiteral("("), QStringLiteral(")")));
             b(f, QStringLiteral("joker"), QStringLiteral("on"));
             sorteo.numJoker = vbtext::Val(b(f, QStringLiteral(":\"\""), QStringLiteral("\"")));
-            if (!valido(sorteo))
+            if (!valido(sorteo)) {
+                out.sorteos.clear();
                 break;
+            }
             sorteo.fecha = fechas.at(i);
             out.sorteos.append(sorteo);
-            if (alLeer)
-                alLeer(int(i + 1));
         }
+        if (alLeer)
+            for (qsizetype i = 1; i <= out.sorteos.size(); ++i)
+                alLeer(int(i));
     } catch (const scan::EndOfFile&) {
         out.error = true;
     } catch (const DatosInvalidos&) {
