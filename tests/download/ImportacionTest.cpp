@@ -1,3 +1,4 @@
+#include "Banco.h"
 #include "Respuestas.h"
 #include "support/TestFolder.h"
 
@@ -14,17 +15,6 @@
 using respuestas::Sorteo;
 
 namespace {
-
-RegSorteo registro(const Sorteo& s) {
-    RegSorteo r;
-    for (int i = 0; i < 6; ++i)
-        r.bolas[size_t(i)] = int16_t(s.numeros[size_t(i)]);
-    r.bolas[6] = int16_t(s.complementario);
-    r.bolas[7] = int16_t(s.reintegro);
-    r.fecha = oledate::fromQDate(s.fecha);
-    r.numJoker = s.joker.toDouble();
-    return r;
-}
 
 // Imports `respuesta` as the download file after a stored newest draw dated `limite`.
 struct Import {
@@ -60,7 +50,7 @@ TEST(Import, TakesTheDrawsNewerThanTheStoredOneNewestFirst) {
     EXPECT_FALSE(imp.r.error);
     ASSERT_EQ(imp.r.sorteos.size(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(imp.r.sorteos.at(i), registro(todos.at(i))) << i;
+        EXPECT_EQ(imp.r.sorteos.at(i), Banco::registro(todos.at(i))) << i;
     EXPECT_EQ(imp.avisos, (QList<int>{1, 2, 3}));
     // The example draw of 17 August 2017 as the service writes it.
     EXPECT_EQ(imp.r.sorteos.at(1).bolas, (std::array<int16_t, 8>{8, 17, 19, 45, 48, 49, 43, 2}));
@@ -151,16 +141,7 @@ TEST(Import, BadRepliesAreErrors) {
     // the file after three good draws. The padding lets the date pass stop after that date.
     const qsizetype corte = buena.indexOf(QStringLiteral("\"combinacion\""),
                                           buena.indexOf(respuestas::objeto(todos.at(3)).left(40)));
-    const QByteArray bytes = formaWww(buena.left(corte));
-    auto fechaN = [&](int n) {
-        qsizetype at = -1;
-        for (int i = 0; i <= n; ++i)
-            at = bytes.indexOf("fecha_sorteo", at + 1);
-        return at;
-    };
-    const qsizetype relleno = (fechaN(2) + fechaN(3)) / 2 + kMargenFinal - corte;
-    ASSERT_GT(relleno, 0);
-    Import corta(buena.left(corte) + QString(relleno, QLatin1Char(' ')), limite);
+    Import corta(respuestas::rellenaTrasFecha(buena.left(corte), 3), limite);
     EXPECT_TRUE(corta.r.error);
     EXPECT_EQ(corta.r.sorteos.size(), 3);
 
@@ -186,9 +167,9 @@ TEST(Import, AppendsOldestFirstWholeOrNothing) {
     RecordFile numeros(RegSorteo::kSize);
     ASSERT_TRUE(numeros.open(dir.ruta(QStringLiteral("numeros.dat"))));
     const QList<Sorteo> todos = cienDias();
-    const RegSorteo viejo = registro(todos.at(3));
+    const RegSorteo viejo = Banco::registro(todos.at(3));
     numeros.put(1, viejo);
-    const QList<RegSorteo> nuevos = {registro(todos.at(0)), registro(todos.at(1)), registro(todos.at(2))};
+    const QList<RegSorteo> nuevos = {Banco::registro(todos.at(0)), Banco::registro(todos.at(1)), Banco::registro(todos.at(2))};
     ASSERT_TRUE(anexaSorteos(numeros, nuevos));
     ASSERT_EQ(numeros.count(), 4);
     EXPECT_EQ(numeros.get<RegSorteo>(1), viejo);

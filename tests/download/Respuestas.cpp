@@ -1,5 +1,8 @@
 #include "Respuestas.h"
 
+#include "download/Importacion.h"
+#include "download/WwwFile.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -132,6 +135,22 @@ QString respuesta(const QList<Sorteo>& recientesPrimero, const Opciones& o) {
     for (const Sorteo& s : recientesPrimero)
         objetos << objeto(s, o);
     return QLatin1Char('[') + objetos.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+QString rellenaTrasFecha(const QString& respuesta, int n) {
+    // Positions in the download file, where every double quote stands doubled.
+    const QByteArray bytes = formaWww(respuesta);
+    auto fecha = [&](int i) {
+        qsizetype at = -1;
+        for (int k = 0; k <= i; ++k)
+            at = bytes.indexOf("fecha_sorteo", at + 1);
+        return at;
+    };
+    // The pass goes on while its position, a little behind a date, is below the reply's
+    // length less the margin: put that limit between the dates of draws n - 1 and n.
+    const qsizetype anterior = n > 0 ? fecha(n - 1) : 0;
+    const qsizetype relleno = (anterior + fecha(n)) / 2 + 40 + kMargenFinal - respuesta.size();
+    return respuesta + QString(std::max<qsizetype>(relleno, 0), QLatin1Char(' '));
 }
 
 } // namespace respuestas

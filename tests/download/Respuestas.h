@@ -38,4 +38,8 @@ struct Opciones {
 QString objeto(const Sorteo& s, const Opciones& o = {});
 QString respuesta(const QList<Sorteo>& recientesPrimero, const Opciones& o = {});
 
+// `respuesta` padded with blanks so that the date pass of the import stops right after
+// the date of draw n (0-based, reply order): no further date is searched for.
+QString rellenaTrasFecha(const QString& respuesta, int n);
+
 } // namespace respuestas
