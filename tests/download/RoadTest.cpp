@@ -59,7 +59,7 @@ struct Carretera : Banco {
     template <typename W> W* hijo(const char* nombre) { return p->findChild<W*>(QLatin1String(nombre)); }
     void bajar() {
         QTest::mouseClick(hijo<QLabel>("Picture2"), Qt::LeftButton);
-        QTest::qWaitFor([&] { return !p->descarga()->timer1().isActive(); }, 5000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !p->descarga()->timer1().isActive(); }, 5000));
     }
 };
 
@@ -82,7 +82,7 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     // The last draw's page stays closed while the download runs.
     c.p->sstab1()->setCurrentIndex(1);
     EXPECT_EQ(c.p->sstab1()->currentIndex(), 0);
-    QTest::qWaitFor([&] { return !c.p->descarga()->timer1().isActive(); }, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !c.p->descarga()->timer1().isActive(); }, 5000));
 
     EXPECT_TRUE(c.dialogs.boxes.isEmpty());
     const QList<RegSorteo> guardados = c.almacenados();
