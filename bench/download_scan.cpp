@@ -5,8 +5,8 @@
 #include "download/WwwFile.h"
 
 #include <QDate>
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -19,17 +19,22 @@ QString reply(int n) {
         if (i)
             out += QLatin1Char(',');
         out += QStringLiteral(
-                   "{\"fecha_sorteo\":\"%1 21:40:00\",\"dia_semana\":\"jueves\",\"id_sorteo\":\"%2\",\"game_id\":"
-                   "\"LAPR\",\"anyo\":\"%3\",\"premio_bote\":\"0,00\",\"combinacion\":\"0%4 - 12 - 19 - 2%4 - 33 - "
-                   "4%4 C(17) R(%4)\",\"premios\":\"1,00\",\"fondo_bote\":\"0,00\",\"joker\":{\"gameid\":\"LAPJ\","
-                   "\"relsorteoid_asociado\":\"%2\",\"combinacion\":\"12345%4%4\",\"bote_joker\":\"0,00\",\"activo\":"
+                   "{\"fecha_sorteo\":\"%1 "
+                   "21:40:00\",\"dia_semana\":\"jueves\",\"id_sorteo\":\"%2\",\"game_id\":"
+                   "\"LAPR\",\"anyo\":\"%3\",\"premio_bote\":\"0,00\",\"combinacion\":\"0%4 - 12 - 19 - 2%4 "
+                   "- 33 - "
+                   "4%4 C(17) "
+                   "R(%4)\",\"premios\":\"1,00\",\"fondo_bote\":\"0,00\",\"joker\":{\"gameid\":\"LAPJ\","
+                   "\"relsorteoid_asociado\":\"%2\",\"combinacion\":\"12345%4%4\",\"bote_joker\":\"0,00\","
+                   "\"activo\":"
                    "\"1\"},\"escrutinio\":[")
                    .arg(d.toString(Qt::ISODate))
                    .arg(i)
                    .arg(d.year())
                    .arg(i % 9 + 1);
         for (int k = 1; k <= 7; ++k)
-            out += QStringLiteral("{\"tipo\":\"%1ª categoría\",\"categoria\":%1,\"premio\":\"%2,00\",\"ganadores\":\"%3\"}%4")
+            out += QStringLiteral("{\"tipo\":\"%1ª "
+                                  "categoría\",\"categoria\":%1,\"premio\":\"%2,00\",\"ganadores\":\"%3\"}%4")
                        .arg(k)
                        .arg(100000 / k)
                        .arg(k * 11)
@@ -62,11 +67,15 @@ void importa(benchmark::State& state, int draws, int nuevos) {
 } // namespace
 
 // A usual reply: about 43 draws of the last hundred days, three of them new.
-static void BM_ImportHundredDays(benchmark::State& s) { importa(s, 43, 3); }
+static void BM_ImportHundredDays(benchmark::State& s) {
+    importa(s, 43, 3);
+}
 BENCHMARK(BM_ImportHundredDays)->Unit(benchmark::kMicrosecond);
 
 // A reply of several megabytes whose dates are all searched, the most the import may take.
-static void BM_ImportSeveralMegabytes(benchmark::State& s) { importa(s, 4000, 50); }
+static void BM_ImportSeveralMegabytes(benchmark::State& s) {
+    importa(s, 4000, 50);
+}
 BENCHMARK(BM_ImportSeveralMegabytes)->Unit(benchmark::kMillisecond);
 
 // One key search that runs through a 4 MB file without a match.

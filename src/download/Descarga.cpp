@@ -63,10 +63,11 @@ void Descarga::Picture2_Click() {
     errorDatos = false;
 
     if (oledate::fromQDate(hoy) < double(oledate::days(m_s.sorteo.fecha))) {
-        m_s.dialogs.message(QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en la base de "
-                                           "datos con fechas porsteriores a la actual. Comprueba la fecha de tu "
-                                           "ordenador."),
-                            QStringLiteral("Error de fechas"), Dialogs::Icon::Information);
+        m_s.dialogs.message(
+            QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en la base de "
+                           "datos con fechas porsteriores a la actual. Comprueba la fecha de tu "
+                           "ordenador."),
+            QStringLiteral("Error de fechas"), Dialogs::Icon::Information);
         return;
     }
 
@@ -88,9 +89,10 @@ void Descarga::Picture2_Click() {
 void Descarga::Timer1_Timer() {
     ++pulsos;
     if (m_label6 == kConectando && pulsos == 5) {
-        m_s.dialogs.message(QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más "
-                                           "tarde ya que no es posible conectar con el servidor de ONLAE."),
-                            QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation);
+        m_s.dialogs.message(
+            QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más "
+                           "tarde ya que no es posible conectar con el servidor de ONLAE."),
+            QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation);
         m_timer1.stop();
         setProgreso(0);
         setLabel6(QString());
@@ -155,27 +157,30 @@ void Descarga::leesorteos() {
 
     if (r.error) {
         if (nuevos == 0) {
-            m_s.dialogs.message(QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
-                                               "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
-                                               "más tarde."),
-                                QStringLiteral("Error crítico"), Dialogs::Icon::Critical);
+            m_s.dialogs.message(
+                QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
+                               "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
+                               "más tarde."),
+                QStringLiteral("Error crítico"), Dialogs::Icon::Critical);
             m_timer1.stop();
-            m_escrutinio.setText1(QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y "
-                                                 "le vuelve a suceder envie un email a: ") +
-                                  QLatin1String(kCorreoContacto));
+            m_escrutinio.setText1(
+                QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y "
+                               "le vuelve a suceder envie un email a: ") +
+                QLatin1String(kCorreoContacto));
             errorDatos = true;
         } else {
             // Nothing was stored, so no count of new draws stands.
             setLabel59(QString());
-            m_s.dialogs.message(QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
-                                QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
+            m_s.dialogs.message(
+                QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
+                QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
         }
         return;
     }
 
     if (nuevos == 0) {
-        m_s.dialogs.message(QStringLiteral("Todavía no hay sorteos nuevos."), QStringLiteral("Pruebe más tarde"),
-                            Dialogs::Icon::Information);
+        m_s.dialogs.message(QStringLiteral("Todavía no hay sorteos nuevos."),
+                            QStringLiteral("Pruebe más tarde"), Dialogs::Icon::Information);
         nuevos = 1;
     }
     llama(enlaces.resumen);

@@ -13,16 +13,16 @@ struct Session;
 // The main window's work around a download, reached through callbacks so that this logic
 // needs no window. An unset callback is skipped.
 struct DescargaEnlaces {
-    std::function<bool()> avisoVisible;            // the notice window is shown
-    std::function<void()> cerrarAviso;             // unload the notice window
-    std::function<void()> paraparpadeo;            // stop the prize alert and clear its flag
-    std::function<void(int16_t)> listasencillas;   // results check over the newest n draws
-    std::function<void()> limpiarSelectorPena;     // the peña selector to no selection
-    std::function<void(int)> fijarSorteosAVer;     // value of the draws-to-view scroll bar
-    std::function<void()> resumen;                 // the General tab summary
-    std::function<void(double)> estadisticas;      // statistics from a date (0: all draws)
-    std::function<void()> guardaSeleccion;         // save the statistics selection
-    std::function<void(int)> seleccionarPestana;   // current tab of the main window
+    std::function<bool()> avisoVisible;          // the notice window is shown
+    std::function<void()> cerrarAviso;           // unload the notice window
+    std::function<void()> paraparpadeo;          // stop the prize alert and clear its flag
+    std::function<void(int16_t)> listasencillas; // results check over the newest n draws
+    std::function<void()> limpiarSelectorPena;   // the peña selector to no selection
+    std::function<void(int)> fijarSorteosAVer;   // value of the draws-to-view scroll bar
+    std::function<void()> resumen;               // the General tab summary
+    std::function<void(double)> estadisticas;    // statistics from a date (0: all draws)
+    std::function<void()> guardaSeleccion;       // save the statistics selection
+    std::function<void(int)> seleccionarPestana; // current tab of the main window
 };
 
 // "Bajar Sorteos nuevos": the request, then a one-second timer whose first tick after a
@@ -30,7 +30,7 @@ struct DescargaEnlaces {
 // of the main window mirrors label6, progreso, label58 and label59 on every `cambiado`.
 class Descarga : public QObject {
     Q_OBJECT
-public:
+  public:
     Descarga(Session& s, HttpClient& http, Escrutinio& escrutinio, QObject* parent = nullptr);
 
     DescargaEnlaces enlaces;
@@ -53,10 +53,10 @@ public:
     int imagen() const { return m_imagen; } // picture shown on Picture2: 1 hover, 2 normal
     void setImagen(int i);
 
-signals:
+  signals:
     void cambiado();
 
-private:
+  private:
     void leesorteos();
     void setLabel6(const QString& t);
     void setProgreso(int v);

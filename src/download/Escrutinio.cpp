@@ -43,7 +43,9 @@ struct Lectura {
 Escrutinio::Escrutinio(Session& s, HttpClient& http, PdfAvailability& pdf, UrlOpener& urls, QObject* parent)
     : QObject(parent), m_s(s), m_http(http), m_pdf(pdf), m_urls(urls) {}
 
-QString Escrutinio::rutaInforme() const { return m_s.ruta(QStringLiteral("vek.pdf")); }
+QString Escrutinio::rutaInforme() const {
+    return m_s.ruta(QStringLiteral("vek.pdf"));
+}
 
 QString Escrutinio::atencion() const {
     return kCrLf + QStringLiteral("ATENCIÓN:") + kCrLf +
@@ -128,13 +130,15 @@ void Escrutinio::verinforme() {
         emit mostrarInforme(rutaInforme());
         return;
     }
-    m_text1 = kCrLf + QStringLiteral("OPCIÓN NO DISPONIBLE") + kCrLf + kCrLf +
-              QStringLiteral("Su ordenador no tiene instalado Adobe Reader para la lectura de archivos PDF.") + kCrLf +
-              QStringLiteral("Si quiere instalarlo y disfrutar de esta opción, vaya a la web ") +
-              QLatin1String(kPaginaLectorPdf) + kCrLf + QStringLiteral("(O haga click AQUÍ para instalarlo)") + kCrLf +
-              kCrLf +
-              QStringLiteral("Es totalmente gratuito. Una vez instalado, ejecútelo y acepte el contrato de licencia. "
-                             "Después ya podrá utilizar Velmorat con esta opción activada.");
+    m_text1 =
+        kCrLf + QStringLiteral("OPCIÓN NO DISPONIBLE") + kCrLf + kCrLf +
+        QStringLiteral("Su ordenador no tiene instalado Adobe Reader para la lectura de archivos PDF.") +
+        kCrLf + QStringLiteral("Si quiere instalarlo y disfrutar de esta opción, vaya a la web ") +
+        QLatin1String(kPaginaLectorPdf) + kCrLf + QStringLiteral("(O haga click AQUÍ para instalarlo)") +
+        kCrLf + kCrLf +
+        QStringLiteral(
+            "Es totalmente gratuito. Una vez instalado, ejecútelo y acepte el contrato de licencia. "
+            "Después ya podrá utilizar Velmorat con esta opción activada.");
     sinlector = 1;
     emit cambiado();
 }

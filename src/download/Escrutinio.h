@@ -17,8 +17,9 @@ struct Session;
 // WebBrowser1_NavigateError.
 class Escrutinio : public QObject {
     Q_OBJECT
-public:
-    Escrutinio(Session& s, HttpClient& http, PdfAvailability& pdf, UrlOpener& urls, QObject* parent = nullptr);
+  public:
+    Escrutinio(Session& s, HttpClient& http, PdfAvailability& pdf, UrlOpener& urls,
+               QObject* parent = nullptr);
 
     // inicio 1: show the kept report; 0: fetch the report first (after a download).
     void leeescrutinio(int16_t inicio);
@@ -41,11 +42,11 @@ public:
     bool bajando = false;
     int sinlector = 0;
 
-signals:
+  signals:
     void cambiado();
     void mostrarInforme(const QString& rutaPdf);
 
-private:
+  private:
     QString atencion() const;
 
     Session& m_s;

@@ -13,9 +13,13 @@ namespace {
 
 struct DatosInvalidos {};
 
-QString b(QIODevice& f, const QString& key, const QString& terminator) { return busca(f, key, terminator, 0); }
+QString b(QIODevice& f, const QString& key, const QString& terminator) {
+    return busca(f, key, terminator, 0);
+}
 
-void mueve(QIODevice& f, qint64 n) { scan::setPosition(f, scan::position(f) + n); }
+void mueve(QIODevice& f, qint64 n) {
+    scan::setPosition(f, scan::position(f) + n);
+}
 
 // A date part: one to four digits, blanks around them allowed.
 std::optional<int> parteFecha(const QString& text) {

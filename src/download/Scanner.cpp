@@ -27,7 +27,7 @@ constexpr std::array<unsigned char, 256> kUpper = [] {
 
 // Reads the file ahead in growing chunks; at(p) is the byte at 1-based position p.
 class ReadAhead {
-public:
+  public:
     explicit ReadAhead(QIODevice& f) : m_f(f), m_length(f.size()) {}
     qint64 length() const { return m_length; }
 
@@ -47,7 +47,7 @@ public:
     }
     const char* at(qint64 p) const { return m_buf.constData() + (p - m_base); }
 
-private:
+  private:
     QIODevice& m_f;
     qint64 m_length;
     qint64 m_base = 1;
@@ -71,9 +71,13 @@ QByteArray upper(const QByteArray& bytes) {
     return out;
 }
 
-qint64 position(const QIODevice& f) { return f.pos() + 1; }
+qint64 position(const QIODevice& f) {
+    return f.pos() + 1;
+}
 
-void setPosition(QIODevice& f, qint64 p) { f.seek(std::max<qint64>(p, 1) - 1); }
+void setPosition(QIODevice& f, qint64 p) {
+    f.seek(std::max<qint64>(p, 1) - 1);
+}
 
 Result find(QIODevice& f, const QByteArray& key, const QByteArray& terminator, Variant v, bool dropBlanks) {
     ReadAhead in(f);

@@ -29,7 +29,8 @@ QString textoDeCuerpo(const QByteArray& body, const QByteArray& contentType) {
     if (at >= 0) {
         QByteArray charset = type.mid(at + 8).split(';').first().trimmed();
         charset.replace('"', "");
-        if (charset == "windows-1252" || charset == "iso-8859-1" || charset == "latin1" || charset == "us-ascii")
+        if (charset == "windows-1252" || charset == "iso-8859-1" || charset == "latin1" ||
+            charset == "us-ascii")
             return cp1252::decode(body);
         if (charset != "utf-8" && charset != "utf8") {
             QStringDecoder other(charset.constData());

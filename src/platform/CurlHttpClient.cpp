@@ -16,24 +16,36 @@ void initCurl() {
 // HTTP/2 replies carry no reason phrase; these stand in for the common ones.
 QString standardReason(int status) {
     switch (status) {
-    case 200: return QStringLiteral("OK");
-    case 301: return QStringLiteral("Moved Permanently");
-    case 302: return QStringLiteral("Found");
-    case 400: return QStringLiteral("Bad Request");
-    case 401: return QStringLiteral("Unauthorized");
-    case 403: return QStringLiteral("Forbidden");
-    case 404: return QStringLiteral("Not Found");
-    case 500: return QStringLiteral("Internal Server Error");
-    case 502: return QStringLiteral("Bad Gateway");
-    case 503: return QStringLiteral("Service Unavailable");
-    case 504: return QStringLiteral("Gateway Timeout");
-    default: return {};
+    case 200:
+        return QStringLiteral("OK");
+    case 301:
+        return QStringLiteral("Moved Permanently");
+    case 302:
+        return QStringLiteral("Found");
+    case 400:
+        return QStringLiteral("Bad Request");
+    case 401:
+        return QStringLiteral("Unauthorized");
+    case 403:
+        return QStringLiteral("Forbidden");
+    case 404:
+        return QStringLiteral("Not Found");
+    case 500:
+        return QStringLiteral("Internal Server Error");
+    case 502:
+        return QStringLiteral("Bad Gateway");
+    case 503:
+        return QStringLiteral("Service Unavailable");
+    case 504:
+        return QStringLiteral("Gateway Timeout");
+    default:
+        return {};
     }
 }
 
 struct Transfer {
     std::function<bool(const char*, size_t)> sink; // false aborts the transfer
-    QString reason;                                 // of the last status line
+    QString reason;                                // of the last status line
 };
 
 size_t onBody(char* data, size_t size, size_t n, void* user) {
@@ -122,13 +134,13 @@ QByteArray CurlHttpClient::resolve(const QString& url) const {
 HttpReply CurlHttpClient::get(const QString& url) {
     HttpReply r;
     const qint64 max = m_limits.maxBody;
-    const Outcome o = perform(resolve(url), m_limits.connectSeconds, m_limits.getSeconds,
-                              [&](const char* d, size_t n) {
-                                  if (r.body.size() + qint64(n) > max)
-                                      return false;
-                                  r.body.append(d, qsizetype(n));
-                                  return true;
-                              });
+    const Outcome o =
+        perform(resolve(url), m_limits.connectSeconds, m_limits.getSeconds, [&](const char* d, size_t n) {
+            if (r.body.size() + qint64(n) > max)
+                return false;
+            r.body.append(d, qsizetype(n));
+            return true;
+        });
     r.completed = o.completed;
     r.status = o.status;
     r.statusText = o.reason;

@@ -5,7 +5,7 @@
 // HttpClient on libcurl. Redirects are followed, compressed replies are inflated, and the
 // system's proxy variables are honoured.
 class CurlHttpClient final : public HttpClient {
-public:
+  public:
     struct Limits {
         long connectSeconds = 10;
         long getSeconds = 30;       // whole GET, reply included
@@ -25,7 +25,7 @@ public:
     // The address actually requested for `url`.
     QByteArray resolve(const QString& url) const;
 
-private:
+  private:
     QString m_base;
     Limits m_limits;
 };

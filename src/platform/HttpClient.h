@@ -15,7 +15,7 @@ struct HttpReply {
 // The program's web access: a blocking GET and a download to a file, both bypassing any
 // cache and bounded by timeouts so the window never waits for good.
 class HttpClient {
-public:
+  public:
     virtual ~HttpClient() = default;
     virtual HttpReply get(const QString& url) = 0;
     // Saves the body of a status-200 reply as `path`. On any failure the file is left as it was.

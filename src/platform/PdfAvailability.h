@@ -2,7 +2,7 @@
 
 // Whether the program can show a PDF document to the user.
 class PdfAvailability {
-public:
+  public:
     virtual ~PdfAvailability() = default;
     virtual bool canShowPdf() const = 0;
 };

@@ -3,4 +3,6 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void DesktopUrlOpener::open(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void DesktopUrlOpener::open(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}

@@ -4,12 +4,12 @@
 
 // Opens a web address in the user's default browser.
 class UrlOpener {
-public:
+  public:
     virtual ~UrlOpener() = default;
     virtual void open(const QString& url) = 0;
 };
 
 class DesktopUrlOpener final : public UrlOpener {
-public:
+  public:
     void open(const QString& url) override;
 };

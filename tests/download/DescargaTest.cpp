@@ -41,7 +41,9 @@ struct BancoDescarga : Banco {
     }
 };
 
-QList<Sorteo> cienDias() { return respuestas::entre(kHoy.addDays(-100), kHoy); }
+QList<Sorteo> cienDias() {
+    return respuestas::entre(kHoy.addDays(-100), kHoy);
+}
 
 } // namespace
 
@@ -51,7 +53,8 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
     b.sorteosHasta(todos.at(3).fecha);
     const qint64 antes = b.s.files.numeros.count();
     const QString reply = respuestas::respuesta(todos);
-    b.http.files[QStringLiteral("http://www.loteriasyapuestas.es") + respuestas::urlInforme(todos.at(0))] = "%PDF-1.5";
+    b.http.files[QStringLiteral("http://www.loteriasyapuestas.es") + respuestas::urlInforme(todos.at(0))] =
+        "%PDF-1.5";
 
     b.http.replies << FakeHttp::ok(reply);
     b.d.Picture2_Click();
@@ -127,7 +130,8 @@ TEST(Descarga, RefusesWhenTheClockIsBeforeTheStoredDraws) {
     b.d.Picture2_Click();
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
     EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error de fechas"));
-    EXPECT_TRUE(b.dialogs.boxes[0].text.startsWith(QStringLiteral("La fecha de tu ordenador parece incorrecta.")));
+    EXPECT_TRUE(
+        b.dialogs.boxes[0].text.startsWith(QStringLiteral("La fecha de tu ordenador parece incorrecta.")));
     EXPECT_TRUE(b.http.gets.isEmpty());
     EXPECT_FALSE(b.d.timer1().isActive());
     EXPECT_EQ(b.d.label59(), QString());
@@ -159,7 +163,8 @@ TEST(Descarga, NoReplyIsReportedOnTheFifthTick) {
         ASSERT_EQ(x->dialogs.boxes.size(), 2);
         EXPECT_EQ(x->dialogs.boxes[1].title, QStringLiteral("Error de conexión"));
         EXPECT_EQ(x->dialogs.boxes[1].icon, Dialogs::Icon::Exclamation);
-        EXPECT_TRUE(x->dialogs.boxes[1].text.startsWith(QStringLiteral("No conectado: Compruebe la conexión")));
+        EXPECT_TRUE(
+            x->dialogs.boxes[1].text.startsWith(QStringLiteral("No conectado: Compruebe la conexión")));
         EXPECT_FALSE(x->d.timer1().isActive());
         EXPECT_EQ(x->d.progreso(), 0);
         EXPECT_EQ(x->d.label6(), QString());
@@ -187,8 +192,9 @@ TEST(Descarga, CorruptDataStopsTheFollowUp) {
     EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error crítico"));
     EXPECT_EQ(b.dialogs.boxes[0].icon, Dialogs::Icon::Critical);
     EXPECT_TRUE(b.dialogs.boxes[0].text.startsWith(QStringLiteral("¡¡Datos corruptos o inválidos!!")));
-    EXPECT_EQ(b.escrutinio.text1(), QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
-                                                   "vuelve a suceder envie un email a: info@velmorat.es"));
+    EXPECT_EQ(b.escrutinio.text1(),
+              QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
+                             "vuelve a suceder envie un email a: info@velmorat.es"));
     EXPECT_TRUE(b.d.errorDatos);
     EXPECT_EQ(b.s.files.numeros.count(), antes);
     EXPECT_TRUE(b.checks.isEmpty());
@@ -199,7 +205,8 @@ TEST(Descarga, CorruptDataStopsTheFollowUp) {
     // An HTML page instead of the reply.
     BancoDescarga html;
     html.sorteosHasta(QDate(2017, 8, 1));
-    html.bajar(QStringLiteral("<html><body>") + QString(15000, QLatin1Char('x')) + QStringLiteral("</body></html>"));
+    html.bajar(QStringLiteral("<html><body>") + QString(15000, QLatin1Char('x')) +
+               QStringLiteral("</body></html>"));
     ASSERT_EQ(html.dialogs.boxes.size(), 1);
     EXPECT_EQ(html.dialogs.boxes[0].title, QStringLiteral("Error crítico"));
 }

@@ -64,9 +64,10 @@ TEST(Escrutinio, WithoutPrizeTableOrAddressTheMessageShows) {
     const QString antes = b.e.label10(0);
 
     // "cate" 300 characters or more behind "escru": no table.
-    b.respuesta(QStringLiteral("[{\"escrutinio\":\"") + QString(300, QLatin1Char('x')) +
-                QStringLiteral("\",\"categoria\":1,\"premio\":\"9,99\",\"contenidosRelacionados\":{\"documentos\":"
-                               "[{\"urlContenido\":\"/a.pdf\"}]}}]"));
+    b.respuesta(
+        QStringLiteral("[{\"escrutinio\":\"") + QString(300, QLatin1Char('x')) +
+        QStringLiteral("\",\"categoria\":1,\"premio\":\"9,99\",\"contenidosRelacionados\":{\"documentos\":"
+                       "[{\"urlContenido\":\"/a.pdf\"}]}}]"));
     b.e.leeescrutinio(1);
     EXPECT_EQ(b.e.label10(0), antes);
     EXPECT_EQ(b.e.text1(), kAtencion);
@@ -134,7 +135,8 @@ TEST(Escrutinio, WithoutAPdfReaderTheMessageOffersOne) {
     EXPECT_TRUE(b.urls.opened.isEmpty());
     b.pdf.available = false;
     b.e.leeescrutinio(1);
-    EXPECT_TRUE(b.e.text1().startsWith(QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado")));
+    EXPECT_TRUE(b.e.text1().startsWith(
+        QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado")));
     EXPECT_TRUE(b.e.text1().contains(QStringLiteral("\r\n(O haga click AQUÍ para instalarlo)\r\n\r\n")));
     EXPECT_TRUE(b.e.text1().endsWith(QStringLiteral("Velmorat con esta opción activada.")));
     EXPECT_TRUE(b.e.text1Visible());

@@ -11,7 +11,7 @@
 
 // Web access for tests: scripted GET replies (none left: no network) and downloads by address.
 class FakeHttp final : public HttpClient {
-public:
+  public:
     HttpReply get(const QString& url) override {
         gets << url;
         return replies.isEmpty() ? HttpReply{} : replies.takeFirst();
@@ -34,13 +34,13 @@ public:
 };
 
 class FakePdf final : public PdfAvailability {
-public:
+  public:
     bool canShowPdf() const override { return available; }
     bool available = true;
 };
 
 class FakeUrls final : public UrlOpener {
-public:
+  public:
     void open(const QString& url) override { opened << url; }
     QStringList opened;
 };

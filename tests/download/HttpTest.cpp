@@ -11,18 +11,23 @@
 TEST(Trae, ReturnsTheBodyOfAnOkReply) {
     ServidorPrueba web;
     web.responder("/texto", {200, "text/plain; charset=utf-8", "Peñas: 3 €", 0});
-    web.responder("/latin", {200, "text/plain; charset=ISO-8859-1", "Pe\xF1" "as", 0});
+    web.responder("/latin", {200, "text/plain; charset=ISO-8859-1",
+                             "Pe\xF1"
+                             "as",
+                             0});
     CurlHttpClient http(web.base());
     FakeDialogs dialogs;
     EXPECT_EQ(trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/texto")),
               QStringLiteral("Peñas: 3 €"));
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/latin")), QStringLiteral("Peñas"));
+    EXPECT_EQ(trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/latin")),
+              QStringLiteral("Peñas"));
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
 TEST(Trae, TellsAnotherStatusAndReturnsNothing) {
     ServidorPrueba web;
-    web.responder("/caido", {503, "text/html", "<html>Service down, try later. Lots of words here.</html>", 0});
+    web.responder("/caido",
+                  {503, "text/html", "<html>Service down, try later. Lots of words here.</html>", 0});
     CurlHttpClient http(web.base());
     FakeDialogs dialogs;
     EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/no-existe")), QString());
@@ -31,14 +36,16 @@ TEST(Trae, TellsAnotherStatusAndReturnsNothing) {
     EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Error al descargar la página: 404 - Not Found"));
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Critical);
-    EXPECT_EQ(dialogs.boxes[1].text, QStringLiteral("Error al descargar la página: 503 - Service Unavailable"));
+    EXPECT_EQ(dialogs.boxes[1].text,
+              QStringLiteral("Error al descargar la página: 503 - Service Unavailable"));
 }
 
 TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
     FakeDialogs dialogs;
     CurlHttpClient cerrado(QStringLiteral("http://127.0.0.1:%1").arg(puertoCerrado()));
-    EXPECT_EQ(trae(cerrado, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos")),
-              QString());
+    EXPECT_EQ(
+        trae(cerrado, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos")),
+        QString());
 
     // A server that does not answer in time, and a reply beyond the size limit.
     ServidorPrueba web;
@@ -58,16 +65,17 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
 
 TEST(Trae, AskesTheOperatorsDrawSearchForTheLastHundredDays) {
     const QString url = urlBusqueda(QDate(2017, 8, 19));
-    EXPECT_EQ(url, QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id=LAPR&"
-                                  "celebrados=true&fechaInicioInclusiva=20170511&fechaFinInclusiva=20170819"));
+    EXPECT_EQ(url,
+              QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id=LAPR&"
+                             "celebrados=true&fechaInicioInclusiva=20170511&fechaFinInclusiva=20170819"));
     ServidorPrueba web;
     web.responder("/servicios/buscadorSorteos", {200, "application/json", "[]", 0});
     CurlHttpClient http(web.base());
     FakeDialogs dialogs;
     EXPECT_EQ(trae(http, dialogs, url), QStringLiteral("[]"));
-    EXPECT_EQ(web.peticiones(),
-              QStringList{QStringLiteral("/servicios/buscadorSorteos?celebrados=true&fechaFinInclusiva=20170819&"
-                                         "fechaInicioInclusiva=20170511&game_id=LAPR")});
+    EXPECT_EQ(web.peticiones(), QStringList{QStringLiteral(
+                                    "/servicios/buscadorSorteos?celebrados=true&fechaFinInclusiva=20170819&"
+                                    "fechaInicioInclusiva=20170511&game_id=LAPR")});
 }
 
 TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
@@ -81,7 +89,8 @@ TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
     EXPECT_FALSE(http.download(QStringLiteral("http://x/roto.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
     EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 viejo"));
     CurlHttpClient cerrado(QStringLiteral("http://127.0.0.1:%1").arg(puertoCerrado()));
-    EXPECT_FALSE(cerrado.download(QStringLiteral("http://x/informe.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
+    EXPECT_FALSE(
+        cerrado.download(QStringLiteral("http://x/informe.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
     EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 viejo"));
 
     EXPECT_TRUE(http.download(QStringLiteral("http://x/informe Á.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));

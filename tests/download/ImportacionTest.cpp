@@ -9,8 +9,8 @@
 
 #include <QFile>
 #include <csignal>
-#include <sys/resource.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using respuestas::Sorteo;
 
@@ -35,12 +35,15 @@ struct Import {
 
 // Reply of the service on 19 August 2017: the draws of the last hundred days.
 const QDate kHoy(2017, 8, 19);
-QList<Sorteo> cienDias() { return respuestas::entre(kHoy.addDays(-100), kHoy); }
+QList<Sorteo> cienDias() {
+    return respuestas::entre(kHoy.addDays(-100), kHoy);
+}
 
 } // namespace
 
 TEST(WwwFile, QuotesTheReplyOnOneLine) {
-    EXPECT_EQ(formaWww(QStringLiteral("[{\"a\":\"1ª €\"}]")), QByteArray("\"[{\"\"a\"\":\"\"1\xAA \x80\"\"}]\"\r\n"));
+    EXPECT_EQ(formaWww(QStringLiteral("[{\"a\":\"1ª €\"}]")),
+              QByteArray("\"[{\"\"a\"\":\"\"1\xAA \x80\"\"}]\"\r\n"));
 }
 
 TEST(Import, TakesTheDrawsNewerThanTheStoredOneNewestFirst) {
@@ -106,15 +109,18 @@ TEST(Import, AnInvalidDrawLeavesNothingNew) {
     EXPECT_TRUE(r.sorteos.isEmpty());
     r = importa(0, [](Sorteo& s) { s.joker.clear(); });
     EXPECT_TRUE(r.sorteos.isEmpty());
-    r = importa(0, [](Sorteo& s) { s.combinacion = QStringLiteral("00 - 00 - 00 - 00 - 00 - 00 C(00) R(0)"); });
+    r = importa(0,
+                [](Sorteo& s) { s.combinacion = QStringLiteral("00 - 00 - 00 - 00 - 00 - 00 C(00) R(0)"); });
     EXPECT_TRUE(r.sorteos.isEmpty());
     r = importa(0, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 49 C() R(2)"); });
     EXPECT_TRUE(r.sorteos.isEmpty());
     // An invalid draw behind valid newer ones: storing those would leave a gap for good.
-    r = importa(2, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 77 C(43) R(2)"); });
+    r = importa(2,
+                [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 77 C(43) R(2)"); });
     EXPECT_FALSE(r.error);
     EXPECT_TRUE(r.sorteos.isEmpty());
-    r = importa(1, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 49 C(43) R(99999)"); });
+    r = importa(
+        1, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 49 C(43) R(99999)"); });
     EXPECT_TRUE(r.sorteos.isEmpty());
     // A reintegro of 0 is a valid one.
     r = importa(0, [](Sorteo& s) { s.reintegro = 0; });
@@ -169,7 +175,8 @@ TEST(Import, AppendsOldestFirstWholeOrNothing) {
     const QList<Sorteo> todos = cienDias();
     const RegSorteo viejo = Banco::registro(todos.at(3));
     numeros.put(1, viejo);
-    const QList<RegSorteo> nuevos = {Banco::registro(todos.at(0)), Banco::registro(todos.at(1)), Banco::registro(todos.at(2))};
+    const QList<RegSorteo> nuevos = {Banco::registro(todos.at(0)), Banco::registro(todos.at(1)),
+                                     Banco::registro(todos.at(2))};
     ASSERT_TRUE(anexaSorteos(numeros, nuevos));
     ASSERT_EQ(numeros.count(), 4);
     EXPECT_EQ(numeros.get<RegSorteo>(1), viejo);

@@ -15,11 +15,17 @@ namespace {
 
 const char* const kDias[] = {"", "lunes", "martes", "miércoles", "jueves", "viernes", "sábado", "domingo"};
 
-QString dos(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString dos(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 
-QString q(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+QString q(const QString& s) {
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
 
-QString par(const char* clave, const QString& valor) { return q(QLatin1String(clave)) + QLatin1Char(':') + valor; }
+QString par(const char* clave, const QString& valor) {
+    return q(QLatin1String(clave)) + QLatin1Char(':') + valor;
+}
 
 } // namespace
 
@@ -61,7 +67,8 @@ std::array<QString, 6> premios(const Sorteo& s) {
 }
 
 QString urlInforme(const Sorteo& s) {
-    return QStringLiteral("/documents/10184/LAPR/ActaEscrutinio_%1.pdf").arg(s.fecha.toString(QStringLiteral("yyyyMMdd")));
+    return QStringLiteral("/documents/10184/LAPR/ActaEscrutinio_%1.pdf")
+        .arg(s.fecha.toString(QStringLiteral("yyyyMMdd")));
 }
 
 QString objeto(const Sorteo& s, const Opciones& o) {
@@ -71,19 +78,22 @@ QString objeto(const Sorteo& s, const Opciones& o) {
         QStringList n;
         for (int x : s.numeros)
             n << dos(x);
-        comb = n.join(QStringLiteral(" - ")) + QStringLiteral(" C(%1) R(%2)").arg(dos(s.complementario)).arg(s.reintegro);
+        comb = n.join(QStringLiteral(" - ")) +
+               QStringLiteral(" C(%1) R(%2)").arg(dos(s.complementario)).arg(s.reintegro);
     }
-    const QString fecha = s.fechaTexto.isEmpty() ? s.fecha.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 21:40:00")
-                                                 : s.fechaTexto;
+    const QString fecha = s.fechaTexto.isEmpty()
+                              ? s.fecha.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 21:40:00")
+                              : s.fechaTexto;
     QStringList campos;
-    campos << par("fecha_sorteo", q(fecha)) << par("dia_semana", q(QString::fromUtf8(kDias[s.fecha.dayOfWeek()])))
-           << par("id_sorteo", q(id)) << par("game_id", q(QStringLiteral("LAPR")))
-           << par("anyo", q(QString::number(s.fecha.year())));
+    campos << par("fecha_sorteo", q(fecha))
+           << par("dia_semana", q(QString::fromUtf8(kDias[s.fecha.dayOfWeek()]))) << par("id_sorteo", q(id))
+           << par("game_id", q(QStringLiteral("LAPR"))) << par("anyo", q(QString::number(s.fecha.year())));
     if (o.recientes)
         campos << par("numero", QString::number(s.fecha.dayOfYear()));
-    campos << par("premio_bote", q(QStringLiteral("0,00"))) << par("cdc", QString::number(1700 + s.fecha.dayOfYear()))
-           << par("apuestas", q(QStringLiteral("4.512.336"))) << par("recaudacion", q(QStringLiteral("4.512.336,00")))
-           << par("combinacion", q(comb));
+    campos << par("premio_bote", q(QStringLiteral("0,00")))
+           << par("cdc", QString::number(1700 + s.fecha.dayOfYear()))
+           << par("apuestas", q(QStringLiteral("4.512.336")))
+           << par("recaudacion", q(QStringLiteral("4.512.336,00"))) << par("combinacion", q(comb));
     if (o.recientes) {
         std::array<int, 6> acta = s.numeros;
         std::rotate(acta.begin(), acta.begin() + 2, acta.end());
@@ -92,7 +102,8 @@ QString objeto(const Sorteo& s, const Opciones& o) {
             n << dos(x);
         campos << par("combinacion_acta", q(n.join(QStringLiteral(" - "))));
     }
-    campos << par("premios", q(QStringLiteral("3.294.890,64"))) << par("fondo_bote", q(QStringLiteral("0,00")));
+    campos << par("premios", q(QStringLiteral("3.294.890,64")))
+           << par("fondo_bote", q(QStringLiteral("0,00")));
     campos << par("joker", QStringLiteral("{") + par("gameid", q(QStringLiteral("LAPJ"))) + QLatin1Char(',') +
                                par("relsorteoid_asociado", q(id)) + QLatin1Char(',') +
                                par("combinacion", q(s.joker)) + QLatin1Char(',') +
@@ -100,16 +111,18 @@ QString objeto(const Sorteo& s, const Opciones& o) {
                                par("activo", q(QStringLiteral("1"))) + QLatin1Char('}'));
     if (o.escrutinio) {
         static const char* const kTipos[] = {"1ª (6 Aciertos)", "2ª (5 Aciertos + C)", "3ª (5 Aciertos)",
-                                             "4ª (4 Aciertos)", "5ª (3 Aciertos)", "Reintegro"};
+                                             "4ª (4 Aciertos)", "5ª (3 Aciertos)",     "Reintegro"};
         const std::array<QString, 6> p = premios(s);
         QStringList filas;
         for (int k = 0; k < 6; ++k)
             filas << QStringLiteral("{") + par("tipo", q(QString::fromUtf8(kTipos[k]))) + QLatin1Char(',') +
-                         par("categoria", QString::number(k + 1)) + QLatin1Char(',') + par("premio", q(p[size_t(k)])) +
-                         QLatin1Char(',') + par("ganadores", q(QString::number((k + 1) * 97))) + QLatin1Char('}');
-        filas << QStringLiteral("{") + par("tipo", q(QStringLiteral("Especial (6 Aciertos + R)"))) + QLatin1Char(',') +
-                     par("categoria", QStringLiteral("0")) + QLatin1Char(',') + par("premio", q(QStringLiteral("0,00"))) +
-                     QLatin1Char(',') + par("ganadores", q(QStringLiteral("0"))) + QLatin1Char('}');
+                         par("categoria", QString::number(k + 1)) + QLatin1Char(',') +
+                         par("premio", q(p[size_t(k)])) + QLatin1Char(',') +
+                         par("ganadores", q(QString::number((k + 1) * 97))) + QLatin1Char('}');
+        filas << QStringLiteral("{") + par("tipo", q(QStringLiteral("Especial (6 Aciertos + R)"))) +
+                     QLatin1Char(',') + par("categoria", QStringLiteral("0")) + QLatin1Char(',') +
+                     par("premio", q(QStringLiteral("0,00"))) + QLatin1Char(',') +
+                     par("ganadores", q(QStringLiteral("0"))) + QLatin1Char('}');
         campos << par("escrutinio", QLatin1Char('[') + filas.join(QLatin1Char(',')) + QLatin1Char(']'));
         QStringList joker;
         const char* const kJoker[] = {"1ª (7 cifras)", "2ª (6 cifras)", "3ª (5 cifras)", "4ª (4 cifras)",
@@ -123,7 +136,8 @@ QString objeto(const Sorteo& s, const Opciones& o) {
     if (o.recientes)
         campos << par("contenidosRelacionados",
                       QStringLiteral("{") +
-                          par("documentos", QStringLiteral("[{") + par("titulo", q(QStringLiteral("Acta del sorteo"))) +
+                          par("documentos", QStringLiteral("[{") +
+                                                par("titulo", q(QStringLiteral("Acta del sorteo"))) +
                                                 QLatin1Char(',') + par("urlContenido", q(urlInforme(s))) +
                                                 QStringLiteral("}]")) +
                           QLatin1Char('}'));

@@ -14,9 +14,9 @@ struct Sorteo {
     std::array<int, 6> numeros{};
     int complementario = 0;
     int reintegro = 0;
-    QString joker;         // seven digits; empty for a Joker object without a number
-    QString combinacion;   // when not empty, replaces the built combination text
-    QString fechaTexto;    // when not empty, replaces the built "fecha_sorteo" value
+    QString joker;       // seven digits; empty for a Joker object without a number
+    QString combinacion; // when not empty, replaces the built combination text
+    QString fechaTexto;  // when not empty, replaces the built "fecha_sorteo" value
 };
 
 // The draws of 2016 and 2017 kept in tests/data, oldest first.
@@ -30,8 +30,8 @@ std::array<QString, 6> premios(const Sorteo& s);
 QString urlInforme(const Sorteo& s);
 
 struct Opciones {
-    bool recientes = true;   // numero, combinacion_acta and contenidosRelacionados
-    bool escrutinio = true;  // the prize table
+    bool recientes = true;  // numero, combinacion_acta and contenidosRelacionados
+    bool escrutinio = true; // the prize table
 };
 
 // One draw object, and a whole reply of draws given newest first.

@@ -49,7 +49,8 @@ struct Carretera : Banco {
 
     Carretera() {
         s.http = &curl;
-        web.responder("/servicios/buscadorSorteos", {200, "application/json;charset=UTF-8", reply.toStdString(), 0});
+        web.responder("/servicios/buscadorSorteos",
+                      {200, "application/json;charset=UTF-8", reply.toStdString(), 0});
     }
     void abrir() {
         p = std::make_unique<Principal>(s);
@@ -69,7 +70,8 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     Carretera c;
     c.sorteosHasta(c.todos.at(3).fecha);
     const qint64 antes = c.s.files.numeros.count();
-    c.web.responder(respuestas::urlInforme(c.todos.first()).toStdString(), {200, "application/pdf", informePdf(), 0});
+    c.web.responder(respuestas::urlInforme(c.todos.first()).toStdString(),
+                    {200, "application/pdf", informePdf(), 0});
     c.abrir();
 
     QMenu* general = c.hijo<QMenu>("MenuGeneral");
@@ -97,7 +99,8 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(c.p->findChild<QLabel*>(QStringLiteral("Label10_%1").arg(k))->text(), premios[size_t(k)]);
     EXPECT_EQ(c.hijo<QLabel>("Label8")->text(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
-    EXPECT_TRUE(c.web.peticiones().first().endsWith(QStringLiteral("fechaFinInclusiva=20170819&fechaInicioInclusiva=20170511&game_id=LAPR")));
+    EXPECT_TRUE(c.web.peticiones().first().endsWith(
+        QStringLiteral("fechaFinInclusiva=20170819&fechaInicioInclusiva=20170511&game_id=LAPR")));
 
     // The report is on its page; entering the page reloads nothing.
     c.p->sstab1()->setCurrentIndex(1);
@@ -117,7 +120,8 @@ TEST(Carretera, AReportTheViewCannotLoadShowsTheConnectionText) {
     EXPECT_EQ(c.hijo<QLabel>("Label59")->text(), QStringLiteral("1 sorteo"));
     c.p->sstab1()->setCurrentIndex(1);
     EXPECT_FALSE(c.hijo<QPdfView>("WebBrowser1")->isVisible());
-    EXPECT_EQ(c.hijo<QPlainTextEdit>("Text1")->toPlainText(), QStringLiteral("No se encuentra conexión a internet.... :("));
+    EXPECT_EQ(c.hijo<QPlainTextEdit>("Text1")->toPlainText(),
+              QStringLiteral("No se encuentra conexión a internet.... :("));
 }
 
 TEST(Carretera, AServiceErrorIsToldAndTheStripReset) {
@@ -128,7 +132,8 @@ TEST(Carretera, AServiceErrorIsToldAndTheStripReset) {
     c.abrir();
     QTest::mouseClick(c.hijo<QLabel>("Picture2"), Qt::LeftButton);
     ASSERT_EQ(c.dialogs.boxes.size(), 1);
-    EXPECT_EQ(c.dialogs.boxes[0].text, QStringLiteral("Error al descargar la página: 500 - Internal Server Error"));
+    EXPECT_EQ(c.dialogs.boxes[0].text,
+              QStringLiteral("Error al descargar la página: 500 - Internal Server Error"));
     EXPECT_EQ(c.hijo<QLabel>("Label6")->text(), QStringLiteral("CONECTANDO AL SERVIDOR"));
     for (int i = 0; i < 5; ++i)
         c.p->descarga()->Timer1_Timer();

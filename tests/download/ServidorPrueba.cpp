@@ -17,7 +17,8 @@ ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>())
             QStringList params;
             for (const auto& [k, v] : req.params)
                 params << QString::fromStdString(k + "=" + v);
-            m_peticiones << QString::fromStdString(req.path) + (params.isEmpty() ? QString() : "?" + params.join('&'));
+            m_peticiones << QString::fromStdString(req.path) +
+                                (params.isEmpty() ? QString() : "?" + params.join('&'));
             const auto it = m_respuestas.find(req.path);
             if (it != m_respuestas.end()) {
                 r = it->second;
@@ -50,7 +51,9 @@ void ServidorPrueba::responder(const std::string& ruta, Respuesta r) {
     m_respuestas[ruta] = std::move(r);
 }
 
-QString ServidorPrueba::base() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
+QString ServidorPrueba::base() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+}
 
 QStringList ServidorPrueba::peticiones() const {
     std::lock_guard<std::mutex> lock(m_mutex);

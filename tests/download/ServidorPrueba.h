@@ -15,7 +15,7 @@ class Server;
 // A web server on the loopback interface for one test: fixed replies by path, every
 // request recorded. Unknown paths answer 404.
 class ServidorPrueba {
-public:
+  public:
     struct Respuesta {
         int status = 200;
         std::string tipo = "application/json;charset=UTF-8";
@@ -31,7 +31,7 @@ public:
     // Each request as its decoded path, then "?" and its parameters "k=v" joined by "&".
     QStringList peticiones() const;
 
-private:
+  private:
     std::unique_ptr<httplib::Server> m_server;
     std::thread m_thread;
     int m_port = 0;

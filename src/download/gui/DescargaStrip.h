@@ -10,7 +10,7 @@ class QProgressBar;
 // status texts, mirroring the download's state.
 class DescargaStrip : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DescargaStrip(Descarga& descarga, QWidget* parent = nullptr);
 
     QLabel* picture2() const { return m_picture2; }
@@ -22,10 +22,10 @@ public:
     // Picture 1 while the pointer is inside the picture's inner rectangle, else picture 2.
     void Picture2_MouseMove(const QPoint& p);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void refrescar();
 
     Descarga& m_descarga;

@@ -4,6 +4,6 @@
 
 // The program shows reports in its own PDF view, so a PDF can always be shown.
 class EmbeddedPdfAvailability final : public PdfAvailability {
-public:
+  public:
     bool canShowPdf() const override { return true; }
 };

@@ -13,7 +13,7 @@ class QPlainTextEdit;
 // or the message box in its place.
 class UltimoSorteoTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent = nullptr);
 
     // Entering the page while the message is shown reloads the prize data, with a notice
@@ -26,10 +26,10 @@ public:
     QPdfView* webBrowser1() const { return m_view; }
     QPdfDocument* documento() const { return m_doc; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void refrescar();
     void mostrarInforme(const QString& ruta);
     void fondoLabel8(const char* color);
