@@ -2,6 +2,7 @@
 #include "ServidorPrueba.h"
 
 #include "download/Descarga.h"
+#include "download/WwwFile.h"
 #include "download/gui/DescargaStrip.h"
 #include "download/gui/UltimoSorteoTab.h"
 #include "platform/CurlHttpClient.h"
@@ -141,4 +142,28 @@ TEST(Carretera, AServiceErrorIsToldAndTheStripReset) {
     EXPECT_EQ(c.hijo<QLabel>("Label6")->text(), QString());
     EXPECT_EQ(c.hijo<QProgressBar>("ProgressBar1")->value(), 0);
     EXPECT_EQ(c.s.files.numeros.count(), antes);
+}
+
+TEST(Carretera, HoverPictureAndEnteringTheLastDrawPage) {
+    Carretera c;
+    c.sorteosHasta(c.todos.first().fecha);
+    c.abrir();
+    QLabel* picture2 = c.hijo<QLabel>("Picture2");
+    const Descarga& d = *c.p->descarga();
+    EXPECT_EQ(d.imagen(), 2);
+    QTest::mouseMove(picture2, QPoint(6, 12));
+    EXPECT_EQ(d.imagen(), 1);
+    QTest::mouseMove(picture2, QPoint(110, 40));
+    EXPECT_EQ(d.imagen(), 2);
+    QTest::mouseMove(picture2, QPoint(50, 69));
+    EXPECT_EQ(d.imagen(), 1);
+    QTest::mouseMove(picture2, QPoint(50, 70));
+    EXPECT_EQ(d.imagen(), 2);
+
+    // With the message shown, entering the page reads the kept reply again.
+    grabaWww(c.s, c.reply);
+    c.p->sstab1()->setCurrentIndex(1);
+    EXPECT_EQ(c.hijo<QLabel>("Label10_0")->text(), respuestas::premios(c.todos.first())[0]);
+    EXPECT_EQ(c.hijo<QLabel>("Label8")->text(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
+    EXPECT_TRUE(c.hijo<QPlainTextEdit>("Text1")->toPlainText().contains(QStringLiteral("ATENCIÓN:")));
 }
