@@ -125,25 +125,6 @@ TEST(Carretera, AReportTheViewCannotLoadShowsTheConnectionText) {
               QStringLiteral("No se encuentra conexión a internet.... :("));
 }
 
-TEST(Carretera, AServiceErrorIsToldAndTheStripReset) {
-    Carretera c;
-    c.sorteosHasta(c.todos.at(1).fecha);
-    const qint64 antes = c.s.files.numeros.count();
-    c.web.responder("/servicios/buscadorSorteos", {500, "text/html", "<html>Internal error</html>", 0});
-    c.abrir();
-    QTest::mouseClick(c.hijo<QLabel>("Picture2"), Qt::LeftButton);
-    ASSERT_EQ(c.dialogs.boxes.size(), 1);
-    EXPECT_EQ(c.dialogs.boxes[0].text,
-              QStringLiteral("Error al descargar la página: 500 - Internal Server Error"));
-    EXPECT_EQ(c.hijo<QLabel>("Label6")->text(), QStringLiteral("CONECTANDO AL SERVIDOR"));
-    for (int i = 0; i < 5; ++i)
-        c.p->descarga()->Timer1_Timer();
-    EXPECT_EQ(c.dialogs.boxes.size(), 2);
-    EXPECT_EQ(c.hijo<QLabel>("Label6")->text(), QString());
-    EXPECT_EQ(c.hijo<QProgressBar>("ProgressBar1")->value(), 0);
-    EXPECT_EQ(c.s.files.numeros.count(), antes);
-}
-
 TEST(Carretera, HoverPictureAndEnteringTheLastDrawPage) {
     Carretera c;
     c.sorteosHasta(c.todos.first().fecha);
