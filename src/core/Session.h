@@ -9,6 +9,9 @@
 
 class Dialogs;
 class Clock;
+class HttpClient;
+class PdfAvailability;
+class UrlOpener;
 
 // The state every window shares: the public variables, the open data files, the main
 // window's settings copy and draw buffer, and the seams to the outside world.
@@ -19,6 +22,11 @@ struct Session {
 
     Dialogs& dialogs;
     Clock& clock;
+    // Web access, the PDF question and the browser; the main window supplies the real ones
+    // when these are left unset.
+    HttpClient* http = nullptr;
+    PdfAvailability* pdf = nullptr;
+    UrlOpener* urls = nullptr;
 
     QString rutaApp; // the program folder with a trailing separator
     DataFiles files;

@@ -4,15 +4,24 @@
 #include "core/Resumen.h"
 #include "core/Session.h"
 #include "core/Startup.h"
+#include "download/Descarga.h"
+#include "download/Escrutinio.h"
+#include "download/gui/DescargaStrip.h"
+#include "download/gui/EmbeddedPdfAvailability.h"
+#include "download/gui/UltimoSorteoTab.h"
+#include "platform/CurlHttpClient.h"
+#include "platform/UrlOpener.h"
 #include "platform/Dialogs.h"
 #include "ui/GeneralTab.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,6 +46,8 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     m_resultados = new PanelResultados(m_s, m_general->hScroll1(), m_general->text3(), m_general->check1(),
                                        m_general->check2(), m_general);
     m_general->zonaResultados()->addWidget(m_resultados);
+    crearDescarga();
+    enlazarDescargaConResultados();
     crearMenus();
     m_resultados->agregarMenus(menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral")),
                                findChild<QAction*>(QStringLiteral("salir")), m_sstab1);
@@ -47,9 +58,80 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
 
 Principal::~Principal() = default;
 
+void Principal::crearDescarga() {
+    if (!m_s.http) {
+        m_httpPropio = std::make_unique<CurlHttpClient>();
+        m_s.http = m_httpPropio.get();
+    }
+    if (!m_s.pdf) {
+        m_pdfPropio = std::make_unique<EmbeddedPdfAvailability>();
+        m_s.pdf = m_pdfPropio.get();
+    }
+    if (!m_s.urls) {
+        m_urlsPropio = std::make_unique<DesktopUrlOpener>();
+        m_s.urls = m_urlsPropio.get();
+    }
+    m_escrutinio = new Escrutinio(m_s, *m_s.http, *m_s.pdf, *m_s.urls, this);
+    m_descarga = new Descarga(m_s, *m_s.http, *m_escrutinio, this);
+
+    QWidget* vacia = m_sstab1->widget(1);
+    m_sstab1->removeTab(1);
+    delete vacia;
+    m_ultimoSorteo = new UltimoSorteoTab(*m_escrutinio, m_sstab1);
+    m_sstab1->insertTab(1, m_ultimoSorteo, QStringLiteral("Último sorteo"));
+    m_sstab1->setCurrentIndex(0);
+
+    m_tiraDescarga = new DescargaStrip(*m_descarga, m_general);
+    if (auto* columna = qobject_cast<QBoxLayout*>(m_general->layout()))
+        columna->insertWidget(1, m_tiraDescarga);
+
+    DescargaEnlaces& e = m_descarga->enlaces;
+    e.avisoVisible = [this] {
+        const QWidget* aviso = ventana(QStringLiteral("Infor"));
+        return aviso && aviso->isVisible();
+    };
+    e.cerrarAviso = [this] { descargarVentana(QStringLiteral("Infor")); };
+    e.fijarSorteosAVer = [this](int n) { m_general->hScroll1()->setValue(n); };
+    e.resumen = [this] { resumen(); };
+    e.seleccionarPestana = [this](int i) { m_sstab1->setCurrentIndex(i); };
+    connect(m_sstab1, &QTabWidget::currentChanged, this, &Principal::alCambiarPestanaDescarga);
+}
+
+// The results panel learns of a download through its status text and progress bar; the
+// download runs the results check over the draws it brought.
+void Principal::enlazarDescargaConResultados() {
+    m_resultados->usarControlesDescarga(m_tiraDescarga->label59(), m_tiraDescarga->progressBar1());
+    DescargaEnlaces& e = m_descarga->enlaces;
+    e.listasencillas = [this](int16_t n) { listasencillas(n); };
+    e.paraparpadeo = [this] {
+        paraparpadeo();
+        m_resultados->setConpremio(0);
+    };
+    e.limpiarSelectorPena = [this] { m_resultados->combo2()->setCurrentIndex(-1); };
+}
+
+void Principal::Baja_Click() { m_descarga->Picture2_Click(); }
+
+// The "Último sorteo" page stays closed while a download runs; entered, it reloads the
+// prize data when no report is on display.
+void Principal::alCambiarPestanaDescarga(int nueva) {
+    const int anterior = m_pestanaAnterior;
+    m_pestanaAnterior = nueva;
+    if (nueva != 1)
+        return;
+    if (m_descarga->timer1().isActive()) {
+        m_sstab1->setCurrentIndex(anterior);
+        return;
+    }
+    m_ultimoSorteo->alEntrar();
+}
+
 void Principal::crearMenus() {
     QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
     general->setObjectName(QStringLiteral("MenuGeneral"));
+    QAction* baja = general->addAction(QStringLiteral("Bajar Sorteos nuevos"));
+    baja->setObjectName(QStringLiteral("Baja"));
+    connect(baja, &QAction::triggered, this, &Principal::Baja_Click);
     QAction* salir = general->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("salir"));
     connect(salir, &QAction::triggered, this, &Principal::salir_Click);
@@ -87,6 +169,7 @@ bool Principal::Form_Load(QWidget* presentacion) {
         return false;
     resumen();
     refrescar();
+    m_escrutinio->leeescrutinio(1);
     m_resultados->Command1_Click(0);
     m_cargada = true;
     return true;

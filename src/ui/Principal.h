@@ -4,9 +4,17 @@
 #include <QPointer>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
+class Descarga;
+class DescargaStrip;
+class Escrutinio;
 class GeneralTab;
 class PanelResultados;
+class HttpClient;
+class PdfAvailability;
+class UltimoSorteoTab;
+class UrlOpener;
 class QTabWidget;
 class QWindow;
 struct Session;
@@ -27,6 +35,8 @@ public:
     void salir_Click();
 
     void resumen();
+    // "Bajar Sorteos nuevos".
+    void Baja_Click();
 
     // Shows one of the program's secondary windows, modeless. Its objectName is its name
     // ("Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor").
@@ -49,6 +59,10 @@ public:
     void refrescarUltimoSorteo();
     // Stops the blinking prize alert.
     void paraparpadeo();
+    Descarga* descarga() const { return m_descarga; }
+    Escrutinio* escrutinio() const { return m_escrutinio; }
+    DescargaStrip* tiraDescarga() const { return m_tiraDescarga; }
+    UltimoSorteoTab* ultimoSorteo() const { return m_ultimoSorteo; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -59,6 +73,9 @@ private:
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
     void programarActivacion();
+    void crearDescarga();
+    void enlazarDescargaConResultados();
+    void alCambiarPestanaDescarga(int nueva);
 
     Session& m_s;
     QString m_carpetaPrograma;
@@ -71,4 +88,13 @@ private:
     bool m_mostrada = false;
     bool m_vieneDeSecundaria = false; // the last active window was one of ours
     bool m_activacionPendiente = false;
+
+    std::unique_ptr<HttpClient> m_httpPropio;
+    std::unique_ptr<PdfAvailability> m_pdfPropio;
+    std::unique_ptr<UrlOpener> m_urlsPropio;
+    Escrutinio* m_escrutinio = nullptr;
+    Descarga* m_descarga = nullptr;
+    DescargaStrip* m_tiraDescarga = nullptr;
+    UltimoSorteoTab* m_ultimoSorteo = nullptr;
+    int m_pestanaAnterior = 0;
 };

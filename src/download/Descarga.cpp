@@ -1,0 +1,187 @@
+#include "download/Descarga.h"
+
+#include "core/OleDate.h"
+#include "core/Session.h"
+#include "download/Escrutinio.h"
+#include "download/Importacion.h"
+#include "download/Scanner.h"
+#include "download/Trae.h"
+#include "download/WwwFile.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+
+namespace {
+
+const QString kConectando = QStringLiteral("CONECTANDO AL SERVIDOR");
+
+template <typename F, typename... A> void llama(const F& f, A&&... a) {
+    if (f)
+        f(std::forward<A>(a)...);
+}
+
+} // namespace
+
+Descarga::Descarga(Session& s, HttpClient& http, Escrutinio& escrutinio, QObject* parent)
+    : QObject(parent), m_s(s), m_http(http), m_escrutinio(escrutinio) {
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, &Descarga::Timer1_Timer);
+}
+
+void Descarga::setLabel6(const QString& t) {
+    m_label6 = t;
+    emit cambiado();
+}
+
+void Descarga::setProgreso(int v) {
+    m_progreso = v;
+    emit cambiado();
+}
+
+void Descarga::setLabel59(const QString& t) {
+    m_label59 = t;
+    emit cambiado();
+}
+
+void Descarga::setImagen(int i) {
+    if (m_imagen == i)
+        return;
+    m_imagen = i;
+    emit cambiado();
+}
+
+void Descarga::Picture2_Click() {
+    if (enlaces.avisoVisible && enlaces.avisoVisible())
+        return;
+    const QDate hoy = m_s.clock.today();
+    const QString url = urlBusqueda(hoy);
+
+    m_escrutinio.bajando = false;
+    setLabel59(QString());
+    llama(enlaces.paraparpadeo);
+    llama(enlaces.cerrarAviso);
+    errorDatos = false;
+
+    if (oledate::fromQDate(hoy) < double(oledate::days(m_s.sorteo.fecha))) {
+        m_s.dialogs.message(
+            QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en la base de "
+                           "datos con fechas porsteriores a la actual. Comprueba la fecha de tu "
+                           "ordenador."),
+            QStringLiteral("Error de fechas"), Dialogs::Icon::Information);
+        return;
+    }
+
+    pulsos = 0;
+    fase = 2;
+    setProgreso(1);
+    llama(enlaces.seleccionarPestana, 0);
+    setLabel6(kConectando);
+
+    respuesta = trae(m_http, m_s.dialogs, url);
+    m_label58 = int(respuesta.size());
+    emit cambiado();
+    if (respuesta.size() > 100)
+        setLabel6(QStringLiteral("BUSCANDO SORTEOS"));
+    ++fase;
+    m_timer1.start();
+}
+
+void Descarga::Timer1_Timer() {
+    ++pulsos;
+    if (m_label6 == kConectando && pulsos == 5) {
+        m_s.dialogs.message(
+            QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más "
+                           "tarde ya que no es posible conectar con el servidor de ONLAE."),
+            QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation);
+        m_timer1.stop();
+        setProgreso(0);
+        setLabel6(QString());
+        return;
+    }
+
+    if (respuesta.size() > 100) {
+        pulsos = 0;
+        setProgreso(2);
+        fase = 5;
+        grabaWww(m_s, respuesta);
+        leesorteos();
+    }
+    if (fase == 5)
+        fase = 6;
+    if (fase == 6)
+        fase = 7;
+    if (fase != 7)
+        return;
+
+    setProgreso(2);
+    m_timer1.stop();
+    if (!errorDatos) {
+        setProgreso(3);
+        llama(enlaces.limpiarSelectorPena);
+        llama(enlaces.listasencillas, static_cast<int16_t>(nuevos));
+        if (nuevos != 0) {
+            if (nuevos > 8)
+                nuevos = 8;
+            llama(enlaces.fijarSorteosAVer, nuevos);
+        }
+        setProgreso(4);
+        llama(enlaces.resumen);
+        llama(enlaces.estadisticas, 0.0);
+        m_escrutinio.leeescrutinio(0);
+        llama(enlaces.guardaSeleccion);
+        setImagen(2);
+    }
+    setLabel6(QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    llama(enlaces.seleccionarPestana, 0);
+    setProgreso(5);
+}
+
+void Descarga::leesorteos() {
+    setLabel6(QStringLiteral("ANALIZANDO DATOS"));
+    nuevos = 0;
+    if (m_s.sigSorteo > 1)
+        m_s.sorteo = m_s.files.numeros.get<RegSorteo>(m_s.sigSorteo - 1);
+
+    ResultadoImport r;
+    if (m_s.files.www.isOpen()) {
+        r = leeRespuesta(m_s.files.www, m_label58, m_s.sorteo, [this](int i) {
+            nuevos = i;
+            setLabel59(i == 1 ? QStringLiteral("1 sorteo") : QStringLiteral("%1 sorteos").arg(i));
+        });
+    } else {
+        r.error = true;
+    }
+    nuevos = int(r.sorteos.size());
+    if (!r.error && !anexaSorteos(m_s.files.numeros, r.sorteos))
+        r.error = true;
+
+    if (r.error) {
+        if (nuevos == 0) {
+            m_s.dialogs.message(
+                QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
+                               "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
+                               "más tarde."),
+                QStringLiteral("Error crítico"), Dialogs::Icon::Critical);
+            m_timer1.stop();
+            m_escrutinio.setText1(
+                QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y "
+                               "le vuelve a suceder envie un email a: ") +
+                QLatin1String(kCorreoContacto));
+            errorDatos = true;
+        } else {
+            // Nothing was stored, so no count of new draws stands.
+            setLabel59(QString());
+            m_s.dialogs.message(
+                QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
+                QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
+        }
+        return;
+    }
+
+    if (nuevos == 0) {
+        m_s.dialogs.message(QStringLiteral("Todavía no hay sorteos nuevos."),
+                            QStringLiteral("Pruebe más tarde"), Dialogs::Icon::Information);
+        nuevos = 1;
+    }
+    llama(enlaces.resumen);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+
+class Escrutinio;
+class HttpClient;
+struct Session;
+
+// The main window's work around a download, reached through callbacks so that this logic
+// needs no window. An unset callback is skipped.
+struct DescargaEnlaces {
+    std::function<bool()> avisoVisible;          // the notice window is shown
+    std::function<void()> cerrarAviso;           // unload the notice window
+    std::function<void()> paraparpadeo;          // stop the prize alert and clear its flag
+    std::function<void(int16_t)> listasencillas; // results check over the newest n draws
+    std::function<void()> limpiarSelectorPena;   // the peña selector to no selection
+    std::function<void(int)> fijarSorteosAVer;   // value of the draws-to-view scroll bar
+    std::function<void()> resumen;               // the General tab summary
+    std::function<void(double)> estadisticas;    // statistics from a date (0: all draws)
+    std::function<void()> guardaSeleccion;       // save the statistics selection
+    std::function<void(int)> seleccionarPestana; // current tab of the main window
+};
+
+// "Bajar Sorteos nuevos": the request, then a one-second timer whose first tick after a
+// reply stores it as www.txt, imports the new draws and runs the follow-up work. The strip
+// of the main window mirrors label6, progreso, label58 and label59 on every `cambiado`.
+class Descarga : public QObject {
+    Q_OBJECT
+  public:
+    Descarga(Session& s, HttpClient& http, Escrutinio& escrutinio, QObject* parent = nullptr);
+
+    DescargaEnlaces enlaces;
+
+    void Picture2_Click();
+    void Timer1_Timer();
+    QTimer& timer1() { return m_timer1; }
+
+    int fase = 0;
+    int pulsos = 0;
+    int nuevos = 0;
+    bool errorDatos = false;
+    QString respuesta; // the last reply text
+
+    QString label6() const { return m_label6; }
+    int progreso() const { return m_progreso; }
+    int label58() const { return m_label58; }
+    QString label59() const { return m_label59; }
+    void setLabel59(const QString& t);
+    int imagen() const { return m_imagen; } // picture shown on Picture2: 1 hover, 2 normal
+    void setImagen(int i);
+
+  signals:
+    void cambiado();
+
+  private:
+    void leesorteos();
+    void setLabel6(const QString& t);
+    void setProgreso(int v);
+
+    Session& m_s;
+    HttpClient& m_http;
+    Escrutinio& m_escrutinio;
+    QTimer m_timer1;
+    QString m_label6;
+    int m_progreso = 0;
+    int m_label58 = 0;
+    QString m_label59;
+    int m_imagen = 2;
+};

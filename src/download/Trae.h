@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+class Dialogs;
+class HttpClient;
+
+// The lottery operator's web host: draw search and draw reports.
+inline constexpr char kHostOperador[] = "www.loteriasyapuestas.es";
+// Where the import's error text sends the user.
+inline constexpr char kCorreoContacto[] = "info@velmorat.es";
+// The download page of a PDF reader, offered when no PDF can be shown.
+inline constexpr char kPaginaLectorPdf[] = "https://get.adobe.com/reader/";
+
+// The draw search for the last 100 days up to `hoy`.
+QString urlBusqueda(const QDate& hoy);
+
+// Body of a status-200 reply as text. Another status is told to the user ("Error al
+// descargar la página: ...") and gives ""; a request that got no reply gives "" silently.
+QString trae(HttpClient& http, Dialogs& dialogs, const QString& url);
+
+// Text of a body, by the charset its content type names (UTF-8 when none).
+QString textoDeCuerpo(const QByteArray& body, const QByteArray& contentType);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Fakes.h"
+#include "Respuestas.h"
+#include "support/FakeDialogs.h"
+#include "support/TestFolder.h"
+
+#include "core/OleDate.h"
+#include "core/Resumen.h"
+#include "core/Session.h"
+#include "platform/Clock.h"
+
+// A program folder with a draws file, a session on it and the fakes around it.
+struct Banco {
+    TestFolder dir;
+    FakeDialogs dialogs;
+    FixedClock clock{QDate(2017, 8, 19)};
+    Session s{dialogs, clock};
+    FakeHttp http;
+    FakePdf pdf;
+    FakeUrls urls;
+
+    Banco() {
+        s.rutaApp = dir.rutaApp();
+        s.files.abrir(s.rutaApp);
+        s.http = &http;
+        s.pdf = &pdf;
+        s.urls = &urls;
+    }
+    ~Banco() { s.files.cerrarTodos(); }
+
+    // Stores the real draws up to `hasta` and leaves the newest in the draw buffer.
+    void sorteosHasta(const QDate& hasta) {
+        qint64 n = s.files.numeros.count();
+        for (const respuestas::Sorteo& x : respuestas::historia())
+            if (x.fecha <= hasta)
+                s.files.numeros.put(++n, registro(x));
+        resumen(s);
+    }
+
+    static RegSorteo registro(const respuestas::Sorteo& x) {
+        RegSorteo r;
+        for (int i = 0; i < 6; ++i)
+            r.bolas[size_t(i)] = int16_t(x.numeros[size_t(i)]);
+        r.bolas[6] = int16_t(x.complementario);
+        r.bolas[7] = int16_t(x.reintegro);
+        r.fecha = oledate::fromQDate(x.fecha);
+        r.numJoker = x.joker.toDouble();
+        return r;
+    }
+
+    QList<RegSorteo> almacenados() {
+        QList<RegSorteo> out;
+        for (qint64 i = 1; i <= s.files.numeros.count(); ++i)
+            out << s.files.numeros.get<RegSorteo>(i);
+        return out;
+    }
+};

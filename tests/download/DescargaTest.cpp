@@ -1,0 +1,234 @@
+#include "Banco.h"
+
+#include "download/Descarga.h"
+#include "download/Escrutinio.h"
+#include "download/Trae.h"
+#include "download/WwwFile.h"
+
+#include <gtest/gtest.h>
+
+using respuestas::Sorteo;
+
+namespace {
+
+const QDate kHoy(2017, 8, 19);
+
+struct BancoDescarga : Banco {
+    Escrutinio escrutinio{s, http, pdf, urls};
+    Descarga d{s, http, escrutinio};
+    QList<int> checks, barra, pestanas;
+    int resumenes = 0, parpadeos = 0;
+    bool avisoVisible = false;
+
+    BancoDescarga() {
+        DescargaEnlaces& e = d.enlaces;
+        e.avisoVisible = [this] { return avisoVisible; };
+        e.paraparpadeo = [this] { ++parpadeos; };
+        e.listasencillas = [this](int16_t n) { checks << n; };
+        e.fijarSorteosAVer = [this](int n) { barra << n; };
+        e.resumen = [this] {
+            ++resumenes;
+            resumen(s);
+        };
+        e.seleccionarPestana = [this](int i) { pestanas << i; };
+    }
+
+    // The request and, when it brought a reply, the tick that processes it.
+    void bajar(const QString& respuesta) {
+        http.replies << FakeHttp::ok(respuesta);
+        d.Picture2_Click();
+        d.Timer1_Timer();
+    }
+};
+
+QList<Sorteo> cienDias() {
+    return respuestas::entre(kHoy.addDays(-100), kHoy);
+}
+
+} // namespace
+
+TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
+    BancoDescarga b;
+    const QList<Sorteo> todos = cienDias();
+    b.sorteosHasta(todos.at(3).fecha);
+    const qint64 antes = b.s.files.numeros.count();
+    const QString reply = respuestas::respuesta(todos);
+    b.http.files[QStringLiteral("http://www.loteriasyapuestas.es") + respuestas::urlInforme(todos.at(0))] =
+        "%PDF-1.5";
+
+    b.http.replies << FakeHttp::ok(reply);
+    b.d.Picture2_Click();
+    EXPECT_EQ(b.http.gets, QStringList{urlBusqueda(kHoy)});
+    EXPECT_EQ(b.d.fase, 3);
+    EXPECT_EQ(b.d.label6(), QStringLiteral("BUSCANDO SORTEOS"));
+    EXPECT_EQ(b.d.label58(), reply.size());
+    EXPECT_TRUE(b.d.timer1().isActive());
+    EXPECT_EQ(b.parpadeos, 1);
+
+    b.d.Timer1_Timer();
+    EXPECT_TRUE(b.dialogs.boxes.isEmpty());
+    EXPECT_EQ(b.dir.read(QStringLiteral("www.txt")), formaWww(reply));
+    const QList<RegSorteo> guardados = b.almacenados();
+    ASSERT_EQ(guardados.size(), antes + 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(guardados.at(antes + i), Banco::registro(todos.at(2 - i))) << i;
+    EXPECT_EQ(b.d.label59(), QStringLiteral("3 sorteos"));
+    EXPECT_EQ(b.checks, QList<int>{3});
+    EXPECT_EQ(b.barra, QList<int>{3});
+    EXPECT_EQ(b.resumenes, 2);
+    EXPECT_EQ(b.s.sigSorteo, antes + 4);
+    EXPECT_EQ(b.d.fase, 7);
+    EXPECT_EQ(b.d.progreso(), 5);
+    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_FALSE(b.d.timer1().isActive());
+    // Prize data and report of the newest draw.
+    const auto premios = respuestas::premios(todos.at(0));
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(b.escrutinio.label10(k), premios[size_t(k)]);
+    EXPECT_EQ(b.escrutinio.label8(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
+    EXPECT_EQ(b.http.downloads.size(), 1);
+    EXPECT_TRUE(b.escrutinio.informeVisible());
+
+    // The same reply again: nothing new, the newest stored draw is checked.
+    b.checks.clear();
+    b.barra.clear();
+    b.bajar(reply);
+    ASSERT_EQ(b.dialogs.boxes.size(), 1);
+    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Todavía no hay sorteos nuevos."));
+    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Pruebe más tarde"));
+    EXPECT_EQ(b.dialogs.boxes[0].icon, Dialogs::Icon::Information);
+    EXPECT_EQ(b.almacenados().size(), antes + 3);
+    EXPECT_EQ(b.d.label59(), QString());
+    EXPECT_EQ(b.checks, QList<int>{1});
+    EXPECT_EQ(b.barra, QList<int>{1});
+    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+}
+
+TEST(Descarga, ManyNewDrawsShowAtMostEight) {
+    BancoDescarga b;
+    const QList<Sorteo> todos = cienDias();
+    b.sorteosHasta(todos.at(12).fecha);
+    b.bajar(respuestas::respuesta(todos));
+    EXPECT_EQ(b.d.label59(), QStringLiteral("12 sorteos"));
+    EXPECT_EQ(b.checks, QList<int>{12});
+    EXPECT_EQ(b.barra, QList<int>{8});
+    EXPECT_EQ(b.d.nuevos, 8);
+
+    // An empty draws file takes every draw the reply has dates for.
+    BancoDescarga vacio;
+    vacio.sorteosHasta(QDate(2000, 1, 1));
+    vacio.bajar(respuestas::respuesta(todos));
+    EXPECT_GT(vacio.almacenados().size(), 20);
+    EXPECT_EQ(vacio.almacenados().last(), Banco::registro(todos.first()));
+}
+
+TEST(Descarga, RefusesWhenTheClockIsBeforeTheStoredDraws) {
+    BancoDescarga b;
+    b.sorteosHasta(kHoy);
+    b.clock.set(kHoy.addDays(-1));
+    b.d.setLabel59(QStringLiteral("2 sorteos"));
+    b.d.Picture2_Click();
+    ASSERT_EQ(b.dialogs.boxes.size(), 1);
+    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error de fechas"));
+    EXPECT_TRUE(
+        b.dialogs.boxes[0].text.startsWith(QStringLiteral("La fecha de tu ordenador parece incorrecta.")));
+    EXPECT_TRUE(b.http.gets.isEmpty());
+    EXPECT_FALSE(b.d.timer1().isActive());
+    EXPECT_EQ(b.d.label59(), QString());
+
+    // Nothing at all while the notice window is shown.
+    b.dialogs.boxes.clear();
+    b.avisoVisible = true;
+    b.clock.set(kHoy);
+    b.d.Picture2_Click();
+    EXPECT_TRUE(b.dialogs.boxes.isEmpty());
+    EXPECT_TRUE(b.http.gets.isEmpty());
+}
+
+TEST(Descarga, NoReplyIsReportedOnTheFifthTick) {
+    BancoDescarga b;
+    b.sorteosHasta(QDate(2017, 8, 1));
+    b.http.replies << HttpReply{true, 404, QStringLiteral("Not Found"), "text/html", "<html>no</html>"};
+    b.d.Picture2_Click();
+    ASSERT_EQ(b.dialogs.boxes.size(), 1);
+    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Error al descargar la página: 404 - Not Found"));
+    {
+        BancoDescarga* x = &b;
+        EXPECT_EQ(x->d.label6(), QStringLiteral("CONECTANDO AL SERVIDOR"));
+        for (int i = 0; i < 4; ++i)
+            x->d.Timer1_Timer();
+        EXPECT_EQ(x->dialogs.boxes.size(), 1);
+        EXPECT_TRUE(x->d.timer1().isActive());
+        x->d.Timer1_Timer();
+        ASSERT_EQ(x->dialogs.boxes.size(), 2);
+        EXPECT_EQ(x->dialogs.boxes[1].title, QStringLiteral("Error de conexión"));
+        EXPECT_EQ(x->dialogs.boxes[1].icon, Dialogs::Icon::Exclamation);
+        EXPECT_TRUE(
+            x->dialogs.boxes[1].text.startsWith(QStringLiteral("No conectado: Compruebe la conexión")));
+        EXPECT_FALSE(x->d.timer1().isActive());
+        EXPECT_EQ(x->d.progreso(), 0);
+        EXPECT_EQ(x->d.label6(), QString());
+    }
+    // No network: no message until the fifth tick.
+    BancoDescarga sinRed;
+    sinRed.sorteosHasta(QDate(2017, 8, 1));
+    const qint64 antes = sinRed.s.files.numeros.count();
+    sinRed.d.Picture2_Click();
+    EXPECT_TRUE(sinRed.dialogs.boxes.isEmpty());
+    for (int i = 0; i < 5; ++i)
+        sinRed.d.Timer1_Timer();
+    ASSERT_EQ(sinRed.dialogs.boxes.size(), 1);
+    EXPECT_EQ(sinRed.dialogs.boxes[0].title, QStringLiteral("Error de conexión"));
+    EXPECT_EQ(sinRed.s.files.numeros.count(), antes);
+}
+
+TEST(Descarga, CorruptDataStopsTheFollowUp) {
+    BancoDescarga b;
+    const QList<Sorteo> dosAnyos = respuestas::entre(QDate(2016, 1, 1), QDate(2017, 12, 31));
+    b.sorteosHasta(dosAnyos.at(60).fecha);
+    const qint64 antes = b.s.files.numeros.count();
+    b.bajar(respuestas::respuesta(dosAnyos.mid(0, 80)));
+    ASSERT_EQ(b.dialogs.boxes.size(), 1);
+    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error crítico"));
+    EXPECT_EQ(b.dialogs.boxes[0].icon, Dialogs::Icon::Critical);
+    EXPECT_TRUE(b.dialogs.boxes[0].text.startsWith(QStringLiteral("¡¡Datos corruptos o inválidos!!")));
+    EXPECT_EQ(b.escrutinio.text1(),
+              QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
+                             "vuelve a suceder envie un email a: info@velmorat.es"));
+    EXPECT_TRUE(b.d.errorDatos);
+    EXPECT_EQ(b.s.files.numeros.count(), antes);
+    EXPECT_TRUE(b.checks.isEmpty());
+    EXPECT_EQ(b.resumenes, 0);
+    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_FALSE(b.d.timer1().isActive());
+
+    // An HTML page instead of the reply.
+    BancoDescarga html;
+    html.sorteosHasta(QDate(2017, 8, 1));
+    html.bajar(QStringLiteral("<html><body>") + QString(15000, QLatin1Char('x')) +
+               QStringLiteral("</body></html>"));
+    ASSERT_EQ(html.dialogs.boxes.size(), 1);
+    EXPECT_EQ(html.dialogs.boxes[0].title, QStringLiteral("Error crítico"));
+}
+
+TEST(Descarga, AFailureAfterGoodDrawsAppendsNothing) {
+    BancoDescarga b;
+    const QList<Sorteo> todos = cienDias();
+    b.sorteosHasta(todos.at(4).fecha);
+    const qint64 antes = b.s.files.numeros.count();
+    // Cut short inside the fourth new draw: the scan runs into the end of the file.
+    const QString entera = respuestas::respuesta(todos);
+    const qsizetype corte = entera.indexOf(QStringLiteral("\"combinacion\""),
+                                           entera.indexOf(respuestas::objeto(todos.at(3)).left(40)));
+    const QString reply = respuestas::rellenaTrasFecha(entera.left(corte), 3);
+    b.bajar(reply);
+    ASSERT_EQ(b.dialogs.boxes.size(), 1);
+    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Aun no hay datos de sorteos del 2017."));
+    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Pruebe mas tarde"));
+    EXPECT_EQ(b.s.files.numeros.count(), antes);
+    EXPECT_FALSE(b.d.errorDatos);
+    EXPECT_EQ(b.d.label59(), QString());
+    EXPECT_EQ(b.checks, QList<int>{3});
+    EXPECT_EQ(b.resumenes, 1);
+    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+}

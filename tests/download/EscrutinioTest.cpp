@@ -1,0 +1,146 @@
+#include "Banco.h"
+
+#include "download/Escrutinio.h"
+#include "download/WwwFile.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using respuestas::Sorteo;
+
+namespace {
+
+const QString kAtencion =
+    QStringLiteral("\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. Intente más tarde.");
+
+struct BancoEscrutinio : Banco {
+    Escrutinio e{s, http, pdf, urls};
+    QSignalSpy mostrado{&e, &Escrutinio::mostrarInforme};
+    Sorteo ultimo = respuestas::entre(QDate(2017, 8, 19), QDate(2017, 8, 19)).first();
+
+    BancoEscrutinio() { s.sorteo = registro(ultimo); }
+    void respuesta(const QString& texto) { grabaWww(s, texto); }
+    void pdfLocal(const QByteArray& bytes) { dir.write(QStringLiteral("vek.pdf"), bytes); }
+    QString urlInforme() const {
+        return QStringLiteral("http://www.loteriasyapuestas.es") + respuestas::urlInforme(ultimo);
+    }
+};
+
+} // namespace
+
+TEST(Escrutinio, ShowsTheAmountsAndTheKeptReport) {
+    BancoEscrutinio b;
+    b.respuesta(respuestas::respuesta({b.ultimo}));
+    b.pdfLocal("%pdf-1.4 ...");
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
+    const auto premios = respuestas::premios(b.ultimo);
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(b.e.label10(k), premios[size_t(k)]) << k;
+    EXPECT_EQ(b.e.urlinforme(), b.urlInforme());
+    EXPECT_TRUE(b.http.downloads.isEmpty());
+    EXPECT_TRUE(b.e.informeVisible());
+    ASSERT_EQ(b.mostrado.size(), 1);
+    EXPECT_EQ(b.mostrado.first().first().toString(), b.dir.ruta(QStringLiteral("vek.pdf")));
+}
+
+TEST(Escrutinio, AmountsKeepOnlyPlainCharacters) {
+    BancoEscrutinio b;
+    Sorteo x = b.ultimo;
+    QString texto = respuestas::respuesta({x});
+    const QString primero = respuestas::premios(x)[0];
+    texto.replace(QStringLiteral("\"premio\":\"") + primero + QLatin1Char('"'),
+                  QStringLiteral("\"premio\":\"1.234,56 €\""));
+    b.respuesta(texto);
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.label10(0), QStringLiteral("1.234,56"));
+}
+
+TEST(Escrutinio, WithoutPrizeTableOrAddressTheMessageShows) {
+    BancoEscrutinio b;
+    b.pdfLocal("%PDF-1.4");
+    b.respuesta(respuestas::respuesta({b.ultimo}));
+    b.e.leeescrutinio(1);
+    const QString antes = b.e.label10(0);
+
+    // "cate" 300 characters or more behind "escru": no table.
+    b.respuesta(
+        QStringLiteral("[{\"escrutinio\":\"") + QString(300, QLatin1Char('x')) +
+        QStringLiteral("\",\"categoria\":1,\"premio\":\"9,99\",\"contenidosRelacionados\":{\"documentos\":"
+                       "[{\"urlContenido\":\"/a.pdf\"}]}}]"));
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.label10(0), antes);
+    EXPECT_EQ(b.e.text1(), kAtencion);
+    EXPECT_TRUE(b.e.text1Visible());
+    EXPECT_EQ(b.e.urlinforme(), QString());
+
+    // Neither key at all, an empty file, and a table without report address.
+    for (const QString& t : {QStringLiteral("<html><body>Mantenimiento</body></html>"), QString()}) {
+        b.respuesta(t);
+        b.e.leeescrutinio(1);
+        EXPECT_EQ(b.e.label10(0), antes);
+        EXPECT_EQ(b.e.text1(), kAtencion);
+    }
+    respuestas::Opciones antiguas;
+    antiguas.recientes = false;
+    b.respuesta(respuestas::respuesta({b.ultimo}, antiguas));
+    b.e.leeescrutinio(0);
+    EXPECT_EQ(b.e.text1(), kAtencion);
+    EXPECT_TRUE(b.http.downloads.isEmpty());
+    EXPECT_EQ(b.mostrado.size(), 1);
+}
+
+TEST(Escrutinio, TheReportAddressMayWriteTheAccentAsAnEscape) {
+    BancoEscrutinio b;
+    QString texto = respuestas::respuesta({b.ultimo});
+    texto.replace(respuestas::urlInforme(b.ultimo), QStringLiteral("/documents/ACTA_SEM\\u00c1FORO.pdf"));
+    b.respuesta(texto);
+    b.e.leeescrutinio(0);
+    EXPECT_EQ(b.http.downloads,
+              QStringList{QStringLiteral("http://www.loteriasyapuestas.es/documents/ACTA_SEMÁFORO.pdf")});
+}
+
+TEST(Escrutinio, TheKeptReportMustBeAPdfUnlessJustFetched) {
+    BancoEscrutinio b;
+    b.respuesta(respuestas::respuesta({b.ultimo}));
+    // At start-up: a kept file that is not a PDF, or none.
+    b.pdfLocal("<html>");
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.text1(), kAtencion);
+    EXPECT_TRUE(b.mostrado.isEmpty());
+    QFile::remove(b.dir.ruta(QStringLiteral("vek.pdf")));
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.text1(), kAtencion);
+
+    // After a download the fetched report is shown whatever its first bytes.
+    b.http.files[b.urlInforme()] = "\xEF\xBB\xBF%PDF";
+    b.e.leeescrutinio(0);
+    EXPECT_TRUE(b.e.bajando);
+    EXPECT_EQ(b.dir.read(QStringLiteral("vek.pdf")), QByteArray("\xEF\xBB\xBF%PDF"));
+    EXPECT_EQ(b.mostrado.size(), 1);
+
+    // A report that could not be fetched cannot be shown.
+    b.http.files.clear();
+    b.e.leeescrutinio(0);
+    EXPECT_EQ(b.mostrado.size(), 1);
+    EXPECT_FALSE(b.e.informeVisible());
+    EXPECT_EQ(b.e.text1(), QStringLiteral("No se encuentra conexión a internet.... :("));
+}
+
+TEST(Escrutinio, WithoutAPdfReaderTheMessageOffersOne) {
+    BancoEscrutinio b;
+    b.respuesta(respuestas::respuesta({b.ultimo}));
+    b.pdfLocal("%PDF-1.4");
+    b.e.Text1_Click();
+    EXPECT_TRUE(b.urls.opened.isEmpty());
+    b.pdf.available = false;
+    b.e.leeescrutinio(1);
+    EXPECT_TRUE(b.e.text1().startsWith(
+        QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado")));
+    EXPECT_TRUE(b.e.text1().contains(QStringLiteral("\r\n(O haga click AQUÍ para instalarlo)\r\n\r\n")));
+    EXPECT_TRUE(b.e.text1().endsWith(QStringLiteral("Velmorat con esta opción activada.")));
+    EXPECT_TRUE(b.e.text1Visible());
+    EXPECT_EQ(b.e.sinlector, 1);
+    b.e.Text1_Click();
+    EXPECT_EQ(b.urls.opened.size(), 1);
+}

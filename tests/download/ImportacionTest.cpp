@@ -1,0 +1,200 @@
+#include "Banco.h"
+#include "Respuestas.h"
+#include "support/TestFolder.h"
+
+#include "core/OleDate.h"
+#include "core/RecordFile.h"
+#include "download/Importacion.h"
+#include "download/WwwFile.h"
+
+#include <QFile>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using respuestas::Sorteo;
+
+namespace {
+
+// Imports `respuesta` as the download file after a stored newest draw dated `limite`.
+struct Import {
+    TestFolder dir;
+    QFile www;
+    RegSorteo sorteo;
+    ResultadoImport r;
+    QList<int> avisos;
+
+    Import(const QString& respuesta, const QDate& limite) {
+        dir.write(QStringLiteral("www.txt"), formaWww(respuesta));
+        www.setFileName(dir.ruta(QStringLiteral("www.txt")));
+        www.open(QIODevice::ReadOnly);
+        sorteo.fecha = limite.isValid() ? oledate::fromQDate(limite) : 0;
+        r = leeRespuesta(www, respuesta.size(), sorteo, [this](int i) { avisos << i; });
+    }
+};
+
+// Reply of the service on 19 August 2017: the draws of the last hundred days.
+const QDate kHoy(2017, 8, 19);
+QList<Sorteo> cienDias() {
+    return respuestas::entre(kHoy.addDays(-100), kHoy);
+}
+
+} // namespace
+
+TEST(WwwFile, QuotesTheReplyOnOneLine) {
+    EXPECT_EQ(formaWww(QStringLiteral("[{\"a\":\"1ª €\"}]")),
+              QByteArray("\"[{\"\"a\"\":\"\"1\xAA \x80\"\"}]\"\r\n"));
+}
+
+TEST(Import, TakesTheDrawsNewerThanTheStoredOneNewestFirst) {
+    const QList<Sorteo> todos = cienDias();
+    ASSERT_GT(respuestas::respuesta(todos).size(), 40000);
+    Import imp(respuestas::respuesta(todos), todos.at(3).fecha);
+    EXPECT_FALSE(imp.r.error);
+    ASSERT_EQ(imp.r.sorteos.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(imp.r.sorteos.at(i), Banco::registro(todos.at(i))) << i;
+    EXPECT_EQ(imp.avisos, (QList<int>{1, 2, 3}));
+    // The example draw of 17 August 2017 as the service writes it.
+    EXPECT_EQ(imp.r.sorteos.at(1).bolas, (std::array<int16_t, 8>{8, 17, 19, 45, 48, 49, 43, 2}));
+    EXPECT_EQ(imp.r.sorteos.at(1).numJoker, 8337021.0);
+
+    // Replies without the newer keys read the same.
+    respuestas::Opciones antiguas;
+    antiguas.recientes = false;
+    Import viejo(respuestas::respuesta(todos, antiguas), todos.at(3).fecha);
+    EXPECT_EQ(viejo.r.sorteos, imp.r.sorteos);
+}
+
+TEST(Import, NothingNewOrTooShortToSearch) {
+    const QList<Sorteo> todos = cienDias();
+    Import nada(respuestas::respuesta(todos), todos.first().fecha);
+    EXPECT_FALSE(nada.r.error);
+    EXPECT_TRUE(nada.r.sorteos.isEmpty());
+
+    // Under 10,001 characters no date is searched for, even with an empty draws file.
+    const QString corta = respuestas::respuesta(todos.mid(0, 4));
+    ASSERT_LT(corta.size(), 10001);
+    Import vacio(corta, QDate());
+    EXPECT_FALSE(vacio.r.error);
+    EXPECT_TRUE(vacio.r.sorteos.isEmpty());
+}
+
+TEST(Import, UpToFiftyNewDraws) {
+    const QList<Sorteo> todos = respuestas::entre(QDate(2016, 1, 1), QDate(2017, 12, 31));
+    Import doce(respuestas::respuesta(todos.mid(0, 40)), todos.at(12).fecha);
+    EXPECT_EQ(doce.r.sorteos.size(), 12);
+
+    Import cincuenta(respuestas::respuesta(todos.mid(0, 70)), todos.at(50).fecha);
+    EXPECT_FALSE(cincuenta.r.error);
+    EXPECT_EQ(cincuenta.r.sorteos.size(), 50);
+    EXPECT_EQ(cincuenta.avisos.size(), 50);
+
+    Import demasiados(respuestas::respuesta(todos.mid(0, 70)), todos.at(51).fecha);
+    EXPECT_TRUE(demasiados.r.error);
+    EXPECT_TRUE(demasiados.r.sorteos.isEmpty());
+}
+
+TEST(Import, AnInvalidDrawLeavesNothingNew) {
+    const QList<Sorteo> todos = cienDias();
+    const QDate limite = todos.at(4).fecha;
+    auto importa = [&](int indice, auto cambio) {
+        QList<Sorteo> t = todos;
+        cambio(t[indice]);
+        return Import(respuestas::respuesta(t), limite).r;
+    };
+    // The newest draw not complete yet.
+    ResultadoImport r = importa(0, [](Sorteo& s) { s.joker = QStringLiteral("0000000"); });
+    EXPECT_FALSE(r.error);
+    EXPECT_TRUE(r.sorteos.isEmpty());
+    r = importa(0, [](Sorteo& s) { s.joker.clear(); });
+    EXPECT_TRUE(r.sorteos.isEmpty());
+    r = importa(0,
+                [](Sorteo& s) { s.combinacion = QStringLiteral("00 - 00 - 00 - 00 - 00 - 00 C(00) R(0)"); });
+    EXPECT_TRUE(r.sorteos.isEmpty());
+    r = importa(0, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 49 C() R(2)"); });
+    EXPECT_TRUE(r.sorteos.isEmpty());
+    // An invalid draw behind valid newer ones: storing those would leave a gap for good.
+    r = importa(2,
+                [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 77 C(43) R(2)"); });
+    EXPECT_FALSE(r.error);
+    EXPECT_TRUE(r.sorteos.isEmpty());
+    r = importa(
+        1, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 49 C(43) R(99999)"); });
+    EXPECT_TRUE(r.sorteos.isEmpty());
+    // A reintegro of 0 is a valid one.
+    r = importa(0, [](Sorteo& s) { s.reintegro = 0; });
+    ASSERT_EQ(r.sorteos.size(), 4);
+    EXPECT_EQ(r.sorteos.at(0).bolas[7], 0);
+}
+
+TEST(Import, BadRepliesAreErrors) {
+    const QList<Sorteo> todos = cienDias();
+    const QDate limite = todos.at(4).fecha;
+    const QString buena = respuestas::respuesta(todos);
+
+    // A date that is not a date.
+    for (const QString& fecha : {QStringLiteral("2017-02-30 21:40:00"), QStringLiteral("2017-08-x 21:40:00"),
+                                 QStringLiteral("17 de agosto"), QStringLiteral("2017-08-19T21:40:00")}) {
+        QList<Sorteo> t = todos;
+        t[1].fechaTexto = fecha;
+        Import imp(respuestas::respuesta(t), limite);
+        EXPECT_TRUE(imp.r.error) << fecha.toStdString();
+        EXPECT_TRUE(imp.r.sorteos.isEmpty());
+    }
+
+    // Cut short inside the fourth new draw, after its date: the scan runs into the end of
+    // the file after three good draws. The padding lets the date pass stop after that date.
+    const qsizetype corte = buena.indexOf(QStringLiteral("\"combinacion\""),
+                                          buena.indexOf(respuestas::objeto(todos.at(3)).left(40)));
+    Import corta(respuestas::rellenaTrasFecha(buena.left(corte), 3), limite);
+    EXPECT_TRUE(corta.r.error);
+    EXPECT_EQ(corta.r.sorteos.size(), 3);
+
+    // Cut short before the dates are through.
+    const qsizetype segundo = buena.indexOf(respuestas::objeto(todos.at(1)).left(40));
+    Import antes(buena.left(segundo + 500) + QString(12000, QLatin1Char(' ')), limite);
+    EXPECT_TRUE(antes.r.error);
+    EXPECT_TRUE(antes.r.sorteos.isEmpty());
+
+    // An HTML error page and a reply of several megabytes without draws.
+    const QString html = QStringLiteral("<html><head><title>Error</title></head><body>") +
+                         QString(20000, QLatin1Char('x')) + QStringLiteral("</body></html>");
+    EXPECT_TRUE(Import(html, limite).r.error);
+    EXPECT_TRUE(Import(QString(4 << 20, QLatin1Char('[')), limite).r.error);
+    // A missing key: no draw has its combination.
+    QString sinComb = buena;
+    sinComb.replace(QStringLiteral("\"combinacion\":"), QStringLiteral("\"resultado\":"));
+    EXPECT_TRUE(Import(sinComb, limite).r.error);
+}
+
+TEST(Import, AppendsOldestFirstWholeOrNothing) {
+    TestFolder dir;
+    RecordFile numeros(RegSorteo::kSize);
+    ASSERT_TRUE(numeros.open(dir.ruta(QStringLiteral("numeros.dat"))));
+    const QList<Sorteo> todos = cienDias();
+    const RegSorteo viejo = Banco::registro(todos.at(3));
+    numeros.put(1, viejo);
+    const QList<RegSorteo> nuevos = {Banco::registro(todos.at(0)), Banco::registro(todos.at(1)),
+                                     Banco::registro(todos.at(2))};
+    ASSERT_TRUE(anexaSorteos(numeros, nuevos));
+    ASSERT_EQ(numeros.count(), 4);
+    EXPECT_EQ(numeros.get<RegSorteo>(1), viejo);
+    EXPECT_EQ(numeros.get<RegSorteo>(2), nuevos.at(2));
+    EXPECT_EQ(numeros.get<RegSorteo>(3), nuevos.at(1));
+    EXPECT_EQ(numeros.get<RegSorteo>(4), nuevos.at(0));
+
+    // A disk that fills up in the middle of the second record: the file stays as it was.
+    const QByteArray antes = dir.read(QStringLiteral("numeros.dat"));
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limiteAntes{};
+    ::getrlimit(RLIMIT_FSIZE, &limiteAntes);
+    rlimit lleno = limiteAntes;
+    lleno.rlim_cur = rlim_t(antes.size() + RegSorteo::kSize + 8);
+    ::setrlimit(RLIMIT_FSIZE, &lleno);
+    const bool escrito = anexaSorteos(numeros, nuevos);
+    ::setrlimit(RLIMIT_FSIZE, &limiteAntes);
+    EXPECT_FALSE(escrito);
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), antes);
+    EXPECT_EQ(numeros.count(), 4);
+}

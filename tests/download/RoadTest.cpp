@@ -1,0 +1,150 @@
+#include "Banco.h"
+#include "ServidorPrueba.h"
+
+#include "download/Descarga.h"
+#include "download/WwwFile.h"
+#include "download/gui/DescargaStrip.h"
+#include "download/gui/UltimoSorteoTab.h"
+#include "platform/CurlHttpClient.h"
+#include "ui/GeneralTab.h"
+#include "ui/Principal.h"
+
+#include <QBuffer>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfView>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using respuestas::Sorteo;
+
+namespace {
+
+std::string informePdf() {
+    QBuffer buf;
+    buf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter w(&buf);
+        QPainter p(&w);
+        p.drawText(QPointF(200, 400), QStringLiteral("Acta de escrutinio"));
+    }
+    return buf.data().toStdString();
+}
+
+// The installed program's road: a click on the download picture against a service on the
+// loopback interface, through the real HTTP client.
+struct Carretera : Banco {
+    ServidorPrueba web;
+    CurlHttpClient curl{web.base()};
+    QList<Sorteo> todos = respuestas::entre(QDate(2017, 5, 11), QDate(2017, 8, 19));
+    QString reply = respuestas::respuesta(todos);
+    std::unique_ptr<Principal> p;
+
+    Carretera() {
+        s.http = &curl;
+        web.responder("/servicios/buscadorSorteos",
+                      {200, "application/json;charset=UTF-8", reply.toStdString(), 0});
+    }
+    void abrir() {
+        p = std::make_unique<Principal>(s, dir.path());
+        p->resumen();
+        p->show();
+    }
+    template <typename W> W* hijo(const char* nombre) { return p->findChild<W*>(QLatin1String(nombre)); }
+    void bajar() {
+        QTest::mouseClick(hijo<QLabel>("Picture2"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !p->descarga()->timer1().isActive(); }, 5000));
+    }
+};
+
+} // namespace
+
+TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
+    Carretera c;
+    c.sorteosHasta(c.todos.at(3).fecha);
+    const qint64 antes = c.s.files.numeros.count();
+    c.web.responder(respuestas::urlInforme(c.todos.first()).toStdString(),
+                    {200, "application/pdf", informePdf(), 0});
+    c.abrir();
+
+    QMenu* general = c.hijo<QMenu>("MenuGeneral");
+    ASSERT_NE(general, nullptr);
+    EXPECT_EQ(general->actions().first()->objectName(), QStringLiteral("Baja"));
+    EXPECT_EQ(general->actions().first()->text(), QStringLiteral("Bajar Sorteos nuevos"));
+
+    QTest::mouseClick(c.hijo<QLabel>("Picture2"), Qt::LeftButton);
+    ASSERT_TRUE(c.p->descarga()->timer1().isActive());
+    // The last draw's page stays closed while the download runs.
+    c.p->sstab1()->setCurrentIndex(1);
+    EXPECT_EQ(c.p->sstab1()->currentIndex(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !c.p->descarga()->timer1().isActive(); }, 5000));
+
+    EXPECT_TRUE(c.dialogs.boxes.isEmpty());
+    const QList<RegSorteo> guardados = c.almacenados();
+    ASSERT_EQ(guardados.size(), antes + 3);
+    EXPECT_EQ(guardados.at(antes), Banco::registro(c.todos.at(2)));
+    EXPECT_EQ(guardados.at(antes + 2), Banco::registro(c.todos.at(0)));
+    EXPECT_EQ(c.hijo<QLabel>("Label59")->text(), QStringLiteral("3 sorteos"));
+    EXPECT_EQ(c.hijo<QLabel>("Label6")->text(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(c.hijo<QLabel>("Label58")->text(), QString::number(c.reply.size()));
+    EXPECT_EQ(c.hijo<QProgressBar>("ProgressBar1")->value(), 5);
+    const auto premios = respuestas::premios(c.todos.first());
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(c.p->findChild<QLabel*>(QStringLiteral("Label10_%1").arg(k))->text(), premios[size_t(k)]);
+    EXPECT_EQ(c.hijo<QLabel>("Label8")->text(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
+    EXPECT_TRUE(c.web.peticiones().first().endsWith(
+        QStringLiteral("fechaFinInclusiva=20170819&fechaInicioInclusiva=20170511&game_id=LAPR")));
+
+    // The report is on its page; entering the page reloads nothing.
+    c.p->sstab1()->setCurrentIndex(1);
+    EXPECT_TRUE(c.hijo<QPdfView>("WebBrowser1")->isVisible());
+    EXPECT_FALSE(c.hijo<QPlainTextEdit>("Text1")->isVisible());
+    EXPECT_EQ(c.p->ultimoSorteo()->documento()->pageCount(), 1);
+    EXPECT_EQ(c.p->general()->hScroll1()->value(), 3);
+}
+
+TEST(Carretera, AReportTheViewCannotLoadShowsTheConnectionText) {
+    Carretera c;
+    c.sorteosHasta(c.todos.at(1).fecha);
+    c.web.responder(respuestas::urlInforme(c.todos.first()).toStdString(),
+                    {200, "application/pdf", "%PDF-1.4 not really a document", 0});
+    c.abrir();
+    c.bajar();
+    EXPECT_EQ(c.hijo<QLabel>("Label59")->text(), QStringLiteral("1 sorteo"));
+    c.p->sstab1()->setCurrentIndex(1);
+    EXPECT_FALSE(c.hijo<QPdfView>("WebBrowser1")->isVisible());
+    EXPECT_EQ(c.hijo<QPlainTextEdit>("Text1")->toPlainText(),
+              QStringLiteral("No se encuentra conexión a internet.... :("));
+}
+
+TEST(Carretera, HoverPictureAndEnteringTheLastDrawPage) {
+    Carretera c;
+    c.sorteosHasta(c.todos.first().fecha);
+    c.abrir();
+    QLabel* picture2 = c.hijo<QLabel>("Picture2");
+    const Descarga& d = *c.p->descarga();
+    EXPECT_EQ(d.imagen(), 2);
+    QTest::mouseMove(picture2, QPoint(6, 12));
+    EXPECT_EQ(d.imagen(), 1);
+    QTest::mouseMove(picture2, QPoint(110, 40));
+    EXPECT_EQ(d.imagen(), 2);
+    QTest::mouseMove(picture2, QPoint(50, 69));
+    EXPECT_EQ(d.imagen(), 1);
+    QTest::mouseMove(picture2, QPoint(50, 70));
+    EXPECT_EQ(d.imagen(), 2);
+
+    // With the message shown, entering the page reads the kept reply again.
+    grabaWww(c.s, c.reply);
+    c.p->sstab1()->setCurrentIndex(1);
+    EXPECT_EQ(c.hijo<QLabel>("Label10_0")->text(), respuestas::premios(c.todos.first())[0]);
+    EXPECT_EQ(c.hijo<QLabel>("Label8")->text(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
+    EXPECT_TRUE(c.hijo<QPlainTextEdit>("Text1")->toPlainText().contains(QStringLiteral("ATENCIÓN:")));
+}

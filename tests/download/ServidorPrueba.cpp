@@ -1,0 +1,75 @@
+#include "ServidorPrueba.h"
+
+#include <httplib.h>
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>()) {
+    m_server->Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
+        Respuesta r;
+        bool hay = false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            QStringList params;
+            for (const auto& [k, v] : req.params)
+                params << QString::fromStdString(k + "=" + v);
+            m_peticiones << QString::fromStdString(req.path) +
+                                (params.isEmpty() ? QString() : "?" + params.join('&'));
+            const auto it = m_respuestas.find(req.path);
+            if (it != m_respuestas.end()) {
+                r = it->second;
+                hay = true;
+            }
+        }
+        if (!hay) {
+            res.status = 404;
+            res.set_content("<html><body>Not here</body></html>", "text/html");
+            return;
+        }
+        if (r.esperaMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(r.esperaMs));
+        res.status = r.status;
+        res.set_content(r.cuerpo, r.tipo.c_str());
+    });
+    m_port = m_server->bind_to_any_port("127.0.0.1");
+    m_thread = std::thread([this] { m_server->listen_after_bind(); });
+    while (!m_server->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+ServidorPrueba::~ServidorPrueba() {
+    m_server->stop();
+    m_thread.join();
+}
+
+void ServidorPrueba::responder(const std::string& ruta, Respuesta r) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_respuestas[ruta] = std::move(r);
+}
+
+QString ServidorPrueba::base() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+}
+
+QStringList ServidorPrueba::peticiones() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_peticiones;
+}
+
+int puertoCerrado() {
+    // A port the system just handed out and that is closed again at once.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = 0;
+    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t n = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &n);
+    ::close(fd);
+    return ntohs(a.sin_port);
+}
