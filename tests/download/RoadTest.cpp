@@ -22,6 +22,10 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include "checking/gui/PanelResultados.h"
+#include "core/OleDate.h"
+
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using respuestas::Sorteo;
@@ -73,6 +77,36 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     const qint64 antes = c.s.files.numeros.count();
     c.web.responder(respuestas::urlInforme(c.todos.first()).toStdString(),
                     {200, "application/pdf", informePdf(), 0});
+    // A peña created on the day of the oldest new draw: its first bet is the newest draw.
+    RegPena pena;
+    pena.nombre = QStringLiteral("OFICINA");
+    pena.dias = QStringLiteral("Todos (L+J+S)");
+    pena.fecha = oledate::fromQDate(c.todos.at(2).fecha);
+    pena.numApuestas = 2;
+    const std::array<int16_t, 6> segunda = {2, 9, 17, 26, 33, 41};
+    for (size_t k = 0; k < 6; ++k) {
+        pena.apuestas[0][k] = int16_t(c.todos.at(0).numeros[k]);
+        pena.apuestas[1][k] = segunda[k];
+    }
+    ASSERT_TRUE(c.s.files.apuestas.put(1, pena));
+    // The prizes expected from the three new draws, counted here bet by bet.
+    std::array<int, 5> esperados{};
+    for (int d = 0; d < 3; ++d) {
+        const Sorteo& x = c.todos.at(d);
+        for (int a = 0; a < 2; ++a) {
+            int aciertos = 0;
+            bool comp = false;
+            for (size_t k = 0; k < 6; ++k) {
+                const int n = pena.apuestas[size_t(a)][k];
+                aciertos += std::count(x.numeros.begin(), x.numeros.end(), n) > 0;
+                comp = comp || n == x.complementario;
+            }
+            if (aciertos == 5 && comp)
+                ++esperados[4];
+            else if (aciertos >= 3)
+                ++esperados[size_t(aciertos - 3)];
+        }
+    }
     c.abrir();
 
     QMenu* general = c.hijo<QMenu>("MenuGeneral");
@@ -109,6 +143,14 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     EXPECT_FALSE(c.hijo<QPlainTextEdit>("Text1")->isVisible());
     EXPECT_EQ(c.p->ultimoSorteo()->documento()->pageCount(), 1);
     EXPECT_EQ(c.p->general()->hScroll1()->value(), 3);
+
+    // The new draws were checked against the peña once: counters and last counted date.
+    const RegPena despues = c.s.files.apuestas.get<RegPena>(1);
+    for (int cat = 3; cat <= 7; ++cat)
+        EXPECT_EQ(despues.acierto(cat), esperados[size_t(cat - 3)]) << cat;
+    EXPECT_EQ(despues.acierto(6), 1);
+    EXPECT_EQ(oledate::toQDate(despues.fecha2), c.todos.at(0).fecha);
+    EXPECT_NE(c.p->resultados()->conpremio(), 0);
 }
 
 TEST(Carretera, AReportTheViewCannotLoadShowsTheConnectionText) {
