@@ -173,6 +173,7 @@ TEST(Carretera, HoverPictureAndEnteringTheLastDrawPage) {
     c.abrir();
     QLabel* picture2 = c.hijo<QLabel>("Picture2");
     const Descarga& d = *c.p->descarga();
+    EXPECT_FALSE(picture2->pixmap().isNull());
     EXPECT_EQ(d.imagen(), 2);
     QTest::mouseMove(picture2, QPoint(6, 12));
     EXPECT_EQ(d.imagen(), 1);

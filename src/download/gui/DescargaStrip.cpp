@@ -10,6 +10,9 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+// The pictures are compiled into a static library; make sure the linker keeps them.
+static void cargarRecursos() { Q_INIT_RESOURCE(download); }
+
 namespace {
 
 QPixmap imagen(int n) {
@@ -19,6 +22,7 @@ QPixmap imagen(int n) {
 } // namespace
 
 DescargaStrip::DescargaStrip(Descarga& descarga, QWidget* parent) : QWidget(parent), m_descarga(descarga) {
+    cargarRecursos();
     setObjectName(QStringLiteral("FrameDescarga"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
