@@ -3,6 +3,8 @@
 #include "core/Resumen.h"
 #include "core/Session.h"
 #include "core/Startup.h"
+#include "penas/gui/CrearCombinacionTab.h"
+#include "penas/gui/GestorTab.h"
 #include "platform/Dialogs.h"
 #include "ui/GeneralTab.h"
 
@@ -10,7 +12,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
@@ -29,6 +33,7 @@ Principal::Principal(Session& s, QWidget* parent) : QMainWindow(parent), m_s(s) 
         pagina->setObjectName(QStringLiteral("SSTab1_%1").arg(i + 1));
         m_sstab1->addTab(pagina, otras.at(i));
     }
+    crearPaginasPenas();
     setCentralWidget(m_sstab1);
     crearMenus();
     resize(1000, 720);
@@ -40,6 +45,9 @@ Principal::~Principal() = default;
 void Principal::crearMenus() {
     QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
     general->setObjectName(QStringLiteral("MenuGeneral"));
+    QAction* crearp = general->addAction(QStringLiteral("Crear peña nueva"));
+    crearp->setObjectName(QStringLiteral("Crearp"));
+    connect(crearp, &QAction::triggered, this, &Principal::Crearp_Click);
     QAction* salir = general->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("salir"));
     connect(salir, &QAction::triggered, this, &Principal::salir_Click);
@@ -80,7 +88,44 @@ bool Principal::Form_Load(QWidget* presentacion) {
     return true;
 }
 
-void Principal::resumen() { m_general->mostrarResumen(::resumen(m_s)); }
+void Principal::resumen() {
+    m_general->mostrarResumen(::resumen(m_s));
+    m_gestor->cargapenas();
+}
+
+// The "Gestor de peñas" and "Crear combinación" pages.
+void Principal::crearPaginasPenas() {
+    VentanasPenas ventanas;
+    ventanas.mostrar = [this](QWidget* w) { mostrarVentana(w); };
+    ventanas.descargar = [this](const QString& nombre) { descargarVentana(nombre); };
+    ventanas.origenPrincipal = [this] { return pos(); };
+    ventanas.alActivarEditor = [this] {
+        descargarVentana(QStringLiteral("Creamenu"));
+        if (m_general->hScroll1()->value() >= 21)
+            m_general->hScroll1()->setValue(1);
+    };
+    auto reemplaza = [this](int indice, QWidget* pagina) {
+        QWidget* vieja = m_sstab1->widget(indice);
+        const QString titulo = m_sstab1->tabText(indice);
+        m_sstab1->removeTab(indice);
+        m_sstab1->insertTab(indice, pagina, titulo);
+        delete vieja;
+    };
+    m_gestor = new GestorTab(m_s, ventanas, m_sstab1);
+    reemplaza(2, m_gestor);
+    m_gestor->alContarPenas = [this](const QString& n) { m_general->label9(2)->setText(n); };
+    m_gestor->resumen = [this] { resumen(); };
+    m_gestor->salir = [this] { QTimer::singleShot(0, this, &Principal::salir_Click); };
+    m_crearCombinacion = new CrearCombinacionTab(m_s, ventanas, m_sstab1);
+    reemplaza(4, m_crearCombinacion);
+    connect(m_sstab1, &QTabWidget::currentChanged, this, [this](int actual) {
+        if (m_pestanaAnterior == 4)
+            m_crearCombinacion->restauraIntroduccion();
+        m_pestanaAnterior = actual;
+    });
+}
+
+void Principal::Crearp_Click() { m_crearCombinacion->Command4_Click(); }
 
 void Principal::Form_Activate() {
     ++m_activaciones;

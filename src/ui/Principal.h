@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <QVector>
 
+class CrearCombinacionTab;
 class GeneralTab;
+class GestorTab;
 class QTabWidget;
 class QWindow;
 struct Session;
@@ -36,18 +38,26 @@ public:
     Session& session() { return m_s; }
     GeneralTab* general() const { return m_general; }
     QTabWidget* sstab1() const { return m_sstab1; }
+    GestorTab* gestor() const { return m_gestor; }
+    CrearCombinacionTab* crearCombinacion() const { return m_crearCombinacion; }
+    // General > "Crear peña nueva": as the "Manual" button.
+    void Crearp_Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void crearMenus();
+    void crearPaginasPenas();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
 
     Session& m_s;
     QTabWidget* m_sstab1;
     GeneralTab* m_general;
+    GestorTab* m_gestor = nullptr;
+    CrearCombinacionTab* m_crearCombinacion = nullptr;
+    int m_pestanaAnterior = 0;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;
