@@ -220,7 +220,9 @@ void GestorTab::Command2_Click() {
 void GestorTab::Command7_Click() {
     if (!comandospena::seleccionada(m_s))
         return;
+    // The hand-over values only make sense with an editor to take them.
+    if (!abrirEdicion)
+        return;
     comandospena::preparaEdicion(m_s);
-    if (abrirEdicion)
-        abrirEdicion();
+    abrirEdicion();
 }
