@@ -189,10 +189,25 @@ Result solve(int n, int g, double budget) {
     std::vector<uint32_t> best = s.bets;
     // Moves per attempt, scaled so that every size costs about the same work.
     const long moves = static_cast<long>(budget * std::min(4e9 / static_cast<double>(all.size()), 2e6));
-    // Each smaller size gets a few tries, each dropping another bet of the best set.
+    // Each smaller size gets a few tries: first without the bet that alone covers the
+    // fewest winning sets, then without random ones.
     for (int tries = 0; best.size() > 1 && tries < 3;) {
         s.bets = best;
-        s.bets.erase(s.bets.begin() + static_cast<long>(s.rng() % s.bets.size()));
+        size_t drop = s.rng() % s.bets.size();
+        if (tries == 0) {
+            s.rebuild();
+            long fewest = -1;
+            for (size_t i = 0; i < s.bets.size(); ++i) {
+                long alone = 0;
+                for (size_t w = 0; w < all.size(); ++w)
+                    alone += s.cover[w] == 1 && s.covers(s.bets[i], all[w]);
+                if (fewest < 0 || alone < fewest) {
+                    fewest = alone;
+                    drop = i;
+                }
+            }
+        }
+        s.bets.erase(s.bets.begin() + static_cast<long>(drop));
         s.rebuild();
         if (s.anneal(moves)) {
             best = s.bets;

@@ -30,6 +30,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     pal.setColor(QPalette::Window, QColor(0xE8, 0xF0, 0xFF));
     setPalette(pal);
 
+    setMinimumSize(440, 160);
     auto* layout = new QGridLayout(this);
     auto* label2 = new QLabel(QStringLiteral("SELECCIONE UN MODO DE APUESTA:"), this);
     label2->setObjectName(QStringLiteral("Label2"));

@@ -39,6 +39,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
                                   QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
     m_listView1->setRootIsDecorated(false);
     m_listView1->setUniformRowHeights(true);
+    m_listView1->setColumnWidth(0, 220);
     connect(m_listView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { alPulsarFila(item); });
     layout->addWidget(m_listView1, 0, 0, 1, 2);
 
@@ -124,6 +125,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_text5 = new QLineEdit(todas);
     m_text5->setObjectName(QStringLiteral("Text5"));
     m_text5->setReadOnly(true);
+    m_text4->setMinimumWidth(340);
     lTodas->addWidget(m_text4, 1, 0, 1, 2);
     lTodas->addWidget(m_text5, 2, 0, 1, 2);
     m_chart2 = new GraficoPremios(QStringLiteral("MSChart2"), todas);
