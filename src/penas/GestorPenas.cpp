@@ -176,7 +176,6 @@ VistaPena GestorPenas::verpena(int n) {
         }
         v.chart3[0] = segundo;
     }
-    v.chart3 = {v.chart3[0], v.chart3[1]};
 
     if (const int e = informepena::escribeApuestas(base, filasInforme)) {
         fallo(v, e);
