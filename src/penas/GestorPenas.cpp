@@ -112,16 +112,25 @@ VistaPena GestorPenas::ListView1_ItemClick(int indice) {
     return v;
 }
 
+QString mensajeErrorDetalle(int error, bool* salir) {
+    *salir = false;
+    QString m;
+    if (error == BaseInforme::kSinCifrado) {
+        m = QStringLiteral("El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "
+                           "nosotros para solucionar el problema. Error ");
+    } else if (error == BaseInforme::kSinFila || error < 0) {
+        m = QStringLiteral("Un archivo necesario para el funcionamiento del programa ha sido modificado o "
+                           "eliminado. Reinstale el programa. Error ");
+        *salir = true;
+    } else {
+        m = QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error ");
+    }
+    return m + QString::number(error);
+}
+
 void GestorPenas::fallo(VistaPena& v, int error) {
     v.error = error;
-    if (error == 3021 || error < 0) {
-        v.mensaje = QStringLiteral("Un archivo necesario para el funcionamiento del programa ha sido modificado o "
-                                   "eliminado. Reinstale el programa. Error ");
-        v.salir = true;
-    } else {
-        v.mensaje = QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error ");
-    }
-    v.mensaje += QString::number(error);
+    v.mensaje = mensajeErrorDetalle(error, &v.salir);
 }
 
 VistaPena GestorPenas::verpena(int n) {

@@ -21,6 +21,10 @@ QString textoPorcentaje(float porcentaje);
 // A single-precision value as the program writes it in its captions ("2,5", "20").
 QString textoSimple(float v);
 
+// The message of a failed peña detail for an error number, and whether the program must
+// end after it (a file it needs is missing or damaged).
+QString mensajeErrorDetalle(int error, bool* salir);
+
 // What the detail of one peña shows.
 struct VistaPena {
     // The outcome: the detail is shown only when listo; the weekly cost only when
@@ -78,7 +82,7 @@ public:
 
 private:
     void guardaEstadisticaPena(VistaPena& v);
-    void fallo(VistaPena& v, int error);
+    static void fallo(VistaPena& v, int error);
 
     Session& m_s;
     bool m_vacio = true;

@@ -29,6 +29,7 @@ bool BaseInforme::abrir(const QString& ruta, const QString& clave, bool crear) {
     rc = sqlite3_key(m_db, k.constData(), static_cast<int>(k.size()));
     if (rc != SQLITE_OK) {
         falla(rc);
+        m_error = kSinCifrado;
         cerrar();
         return false;
     }

@@ -16,6 +16,8 @@ public:
 
     // Error number when an update finds no row to change (a one-row table left empty).
     static constexpr int kSinFila = 3021;
+    // Error number when the database library cannot encrypt (a build without the codec).
+    static constexpr int kSinCifrado = 430;
 
     BaseInforme() = default;
     BaseInforme(const BaseInforme&) = delete;
@@ -39,7 +41,7 @@ public:
     bool confirma() { return ejecuta(QStringLiteral("COMMIT")); }
 
     // The last failure: negative for errors of the database engine, kSinFila for a
-    // missing row, 0 when none.
+    // missing row, kSinCifrado without encryption, 0 when none.
     int error() const { return m_error; }
     QString mensajeError() const { return m_mensaje; }
 
