@@ -69,9 +69,10 @@ void preparaEdicion(Session& s) {
     s.delAsistente = 1;
     s.sigPena = s.penaSel;
     if (s.penaActual.reducida[0] != 0)
-        s.dialogs.message(QStringLiteral("Si modifica algún número de esta peña, dejará de ser Reducida y pasará a ser "
-                                         "de apuestas sencillas."),
-                          QStringLiteral("Atención!"), Dialogs::Icon::Information);
+        s.dialogs.message(
+            QStringLiteral("Si modifica algún número de esta peña, dejará de ser Reducida y pasará a ser "
+                           "de apuestas sencillas."),
+            QStringLiteral("Atención!"), Dialogs::Icon::Information);
     s.codMultiple = s.penaActual.numApuestas >= 500 ? s.penaActual.numApuestas - 500 : 0;
 }
 

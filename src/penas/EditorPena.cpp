@@ -19,18 +19,24 @@ const QString kTitulo = QStringLiteral("Error");
 
 EditorPena::EditorPena(Session& s, std::function<double()> aleatorio) : m_s(s), m_rnd(std::move(aleatorio)) {
     if (!m_rnd) {
-        auto gen = std::make_shared<QRandomGenerator>(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+        auto gen =
+            std::make_shared<QRandomGenerator>(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
         m_rnd = [gen] { return gen->generateDouble(); };
     }
 }
 
 QString EditorPena::textoDias(int opcion) {
     switch (opcion) {
-    case 1: return QStringLiteral("Jueves");
-    case 2: return QStringLiteral("Sábado");
-    case 3: return QStringLiteral("Jueves y Sábado");
-    case 4: return QStringLiteral("Lunes");
-    default: return QStringLiteral("Todos (L+J+S)");
+    case 1:
+        return QStringLiteral("Jueves");
+    case 2:
+        return QStringLiteral("Sábado");
+    case 3:
+        return QStringLiteral("Jueves y Sábado");
+    case 4:
+        return QStringLiteral("Lunes");
+    default:
+        return QStringLiteral("Todos (L+J+S)");
     }
 }
 
@@ -39,7 +45,8 @@ QString EditorPena::label4() const {
 }
 
 void EditorPena::mensaje(const QString& texto, bool exclamacion) {
-    m_s.dialogs.message(texto, kTitulo, exclamacion ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
+    m_s.dialogs.message(texto, kTitulo,
+                        exclamacion ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
 }
 
 void EditorPena::cambiado() {
@@ -73,12 +80,14 @@ bool EditorPena::Form_Load() {
     if (m_s.codMultiple == 7) {
         const tablas::Lectura l = tablas::lee(m_s.ruta(QStringLiteral("tablas.bin")), m_s.tablaElegida);
         if (l.fallo != tablas::Fallo::Ninguno) {
-            mensaje(QStringLiteral("La tabla de reducción elegida no es válida. Reinstale el programa."), true);
+            mensaje(QStringLiteral("La tabla de reducción elegida no es válida. Reinstale el programa."),
+                    true);
             return false;
         }
         m_tabla = l.tabla;
         m_porApuesta = l.tabla.cabecera.n;
-        m_penaEdit.reducida = {static_cast<int16_t>(l.tabla.cabecera.n), static_cast<int16_t>(l.tabla.cabecera.g)};
+        m_penaEdit.reducida = {static_cast<int16_t>(l.tabla.cabecera.n),
+                               static_cast<int16_t>(l.tabla.cabecera.g)};
         m_apuestasTabla = l.tabla.cabecera.b;
     } else {
         m_penaEdit.reducida[0] = 0;
@@ -105,12 +114,14 @@ void EditorPena::Image1_Click(int indice) {
     m_maxApuestas = m_s.codMultiple != 0 ? 1 : RegPena::kMaxApuestas;
     if (m_s.contApuestas >= m_maxApuestas) {
         if (m_s.codMultiple == 7) {
-            mensaje(QStringLiteral("¡¡ Sólo puedes poner %1 números en este tipo de reducida !! ").arg(m_porApuesta),
+            mensaje(QStringLiteral("¡¡ Sólo puedes poner %1 números en este tipo de reducida !! ")
+                        .arg(m_porApuesta),
                     false);
         } else if (m_s.codMultiple != 0) {
-            mensaje(QStringLiteral("¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
-                                   "múltiples !! "),
-                    false);
+            mensaje(
+                QStringLiteral("¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
+                               "múltiples !! "),
+                false);
         } else {
             mensaje(QStringLiteral("Máximo de apuestas sencillas por peña : %1.").arg(m_maxApuestas), false);
             m_limite = -1;
@@ -146,7 +157,8 @@ void EditorPena::muestraApuesta(int modo) {
             m_marcas[static_cast<size_t>(i)] = false;
         const int numero = i + 1;
         if (k <= RegPena::kSlots && b >= 0 && b < RegPena::kMaxApuestas)
-            m_penaEdit.apuestas[static_cast<size_t>(b)][static_cast<size_t>(k - 1)] = static_cast<int16_t>(numero);
+            m_penaEdit.apuestas[static_cast<size_t>(b)][static_cast<size_t>(k - 1)] =
+                static_cast<int16_t>(numero);
         if (numero < 10)
             texto += u' ';
         texto += QString::number(numero);
@@ -183,7 +195,8 @@ void EditorPena::Command3_Click() {
         do {
             // Rounded half to even, so 1..49.
             v = static_cast<int>(std::nearbyint(m_rnd() * 48.0 + 1.0));
-            repetido = std::find(m_s.numerosAuto.begin(), m_s.numerosAuto.begin() + i, v) != m_s.numerosAuto.begin() + i;
+            repetido = std::find(m_s.numerosAuto.begin(), m_s.numerosAuto.begin() + i, v) !=
+                       m_s.numerosAuto.begin() + i;
         } while (repetido || v < 1 || v > 49);
         m_s.numerosAuto[static_cast<size_t>(i)] = static_cast<int16_t>(v);
     }
@@ -199,18 +212,20 @@ void EditorPena::Command1_Click() {
     const qint64 hoy = static_cast<qint64>(oledate::fromQDate(m_s.clock.today()));
     const RegPena primera = m_s.files.apuestas.get<RegPena>(1);
     if (!m_s.files.apuestas.eof() && oledate::days(primera.fecha) > hoy) {
-        mensaje(QStringLiteral("¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. Borre dicha "
-                               "peña antes de crear ésta."),
-                true);
+        mensaje(
+            QStringLiteral("¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. Borre dicha "
+                           "peña antes de crear ésta."),
+            true);
         cambiado();
         return;
     }
     if (m_s.sigSorteo > 1) {
         const RegSorteo ultimo = m_s.files.numeros.get<RegSorteo>(m_s.sigSorteo - 1);
         if (oledate::days(ultimo.fecha) > hoy) {
-            mensaje(QStringLiteral("Hay sorteos con fecha posterior a la de la peña que intenta crear. Revise la "
-                                   "fecha de su ordenador. ¡No se puede crear una peña con fecha anterior a la del "
-                                   "último sorteo!"),
+            mensaje(QStringLiteral(
+                        "Hay sorteos con fecha posterior a la de la peña que intenta crear. Revise la "
+                        "fecha de su ordenador. ¡No se puede crear una peña con fecha anterior a la del "
+                        "último sorteo!"),
                     true);
             cambiado();
             return;
@@ -231,7 +246,8 @@ void EditorPena::grabaPena() {
     if (m_s.codMultiple == 7)
         expandeReducida();
     if (m_s.codMultiple == 0)
-        m_penaEdit.numApuestas = static_cast<int16_t>(qBound(1, m_s.contApuestas, int(RegPena::kMaxApuestas)));
+        m_penaEdit.numApuestas =
+            static_cast<int16_t>(qBound(1, m_s.contApuestas, int(RegPena::kMaxApuestas)));
     else if (m_s.codMultiple == 7)
         m_penaEdit.numApuestas = static_cast<int16_t>(m_apuestasTabla);
     else
@@ -309,7 +325,8 @@ QString EditorPena::Text1_Change(const QString& texto) {
             if (cp1252::canEncode(QString(c)))
                 limpio += c;
         t = limpio;
-        mensaje(QStringLiteral("¡¡¡El nombre sólo puede tener letras, números y signos del teclado!!!"), true);
+        mensaje(QStringLiteral("¡¡¡El nombre sólo puede tener letras, números y signos del teclado!!!"),
+                true);
     }
     if (t.size() > RegPena::kNombre) {
         mensaje(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"), true);

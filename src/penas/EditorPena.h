@@ -14,7 +14,7 @@ struct Session;
 // buttons' states and the saving of the new peña. The window only renders this state and
 // forwards the user's actions; tests drive it directly.
 class EditorPena {
-public:
+  public:
     // `aleatorio` gives uniform values in [0, 1); by default a generator seeded from the clock.
     explicit EditorPena(Session& s, std::function<double()> aleatorio = {});
 
@@ -57,7 +57,7 @@ public:
 
     static QString textoDias(int opcion);
 
-private:
+  private:
     void numerosPorApuesta();
     void muestraApuesta(int modo);
     void marcaAutomatico();

@@ -116,8 +116,9 @@ QString mensajeErrorDetalle(int error, bool* salir) {
     *salir = false;
     QString m;
     if (error == BaseInforme::kSinCifrado) {
-        m = QStringLiteral("El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "
-                           "nosotros para solucionar el problema. Error ");
+        m = QStringLiteral(
+            "El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "
+            "nosotros para solucionar el problema. Error ");
     } else if (error == BaseInforme::kSinFila || error < 0) {
         m = QStringLiteral("Un archivo necesario para el funcionamiento del programa ha sido modificado o "
                            "eliminado. Reinstale el programa. Error ");
@@ -228,7 +229,8 @@ void GestorPenas::guardaEstadisticaPena(VistaPena& v) {
     r.sorteos = vbtext::Val(v.label17);
     r.premios = {p.acierto(3), p.acierto(4), p.acierto(5), p.acierto(7), p.acierto(6)};
 
-    const informepena::Guardado g = informepena::guardaResumen(m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo)), r);
+    const informepena::Guardado g =
+        informepena::guardaResumen(m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo)), r);
     if (g.error != 0) {
         fallo(v, g.error);
         return;

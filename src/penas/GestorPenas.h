@@ -67,7 +67,7 @@ struct VistaLista {
 // The logic of the peñas tab: the list, the detail of one peña and what it writes to the
 // report database.
 class GestorPenas {
-public:
+  public:
     explicit GestorPenas(Session& s) : m_s(s) {}
 
     // Reloads the list from apuestas.dat, recounts sigPena and shows peña 1. Needs
@@ -80,7 +80,7 @@ public:
 
     bool vacio() const { return m_vacio; }
 
-private:
+  private:
     void guardaEstadisticaPena(VistaPena& v);
     static void fallo(VistaPena& v, int error);
 

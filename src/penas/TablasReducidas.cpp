@@ -101,7 +101,8 @@ Lectura leeDe(const QByteArray& contenido, int numero) {
                 std::array<int, 6> apuesta{};
                 for (int s = 0; s < 6; ++s) {
                     const int x = valorEntero(linea.mid(2 * s, 2));
-                    const bool repetida = std::find(apuesta.begin(), apuesta.begin() + s, x) != apuesta.begin() + s;
+                    const bool repetida =
+                        std::find(apuesta.begin(), apuesta.begin() + s, x) != apuesta.begin() + s;
                     if (x < 1 || x > c.n || repetida) {
                         r.fallo = Fallo::PosicionNoValida;
                         break;

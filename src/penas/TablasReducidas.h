@@ -12,7 +12,7 @@
 namespace tablas {
 
 inline constexpr int kMinNumeros = 6;
-inline constexpr int kMaxNumeros = 20;  // the chosen numbers a peña record keeps
+inline constexpr int kMaxNumeros = 20;   // the chosen numbers a peña record keeps
 inline constexpr int kMaxApuestas = 205; // the bets a peña record holds
 
 struct Cabecera {
@@ -28,12 +28,12 @@ struct Tabla {
 
 enum class Fallo {
     Ninguno,
-    NoSeLee,            // the file cannot be opened
-    NoExiste,           // there is no table with that number
-    Incompleta,         // the file ends inside the table
-    NumerosFueraDeRango, // N outside 6..20
+    NoSeLee,              // the file cannot be opened
+    NoExiste,             // there is no table with that number
+    Incompleta,           // the file ends inside the table
+    NumerosFueraDeRango,  // N outside 6..20
     ApuestasFueraDeRango, // B outside 1..205
-    PosicionNoValida,   // a position outside 1..N, or repeated within a bet
+    PosicionNoValida,     // a position outside 1..N, or repeated within a bet
 };
 
 struct Lectura {

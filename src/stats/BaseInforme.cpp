@@ -5,7 +5,9 @@
 const char* const BaseInforme::kArchivo = "Velmorat.mdb";
 const char* const BaseInforme::kClave = "zarbunetolviskamerdo";
 
-BaseInforme::~BaseInforme() { cerrar(); }
+BaseInforme::~BaseInforme() {
+    cerrar();
+}
 
 bool BaseInforme::falla(int codigo) {
     m_error = -codigo;
@@ -125,9 +127,15 @@ QList<QVariantList> BaseInforme::consulta(const QString& sql, const QVariantList
         QVariantList fila;
         for (int c = 0; c < sqlite3_column_count(st); ++c) {
             switch (sqlite3_column_type(st, c)) {
-            case SQLITE_INTEGER: fila.append(QVariant(static_cast<qlonglong>(sqlite3_column_int64(st, c)))); break;
-            case SQLITE_FLOAT: fila.append(QVariant(sqlite3_column_double(st, c))); break;
-            case SQLITE_NULL: fila.append(QVariant()); break;
+            case SQLITE_INTEGER:
+                fila.append(QVariant(static_cast<qlonglong>(sqlite3_column_int64(st, c))));
+                break;
+            case SQLITE_FLOAT:
+                fila.append(QVariant(sqlite3_column_double(st, c)));
+                break;
+            case SQLITE_NULL:
+                fila.append(QVariant());
+                break;
             default:
                 fila.append(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
                                               sqlite3_column_bytes(st, c)));

@@ -10,7 +10,7 @@ struct sqlite3;
 // the reports print. The program never creates it; each operation opens its own
 // connection, does its work and closes it.
 class BaseInforme {
-public:
+  public:
     static const char* const kArchivo; // "Velmorat.mdb"
     static const char* const kClave;   // the database password
 
@@ -45,7 +45,7 @@ public:
     int error() const { return m_error; }
     QString mensajeError() const { return m_mensaje; }
 
-private:
+  private:
     bool falla(int codigo);
     struct sqlite3_stmt* prepara(const QString& sql, const QVariantList& parametros);
 

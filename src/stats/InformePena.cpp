@@ -4,7 +4,9 @@
 
 namespace informepena {
 
-QString textoFecha(const QDate& d) { return d.isValid() ? d.toString(Qt::ISODate) : QString(); }
+QString textoFecha(const QDate& d) {
+    return d.isValid() ? d.toString(Qt::ISODate) : QString();
+}
 
 int escribeApuestas(const QString& rutaBase, const QStringList& apuestas) {
     BaseInforme db;
@@ -28,11 +30,12 @@ Guardado guardaResumen(const QString& rutaBase, const Resumen& r) {
         return g;
     }
     const bool ok = db.actualizaFilaUnica(
-        QStringLiteral("UPDATE \"Peña\" SET \"Diasajugar\" = ?, \"Dinero\" = ?, \"Nombre\" = ?, \"Dia1\" = ?, "
-                       "\"Dia2\" = ?, \"Aciertos\" = ?, \"Sorteos\" = ?, \"3\" = ?, \"4\" = ?, \"5\" = ?, "
-                       "\"5C\" = ?, \"6\" = ?"),
-        {r.diasajugar, static_cast<double>(r.dinero), r.nombre, textoFecha(r.dia1), textoFecha(r.dia2), r.aciertos,
-         r.sorteos, int(r.premios[0]), int(r.premios[1]), int(r.premios[2]), int(r.premios[3]),
+        QStringLiteral(
+            "UPDATE \"Peña\" SET \"Diasajugar\" = ?, \"Dinero\" = ?, \"Nombre\" = ?, \"Dia1\" = ?, "
+            "\"Dia2\" = ?, \"Aciertos\" = ?, \"Sorteos\" = ?, \"3\" = ?, \"4\" = ?, \"5\" = ?, "
+            "\"5C\" = ?, \"6\" = ?"),
+        {r.diasajugar, static_cast<double>(r.dinero), r.nombre, textoFecha(r.dia1), textoFecha(r.dia2),
+         r.aciertos, r.sorteos, int(r.premios[0]), int(r.premios[1]), int(r.premios[2]), int(r.premios[3]),
          int(r.premios[4])});
     if (!ok) {
         g.error = db.error();

@@ -1,5 +1,5 @@
-#include "Entorno.h"
 #include "penas/ComandosPena.h"
+#include "Entorno.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "Entorno.h"
 #include "penas/EditorPena.h"
+#include "Entorno.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,8 @@ TEST(EditorPena, SimpleBetsAreCollectedAndSaved) {
     EXPECT_EQ(ed.lista().size(), 1);
     marca(ed, {11, 12, 13, 14, 15, 16});
 
-    EXPECT_EQ(ed.Text1_Change(EditorPena::Text1_KeyPress(QStringLiteral("los de peña"))), QStringLiteral("LOS DE PEÑA"));
+    EXPECT_EQ(ed.Text1_Change(EditorPena::Text1_KeyPress(QStringLiteral("los de peña"))),
+              QStringLiteral("LOS DE PEÑA"));
     ed.Command1_Click();
     EXPECT_TRUE(e.dialogs.boxes.isEmpty());
     ASSERT_EQ(e.s.files.apuestas.count(), 1);
@@ -105,8 +106,10 @@ TEST(EditorPena, MultipleBetTakesOneBetOfItsNumbers) {
     marca(ed, {49, 1, 7, 13, 22, 31, 40, 44, 9, 18, 27});
     EXPECT_EQ(ed.lista(), QStringList{QStringLiteral(" 1- 7- 9-13-18-22-27-31-40-44-49")});
     ed.Image1_Click(2);
-    EXPECT_EQ(e.textos(), QStringList{QStringLiteral(
-                              "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ")});
+    EXPECT_EQ(
+        e.textos(),
+        QStringList{QStringLiteral(
+            "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ")});
     ed.Text1_Change(QStringLiteral("ONCE"));
     ed.setOpcionDias(3);
     ed.Command1_Click();
@@ -148,7 +151,8 @@ TEST(EditorPena, ReducedSystemExpandsTheChosenNumbersByTheTable) {
         ed.Image1_Click(n - 1);
     EXPECT_EQ(ed.lista(), QStringList{QStringLiteral(" 3- 8-14-19-25-30-36-41-47")});
     ed.Image1_Click(0);
-    EXPECT_EQ(e.textos(), QStringList{QStringLiteral("¡¡ Sólo puedes poner 9 números en este tipo de reducida !! ")});
+    EXPECT_EQ(e.textos(),
+              QStringList{QStringLiteral("¡¡ Sólo puedes poner 9 números en este tipo de reducida !! ")});
     ed.Text1_Change(QStringLiteral("RED"));
     ed.Command1_Click();
     const RegPena p = e.s.files.apuestas.get<RegPena>(1);
@@ -166,10 +170,10 @@ TEST(EditorPena, ReducedSystemExpandsTheChosenNumbersByTheTable) {
 TEST(EditorPena, DamagedTablesAreRefusedAtLoad) {
     const QByteArray malas[] = {
         QByteArray("8\r\n4\r\n206\r\n") + QByteArray("010203040506\r\n").repeated(206), // too many bets
-        "8\r\n4\r\n2\r\n010203040506\r\n010203040509\r\n",                                // position beyond N
-        "8\r\n4\r\n3\r\n010203040506\r\n",                                               // ends inside the table
-        "",                                                                              // empty
-        "25\r\n4\r\n1\r\n010203040506\r\n",                                              // more numbers than a peña keeps
+        "8\r\n4\r\n2\r\n010203040506\r\n010203040509\r\n",                              // position beyond N
+        "8\r\n4\r\n3\r\n010203040506\r\n",  // ends inside the table
+        "",                                 // empty
+        "25\r\n4\r\n1\r\n010203040506\r\n", // more numbers than a peña keeps
     };
     for (const QByteArray& t : malas) {
         Entorno e;
@@ -178,7 +182,8 @@ TEST(EditorPena, DamagedTablesAreRefusedAtLoad) {
         e.s.tablaElegida = 0;
         EditorPena ed(e.s);
         EXPECT_FALSE(ed.Form_Load());
-        EXPECT_EQ(e.textos(), QStringList{QStringLiteral("La tabla de reducción elegida no es válida. Reinstale el programa.")});
+        EXPECT_EQ(e.textos(), QStringList{QStringLiteral(
+                                  "La tabla de reducción elegida no es válida. Reinstale el programa.")});
         EXPECT_EQ(e.s.files.apuestas.count(), 0);
     }
 }
@@ -192,7 +197,8 @@ TEST(EditorPena, SaveIsRefusedWithTheReasonAndNothingWritten) {
     ed.Command1_Click();
     EXPECT_EQ(e.textos().value(0), QStringLiteral("¡¡¡No ha escrito el nombre de la peña!!!"));
     ed.Image1_Click(20);
-    EXPECT_EQ(e.textos().value(1), QStringLiteral("Sólo tienes que poner un nombre. No puedes añadir más números."));
+    EXPECT_EQ(e.textos().value(1),
+              QStringLiteral("Sólo tienes que poner un nombre. No puedes añadir más números."));
     EXPECT_FALSE(ed.marcado(20));
 
     ed.Text1_Change(QStringLiteral("X"));
@@ -208,8 +214,9 @@ TEST(EditorPena, SaveIsRefusedWithTheReasonAndNothingWritten) {
     marca(ed2, {1, 2, 3, 4, 5, 6});
     ed2.Text1_Change(QStringLiteral("Y"));
     ed2.Command1_Click();
-    EXPECT_EQ(f.textos(), QStringList{QStringLiteral("¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. "
-                                                     "Borre dicha peña antes de crear ésta.")});
+    EXPECT_EQ(f.textos(), QStringList{QStringLiteral(
+                              "¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. "
+                              "Borre dicha peña antes de crear ésta.")});
     EXPECT_EQ(f.s.files.apuestas.count(), 1);
 }
 
@@ -217,7 +224,8 @@ TEST(EditorPena, NameRules) {
     Entorno e;
     EditorPena ed(e.s);
     ed.Form_Load();
-    EXPECT_EQ(ed.Text1_Change(QStringLiteral("12345678901234567890")), QStringLiteral("12345678901234567890"));
+    EXPECT_EQ(ed.Text1_Change(QStringLiteral("12345678901234567890")),
+              QStringLiteral("12345678901234567890"));
     EXPECT_TRUE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(ed.Text1_Change(QStringLiteral("123456789012345678901")), QStringLiteral("AYYYYYY!!"));
     EXPECT_EQ(e.textos(), QStringList{QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!")});

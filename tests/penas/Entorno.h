@@ -26,7 +26,8 @@ struct Entorno {
     }
     ~Entorno() { s.files.cerrarTodos(); }
 
-    static RegPena pena(const QString& nombre, int numApuestas, const QString& dias = QStringLiteral("Todos (L+J+S)"),
+    static RegPena pena(const QString& nombre, int numApuestas,
+                        const QString& dias = QStringLiteral("Todos (L+J+S)"),
                         QDate creada = QDate(2026, 1, 1)) {
         RegPena p;
         p.nombre = nombre;

@@ -1,5 +1,5 @@
-#include "Entorno.h"
 #include "penas/GestorPenas.h"
+#include "Entorno.h"
 #include "stats/BaseInforme.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,8 @@ QStringList apuestasEnBase(Entorno& e) {
     QStringList out;
     if (!db.abrir(e.carpeta.ruta(QStringLiteral("Velmorat.mdb"))))
         return {QStringLiteral("<sin base>")};
-    for (const QVariantList& f : db.consulta(QStringLiteral("SELECT \"Numeros\" FROM \"Peñanums\" ORDER BY rowid")))
+    for (const QVariantList& f :
+         db.consulta(QStringLiteral("SELECT \"Numeros\" FROM \"Peñanums\" ORDER BY rowid")))
         out.append(f.value(0).toString());
     return out;
 }
@@ -19,8 +20,9 @@ QStringList apuestasEnBase(Entorno& e) {
 QVariantList filaPena(Entorno& e) {
     BaseInforme db;
     db.abrir(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));
-    return db.consulta(QStringLiteral("SELECT \"Diasajugar\", \"Dinero\", \"Nombre\", \"Aciertos\", \"Sorteos\", "
-                                      "\"5C\", \"6\", \"Dia1\", \"Dia2\" FROM \"Peña\""))
+    return db
+        .consulta(QStringLiteral("SELECT \"Diasajugar\", \"Dinero\", \"Nombre\", \"Aciertos\", \"Sorteos\", "
+                                 "\"5C\", \"6\", \"Dia1\", \"Dia2\" FROM \"Peña\""))
         .value(0);
 }
 
@@ -201,9 +203,9 @@ TEST(GestorPenas, DamagedRecordAndMissingDatabaseAreReported) {
     const VistaPena v = g.verpena(1);
     EXPECT_FALSE(v.listo);
     EXPECT_TRUE(v.salir);
-    EXPECT_TRUE(v.mensaje.startsWith(QStringLiteral(
-        "Un archivo necesario para el funcionamiento del programa ha sido modificado o eliminado. Reinstale el "
-        "programa. Error -")));
+    EXPECT_TRUE(v.mensaje.startsWith(QStringLiteral("Un archivo necesario para el funcionamiento del "
+                                                    "programa ha sido modificado o eliminado. Reinstale el "
+                                                    "programa. Error -")));
     EXPECT_FALSE(e.carpeta.exists(QStringLiteral("Velmorat.mdb")));
 }
 

@@ -46,7 +46,8 @@ TEST(Tablas, DamagedFilesAreListedButNotUsed) {
     EXPECT_EQ(tablas::leeDe(corta, 1).fallo, tablas::Fallo::Incompleta);
     EXPECT_EQ(tablas::leeDe(corta, 0).fallo, tablas::Fallo::Ninguno);
 
-    EXPECT_EQ(tablas::leeDe("8\r\n4\r\n206\r\n" + apuestas(206), 0).fallo, tablas::Fallo::ApuestasFueraDeRango);
+    EXPECT_EQ(tablas::leeDe("8\r\n4\r\n206\r\n" + apuestas(206), 0).fallo,
+              tablas::Fallo::ApuestasFueraDeRango);
     EXPECT_EQ(tablas::leeDe("8\r\n4\r\n0\r\n", 0).fallo, tablas::Fallo::ApuestasFueraDeRango);
     EXPECT_EQ(tablas::leeDe("8\r\n4\r\n1\r\n000102030405\r\n", 0).fallo, tablas::Fallo::PosicionNoValida);
     EXPECT_EQ(tablas::leeDe("8\r\n4\r\n1\r\n010203040577\r\n", 0).fallo, tablas::Fallo::PosicionNoValida);

@@ -7,7 +7,9 @@
 
 namespace {
 
-QString base(const TestFolder& t) { return t.ruta(QStringLiteral("Velmorat.mdb")); }
+QString base(const TestFolder& t) {
+    return t.ruta(QStringLiteral("Velmorat.mdb"));
+}
 
 QStringList columnas(BaseInforme& db, const QString& tabla) {
     QStringList out;
@@ -35,8 +37,8 @@ TEST(BaseInforme, ShippedFileIsEncryptedAndHasTheTablesWithTheirSingleRows) {
     EXPECT_EQ(columnas(db, QStringLiteral("Peña")),
               (QStringList{QStringLiteral("Diasajugar"), QStringLiteral("Dinero"), QStringLiteral("Nombre"),
                            QStringLiteral("Dia1"), QStringLiteral("Dia2"), QStringLiteral("Aciertos"),
-                           QStringLiteral("Sorteos"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
-                           QStringLiteral("5C"), QStringLiteral("6")}));
+                           QStringLiteral("Sorteos"), QStringLiteral("3"), QStringLiteral("4"),
+                           QStringLiteral("5"), QStringLiteral("5C"), QStringLiteral("6")}));
     EXPECT_EQ(columnas(db, QStringLiteral("Informe")), QStringList{QStringLiteral("Frase")});
     EXPECT_EQ(columnas(db, QStringLiteral("Numeros")),
               (QStringList{QStringLiteral("Numero"), QStringLiteral("Veces")}));
@@ -70,7 +72,9 @@ TEST(BaseInforme, WrongPasswordAndMissingFileAreRefusedWithoutCreatingAnything) 
 TEST(InformePena, BetsTableHoldsOnlyTheLastPenaShown) {
     TestFolder t;
     t.conBase();
-    ASSERT_EQ(informepena::escribeApuestas(base(t), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}), 0);
+    ASSERT_EQ(informepena::escribeApuestas(base(t),
+                                           {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}),
+              0);
     ASSERT_EQ(informepena::escribeApuestas(base(t), {QStringLiteral(" 8- 4-21-30-33-45")}), 0);
     BaseInforme db;
     ASSERT_TRUE(db.abrir(base(t)));
@@ -104,8 +108,9 @@ TEST(InformePena, SummaryOverwritesTheSingleRowAndReadsBackTheCost) {
     }
     BaseInforme db;
     ASSERT_TRUE(db.abrir(base(t)));
-    const QList<QVariantList> filas = db.consulta(QStringLiteral(
-        "SELECT \"Nombre\", \"Dia1\", \"Dia2\", \"Aciertos\", \"Sorteos\", \"3\", \"4\", \"5\", \"5C\", \"6\" FROM \"Peña\""));
+    const QList<QVariantList> filas =
+        db.consulta(QStringLiteral("SELECT \"Nombre\", \"Dia1\", \"Dia2\", \"Aciertos\", \"Sorteos\", \"3\", "
+                                   "\"4\", \"5\", \"5C\", \"6\" FROM \"Peña\""));
     ASSERT_EQ(filas.size(), 1);
     const QVariantList f = filas.first();
     EXPECT_EQ(f.value(0).toString(), QStringLiteral("LOS DE SIEMPRE      "));

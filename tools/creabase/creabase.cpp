@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     {
         BaseInforme db;
         if (!db.abrir(temporal, QString::fromLatin1(BaseInforme::kClave), true) || !db.empieza()) {
-            std::fprintf(stderr, "cannot create %s: %s\n", qPrintable(temporal), qPrintable(db.mensajeError()));
+            std::fprintf(stderr, "cannot create %s: %s\n", qPrintable(temporal),
+                         qPrintable(db.mensajeError()));
             return 1;
         }
         // One statement per ';' outside the comment lines.

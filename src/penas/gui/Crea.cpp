@@ -146,8 +146,9 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     const char* soloEdicion[] = {"Command4", "Command5", "Text2", "Label6", "Label7"};
     for (const char* n : soloEdicion) {
         QWidget* w = QString::fromLatin1(n).startsWith(u'C') ? static_cast<QWidget*>(new QPushButton(this))
-                     : QString::fromLatin1(n) == QStringLiteral("Text2") ? static_cast<QWidget*>(new QLineEdit(this))
-                                                                          : static_cast<QWidget*>(new QLabel(this));
+                     : QString::fromLatin1(n) == QStringLiteral("Text2")
+                         ? static_cast<QWidget*>(new QLineEdit(this))
+                         : static_cast<QWidget*>(new QLabel(this));
         w->setObjectName(QString::fromLatin1(n));
         w->hide();
     }

@@ -19,19 +19,19 @@ struct Session;
 // One number of the ticket grid: shows the printed number and the mark when selected.
 class CasillaNumero : public QWidget {
     Q_OBJECT
-public:
+  public:
     CasillaNumero(int numero, QWidget* parent);
     void setMarcada(bool m);
     bool marcada() const { return m_marcada; }
     QSize sizeHint() const override { return {30, 22}; }
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     int m_numero;
     bool m_marcada = false;
 };
@@ -39,18 +39,18 @@ private:
 // The peña editor window: renders the editor's state and forwards the user's actions.
 class Crea : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Builds the window and loads it; null when the editor cannot start (the chosen
     // reduced table is damaged; the user was told).
     static Crea* crear(Session& s, const VentanasPenas& ventanas, std::function<double()> aleatorio = {});
 
     EditorPena& editor() { return m_editor; }
 
-protected:
+  protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> aleatorio);
     void pinta();
 

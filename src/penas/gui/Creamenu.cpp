@@ -15,9 +15,10 @@ constexpr int kTwipsPorPixel = 15;
 } // namespace
 
 const QStringList& Creamenu::multiples() {
-    static const QStringList l = {QStringLiteral("7 números (7 apuestas)"),   QStringLiteral("8 números (28 apuestas)"),
-                                  QStringLiteral("5 números (44 apuestas)"),   QStringLiteral("9 números (84 apuestas)"),
-                                  QStringLiteral("10 números (210 apuestas)"), QStringLiteral("11 números (462 apuestas)")};
+    static const QStringList l = {
+        QStringLiteral("7 números (7 apuestas)"),    QStringLiteral("8 números (28 apuestas)"),
+        QStringLiteral("5 números (44 apuestas)"),   QStringLiteral("9 números (84 apuestas)"),
+        QStringLiteral("10 números (210 apuestas)"), QStringLiteral("11 números (462 apuestas)")};
     return l;
 }
 
@@ -41,7 +42,8 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     layout->addWidget(label3, 0, 3, Qt::AlignRight);
     connect(label3, &Etiqueta::clicked, this, &QWidget::close);
 
-    const QString textos[3] = {QStringLiteral("Múltiple"), QStringLiteral("Sencilla"), QStringLiteral("Reducida")};
+    const QString textos[3] = {QStringLiteral("Múltiple"), QStringLiteral("Sencilla"),
+                               QStringLiteral("Reducida")};
     for (int i = 0; i < 3; ++i) {
         auto* o = new QRadioButton(textos[i], this);
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));

@@ -17,7 +17,7 @@ struct Session;
 // peña editor through codMultiple and tablaElegida.
 class Creamenu : public QWidget {
     Q_OBJECT
-public:
+  public:
     Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent = nullptr);
 
     void Option1_Click(int indice);
@@ -30,7 +30,7 @@ public:
 
     QTimer& timer1() { return m_timer1; }
 
-private:
+  private:
     void abreEditor();
 
     Session& m_s;

@@ -38,17 +38,20 @@ CrearCombinacionTab::CrearCombinacionTab(Session& s, VentanasPenas ventanas, QWi
     command4->setObjectName(QStringLiteral("Command4"));
     layout->addWidget(command4);
     m_introduccion.append(command4);
-    etiqueta("Label33", QStringLiteral("Introduzca los números manualmente. Cree la peña Reducida, Múltiple o Sencilla, "
-                                       "con los números que usted desee."));
+    etiqueta("Label33",
+             QStringLiteral("Introduzca los números manualmente. Cree la peña Reducida, Múltiple o Sencilla, "
+                            "con los números que usted desee."));
     auto* command9 = new QPushButton(QStringLiteral("Automática"), this);
     command9->setObjectName(QStringLiteral("Command9"));
     layout->addWidget(command9);
     m_introduccion.append(command9);
-    etiqueta("Label53", QStringLiteral("Deje que el ordenador confeccione las apuestas de su peña, a partir de los "
-                                       "números que más salen de la base de datos de los sorteos almacenados en el "
-                                       "programa."));
-    etiqueta("Label55", QStringLiteral("Puede crear peñas Sencillas, Múltiples y Reducidas, así como ver o imprimir un "
-                                       "informe estadístico."));
+    etiqueta("Label53",
+             QStringLiteral("Deje que el ordenador confeccione las apuestas de su peña, a partir de los "
+                            "números que más salen de la base de datos de los sorteos almacenados en el "
+                            "programa."));
+    etiqueta("Label55",
+             QStringLiteral("Puede crear peñas Sencillas, Múltiples y Reducidas, así como ver o imprimir un "
+                            "informe estadístico."));
 
     auto marco = [this, layout](const char* nombre, const QString& titulo) {
         auto* g = new QGroupBox(titulo, this);

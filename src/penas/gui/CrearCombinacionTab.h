@@ -13,7 +13,7 @@ struct Session;
 // frames of the automatic wizard's three steps.
 class CrearCombinacionTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     CrearCombinacionTab(Session& s, VentanasPenas ventanas, QWidget* parent = nullptr);
 
     void Command4_Click(); // "Manual"
@@ -26,7 +26,7 @@ public:
     QGroupBox* frame6() const { return m_frame6; }
     QGroupBox* frame7() const { return m_frame7; }
 
-private:
+  private:
     Session& m_s;
     VentanasPenas m_ventanas;
     QList<QWidget*> m_introduccion;

@@ -6,12 +6,12 @@
 // A label that reports clicks, for the captions the user clicks ("X" to close).
 class Etiqueta : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
             emit clicked();

@@ -40,7 +40,8 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_listView1->setRootIsDecorated(false);
     m_listView1->setUniformRowHeights(true);
     m_listView1->setColumnWidth(0, 220);
-    connect(m_listView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { alPulsarFila(item); });
+    connect(m_listView1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { alPulsarFila(item); });
     layout->addWidget(m_listView1, 0, 0, 1, 2);
 
     auto* botones = new QHBoxLayout;
@@ -80,7 +81,8 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     // Top to bottom the rows read 3, 4, 5, 5+C, 6.
     const int filas[5] = {0, 1, 2, 4, 3};
     for (int i = 0; i < 5; ++i) {
-        m_label3[static_cast<size_t>(i)] = etiqueta(QStringLiteral("Label3_%1").arg(i), QStringLiteral("0"), desde);
+        m_label3[static_cast<size_t>(i)] =
+            etiqueta(QStringLiteral("Label3_%1").arg(i), QStringLiteral("0"), desde);
         gDesde->addWidget(new QLabel(rotulos[i], desde), filas[i], 0);
         gDesde->addWidget(m_label3[static_cast<size_t>(i)], filas[i], 1);
     }
@@ -168,7 +170,9 @@ void GestorTab::cargapenas() {
     muestraDetalle(v.detalle);
 }
 
-void GestorTab::verpena(int n) { muestraDetalle(m_gestor.verpena(n)); }
+void GestorTab::verpena(int n) {
+    muestraDetalle(m_gestor.verpena(n));
+}
 
 void GestorTab::alPulsarFila(QTreeWidgetItem* item) {
     const int indice = m_listView1->indexOfTopLevelItem(item) + 1;
@@ -182,7 +186,8 @@ void GestorTab::muestraDetalle(const VistaPena& v) {
         for (const QString& a : v.apuestas)
             new QTreeWidgetItem(m_listView5, QStringList{a});
         if (!m_gestor.vacio()) {
-            m_listView5->setFixedHeight(v.alturaLista / kTwipsPorPixel + m_listView5->header()->sizeHint().height());
+            m_listView5->setFixedHeight(v.alturaLista / kTwipsPorPixel +
+                                        m_listView5->header()->sizeHint().height());
             for (size_t i = 0; i < 5; ++i)
                 m_label3[i]->setText(v.label3[i]);
         }

@@ -19,7 +19,7 @@ struct Session;
 // selected peña.
 class GestorTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent = nullptr);
 
     void cargapenas();
@@ -46,7 +46,7 @@ public:
     QStringList nombresCombo2() const { return m_combo2; }
     GestorPenas& logica() { return m_gestor; }
 
-private:
+  private:
     void muestraDetalle(const VistaPena& v);
     void alPulsarFila(QTreeWidgetItem* item);
 

@@ -25,4 +25,6 @@ void GraficoPremios::muestra(double sinPremio, double conPremio) {
     m_serie->slices().at(1)->setValue(conPremio);
 }
 
-double GraficoPremios::valor(int i) const { return m_serie->slices().at(i)->value(); }
+double GraficoPremios::valor(int i) const {
+    return m_serie->slices().at(i)->value();
+}
