@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <tablas.bin> [budget]\n", argv[0]);
         return 2;
     }
-    const double budget = argc > 2 ? std::atof(argv[2]) : 1.0;
+    const double budget = argc > 2 ? std::atof(argv[2]) : 3.0;
     std::vector<std::pair<int, int>> pairs;
     for (int n = 8; n <= 20; ++n)
         for (int g = 3; g <= 5; ++g)
