@@ -11,6 +11,8 @@
 #include "download/gui/UltimoSorteoTab.h"
 #include "platform/CurlHttpClient.h"
 #include "platform/UrlOpener.h"
+#include "penas/gui/CrearCombinacionTab.h"
+#include "penas/gui/GestorTab.h"
 #include "platform/Dialogs.h"
 #include "ui/GeneralTab.h"
 
@@ -20,6 +22,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -42,16 +45,18 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
         pagina->setObjectName(QStringLiteral("SSTab1_%1").arg(i + 1));
         m_sstab1->addTab(pagina, otras.at(i));
     }
+    crearPaginasPenas();
     setCentralWidget(m_sstab1);
     m_resultados = new PanelResultados(m_s, m_general->hScroll1(), m_general->text3(), m_general->check1(),
                                        m_general->check2(), m_general);
     m_general->zonaResultados()->addWidget(m_resultados);
     crearDescarga();
     enlazarDescargaConResultados();
+    enlazarPenasConResultados();
     crearMenus();
     m_resultados->agregarMenus(menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral")),
                                findChild<QAction*>(QStringLiteral("salir")), m_sstab1);
-    connect(m_sstab1, &QTabWidget::currentChanged, m_resultados, &PanelResultados::paraparpadeo);
+    connect(m_sstab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
     resize(1000, 720);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Principal::alCambiarVentanaActiva);
 }
@@ -74,11 +79,8 @@ void Principal::crearDescarga() {
     m_escrutinio = new Escrutinio(m_s, *m_s.http, *m_s.pdf, *m_s.urls, this);
     m_descarga = new Descarga(m_s, *m_s.http, *m_escrutinio, this);
 
-    QWidget* vacia = m_sstab1->widget(1);
-    m_sstab1->removeTab(1);
-    delete vacia;
     m_ultimoSorteo = new UltimoSorteoTab(*m_escrutinio, m_sstab1);
-    m_sstab1->insertTab(1, m_ultimoSorteo, QStringLiteral("Último sorteo"));
+    reemplazaPagina(1, m_ultimoSorteo);
     m_sstab1->setCurrentIndex(0);
 
     m_tiraDescarga = new DescargaStrip(*m_descarga, m_general);
@@ -94,7 +96,13 @@ void Principal::crearDescarga() {
     e.fijarSorteosAVer = [this](int n) { m_general->hScroll1()->setValue(n); };
     e.resumen = [this] { resumen(); };
     e.seleccionarPestana = [this](int i) { m_sstab1->setCurrentIndex(i); };
-    connect(m_sstab1, &QTabWidget::currentChanged, this, &Principal::alCambiarPestanaDescarga);
+}
+
+// The peña list refills the results panel's chooser, and a deleted peña refreshes the
+// results for the newest draw.
+void Principal::enlazarPenasConResultados() {
+    m_gestor->alLlenarCombo2 = [this](const QStringList& entradas) { m_resultados->llenarCombo2(entradas); };
+    m_gestor->refrescarResultados = [this] { refrescarUltimoSorteo(); };
 }
 
 // The results panel learns of a download through its status text and progress bar; the
@@ -112,11 +120,15 @@ void Principal::enlazarDescargaConResultados() {
 
 void Principal::Baja_Click() { m_descarga->Picture2_Click(); }
 
-// The "Último sorteo" page stays closed while a download runs; entered, it reloads the
-// prize data when no report is on display.
-void Principal::alCambiarPestanaDescarga(int nueva) {
+// A tab change stops the prize alert and brings back the creation intro when leaving
+// "Crear combinación". The "Último sorteo" page stays closed while a download runs;
+// entered, it reloads the prize data when no report is on display.
+void Principal::SSTab1_Click(int nueva) {
     const int anterior = m_pestanaAnterior;
     m_pestanaAnterior = nueva;
+    paraparpadeo();
+    if (anterior == 4)
+        m_crearCombinacion->restauraIntroduccion();
     if (nueva != 1)
         return;
     if (m_descarga->timer1().isActive()) {
@@ -126,12 +138,23 @@ void Principal::alCambiarPestanaDescarga(int nueva) {
     m_ultimoSorteo->alEntrar();
 }
 
+void Principal::reemplazaPagina(int indice, QWidget* pagina) {
+    QWidget* vieja = m_sstab1->widget(indice);
+    const QString titulo = m_sstab1->tabText(indice);
+    m_sstab1->removeTab(indice);
+    m_sstab1->insertTab(indice, pagina, titulo);
+    delete vieja;
+}
+
 void Principal::crearMenus() {
     QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
     general->setObjectName(QStringLiteral("MenuGeneral"));
     QAction* baja = general->addAction(QStringLiteral("Bajar Sorteos nuevos"));
     baja->setObjectName(QStringLiteral("Baja"));
     connect(baja, &QAction::triggered, this, &Principal::Baja_Click);
+    QAction* crearp = general->addAction(QStringLiteral("Crear peña nueva"));
+    crearp->setObjectName(QStringLiteral("Crearp"));
+    connect(crearp, &QAction::triggered, this, &Principal::Crearp_Click);
     QAction* salir = general->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("salir"));
     connect(salir, &QAction::triggered, this, &Principal::salir_Click);
@@ -175,7 +198,32 @@ bool Principal::Form_Load(QWidget* presentacion) {
     return true;
 }
 
-void Principal::resumen() { m_general->mostrarResumen(::resumen(m_s)); }
+void Principal::resumen() {
+    m_general->mostrarResumen(::resumen(m_s));
+    m_gestor->cargapenas();
+}
+
+// The "Gestor de peñas" and "Crear combinación" pages.
+void Principal::crearPaginasPenas() {
+    VentanasPenas ventanas;
+    ventanas.mostrar = [this](QWidget* w) { mostrarVentana(w); };
+    ventanas.descargar = [this](const QString& nombre) { descargarVentana(nombre); };
+    ventanas.origenPrincipal = [this] { return pos(); };
+    ventanas.alActivarEditor = [this] {
+        descargarVentana(QStringLiteral("Creamenu"));
+        if (m_general->hScroll1()->value() >= 21)
+            m_general->hScroll1()->setValue(1);
+    };
+    m_gestor = new GestorTab(m_s, ventanas, m_sstab1);
+    reemplazaPagina(2, m_gestor);
+    m_gestor->alContarPenas = [this](const QString& n) { m_general->label9(2)->setText(n); };
+    m_gestor->resumen = [this] { resumen(); };
+    m_gestor->salir = [this] { QTimer::singleShot(0, this, &Principal::salir_Click); };
+    m_crearCombinacion = new CrearCombinacionTab(m_s, ventanas, m_sstab1);
+    reemplazaPagina(4, m_crearCombinacion);
+}
+
+void Principal::Crearp_Click() { m_crearCombinacion->Command4_Click(); }
 
 void Principal::Form_Activate() {
     ++m_activaciones;

@@ -6,6 +6,8 @@
 #include <QVector>
 #include <memory>
 
+class CrearCombinacionTab;
+class GestorTab;
 class Descarga;
 class DescargaStrip;
 class Escrutinio;
@@ -63,6 +65,10 @@ public:
     Escrutinio* escrutinio() const { return m_escrutinio; }
     DescargaStrip* tiraDescarga() const { return m_tiraDescarga; }
     UltimoSorteoTab* ultimoSorteo() const { return m_ultimoSorteo; }
+    GestorTab* gestor() const { return m_gestor; }
+    CrearCombinacionTab* crearCombinacion() const { return m_crearCombinacion; }
+    // General > "Crear peña nueva": as the "Manual" button.
+    void Crearp_Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -70,18 +76,23 @@ protected:
 
 private:
     void crearMenus();
+    void crearPaginasPenas();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
     void programarActivacion();
     void crearDescarga();
     void enlazarDescargaConResultados();
-    void alCambiarPestanaDescarga(int nueva);
+    void enlazarPenasConResultados();
+    void SSTab1_Click(int nueva);
+    void reemplazaPagina(int indice, QWidget* pagina);
 
     Session& m_s;
     QString m_carpetaPrograma;
     QTabWidget* m_sstab1;
     GeneralTab* m_general;
     PanelResultados* m_resultados;
+    GestorTab* m_gestor = nullptr;
+    CrearCombinacionTab* m_crearCombinacion = nullptr;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;

@@ -175,7 +175,8 @@ TEST_F(Panel, ScrollBarDuringADownloadDoesNotRefresh) {
 
 TEST_F(Panel, ChooserListsOnePeña) {
     datos();
-    panel->llenarCombo2({QStringLiteral("S").leftJustified(20), QStringLiteral("M").leftJustified(20)});
+    panel->llenarCombo2({QStringLiteral("TODAS LAS PEÑAS"), QStringLiteral("S").leftJustified(20),
+                         QStringLiteral("M").leftJustified(20)});
     EXPECT_EQ(panel->combo2()->currentIndex(), -1);
     panel->combo2()->setCurrentIndex(2);
     panel->Combo2_Click();

@@ -21,6 +21,7 @@ struct Banco {
     FakeUrls urls;
 
     Banco() {
+        dir.conBase(); // the peña detail needs the report database beside the program
         s.rutaApp = dir.rutaApp();
         s.files.abrir(s.rutaApp);
         s.http = &http;

@@ -20,3 +20,8 @@ bool TestFolder::exists(const QString& name) const { return QFile::exists(ruta(n
 void TestFolder::conTablas() const {
     QFile::copy(QStringLiteral(VELMORAT_SOURCE_DIR "/data/tablas.bin"), ruta(QStringLiteral("tablas.bin")));
 }
+
+void TestFolder::conBase() const {
+    QFile::copy(QStringLiteral(VELMORAT_DIST_DIR "/Velmorat.mdb"), ruta(QStringLiteral("Velmorat.mdb")));
+    QFile(ruta(QStringLiteral("Velmorat.mdb"))).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}

@@ -17,6 +17,8 @@ public:
     bool exists(const QString& name) const;
     // Puts the shipped tables file in the folder, as an installation does.
     void conTablas() const;
+    // Puts the report database built for the program folder in the folder.
+    void conBase() const;
 
 private:
     QTemporaryDir m_dir;

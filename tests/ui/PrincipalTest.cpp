@@ -28,7 +28,10 @@ struct Ventana : ::testing::Test {
     TestFolder dir;
     QString cwd = QDir::currentPath();
 
-    Ventana() { dir.conTablas(); }
+    Ventana() {
+        dir.conTablas();
+        dir.conBase();
+    }
     ~Ventana() override { QDir::setCurrent(cwd); }
 
     void guardarSorteo(QDate d) {

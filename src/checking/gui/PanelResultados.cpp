@@ -67,6 +67,8 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     m_combo2 = new QComboBox(this);
     m_combo2->setObjectName(QStringLiteral("Combo2"));
     m_combo2->setMinimumContentsLength(22);
+    // With nothing chosen the chooser reads as the first entry would.
+    m_combo2->setPlaceholderText(QStringLiteral("TODAS LAS PEÑAS"));
     m_combo2->addItem(QStringLiteral("TODAS LAS PEÑAS"));
     m_combo2->setCurrentIndex(-1);
     connect(m_combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
@@ -164,7 +166,7 @@ void PanelResultados::agregarMenus(QMenu* general, QAction* antes, QTabWidget* s
     for (int lista = 0; lista < 2; ++lista) {
         auto* menu =
             new QMenu(lista == 0 ? QStringLiteral("Sencillas") : QStringLiteral("Múltiples"), general);
-        menu->setObjectName(lista == 0 ? QStringLiteral("MenuSencillas") : QStringLiteral("MenuMultiples"));
+        menu->setObjectName(lista == 0 ? QStringLiteral("sen") : QStringLiteral("Mult"));
         for (const Entrada& e : lista == 0 ? sencillas : multiples) {
             QAction* a = menu->addAction(QString::fromUtf8(e.texto));
             a->setObjectName(QString::fromLatin1(e.nombre));
@@ -182,10 +184,9 @@ void PanelResultados::agregarMenus(QMenu* general, QAction* antes, QTabWidget* s
     }
 }
 
-void PanelResultados::llenarCombo2(const QStringList& nombres) {
+void PanelResultados::llenarCombo2(const QStringList& entradas) {
     m_combo2->clear();
-    m_combo2->addItem(QStringLiteral("TODAS LAS PEÑAS"));
-    m_combo2->addItems(nombres);
+    m_combo2->addItems(entradas);
     m_combo2->setCurrentIndex(-1);
 }
 

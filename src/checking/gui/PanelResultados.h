@@ -45,8 +45,9 @@ class PanelResultados final : public QWidget, public VistaResultados {
     // first brings the General tab forward.
     void agregarMenus(QMenu* general, QAction* antes, QTabWidget* sstab1);
 
-    // Refills the peña chooser: "TODAS LAS PEÑAS", then the names as stored; nothing chosen.
-    void llenarCombo2(const QStringList& nombres);
+    // Refills the peña chooser with the peña list's entries ("TODAS LAS PEÑAS", then the names
+    // as stored, so that entry k is record k); nothing chosen.
+    void llenarCombo2(const QStringList& entradas);
 
     // The results check over the draws on the scroll bar, then the statistics.
     void refrescar();

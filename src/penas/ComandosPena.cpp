@@ -1,0 +1,79 @@
+#include "penas/ComandosPena.h"
+
+#include "core/FileReplace.h"
+#include "core/Session.h"
+#include "penas/Permiso.h"
+#include "platform/Dialogs.h"
+
+#include <QFile>
+
+namespace comandospena {
+
+bool seleccionada(Session& s) {
+    if (s.penaSel == 0) {
+        s.dialogs.message(QStringLiteral("Seleccione una peña primero..."), QStringLiteral("¡Nooooo!"),
+                          Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+        return false;
+    }
+    s.penaActual = s.files.apuestas.get<RegPena>(s.penaSel);
+    return true;
+}
+
+bool eliminaPena(Session& s) {
+    const Dialogs::Answer r = s.dialogs.message(
+        QStringLiteral("¿Seguro que quieres eliminar la Peña %1?").arg(s.penaActual.nombre.trimmed()),
+        QStringLiteral("Borrar..."), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
+    if (r != Dialogs::Answer::Yes)
+        return false;
+
+    const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
+    const QString tmp = s.ruta(QStringLiteral("apuestas.tmp"));
+    RecordFile& apuestas = s.files.apuestas;
+    QFile::remove(tmp);
+    bool ok;
+    {
+        RecordFile copia(RegPena::kSize);
+        ok = copia.open(tmp);
+        qint64 j = 1;
+        for (qint64 i = 1; ok; ++i) {
+            const QByteArray registro = apuestas.read(i);
+            if (apuestas.eof())
+                break;
+            if (i != s.penaSel)
+                ok = copia.write(j++, registro);
+        }
+        ok = ok && copia.flush();
+        copia.close();
+    }
+    if (!ok) {
+        // The peñas file stays as it was and open.
+        QFile::remove(tmp);
+        errorpermiso(s.dialogs);
+        return false;
+    }
+    apuestas.close();
+    ok = filereplace::moveOver(tmp, dat);
+    apuestas.open(dat);
+    if (!ok) {
+        QFile::remove(tmp);
+        errorpermiso(s.dialogs);
+        return false;
+    }
+    s.penaSel = 0;
+    return true;
+}
+
+void preparaEdicion(Session& s) {
+    s.modoEdicion = 1;
+    s.contApuestas = 0;
+    s.delAsistente = 1;
+    s.sigPena = s.penaSel;
+    if (s.penaActual.reducida[0] != 0)
+        s.dialogs.message(
+            QStringLiteral("Si modifica algún número de esta peña, dejará de ser Reducida y pasará a ser "
+                           "de apuestas sencillas."),
+            QStringLiteral("Atención!"), Dialogs::Icon::Information);
+    s.codMultiple = s.penaActual.numApuestas >= 500 ? s.penaActual.numApuestas - 500 : 0;
+}
+
+} // namespace comandospena

@@ -1,0 +1,143 @@
+#include "penas/gui/Creamenu.h"
+
+#include "core/Session.h"
+#include "penas/gui/Crea.h"
+#include "penas/gui/Etiqueta.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+constexpr int kTwipsPorPixel = 15;
+} // namespace
+
+const QStringList& Creamenu::multiples() {
+    static const QStringList l = {
+        QStringLiteral("7 números (7 apuestas)"),    QStringLiteral("8 números (28 apuestas)"),
+        QStringLiteral("5 números (44 apuestas)"),   QStringLiteral("9 números (84 apuestas)"),
+        QStringLiteral("10 números (210 apuestas)"), QStringLiteral("11 números (462 apuestas)")};
+    return l;
+}
+
+Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
+    : QWidget(parent), m_s(s), m_ventanas(std::move(ventanas)) {
+    setObjectName(QStringLiteral("Creamenu"));
+    setWindowTitle(QStringLiteral("Menú creación"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xE8, 0xF0, 0xFF));
+    setPalette(pal);
+
+    setMinimumSize(440, 160);
+    auto* layout = new QGridLayout(this);
+    auto* label2 = new QLabel(QStringLiteral("SELECCIONE UN MODO DE APUESTA:"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    layout->addWidget(label2, 0, 0, 1, 3);
+    auto* label3 = new Etiqueta(QStringLiteral("X"), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setCursor(Qt::PointingHandCursor);
+    layout->addWidget(label3, 0, 3, Qt::AlignRight);
+    connect(label3, &Etiqueta::clicked, this, &QWidget::close);
+
+    const QString textos[3] = {QStringLiteral("Múltiple"), QStringLiteral("Sencilla"),
+                               QStringLiteral("Reducida")};
+    for (int i = 0; i < 3; ++i) {
+        auto* o = new QRadioButton(textos[i], this);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        m_option1[static_cast<size_t>(i)] = o;
+        layout->addWidget(o, 1, i);
+        connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    }
+
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setEditable(true);
+    m_combo1->lineEdit()->setReadOnly(true);
+    m_combo1->setEditText(QStringLiteral("Tablas de reducciones"));
+    m_combo1->hide();
+    layout->addWidget(m_combo1, 2, 0, 1, 4);
+    connect(m_combo1, &QComboBox::activated, this, &Creamenu::Combo1_Click);
+
+    auto* adornos = new QHBoxLayout;
+    for (int i = 0; i < 18; ++i) {
+        auto* l = new QLabel(QStringLiteral("x"), this);
+        l->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        l->hide();
+        m_label1[static_cast<size_t>(i)] = l;
+        adornos->addWidget(l);
+    }
+    layout->addLayout(adornos, 3, 0, 1, 4);
+
+    // Placed by the main window's position.
+    if (m_ventanas.origenPrincipal) {
+        const QPoint o = m_ventanas.origenPrincipal();
+        move(o + QPoint(3200 / kTwipsPorPixel, 2800 / kTwipsPorPixel));
+    }
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(500);
+    connect(&m_timer1, &QTimer::timeout, this, &Creamenu::Timer1_Timer);
+    m_timer1.start();
+}
+
+void Creamenu::Timer1_Timer() {
+    if (m_etiqueta < 18)
+        m_label1[static_cast<size_t>(m_etiqueta)]->show();
+    ++m_etiqueta;
+    if (m_etiqueta >= 18)
+        m_timer1.stop();
+}
+
+void Creamenu::Option1_Click(int indice) {
+    m_option1[static_cast<size_t>(indice)]->setChecked(true);
+    if (indice == 1) {
+        m_s.codMultiple = 0;
+        abreEditor();
+        close();
+    } else {
+        llenacombo(indice == 2 ? 2 : 1);
+    }
+}
+
+void Creamenu::llenacombo(int tipo) {
+    m_llenando = true;
+    m_combo1->clear();
+    if (tipo == 2) {
+        for (const tablas::Cabecera& c : tablas::cabeceras(m_s.ruta(QStringLiteral("tablas.bin"))))
+            m_combo1->addItem(tablas::textoCombo(c));
+        m_combo1->setCurrentIndex(-1);
+        m_combo1->setEditText(QStringLiteral("Seleccione Reducción"));
+    } else {
+        m_combo1->addItems(multiples());
+        m_combo1->setCurrentIndex(-1);
+        m_combo1->setEditText(QStringLiteral("Seleccione Múltiple"));
+    }
+    m_combo1->show();
+    m_llenando = false;
+}
+
+void Creamenu::Combo1_Click(int posicion) {
+    if (m_llenando || posicion < 0)
+        return;
+    if (m_option1[0]->isChecked()) {
+        m_s.codMultiple = posicion + 1;
+    } else {
+        m_s.codMultiple = 7;
+        m_s.tablaElegida = posicion;
+    }
+    abreEditor();
+}
+
+void Creamenu::abreEditor() {
+    // One editor at a time: a new choice starts a new peña.
+    if (m_ventanas.descargar)
+        m_ventanas.descargar(QStringLiteral("Crea"));
+    if (Crea* editor = Crea::crear(m_s, m_ventanas)) {
+        if (m_ventanas.mostrar)
+            m_ventanas.mostrar(editor);
+        else
+            editor->show();
+    }
+}

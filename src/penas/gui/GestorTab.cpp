@@ -1,0 +1,235 @@
+#include "penas/gui/GestorTab.h"
+
+#include "core/OleDate.h"
+#include "core/Session.h"
+#include "penas/ComandosPena.h"
+#include "penas/gui/GraficoPremios.h"
+#include "platform/Dialogs.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kTwipsPorPixel = 15;
+
+QLabel* etiqueta(const QString& nombre, const QString& texto, QWidget* padre) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(nombre);
+    return l;
+}
+
+} // namespace
+
+GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
+    : QWidget(parent), m_s(s), m_ventanas(std::move(ventanas)), m_gestor(s) {
+    setObjectName(QStringLiteral("SSTab1_2"));
+    auto* layout = new QGridLayout(this);
+
+    m_listView1 = new QTreeWidget(this);
+    m_listView1->setObjectName(QStringLiteral("ListView1"));
+    m_listView1->setHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
+                                  QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
+    m_listView1->setRootIsDecorated(false);
+    m_listView1->setUniformRowHeights(true);
+    m_listView1->setColumnWidth(0, 220);
+    connect(m_listView1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { alPulsarFila(item); });
+    layout->addWidget(m_listView1, 0, 0, 1, 2);
+
+    auto* botones = new QHBoxLayout;
+    m_command3 = new QPushButton(QStringLiteral("Eliminar peña"), this);
+    m_command3->setObjectName(QStringLiteral("Command3"));
+    m_command2 = new QPushButton(QStringLiteral("Imprimir boletos"), this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command7 = new QPushButton(QStringLiteral("Editar Peña"), this);
+    m_command7->setObjectName(QStringLiteral("Command7"));
+    m_image2 = new QLabel(this);
+    m_image2->setObjectName(QStringLiteral("Image2_1"));
+    m_image2->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+    m_image2->setToolTip(QStringLiteral("Informe de la peña"));
+    botones->addWidget(m_command3);
+    botones->addWidget(m_command2);
+    botones->addWidget(m_command7);
+    botones->addStretch(1);
+    botones->addWidget(m_image2);
+    layout->addLayout(botones, 1, 0, 1, 2);
+    connect(m_command3, &QPushButton::clicked, this, &GestorTab::Command3_Click);
+    connect(m_command2, &QPushButton::clicked, this, &GestorTab::Command2_Click);
+    connect(m_command7, &QPushButton::clicked, this, &GestorTab::Command7_Click);
+
+    m_listView5 = new QTreeWidget(this);
+    m_listView5->setObjectName(QStringLiteral("ListView5"));
+    m_listView5->setHeaderLabels({QStringLiteral("Apuestas")});
+    m_listView5->setRootIsDecorated(false);
+    m_listView5->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(m_listView5, 2, 0, Qt::AlignTop);
+
+    auto* detalle = new QVBoxLayout;
+    auto* desde = new QGroupBox(QStringLiteral("Desde la creación de la peña:"), this);
+    auto* gDesde = new QGridLayout(desde);
+    const QString rotulos[5] = {QStringLiteral("-Aciertos de 3: "), QStringLiteral("-Aciertos de 4: "),
+                                QStringLiteral("-Aciertos de 5: "), QStringLiteral("-Aciertos de 6: "),
+                                QStringLiteral("-Aciertos de 5+C: ")};
+    // Top to bottom the rows read 3, 4, 5, 5+C, 6.
+    const int filas[5] = {0, 1, 2, 4, 3};
+    for (int i = 0; i < 5; ++i) {
+        m_label3[static_cast<size_t>(i)] =
+            etiqueta(QStringLiteral("Label3_%1").arg(i), QStringLiteral("0"), desde);
+        gDesde->addWidget(new QLabel(rotulos[i], desde), filas[i], 0);
+        gDesde->addWidget(m_label3[static_cast<size_t>(i)], filas[i], 1);
+    }
+    gDesde->addWidget(new QLabel(QStringLiteral("Sorteos\nparticipados:"), desde), 5, 0);
+    m_label17 = etiqueta(QStringLiteral("Label17"), QString(), desde);
+    gDesde->addWidget(m_label17, 5, 1);
+    gDesde->addWidget(new QLabel(QStringLiteral("Aciertos"), desde), 6, 0);
+    m_label16 = etiqueta(QStringLiteral("Label16"), QString(), desde);
+    gDesde->addWidget(m_label16, 6, 1);
+    detalle->addWidget(desde);
+
+    auto* frame4 = new QGroupBox(this);
+    frame4->setObjectName(QStringLiteral("Frame4"));
+    auto* lFrame4 = new QVBoxLayout(frame4);
+    m_chart3 = new GraficoPremios(QStringLiteral("MSChart3"), frame4);
+    lFrame4->addWidget(m_chart3);
+    detalle->addWidget(frame4);
+
+    auto* tipo = new QGroupBox(QStringLiteral("Tipo de Peña:"), this);
+    auto* lTipo = new QVBoxLayout(tipo);
+    m_label28 = etiqueta(QStringLiteral("Label28"), QStringLiteral("Sin datos"), tipo);
+    m_label29 = etiqueta(QStringLiteral("Label29"), QStringLiteral("Sin datos"), tipo);
+    m_label29->setWordWrap(true);
+    lTipo->addWidget(m_label28);
+    lTipo->addWidget(m_label29);
+    auto* gasto = new QHBoxLayout;
+    gasto->addWidget(new QLabel(QStringLiteral("- Gasto semanal:"), tipo));
+    m_label37 = etiqueta(QStringLiteral("Label37"), QStringLiteral("0 euros."), tipo);
+    gasto->addWidget(m_label37, 1);
+    lTipo->addLayout(gasto);
+    detalle->addWidget(tipo);
+    layout->addLayout(detalle, 2, 1);
+
+    auto* todas = new QGroupBox(this);
+    auto* lTodas = new QGridLayout(todas);
+    lTodas->addWidget(new QLabel(QStringLiteral("Suma aciertos peñas:"), todas), 0, 0);
+    m_label13 = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"), todas);
+    lTodas->addWidget(m_label13, 0, 1);
+    m_text4 = new QLineEdit(todas);
+    m_text4->setObjectName(QStringLiteral("Text4"));
+    m_text4->setReadOnly(true);
+    m_text5 = new QLineEdit(todas);
+    m_text5->setObjectName(QStringLiteral("Text5"));
+    m_text5->setReadOnly(true);
+    m_text4->setMinimumWidth(340);
+    lTodas->addWidget(m_text4, 1, 0, 1, 2);
+    lTodas->addWidget(m_text5, 2, 0, 1, 2);
+    m_chart2 = new GraficoPremios(QStringLiteral("MSChart2"), todas);
+    lTodas->addWidget(m_chart2, 0, 2, 3, 1);
+    layout->addWidget(todas, 3, 0, 1, 2);
+    layout->setRowStretch(2, 1);
+}
+
+void GestorTab::cargapenas() {
+    const VistaLista v = m_gestor.cargapenas();
+    m_listView1->clear();
+    for (const FilaLista& f : v.filas) {
+        auto* item = new QTreeWidgetItem(m_listView1);
+        item->setText(0, f.nombre);
+        if (!v.vacio) {
+            item->setText(1, QString::number(f.apuestas));
+            item->setText(2, oledate::toQDate(f.fecha).toString(QStringLiteral("dd/MM/yyyy")));
+            item->setText(3, f.dias);
+        }
+    }
+    m_combo2 = v.combo2;
+    if (alLlenarCombo2)
+        alLlenarCombo2(m_combo2);
+    if (alContarPenas)
+        alContarPenas(v.label9_2);
+    m_image2->setEnabled(v.botones);
+    m_command3->setEnabled(v.botones);
+    m_command2->setEnabled(v.botones);
+    m_command7->setEnabled(v.botones);
+    if (v.vacio)
+        m_listView5->clear();
+    else if (QTreeWidgetItem* primera = m_listView1->topLevelItem(0))
+        m_listView1->setCurrentItem(primera);
+    for (QLabel* l : m_label3)
+        l->setText(QStringLiteral("0"));
+    m_label13->setText(v.label13);
+    m_text4->setText(v.text4);
+    m_text5->setText(v.text5);
+    m_chart2->muestra(v.chart2[0], v.chart2[1]);
+    muestraDetalle(v.detalle);
+}
+
+void GestorTab::verpena(int n) {
+    muestraDetalle(m_gestor.verpena(n));
+}
+
+void GestorTab::alPulsarFila(QTreeWidgetItem* item) {
+    const int indice = m_listView1->indexOfTopLevelItem(item) + 1;
+    if (indice >= 1)
+        muestraDetalle(m_gestor.ListView1_ItemClick(indice));
+}
+
+void GestorTab::muestraDetalle(const VistaPena& v) {
+    if (v.listo) {
+        m_listView5->clear();
+        for (const QString& a : v.apuestas)
+            new QTreeWidgetItem(m_listView5, QStringList{a});
+        if (!m_gestor.vacio()) {
+            m_listView5->setFixedHeight(v.alturaLista / kTwipsPorPixel +
+                                        m_listView5->header()->sizeHint().height());
+            for (size_t i = 0; i < 5; ++i)
+                m_label3[i]->setText(v.label3[i]);
+        }
+        m_label17->setText(v.label17);
+        m_label16->setText(v.label16);
+        m_chart3->muestra(v.chart3[0], v.chart3[1]);
+        m_label28->setText(v.label28);
+        m_label29->setText(v.label29);
+    }
+    if (v.costeListo)
+        m_label37->setText(v.label37);
+    if (v.error != 0) {
+        m_s.dialogs.message(v.mensaje, QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
+        if (v.salir && salir)
+            salir();
+    }
+}
+
+void GestorTab::Command3_Click() {
+    if (!comandospena::seleccionada(m_s))
+        return;
+    if (!comandospena::eliminaPena(m_s))
+        return;
+    if (resumen)
+        resumen();
+    if (refrescarResultados)
+        refrescarResultados();
+}
+
+void GestorTab::Command2_Click() {
+    if (!comandospena::seleccionada(m_s))
+        return;
+    if (abrirImprimir)
+        abrirImprimir();
+}
+
+void GestorTab::Command7_Click() {
+    if (!comandospena::seleccionada(m_s))
+        return;
+    // The hand-over values only make sense with an editor to take them.
+    if (!abrirEdicion)
+        return;
+    comandospena::preparaEdicion(m_s);
+    abrirEdicion();
+}

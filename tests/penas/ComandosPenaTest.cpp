@@ -1,0 +1,97 @@
+#include "penas/ComandosPena.h"
+#include "Entorno.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+TEST(ComandosPena, NothingSelectedAsksForASelection) {
+    Entorno e;
+    e.guarda(Entorno::pena(QStringLiteral("UNA"), 1));
+    e.s.penaSel = 0;
+    EXPECT_FALSE(comandospena::seleccionada(e.s));
+    ASSERT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("Seleccione una peña primero..."));
+    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("¡Nooooo!"));
+    EXPECT_EQ(e.dialogs.boxes.at(0).icon, Dialogs::Icon::Information);
+}
+
+TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
+    Entorno e;
+    for (int i = 1; i <= 4; ++i) {
+        RegPena p = Entorno::pena(QStringLiteral("PEÑA %1").arg(i), i * 3);
+        p.acierto(3) = static_cast<int16_t>(i);
+        e.guarda(p);
+    }
+    e.s.files.apuestas.flush();
+    const QByteArray antes = e.carpeta.read(QStringLiteral("apuestas.dat"));
+    e.s.penaSel = 2;
+    ASSERT_TRUE(comandospena::seleccionada(e.s));
+    ASSERT_TRUE(comandospena::eliminaPena(e.s));
+    EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("¿Seguro que quieres eliminar la Peña PEÑA 2?"));
+    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("Borrar..."));
+    EXPECT_EQ(e.dialogs.boxes.at(0).buttons, Dialogs::Buttons::YesNo);
+    const int L = RegPena::kSize;
+    const QByteArray despues = e.carpeta.read(QStringLiteral("apuestas.dat"));
+    EXPECT_EQ(despues, antes.left(L) + antes.mid(2 * L));
+    EXPECT_FALSE(e.carpeta.exists(QStringLiteral("apuestas.tmp")));
+    EXPECT_EQ(e.s.penaSel, 0);
+    // The file is open again on the new contents.
+    EXPECT_EQ(e.s.files.apuestas.count(), 3);
+    EXPECT_EQ(e.s.files.apuestas.get<RegPena>(2).nombre.trimmed(), QStringLiteral("PEÑA 3"));
+    EXPECT_FALSE(comandospena::seleccionada(e.s));
+}
+
+TEST(ComandosPena, AnsweringNoLeavesEverythingAndTheOnlyPenaCanGo) {
+    Entorno e;
+    e.guarda(Entorno::pena(QStringLiteral("SOLA"), 1));
+    e.s.files.apuestas.flush();
+    const QByteArray antes = e.carpeta.read(QStringLiteral("apuestas.dat"));
+    e.s.penaSel = 1;
+    comandospena::seleccionada(e.s);
+    e.dialogs.answers = {Dialogs::Answer::No};
+    EXPECT_FALSE(comandospena::eliminaPena(e.s));
+    EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
+    EXPECT_FALSE(e.carpeta.exists(QStringLiteral("apuestas.tmp")));
+    EXPECT_EQ(e.s.penaSel, 1);
+
+    EXPECT_TRUE(comandospena::eliminaPena(e.s));
+    EXPECT_TRUE(e.carpeta.read(QStringLiteral("apuestas.dat")).isEmpty());
+}
+
+TEST(ComandosPena, EditingHandsOverTheKindAndWarnsOnReducedPenas) {
+    Entorno e;
+    RegPena r = Entorno::pena(QStringLiteral("RED"), 12);
+    r.reducida = {9, 5};
+    e.guarda(r);
+    e.guarda(Entorno::pena(QStringLiteral("MUL"), 503));
+    e.s.penaSel = 2;
+    comandospena::seleccionada(e.s);
+    comandospena::preparaEdicion(e.s);
+    EXPECT_EQ(e.s.codMultiple, 3);
+    EXPECT_EQ(e.s.modoEdicion, 1);
+    EXPECT_EQ(e.s.delAsistente, 1);
+    EXPECT_EQ(e.s.sigPena, 2);
+    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
+
+    e.s.penaSel = 1;
+    comandospena::seleccionada(e.s);
+    comandospena::preparaEdicion(e.s);
+    EXPECT_EQ(e.s.codMultiple, 0);
+    ASSERT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("Atención!"));
+}
+
+TEST(ComandosPena, UnwritableFolderShowsThePermissionMessageAndKeepsTheFile) {
+    Entorno e;
+    e.guarda(Entorno::pena(QStringLiteral("A"), 1));
+    e.guarda(Entorno::pena(QStringLiteral("B"), 1));
+    e.s.files.apuestas.flush();
+    // apuestas.tmp cannot be created where a folder of that name stands.
+    QDir(e.carpeta.path()).mkdir(QStringLiteral("apuestas.tmp"));
+    e.s.penaSel = 1;
+    comandospena::seleccionada(e.s);
+    EXPECT_FALSE(comandospena::eliminaPena(e.s));
+    EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Error de permiso"));
+    EXPECT_EQ(e.s.files.apuestas.count(), 2);
+    EXPECT_TRUE(e.s.files.apuestas.isOpen());
+}

@@ -1,0 +1,259 @@
+#include "penas/EditorPena.h"
+#include "Entorno.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Clicks the numbers (1..49) in order.
+void marca(EditorPena& ed, std::initializer_list<int> numeros) {
+    for (int n : numeros)
+        ed.Image1_Click(n - 1);
+}
+
+// A reduced table file: N = 9, G = 5, B = 12, the bets taking positions in turn.
+QByteArray tablaNueve() {
+    QByteArray t = "8\r\n4\r\n1\r\n010203040506\r\n9\r\n5\r\n12\r\n";
+    for (int j = 0; j < 12; ++j) {
+        for (int s = 0; s < 6; ++s)
+            t += QByteArray::number((j + s) % 9 + 1).rightJustified(2, '0');
+        t += "\r\n";
+    }
+    return t;
+}
+
+} // namespace
+
+TEST(EditorPena, SimpleBetsAreCollectedAndSaved) {
+    Entorno e;
+    e.s.codMultiple = 0;
+    EditorPena ed(e.s);
+    ASSERT_TRUE(ed.Form_Load());
+    EXPECT_EQ(ed.label4(), QStringLiteral("INTRODUZCA EL NOMBRE Y 6 NÚMEROS:"));
+    EXPECT_FALSE(ed.grabarHabilitado());
+    marca(ed, {45, 8, 21, 4, 33});
+    EXPECT_EQ(ed.marcados(), 5);
+    ed.Image1_Click(7); // unmark 8
+    EXPECT_EQ(ed.marcados(), 4);
+    marca(ed, {8, 30});
+    ASSERT_EQ(ed.lista(), QStringList{QStringLiteral(" 4- 8-21-30-33-45")});
+    EXPECT_EQ(ed.label3(), QStringLiteral("1"));
+    EXPECT_EQ(ed.marcados(), 0);
+    EXPECT_FALSE(ed.marcado(3));
+    EXPECT_TRUE(ed.grabarHabilitado());
+    EXPECT_TRUE(ed.borrarHabilitado());
+
+    marca(ed, {1, 2, 3, 4, 5});
+    EXPECT_FALSE(ed.grabarHabilitado()); // a bet in progress
+    marca(ed, {49});
+    ASSERT_EQ(ed.lista().value(1), QStringLiteral(" 1- 2- 3- 4- 5-49"));
+    // Borrar drops the last bet; the next one takes its place.
+    ed.Command2_Click();
+    EXPECT_EQ(ed.lista().size(), 1);
+    marca(ed, {11, 12, 13, 14, 15, 16});
+
+    EXPECT_EQ(ed.Text1_Change(EditorPena::Text1_KeyPress(QStringLiteral("los de peña"))),
+              QStringLiteral("LOS DE PEÑA"));
+    ed.Command1_Click();
+    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
+    ASSERT_EQ(e.s.files.apuestas.count(), 1);
+    const RegPena p = e.s.files.apuestas.get<RegPena>(1);
+    EXPECT_EQ(p.nombre, QStringLiteral("LOS DE PEÑA         "));
+    EXPECT_EQ(p.numApuestas, 2);
+    EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Todos (L+J+S)"));
+    EXPECT_EQ(p.fecha, oledate::fromQDate(QDate(2026, 12, 5)));
+    EXPECT_EQ(p.fecha2, 0);
+    EXPECT_EQ(p.reducida[0], 0);
+    EXPECT_EQ((std::vector<int16_t>(p.apuestas[1].begin(), p.apuestas[1].begin() + 6)),
+              (std::vector<int16_t>{11, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(e.s.sigPena, 2);
+    EXPECT_EQ(e.s.penasCambiadas, 1);
+    // Ready for the next peña of the same kind.
+    EXPECT_TRUE(ed.lista().isEmpty());
+    EXPECT_TRUE(ed.nombre().isEmpty());
+    EXPECT_EQ(e.s.contApuestas, 0);
+}
+
+TEST(EditorPena, SimpleBetLimitStopsAt205) {
+    Entorno e;
+    EditorPena ed(e.s);
+    ed.Form_Load();
+    for (int b = 0; b < 205; ++b)
+        marca(ed, {1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(ed.label3(), QStringLiteral("205"));
+    ed.Image1_Click(10);
+    ASSERT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("Máximo de apuestas sencillas por peña : 205."));
+    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("Error"));
+    EXPECT_EQ(e.dialogs.boxes.at(0).icon, Dialogs::Icon::Information);
+    EXPECT_FALSE(ed.marcado(10));
+    EXPECT_TRUE(ed.grabarHabilitado());
+    ed.Command3_Click();
+    EXPECT_EQ(e.dialogs.boxes.size(), 2);
+
+    // After dropping a bet, random marking fills the free place again.
+    ed.Command2_Click();
+    ed.Command3_Click();
+    EXPECT_EQ(ed.label3(), QStringLiteral("205"));
+}
+
+TEST(EditorPena, MultipleBetTakesOneBetOfItsNumbers) {
+    Entorno e;
+    e.s.codMultiple = 6;
+    EditorPena ed(e.s);
+    ed.Form_Load();
+    EXPECT_EQ(ed.label4(), QStringLiteral("INTRODUZCA EL NOMBRE Y 11 NÚMEROS:"));
+    marca(ed, {49, 1, 7, 13, 22, 31, 40, 44, 9, 18, 27});
+    EXPECT_EQ(ed.lista(), QStringList{QStringLiteral(" 1- 7- 9-13-18-22-27-31-40-44-49")});
+    ed.Image1_Click(2);
+    EXPECT_EQ(
+        e.textos(),
+        QStringList{QStringLiteral(
+            "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ")});
+    ed.Text1_Change(QStringLiteral("ONCE"));
+    ed.setOpcionDias(3);
+    ed.Command1_Click();
+    const RegPena p = e.s.files.apuestas.get<RegPena>(1);
+    EXPECT_EQ(p.numApuestas, 506);
+    EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Jueves y Sábado"));
+    EXPECT_EQ((std::vector<int16_t>(p.apuestas[0].begin(), p.apuestas[0].begin() + 11)),
+              (std::vector<int16_t>{1, 7, 9, 13, 18, 22, 27, 31, 40, 44, 49}));
+}
+
+TEST(EditorPena, RandomMultipleMarksDistinctNumbersOnce) {
+    Entorno e;
+    e.s.codMultiple = 2;
+    double x = 0.0;
+    // Values that repeat after rounding, to exercise the redraw.
+    EditorPena ed(e.s, [&x] {
+        x += 0.013;
+        return x - static_cast<int>(x);
+    });
+    ed.Form_Load();
+    ed.Command3_Click();
+    ASSERT_EQ(ed.lista().size(), 1);
+    const QStringList numeros = ed.lista().first().split(u'-');
+    EXPECT_EQ(numeros.size(), 8);
+    EXPECT_EQ(QSet<QString>(numeros.begin(), numeros.end()).size(), 8);
+    EXPECT_FALSE(ed.aleatorioHabilitado());
+}
+
+TEST(EditorPena, ReducedSystemExpandsTheChosenNumbersByTheTable) {
+    Entorno e;
+    e.carpeta.write(QStringLiteral("tablas.bin"), tablaNueve());
+    e.s.codMultiple = 7;
+    e.s.tablaElegida = 1;
+    EditorPena ed(e.s);
+    ASSERT_TRUE(ed.Form_Load());
+    EXPECT_EQ(ed.porApuesta(), 9);
+    const std::array<int, 9> elegidos = {3, 8, 14, 19, 25, 30, 36, 41, 47};
+    for (int n : {47, 3, 25, 8, 41, 14, 36, 19, 30})
+        ed.Image1_Click(n - 1);
+    EXPECT_EQ(ed.lista(), QStringList{QStringLiteral(" 3- 8-14-19-25-30-36-41-47")});
+    ed.Image1_Click(0);
+    EXPECT_EQ(e.textos(),
+              QStringList{QStringLiteral("¡¡ Sólo puedes poner 9 números en este tipo de reducida !! ")});
+    ed.Text1_Change(QStringLiteral("RED"));
+    ed.Command1_Click();
+    const RegPena p = e.s.files.apuestas.get<RegPena>(1);
+    EXPECT_EQ(p.numApuestas, 12);
+    EXPECT_EQ(p.reducida[0], 9);
+    EXPECT_EQ(p.reducida[1], 5);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(p.base[static_cast<size_t>(i)], elegidos[static_cast<size_t>(i)]);
+    for (int j = 0; j < 12; ++j)
+        for (int s = 0; s < 6; ++s)
+            EXPECT_EQ(p.apuestas[static_cast<size_t>(j)][static_cast<size_t>(s)],
+                      elegidos[static_cast<size_t>((j + s) % 9)]);
+}
+
+TEST(EditorPena, DamagedTablesAreRefusedAtLoad) {
+    const QByteArray malas[] = {
+        QByteArray("8\r\n4\r\n206\r\n") + QByteArray("010203040506\r\n").repeated(206), // too many bets
+        "8\r\n4\r\n2\r\n010203040506\r\n010203040509\r\n",                              // position beyond N
+        "8\r\n4\r\n3\r\n010203040506\r\n",  // ends inside the table
+        "",                                 // empty
+        "25\r\n4\r\n1\r\n010203040506\r\n", // more numbers than a peña keeps
+    };
+    for (const QByteArray& t : malas) {
+        Entorno e;
+        e.carpeta.write(QStringLiteral("tablas.bin"), t);
+        e.s.codMultiple = 7;
+        e.s.tablaElegida = 0;
+        EditorPena ed(e.s);
+        EXPECT_FALSE(ed.Form_Load());
+        EXPECT_EQ(e.textos(), QStringList{QStringLiteral(
+                                  "La tabla de reducción elegida no es válida. Reinstale el programa.")});
+        EXPECT_EQ(e.s.files.apuestas.count(), 0);
+    }
+}
+
+TEST(EditorPena, SaveIsRefusedWithTheReasonAndNothingWritten) {
+    Entorno e;
+    EditorPena ed(e.s);
+    ed.Form_Load();
+    marca(ed, {1, 2, 3, 4, 5, 6});
+
+    ed.Command1_Click();
+    EXPECT_EQ(e.textos().value(0), QStringLiteral("¡¡¡No ha escrito el nombre de la peña!!!"));
+    ed.Image1_Click(20);
+    EXPECT_EQ(e.textos().value(1),
+              QStringLiteral("Sólo tienes que poner un nombre. No puedes añadir más números."));
+    EXPECT_FALSE(ed.marcado(20));
+
+    ed.Text1_Change(QStringLiteral("X"));
+    e.sorteo(QDate(2026, 12, 7));
+    ed.Command1_Click();
+    EXPECT_TRUE(e.textos().value(2).startsWith(QStringLiteral("Hay sorteos con fecha posterior")));
+    EXPECT_EQ(e.s.files.apuestas.count(), 0);
+
+    Entorno f;
+    f.guarda(Entorno::pena(QStringLiteral("FUTURA"), 1, QStringLiteral("Lunes"), QDate(2026, 12, 10)));
+    EditorPena ed2(f.s);
+    ed2.Form_Load();
+    marca(ed2, {1, 2, 3, 4, 5, 6});
+    ed2.Text1_Change(QStringLiteral("Y"));
+    ed2.Command1_Click();
+    EXPECT_EQ(f.textos(), QStringList{QStringLiteral(
+                              "¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. "
+                              "Borre dicha peña antes de crear ésta.")});
+    EXPECT_EQ(f.s.files.apuestas.count(), 1);
+}
+
+TEST(EditorPena, NameRules) {
+    Entorno e;
+    EditorPena ed(e.s);
+    ed.Form_Load();
+    EXPECT_EQ(ed.Text1_Change(QStringLiteral("12345678901234567890")),
+              QStringLiteral("12345678901234567890"));
+    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
+    EXPECT_EQ(ed.Text1_Change(QStringLiteral("123456789012345678901")), QStringLiteral("AYYYYYY!!"));
+    EXPECT_EQ(e.textos(), QStringList{QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!")});
+    // Characters the peñas file cannot hold are refused; the rest stays.
+    EXPECT_EQ(ed.Text1_Change(QStringLiteral("PEÑA €5 ✓")), QStringLiteral("PEÑA €5 "));
+    EXPECT_EQ(e.dialogs.boxes.size(), 2);
+    EXPECT_EQ(EditorPena::Text1_KeyPress(QStringLiteral("ñandú µ")), QStringLiteral("ÑANDÚ µ"));
+}
+
+TEST(EditorPena, FromTheWizardMarksTheRankingAndClosesAfterSaving) {
+    Entorno e;
+    e.guarda(Entorno::pena(QStringLiteral("ANTES"), 1));
+    e.s.sigPena = 0; // a stale count must not overwrite the stored peña
+    e.s.codMultiple = 1;
+    e.s.delAsistente = 1;
+    for (int i = 0; i < 49; ++i)
+        e.s.numerosAuto[static_cast<size_t>(i)] = static_cast<int16_t>(49 - i);
+    EditorPena ed(e.s);
+    bool cerrado = false;
+    ed.alCerrar = [&] { cerrado = true; };
+    ed.Form_Load();
+    EXPECT_FALSE(ed.aleatorioHabilitado());
+    EXPECT_EQ(ed.lista(), QStringList{QStringLiteral("43-44-45-46-47-48-49")});
+    ed.Text1_Change(QStringLiteral("ASISTENTE"));
+    ed.Command1_Click();
+    EXPECT_TRUE(cerrado);
+    ASSERT_EQ(e.s.files.apuestas.count(), 2);
+    EXPECT_EQ(e.s.files.apuestas.get<RegPena>(1).nombre.trimmed(), QStringLiteral("ANTES"));
+    EXPECT_EQ(e.s.files.apuestas.get<RegPena>(2).numApuestas, 501);
+    EXPECT_EQ(e.s.sigPena, 3);
+}

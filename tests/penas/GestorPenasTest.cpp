@@ -1,0 +1,238 @@
+#include "penas/GestorPenas.h"
+#include "Entorno.h"
+#include "stats/BaseInforme.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList apuestasEnBase(Entorno& e) {
+    BaseInforme db;
+    QStringList out;
+    if (!db.abrir(e.carpeta.ruta(QStringLiteral("Velmorat.mdb"))))
+        return {QStringLiteral("<sin base>")};
+    for (const QVariantList& f :
+         db.consulta(QStringLiteral("SELECT \"Numeros\" FROM \"Peñanums\" ORDER BY rowid")))
+        out.append(f.value(0).toString());
+    return out;
+}
+
+QVariantList filaPena(Entorno& e) {
+    BaseInforme db;
+    db.abrir(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));
+    return db
+        .consulta(QStringLiteral("SELECT \"Diasajugar\", \"Dinero\", \"Nombre\", \"Aciertos\", \"Sorteos\", "
+                                 "\"5C\", \"6\", \"Dia1\", \"Dia2\" FROM \"Peña\""))
+        .value(0);
+}
+
+} // namespace
+
+TEST(TextoApuesta, SingleDigitsGetALeadingBlank) {
+    RegPena p;
+    p.apuestas[0] = {8, 4, 21, 30, 33, 45};
+    EXPECT_EQ(textoApuesta(p, 0, 6), QStringLiteral(" 8- 4-21-30-33-45"));
+    EXPECT_EQ(textoPorcentaje(12.5f), QStringLiteral("12,5"));
+    EXPECT_EQ(textoPorcentaje(12.25f), QStringLiteral("12,2")); // ties to even
+    EXPECT_EQ(textoPorcentaje(100.0f), QStringLiteral("100"));
+    EXPECT_EQ(textoSimple(2.5f), QStringLiteral("2,5"));
+}
+
+TEST(GestorPenas, EmptyFileShowsTheEmptyListAndDetail) {
+    Entorno e;
+    GestorPenas g(e.s);
+    const VistaLista v = g.cargapenas();
+    EXPECT_TRUE(v.vacio);
+    ASSERT_EQ(v.filas.size(), 1);
+    EXPECT_EQ(v.filas.at(0).nombre, QStringLiteral("VACÍO"));
+    EXPECT_EQ(v.combo2, QStringList{QStringLiteral("No hay Peñas creadas")});
+    EXPECT_EQ(e.s.sigPena, 0);
+    EXPECT_FALSE(v.botones);
+    EXPECT_EQ(v.text4, QStringLiteral("¡Nunca has acertado nada!"));
+    EXPECT_EQ(v.chart2[0], 1);
+    EXPECT_TRUE(v.detalle.listo);
+    EXPECT_EQ(v.detalle.label17, QStringLiteral("-"));
+    EXPECT_EQ(v.detalle.label16, QStringLiteral("-"));
+    EXPECT_EQ(v.detalle.label28, QStringLiteral("-Apuestas sencillas."));
+    EXPECT_EQ(v.detalle.label37, QStringLiteral("0 euros."));
+    EXPECT_TRUE(apuestasEnBase(e).isEmpty());
+    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
+
+    // A click on the "VACÍO" row selects it like any row.
+    g.ListView1_ItemClick(1);
+    EXPECT_EQ(e.s.penaSel, 1);
+}
+
+TEST(GestorPenas, ListSumsCountersAndShowsEffectiveness) {
+    Entorno e;
+    RegPena a = Entorno::pena(QStringLiteral("UNO"), 3);
+    a.acierto(3) = 2;
+    RegPena b = Entorno::pena(QStringLiteral("DOS"), 505);
+    b.acierto(4) = 1;
+    RegPena c = Entorno::pena(QStringLiteral("TRES"), 10);
+    c.acierto(7) = 2;
+    for (const RegPena& p : {a, b, c})
+        e.guarda(p);
+    e.s.sorteosjugados = 40;
+    GestorPenas g(e.s);
+    VistaLista v = g.cargapenas();
+    EXPECT_FALSE(v.vacio);
+    EXPECT_EQ(e.s.sigPena, 4);
+    EXPECT_EQ(v.label9_2, QStringLiteral("3"));
+    ASSERT_EQ(v.combo2.size(), 4);
+    EXPECT_EQ(v.combo2.at(0), QStringLiteral("TODAS LAS PEÑAS"));
+    EXPECT_EQ(v.combo2.at(2).trimmed(), QStringLiteral("DOS"));
+    ASSERT_EQ(v.filas.size(), 3);
+    EXPECT_EQ(v.filas.at(1).apuestas, 210); // a multiple of 10 numbers covers 210 bets
+    EXPECT_EQ(v.label13, QStringLiteral("5"));
+    EXPECT_EQ(v.text4, QStringLiteral("12,5% de efectividad en premios"));
+    EXPECT_EQ(v.text5, QStringLiteral("en 40 sorteos"));
+    EXPECT_EQ(v.chart2[0], 35);
+    EXPECT_EQ(v.chart2[1], 5);
+    EXPECT_EQ(e.s.penaSel, 0); // reloading selects nothing
+
+    e.s.sorteosjugados = 4;
+    v = g.cargapenas();
+    EXPECT_EQ(v.text4, QStringLiteral("100% de efectividad en premios"));
+    EXPECT_EQ(v.chart2[0], 0);
+}
+
+TEST(GestorPenas, DetailListsBetsWithHeightAndStoresThemInTheDatabase) {
+    Entorno e;
+    for (int n : {30, 3, 15})
+        e.guarda(Entorno::pena(QStringLiteral("P%1").arg(n), n));
+    GestorPenas g(e.s);
+    g.cargapenas();
+    EXPECT_EQ(g.verpena(1).alturaLista, 4935);
+    EXPECT_EQ(g.verpena(3).alturaLista, 3225);
+    const VistaPena v = g.verpena(2);
+    EXPECT_EQ(v.alturaLista, 775);
+    ASSERT_EQ(v.apuestas.size(), 3);
+    EXPECT_EQ(apuestasEnBase(e), v.apuestas);
+    EXPECT_EQ(e.s.penaActual.nombre.trimmed(), QStringLiteral("P3"));
+}
+
+TEST(GestorPenas, KindLineAndWeeklyCost) {
+    Entorno e;
+    RegPena m = Entorno::pena(QStringLiteral("MULTI"), 503, QStringLiteral("Lunes"));
+    m.apuestas[0] = {3, 9, 17, 28, 40};
+    e.guarda(m);
+    RegPena r = Entorno::pena(QStringLiteral("REDU"), 12, QStringLiteral("Jueves y Sábado"));
+    r.reducida = {8, 4};
+    r.base = {1, 5, 9, 13, 17, 21, 25, 29};
+    e.guarda(r);
+    e.guarda(Entorno::pena(QStringLiteral("DIEZ"), 10, QStringLiteral("Todos (L+J+S)")));
+    GestorPenas g(e.s);
+    g.cargapenas();
+
+    VistaPena v = g.verpena(1);
+    EXPECT_EQ(v.apuestas, QStringList{QStringLiteral(" 3- 9-17-28-40")});
+    EXPECT_EQ(v.label28, QStringLiteral("-Apuesta múltiple de 5 nºs."));
+    EXPECT_EQ(v.label29, QString());
+    EXPECT_EQ(v.label37, QStringLiteral("44 euros."));
+
+    v = g.verpena(2);
+    EXPECT_EQ(v.label28, QStringLiteral("-Reducida de 8 nºs al 4:"));
+    EXPECT_EQ(v.label29, QStringLiteral("1-5-9-13-17-21-25-29"));
+    EXPECT_EQ(v.label37, QStringLiteral("24 euros."));
+
+    e.s.cfg.precio = 1.5f;
+    v = g.verpena(3);
+    EXPECT_EQ(v.label37, QStringLiteral("45 euros."));
+    const QVariantList f = filaPena(e);
+    EXPECT_EQ(f.value(0).toString(), QStringLiteral("Todos (L+J+S)"));
+    EXPECT_EQ(f.value(1).toFloat(), 45.0f);
+    EXPECT_EQ(f.value(2).toString(), QStringLiteral("DIEZ                "));
+    EXPECT_EQ(f.value(7).toString(), QStringLiteral("2026-01-01"));
+    EXPECT_EQ(f.value(8).toString(), QStringLiteral("2026-01-01")); // not counted yet: the creation date
+}
+
+TEST(GestorPenas, DrawsTakenPartInFollowTheDaysAndTheCreationDate) {
+    Entorno e;
+    // Monday 30 Nov, Thursday 3 Dec, Saturday 5 Dec 2026, and a Saturday before creation.
+    for (QDate d : {QDate(2025, 12, 27), QDate(2026, 11, 30), QDate(2026, 12, 3), QDate(2026, 12, 5)})
+        e.sorteo(d);
+    RegPena js = Entorno::pena(QStringLiteral("JS"), 2, QStringLiteral("Jueves y Sábado"));
+    js.acierto(3) = 1;
+    e.guarda(js);
+    RegPena todos = Entorno::pena(QStringLiteral("TODOS"), 2, QStringLiteral("Todos (L+J+S)"));
+    todos.acierto(5) = 2;
+    todos.acierto(6) = 1;
+    e.guarda(todos);
+    RegPena multi = Entorno::pena(QStringLiteral("M"), 506, QStringLiteral("Sábado"));
+    multi.acierto(3) = 3;
+    e.guarda(multi);
+    e.guarda(Entorno::pena(QStringLiteral("NUEVA"), 1, QStringLiteral("Todos (L+J+S)"), QDate(2026, 12, 6)));
+    GestorPenas g(e.s);
+    g.cargapenas();
+
+    VistaPena v = g.verpena(1);
+    EXPECT_EQ(v.label17, QStringLiteral("2"));
+    EXPECT_EQ(v.label16, QStringLiteral("50 %"));
+    EXPECT_EQ(v.chart3[0], 1);
+    v = g.verpena(2);
+    EXPECT_EQ(v.label17, QStringLiteral("3"));
+    EXPECT_EQ(v.label16, QStringLiteral("100 %"));
+    EXPECT_EQ(v.chart3[0], 0);
+    // No cap on one peña: 3 winning bets in 1 draw.
+    v = g.verpena(3);
+    EXPECT_EQ(v.label16, QStringLiteral("300 %"));
+    EXPECT_EQ(v.chart3[0], 0);
+    v = g.verpena(4);
+    EXPECT_EQ(v.label17, QStringLiteral("0"));
+    EXPECT_EQ(v.label16, QStringLiteral("0 %"));
+    EXPECT_EQ(filaPena(e).value(4).toDouble(), 0.0);
+}
+
+TEST(GestorPenas, DamagedRecordAndMissingDatabaseAreReported) {
+    Entorno e;
+    e.guarda(Entorno::pena(QStringLiteral("BIEN"), 2));
+    e.guarda(Entorno::pena(QStringLiteral("MAL"), 300));
+    e.guarda(Entorno::pena(QStringLiteral("CODIGO"), 520));
+    GestorPenas g(e.s);
+    g.cargapenas();
+    for (int n : {2, 3}) {
+        const VistaPena v = g.verpena(n);
+        EXPECT_FALSE(v.listo);
+        EXPECT_FALSE(v.salir);
+        EXPECT_EQ(v.mensaje, QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error 9"));
+        EXPECT_TRUE(apuestasEnBase(e).isEmpty());
+    }
+
+    QFile::remove(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));
+    const VistaPena v = g.verpena(1);
+    EXPECT_FALSE(v.listo);
+    EXPECT_TRUE(v.salir);
+    EXPECT_TRUE(v.mensaje.startsWith(QStringLiteral("Un archivo necesario para el funcionamiento del "
+                                                    "programa ha sido modificado o eliminado. Reinstale el "
+                                                    "programa. Error -")));
+    EXPECT_FALSE(e.carpeta.exists(QStringLiteral("Velmorat.mdb")));
+}
+
+TEST(GestorPenas, SummaryTableWithoutItsRowEndsTheProgramAfterShowingTheDetail) {
+    Entorno e;
+    e.guarda(Entorno::pena(QStringLiteral("UNA"), 2));
+    {
+        BaseInforme db;
+        ASSERT_TRUE(db.abrir(e.carpeta.ruta(QStringLiteral("Velmorat.mdb"))));
+        db.ejecuta(QStringLiteral("DELETE FROM \"Peña\""));
+    }
+    GestorPenas g(e.s);
+    const VistaPena v = g.cargapenas().detalle;
+    EXPECT_TRUE(v.listo);
+    EXPECT_FALSE(v.costeListo);
+    EXPECT_TRUE(v.salir);
+    EXPECT_TRUE(v.mensaje.endsWith(QStringLiteral("Error 3021")));
+}
+
+TEST(GestorPenas, ErrorNumbersChooseTheMessageAndWhetherTheProgramEnds) {
+    bool salir = true;
+    EXPECT_TRUE(mensajeErrorDetalle(430, &salir).startsWith(QStringLiteral("El sistema operativo no tiene")));
+    EXPECT_FALSE(salir);
+    EXPECT_TRUE(mensajeErrorDetalle(9, &salir).endsWith(QStringLiteral("corrupto. Error 9")));
+    EXPECT_FALSE(salir);
+    for (int e : {3021, -26, -14}) {
+        EXPECT_TRUE(mensajeErrorDetalle(e, &salir).startsWith(QStringLiteral("Un archivo necesario"))) << e;
+        EXPECT_TRUE(salir);
+    }
+}

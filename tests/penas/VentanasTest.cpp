@@ -1,0 +1,228 @@
+#include "Entorno.h"
+#include "penas/gui/Crea.h"
+#include "penas/gui/Creamenu.h"
+#include "penas/gui/CrearCombinacionTab.h"
+#include "penas/gui/GestorTab.h"
+#include "penas/gui/GraficoPremios.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename W> W* hijo(QWidget* padre, const char* nombre) {
+    W* w = padre->findChild<W*>(QString::fromLatin1(nombre));
+    EXPECT_NE(w, nullptr) << nombre;
+    return w;
+}
+
+// Records the windows handed to the main window.
+struct Ventanas {
+    QList<QPointer<QWidget>> mostradas;
+    VentanasPenas contexto() {
+        VentanasPenas v;
+        v.mostrar = [this](QWidget* w) {
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            mostradas.append(w);
+            w->show();
+        };
+        v.descargar = [this](const QString& nombre) {
+            for (const QPointer<QWidget>& w : std::as_const(mostradas))
+                if (w && w->objectName() == nombre)
+                    w->close();
+        };
+        return v;
+    }
+    template <typename W> W* ultima() {
+        for (qsizetype i = mostradas.size() - 1; i >= 0; --i)
+            if (auto* w = qobject_cast<W*>(mostradas.at(i).data()))
+                return w;
+        return nullptr;
+    }
+    ~Ventanas() {
+        for (const QPointer<QWidget>& w : std::as_const(mostradas))
+            delete w.data();
+    }
+};
+
+} // namespace
+
+TEST(Creamenu, ListsTheTablesAndHandsTheChoiceToTheEditor) {
+    Entorno e;
+    QByteArray t = "8\r\n4\r\n12\r\n";
+    for (int i = 0; i < 12; ++i)
+        t += "010203040506\r\n";
+    t += "9\r\n5\r\n18\r\n";
+    for (int i = 0; i < 18; ++i)
+        t += "010203040509\r\n";
+    e.carpeta.write(QStringLiteral("tablas.bin"), t);
+    Ventanas v;
+    Creamenu menu(e.s, v.contexto());
+    auto* combo = hijo<QComboBox>(&menu, "Combo1");
+    EXPECT_TRUE(combo->isHidden());
+
+    menu.Option1_Click(2);
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("8 números al 4, 12 apuestas."));
+    EXPECT_EQ(combo->itemText(1), QStringLiteral("9 números al 5, 18 apuestas."));
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Seleccione Reducción"));
+    menu.Combo1_Click(1);
+    EXPECT_EQ(e.s.codMultiple, 7);
+    EXPECT_EQ(e.s.tablaElegida, 1);
+    Crea* editor = v.ultima<Crea>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->editor().label4(), QStringLiteral("INTRODUZCA EL NOMBRE Y 9 NÚMEROS:"));
+
+    menu.Option1_Click(0);
+    ASSERT_EQ(combo->count(), 6);
+    EXPECT_EQ(combo->itemText(2), QStringLiteral("5 números (44 apuestas)"));
+    menu.Combo1_Click(2);
+    EXPECT_EQ(e.s.codMultiple, 3);
+
+    // The labels appear one per tick, 18 in all.
+    for (int i = 0; i < 20; ++i)
+        menu.Timer1_Timer();
+    EXPECT_FALSE(hijo<QLabel>(&menu, "Label1_17")->isHidden());
+    EXPECT_FALSE(menu.timer1().isActive());
+}
+
+TEST(Creamenu, SimpleOpensTheEditorAndClosesTheChooser) {
+    Entorno e;
+    e.s.codMultiple = 5;
+    Ventanas v;
+    QPointer<Creamenu> menu = new Creamenu(e.s, v.contexto());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->show();
+    menu->Option1_Click(1);
+    EXPECT_EQ(e.s.codMultiple, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull());
+    ASSERT_NE(v.ultima<Crea>(), nullptr);
+}
+
+TEST(Crea, ClicksOnTheGridEnterABetAndGrabarSavesIt) {
+    Entorno e;
+    Ventanas v;
+    Crea* w = Crea::crear(e.s, v.contexto());
+    ASSERT_NE(w, nullptr);
+    w->show();
+    EXPECT_TRUE(hijo<QWidget>(w, "Command4")->isHidden());
+    EXPECT_TRUE(hijo<QWidget>(w, "HScroll1")->isHidden());
+    for (int n : {3, 14, 25, 36, 47, 49})
+        QTest::mouseClick(hijo<QWidget>(w, QStringLiteral("Image1_%1").arg(n - 1).toLatin1().constData()),
+                          Qt::LeftButton);
+    auto* lista = hijo<QTreeWidget>(w, "ListView5");
+    ASSERT_EQ(lista->topLevelItemCount(), 1);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0), QStringLiteral(" 3-14-25-36-47-49"));
+    EXPECT_EQ(hijo<QLabel>(w, "Label3")->text(), QStringLiteral("1"));
+    auto* nombre = hijo<QLineEdit>(w, "Text1");
+    QTest::keyClicks(nombre, QStringLiteral("mi pena"));
+    EXPECT_EQ(nombre->text(), QStringLiteral("MI PENA"));
+    hijo<QRadioButton>(w, "Option4")->click();
+    QTest::mouseClick(hijo<QPushButton>(w, "Command1"), Qt::LeftButton);
+    ASSERT_EQ(e.s.files.apuestas.count(), 1);
+    const RegPena p = e.s.files.apuestas.get<RegPena>(1);
+    EXPECT_EQ(p.nombre.trimmed(), QStringLiteral("MI PENA"));
+    EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Lunes"));
+    EXPECT_EQ(lista->topLevelItemCount(), 0);
+    EXPECT_TRUE(nombre->text().isEmpty());
+    delete w;
+}
+
+TEST(Crea, DamagedTableKeepsTheEditorClosed) {
+    Entorno e;
+    e.carpeta.write(QStringLiteral("tablas.bin"), "8\r\n4\r\n");
+    e.s.codMultiple = 7;
+    Ventanas v;
+    EXPECT_EQ(Crea::crear(e.s, v.contexto()), nullptr);
+    EXPECT_EQ(e.dialogs.boxes.size(), 1);
+}
+
+TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
+    Entorno e;
+    RegPena a = Entorno::pena(QStringLiteral("PRIMERA"), 2);
+    a.acierto(4) = 1;
+    e.guarda(a);
+    e.guarda(Entorno::pena(QStringLiteral("SEGUNDA"), 503));
+    e.s.sorteosjugados = 10;
+    Ventanas v;
+    GestorTab tab(e.s, v.contexto());
+    QStringList combo;
+    int resumenes = 0, refrescos = 0;
+    tab.alLlenarCombo2 = [&](const QStringList& l) { combo = l; };
+    tab.resumen = [&] {
+        ++resumenes;
+        tab.cargapenas();
+    };
+    tab.refrescarResultados = [&] { ++refrescos; };
+    tab.cargapenas();
+    auto* lista = hijo<QTreeWidget>(&tab, "ListView1");
+    ASSERT_EQ(lista->topLevelItemCount(), 2);
+    EXPECT_EQ(lista->topLevelItem(1)->text(1), QStringLiteral("44"));
+    EXPECT_EQ(lista->topLevelItem(0)->text(2), QStringLiteral("01/01/2026"));
+    EXPECT_EQ(combo.size(), 3);
+    EXPECT_EQ(hijo<QLineEdit>(&tab, "Text4")->text(), QStringLiteral("10% de efectividad en premios"));
+    EXPECT_EQ(hijo<QLabel>(&tab, "Label3_1")->text(), QStringLiteral("1"));
+    EXPECT_EQ(hijo<GraficoPremios>(&tab, "MSChart2")->valor(0), 9);
+
+    tab.Command3_Click();
+    EXPECT_EQ(e.dialogs.boxes.last().text, QStringLiteral("Seleccione una peña primero..."));
+
+    emit lista->itemClicked(lista->topLevelItem(1), 0);
+    EXPECT_EQ(e.s.penaSel, 2);
+    EXPECT_EQ(hijo<QLabel>(&tab, "Label28")->text(), QStringLiteral("-Apuesta múltiple de 5 nºs."));
+    EXPECT_EQ(hijo<QLabel>(&tab, "Label37")->text(), QStringLiteral("132 euros."));
+    tab.Command3_Click();
+    EXPECT_EQ(resumenes, 1);
+    EXPECT_EQ(refrescos, 1);
+    EXPECT_EQ(lista->topLevelItemCount(), 1);
+    EXPECT_EQ(e.s.sigPena, 2);
+
+    // The last one goes too: the empty list.
+    emit lista->itemClicked(lista->topLevelItem(0), 0);
+    tab.Command3_Click();
+    EXPECT_EQ(lista->topLevelItem(0)->text(0), QStringLiteral("VACÍO"));
+    EXPECT_FALSE(hijo<QPushButton>(&tab, "Command7")->isEnabled());
+    EXPECT_EQ(combo, QStringList{QStringLiteral("No hay Peñas creadas")});
+}
+
+TEST(GestorTab, MissingDatabaseEndsTheProgramAfterItsMessage) {
+    Entorno e;
+    QFile::remove(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));
+    Ventanas v;
+    GestorTab tab(e.s, v.contexto());
+    bool salida = false;
+    tab.salir = [&] { salida = true; };
+    tab.cargapenas();
+    ASSERT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_TRUE(salida);
+}
+
+TEST(CrearCombinacionTab, AutomaticShowsTheWizardFramesAndLeavingRestoresTheIntro) {
+    Entorno e;
+    Ventanas v;
+    CrearCombinacionTab tab(e.s, v.contexto());
+    tab.show();
+    tab.Command9_Click();
+    EXPECT_TRUE(hijo<QPushButton>(&tab, "Command4")->isHidden());
+    EXPECT_TRUE(hijo<QLabel>(&tab, "Label56")->isHidden());
+    EXPECT_TRUE(tab.frame12()->isVisible());
+    EXPECT_EQ(tab.frame7()->title(), QStringLiteral("Paso 3"));
+    tab.restauraIntroduccion();
+    EXPECT_FALSE(hijo<QPushButton>(&tab, "Command9")->isHidden());
+    EXPECT_FALSE(tab.frame6()->isVisible());
+
+    e.s.contApuestas = 4;
+    tab.Command4_Click();
+    EXPECT_EQ(e.s.contApuestas, 0);
+    ASSERT_NE(v.ultima<Creamenu>(), nullptr);
+}
