@@ -278,7 +278,7 @@ void Principal::mostrarVentana(QWidget* v) {
         // Closing the active secondary window returns the user to the main window, also
         // where no window manager moves the focus back.
         connect(v, &QObject::destroyed, this, [this] {
-            if (m_vieneDeSecundaria && isVisible()) {
+            if (m_vieneDeSecundaria && isVisible() && !haySecundariaVisible()) {
                 m_vieneDeSecundaria = false;
                 programarActivacion();
             }
@@ -301,6 +301,15 @@ void Principal::descargarVentana(const QString& nombre) {
         w->close();
         m_secundarias.removeAll(w);
     }
+}
+
+// Another of the program's windows still open (the editor the chooser just opened, say)
+// keeps the user there; closing the last one returns to the main window.
+bool Principal::haySecundariaVisible() const {
+    for (const QPointer<QWidget>& w : m_secundarias)
+        if (w && w->isVisible())
+            return true;
+    return false;
 }
 
 bool Principal::esSecundaria(QWindow* w) const {

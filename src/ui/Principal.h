@@ -79,6 +79,7 @@ private:
     void crearPaginasPenas();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
+    bool haySecundariaVisible() const;
     void programarActivacion();
     void crearDescarga();
     void enlazarDescargaConResultados();

@@ -196,6 +196,23 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
     QTest::qWait(50);
     EXPECT_EQ(w.activaciones(), 3);
 
+    // A window that opens another and closes (the chooser opening the editor) does not
+    // return the user to the main window.
+    auto* creamenu = new QWidget;
+    creamenu->setObjectName(QStringLiteral("Creamenu"));
+    w.mostrarVentana(creamenu);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(creamenu));
+    auto* crea = new QWidget;
+    crea->setObjectName(QStringLiteral("Crea"));
+    QPointer<QWidget> editor(crea);
+    w.mostrarVentana(crea);
+    creamenu->close();
+    QTest::qWait(50);
+    EXPECT_EQ(w.activaciones(), 3);
+    ASSERT_FALSE(editor.isNull());
+    editor->close();
+    QTRY_COMPARE(w.activaciones(), 4);
+
     // A message box of the main window is no activation.
     QTimer::singleShot(0, [] {
         if (QWidget* caja = QApplication::activeModalWidget())
@@ -203,7 +220,7 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
     });
     QMessageBox::information(&w, QStringLiteral("t"), QStringLiteral("x"));
     QTest::qWait(50);
-    EXPECT_EQ(w.activaciones(), 3);
+    EXPECT_EQ(w.activaciones(), 4);
 }
 
 TEST_F(Ventana, ExitClosesTheFiles) {
