@@ -12,6 +12,11 @@
 #include <initializer_list>
 #include <vector>
 
+// The draw days most peñas of these tests play, and Thursday 3 and Saturday 5 December 2026.
+inline const QString kTodos = QStringLiteral("Todos (L+J+S)");
+inline double kJue() { return oledate::fromYmd(2026, 12, 3); }
+inline double kSab() { return oledate::fromYmd(2026, 12, 5); }
+
 // The results panel as a test sees it: filters set by hand, calls recorded.
 class FakeVista final : public VistaResultados {
   public:

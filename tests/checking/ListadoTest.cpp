@@ -7,14 +7,6 @@
 
 namespace {
 
-const QString kTodos = QStringLiteral("Todos (L+J+S)");
-double kJue() {
-    return Escenario::fecha(2026, 12, 3);
-}
-double kSab() {
-    return Escenario::fecha(2026, 12, 5);
-}
-
 class Listado : public ::testing::Test, public Escenario {
   protected:
     std::shared_ptr<RecordingPrinter> imprimir(int n) {

@@ -18,14 +18,6 @@
 
 namespace {
 
-const QString kTodos = QStringLiteral("Todos (L+J+S)");
-double kJue() {
-    return Escenario::fecha(2026, 12, 3);
-}
-double kSab() {
-    return Escenario::fecha(2026, 12, 5);
-}
-
 // The panel with the General tab's scroll bar and boxes, and the download strip's controls.
 class Panel : public ::testing::Test, public Escenario {
   protected:

@@ -6,15 +6,7 @@
 
 namespace {
 
-const QString kTodos = QStringLiteral("Todos (L+J+S)");
-
-// Thursday 3 and Saturday 5 December 2026, Monday 7 December 2026.
-double kJue() {
-    return Escenario::fecha(2026, 12, 3);
-}
-double kSab() {
-    return Escenario::fecha(2026, 12, 5);
-}
+// Monday 7 December 2026, after the week of kJue and kSab.
 double kLun() {
     return Escenario::fecha(2026, 12, 7);
 }
