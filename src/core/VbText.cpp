@@ -99,8 +99,4 @@ QString fechaLarga(double fecha) {
            nombreMes(d.month()) + QStringLiteral(" del ") + QString::number(d.year());
 }
 
-QString decimalComa(double value, int decimals) {
-    return QString::number(value, 'f', decimals).replace(u'.', u',');
-}
-
 } // namespace vbtext

@@ -22,7 +22,4 @@ QString fechaLarga(double fecha);
 // Spanish month name, lower case ("enero" .. "diciembre"); empty outside 1..12.
 QString nombreMes(int month);
 
-// Number with a decimal comma and the given count of decimals ("12,50").
-QString decimalComa(double value, int decimals);
-
 } // namespace vbtext

@@ -10,11 +10,6 @@ void Printer::printLine(const QString& text) {
     m_y += h;
 }
 
-void Printer::printInline(const QString& text) {
-    drawText(m_x, m_y, text);
-    m_x += textWidth(text);
-}
-
 void Printer::newPage() {
     startNewPage();
     m_x = 0;

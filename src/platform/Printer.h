@@ -46,8 +46,6 @@ public:
     // (x back to 0, y down by the line height). When the line does not fit on the page
     // any more, a new page is started first and the line goes at its top.
     void printLine(const QString& text);
-    // Prints text at the current position and leaves x after it, on the same line.
-    void printInline(const QString& text);
 
     virtual void line(double x1, double y1, double x2, double y2, const QColor& color = Qt::black) = 0;
     virtual void box(double x1, double y1, double x2, double y2, const QColor& color = Qt::black) = 0;

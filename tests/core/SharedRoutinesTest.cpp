@@ -76,5 +76,4 @@ TEST(Cstr, ShortAndLongForms) {
 TEST(FechaLarga, SpanishForm) {
     EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(2026, 12, 5)), QStringLiteral("Sábado, 5 de diciembre del 2026"));
     EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(1985, 10, 17)), QStringLiteral("Jueves, 17 de octubre del 1985"));
-    EXPECT_EQ(vbtext::decimalComa(12.5, 2), QStringLiteral("12,50"));
 }
