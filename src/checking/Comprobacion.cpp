@@ -80,6 +80,10 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
             QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
 }
 
+Comprobacion::Filtros Comprobacion::filtros() const {
+    return {m_v.combo2ListIndex(), m_v.combo2Texto(), m_v.historico(), m_v.soloPremio()};
+}
+
 bool Comprobacion::participa(const RegPena& p, int indice, const QString& elegida) const {
     return indice < 1 || sinBlancosFinales(elegida) == sinBlancosFinales(p.nombre);
 }
@@ -108,10 +112,7 @@ void Comprobacion::listasencillas(int numSorteos) {
 
     if (total > 0) {
         std::vector<PenaLeida> penas = leerPenas();
-        const int indice = m_v.combo2ListIndex();
-        const QString elegida = m_v.combo2Texto();
-        const bool historico = m_v.historico();
-        const bool soloPremio = m_v.soloPremio();
+        const auto [indice, elegida, historico, soloPremio] = filtros();
         double masNueva = 0;
         for (int i = 0; i < n; ++i) {
             const int d = total - i;
@@ -204,10 +205,7 @@ void Comprobacion::listamulti(int numSorteos) {
     m_ultimoSorteoMultiples = -1;
 
     std::vector<PenaLeida> penas = leerPenas();
-    const int indice = m_v.combo2ListIndex();
-    const QString elegida = m_v.combo2Texto();
-    const bool historico = m_v.historico();
-    const bool soloPremio = m_v.soloPremio();
+    const auto [indice, elegida, historico, soloPremio] = filtros();
     double masNueva = 0;
     m_lista4 = lista.get();
     for (int i = 0; i < n; ++i) {

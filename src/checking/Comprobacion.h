@@ -57,6 +57,14 @@ class Comprobacion {
     };
     std::vector<PenaLeida> leerPenas();
     void escribirPenas(std::vector<PenaLeida>& penas);
+    // The view's filters as a walk reads them once: peña chooser, "Histórico", prizes only.
+    struct Filtros {
+        int indice;
+        QString elegida;
+        bool historico;
+        bool soloPremio;
+    };
+    Filtros filtros() const;
     bool participa(const RegPena& p, int indice, const QString& elegida) const;
     static bool seLista(const RegPena& p, const RegSorteo& s, bool historico);
     static bool enVentana(const RegPena& p, const RegSorteo& s);

@@ -2,8 +2,7 @@
 #include "core/Session.h"
 #include "core/Startup.h"
 #include "platform/Clock.h"
-#include "support/FakeDialogs.h"
-#include "support/TestFolder.h"
+#include "support/SesionPrueba.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,16 +10,8 @@
 
 namespace {
 
-struct Fixture : ::testing::Test {
-    FakeDialogs dialogs;
-    FixedClock clock{QDate(2026, 12, 6)};
-    Session s{dialogs, clock};
-    TestFolder dir;
-    QString cwd = QDir::currentPath();
-    ~Fixture() override {
-        s.files.cerrarTodos();
-        QDir::setCurrent(cwd);
-    }
+struct Fixture : ::testing::Test, SesionPrueba {
+    Fixture() : SesionPrueba(QDate(2026, 12, 6)) {}
     Config leerIni() const { return Config::decode(dir.read(QStringLiteral("nums.ini"))); }
 };
 

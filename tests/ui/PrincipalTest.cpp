@@ -1,8 +1,7 @@
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "platform/Clock.h"
-#include "support/FakeDialogs.h"
-#include "support/TestFolder.h"
+#include "support/SesionPrueba.h"
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
 
@@ -21,18 +20,11 @@ namespace {
 
 const QString kBienvenida = QStringLiteral("Fichero de peñas vacío");
 
-struct Ventana : ::testing::Test {
-    FakeDialogs dialogs;
-    FixedClock clock{QDate(2026, 12, 1)};
-    Session s{dialogs, clock};
-    TestFolder dir;
-    QString cwd = QDir::currentPath();
-
-    Ventana() {
+struct Ventana : ::testing::Test, SesionPrueba {
+    Ventana() : SesionPrueba(QDate(2026, 12, 1)) {
         dir.conTablas();
         dir.conBase();
     }
-    ~Ventana() override { QDir::setCurrent(cwd); }
 
     void guardarSorteo(QDate d) {
         RegSorteo r;

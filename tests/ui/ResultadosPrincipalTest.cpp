@@ -2,8 +2,7 @@
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "platform/Clock.h"
-#include "support/FakeDialogs.h"
-#include "support/TestFolder.h"
+#include "support/SesionPrueba.h"
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
 
@@ -20,14 +19,8 @@
 
 namespace {
 
-struct Resultados : ::testing::Test {
-    FakeDialogs dialogs;
-    FixedClock clock{QDate(2026, 12, 6)};
-    Session s{dialogs, clock};
-    TestFolder dir;
-    QString cwd = QDir::currentPath();
-
-    Resultados() {
+struct Resultados : ::testing::Test, SesionPrueba {
+    Resultados() : SesionPrueba(QDate(2026, 12, 6)) {
         dir.conTablas();
         QByteArray sorteos;
         for (int d : {3, 5}) {
@@ -45,7 +38,6 @@ struct Resultados : ::testing::Test {
         p.apuestas[0] = {1, 2, 3, 4, 5, 6};
         dir.write(QStringLiteral("apuestas.dat"), p.encode());
     }
-    ~Resultados() override { QDir::setCurrent(cwd); }
     RegPena pena() { return RegPena::decode(dir.read(QStringLiteral("apuestas.dat"))); }
 };
 
