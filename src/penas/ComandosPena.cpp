@@ -2,7 +2,7 @@
 
 #include "core/FileReplace.h"
 #include "core/Session.h"
-#include "penas/Permiso.h"
+#include "core/Permiso.h"
 #include "platform/Dialogs.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "core/Cp1252.h"
 #include "core/OleDate.h"
 #include "core/Session.h"
-#include "penas/Permiso.h"
+#include "core/Permiso.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "penas/Permiso.h"
+#include "core/Permiso.h"
 
 #include "platform/Dialogs.h"
 
