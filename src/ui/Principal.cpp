@@ -14,6 +14,8 @@
 #include "penas/gui/CrearCombinacionTab.h"
 #include "penas/gui/GestorTab.h"
 #include "platform/Dialogs.h"
+#include "stats/gui/AsistenteCombinacion.h"
+#include "stats/gui/InformeVentana.h"
 #include "ui/GeneralTab.h"
 
 #include <QApplication>
@@ -127,8 +129,12 @@ void Principal::SSTab1_Click(int nueva) {
     const int anterior = m_pestanaAnterior;
     m_pestanaAnterior = nueva;
     paraparpadeo();
-    if (anterior == 4)
+    if (anterior == 4) {
         m_crearCombinacion->restauraIntroduccion();
+        m_asistente->Image4_Click();
+    }
+    if (nueva == 4)
+        m_asistente->alEntrarPestana();
     if (nueva != 1)
         return;
     if (m_descarga->timer1().isActive()) {
@@ -221,6 +227,9 @@ void Principal::crearPaginasPenas() {
     m_gestor->salir = [this] { QTimer::singleShot(0, this, &Principal::salir_Click); };
     m_crearCombinacion = new CrearCombinacionTab(m_s, ventanas, m_sstab1);
     reemplazaPagina(4, m_crearCombinacion);
+    m_asistente =
+        new AsistenteCombinacion(m_s, ventanas, m_crearCombinacion->frame6(), m_crearCombinacion->frame7());
+    InformeVentana::instalaIconoPena(m_gestor, m_s, ventanas);
 }
 
 void Principal::Crearp_Click() { m_crearCombinacion->Command4_Click(); }

@@ -6,6 +6,7 @@
 #include <QVector>
 #include <memory>
 
+class AsistenteCombinacion;
 class CrearCombinacionTab;
 class GestorTab;
 class Descarga;
@@ -67,6 +68,7 @@ public:
     UltimoSorteoTab* ultimoSorteo() const { return m_ultimoSorteo; }
     GestorTab* gestor() const { return m_gestor; }
     CrearCombinacionTab* crearCombinacion() const { return m_crearCombinacion; }
+    AsistenteCombinacion* asistente() const { return m_asistente; }
     // General > "Crear peña nueva": as the "Manual" button.
     void Crearp_Click();
 
@@ -94,6 +96,7 @@ private:
     PanelResultados* m_resultados;
     GestorTab* m_gestor = nullptr;
     CrearCombinacionTab* m_crearCombinacion = nullptr;
+    AsistenteCombinacion* m_asistente = nullptr;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QTextDocument>
+
+// A filled report laid out for the screen, the printer and PDF. It loads nothing the HTML
+// names (pictures, style sheets): a report shows only what the database gave it.
+class DocumentoInforme : public QTextDocument {
+    Q_OBJECT
+  public:
+    explicit DocumentoInforme(const QString& html, QObject* parent = nullptr);
+
+    // Writes A4 pages to a PDF file; false when the file cannot be written.
+    bool guardaPdf(const QString& ruta);
+
+  protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+};

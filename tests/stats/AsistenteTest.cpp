@@ -1,0 +1,134 @@
+#include "core/Session.h"
+#include "stats/gui/AsistenteCombinacion.h"
+#include "stats/gui/AsistenteIcono.h"
+#include "support/SesionPrueba.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QGroupBox>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Asistente : SesionPrueba {
+    QWidget pagina;
+    QGroupBox* frame6 = new QGroupBox(&pagina);
+    QGroupBox* frame7 = new QGroupBox(&pagina);
+    AsistenteCombinacion* a;
+    QList<QWidget*> mostradas;
+    int sorteos = 300;
+    bool paso1 = true;
+
+    Asistente() : SesionPrueba(QDate(2026, 12, 5)) {
+        dir.conTablas();
+        dir.conBase();
+        s.rutaApp = dir.rutaApp();
+        frame6->setLayout(new QVBoxLayout);
+        frame7->setLayout(new QVBoxLayout);
+        VentanasPenas v;
+        v.mostrar = [this](QWidget* w) { mostradas.append(w); };
+        a = new AsistenteCombinacion(s, v, frame6, frame7);
+        a->enlaces.sorteossel = [this] { return sorteos; };
+        a->enlaces.veces = [] {
+            ranking::Veces veces{};
+            for (int i = 0; i < 49; ++i)
+                veces[static_cast<size_t>(i)] = (i * 17) % 23; // 5 and 28 most frequent, then 9 and 32
+            return veces;
+        };
+        a->enlaces.habilitarPaso1 = [this](bool si) { paso1 = si; };
+        a->alEntrarPestana();
+    }
+    ~Asistente() { qDeleteAll(mostradas); }
+    bool activo(int i) const { return a->image3(i)->isEnabled(); }
+};
+
+struct Paso2 {
+    int n;
+    bool reducida, sencilla, multiple;
+};
+
+class AsistentePaso2 : public ::testing::TestWithParam<Paso2> {};
+
+} // namespace
+
+TEST_P(AsistentePaso2, CountOfNumbersEnablesItsChoicesAndLocksStepOne) {
+    const Paso2 p = GetParam();
+    Asistente e;
+    e.a->slider2()->setValue(p.n);
+    EXPECT_EQ(e.activo(0), p.reducida);
+    EXPECT_EQ(e.activo(1), p.sencilla);
+    EXPECT_EQ(e.activo(2), p.multiple);
+    EXPECT_TRUE(e.a->image2()->isEnabled());
+    EXPECT_TRUE(e.a->image4()->isEnabled());
+    EXPECT_FALSE(e.paso1);
+    EXPECT_EQ(e.a->combo1()->count() > 0, p.reducida);
+    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tamanos, AsistentePaso2,
+                         ::testing::Values(Paso2{4, false, false, false}, Paso2{5, false, false, true},
+                                           Paso2{6, false, true, false}, Paso2{8, true, false, true},
+                                           Paso2{12, true, false, false}));
+
+TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefusesAndTheResetUnlocksStepOne) {
+    Asistente e;
+    e.sorteos = 0;
+    e.a->slider2()->setValue(7);
+    ASSERT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(e.dialogs.boxes.first().title, QStringLiteral("Mal, mal, mal..."));
+    EXPECT_EQ(e.a->slider2()->value(), 0);
+    EXPECT_FALSE(e.a->image2()->isEnabled());
+
+    e.sorteos = 10;
+    e.a->slider2()->setValue(7);
+    EXPECT_FALSE(e.paso1);
+    e.a->Image4_Click();
+    EXPECT_TRUE(e.paso1);
+    EXPECT_FALSE(e.a->image4()->isEnabled());
+    EXPECT_FALSE(e.a->image2()->isEnabled());
+    EXPECT_EQ(e.a->image2()->imagen(), 5);
+}
+
+TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
+    Asistente e;
+    e.a->slider2()->setValue(5);
+    e.a->Image3_Click(2);
+    EXPECT_EQ(e.s.codMultiple, 3);
+    EXPECT_EQ(e.s.delAsistente, 1);
+    EXPECT_EQ((std::vector<int>(e.s.numerosAuto.begin(), e.s.numerosAuto.begin() + 3)),
+              (std::vector<int>{5, 28, 9}));
+    EXPECT_EQ(e.a->slider2()->value(), 0);
+    ASSERT_EQ(e.mostradas.size(), 1);
+    EXPECT_EQ(e.mostradas.first()->objectName(), QStringLiteral("Crea"));
+
+    e.a->slider2()->setValue(10);
+    e.a->Image3_Click(0);
+    ASSERT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(e.dialogs.boxes.first().title, QStringLiteral("No tan deprisa!"));
+    e.a->combo1()->setCurrentIndex(1);
+    e.a->Combo1_Click(1);
+    EXPECT_EQ(e.s.codMultiple, 7);
+    EXPECT_EQ(e.s.tablaElegida, 7); // the second table of 10 numbers in the shipped file
+    EXPECT_TRUE(e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10"))->isVisibleTo(e.frame7));
+    e.a->Image3_Click(0);
+    EXPECT_EQ(e.mostradas.size(), 2);
+}
+
+TEST(AsistenteCombinacion, IconsShowTheirPictureUnderThePointerOnlyWhileEnabled) {
+    Asistente e;
+    AsistenteIcono* i = e.a->image3(1);
+    QEnterEvent entra(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QEvent sale(QEvent::Leave);
+    QCoreApplication::sendEvent(i, &entra);
+    EXPECT_EQ(i->imagen(), 8);
+    e.a->slider2()->setValue(6);
+    EXPECT_EQ(i->imagen(), 6);
+    QCoreApplication::sendEvent(i, &entra);
+    EXPECT_EQ(i->imagen(), 7);
+    QCoreApplication::sendEvent(i, &sale);
+    EXPECT_EQ(i->imagen(), 6);
+    EXPECT_FALSE(i->accessibleName().isEmpty());
+}

@@ -1,0 +1,138 @@
+#include "stats/Informe.h"
+#include "stats/BaseInforme.h"
+#include "stats/DocumentoInforme.h"
+#include "stats/InformePena.h"
+#include "stats/Ranking.h"
+#include "support/TestFolder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Carpeta {
+    TestFolder t;
+    Carpeta() {
+        t.conBase();
+        for (const char* f : {"Velmorat.net", "Velmorat1.net"})
+            QFile::copy(QStringLiteral(VELMORAT_DIST_DIR "/") + QString::fromLatin1(f),
+                        t.ruta(QString::fromLatin1(f)));
+    }
+    QString base() const { return t.ruta(QStringLiteral("Velmorat.mdb")); }
+    informe::Resultado genera(const QString& definicion,
+                              const QString& clave = QString::fromLatin1(BaseInforme::kClave)) {
+        return informe::ejecuta(t.ruta(definicion), base(), clave);
+    }
+};
+
+} // namespace
+
+TEST(Informe, CombinationReportPrintsSelectionNewestDrawAndRanking) {
+    Carpeta c;
+    ranking::Veces veces{};
+    veces[6] = 30;  // 7
+    veces[41] = 25; // 42
+    std::array<int16_t, 49> autos{};
+    ASSERT_EQ(ranking::rankfrecu(c.base(), veces, 2, autos), 0);
+    BaseInforme db;
+    ASSERT_TRUE(db.abrir(c.base()));
+    ASSERT_TRUE(
+        db.ejecuta(QStringLiteral("UPDATE \"Sorteos\" SET \"Dia1\" = '2024-01-04', \"Dia2\" = '2026-12-03', "
+                                  "\"Total\" = 301, \"Diasajugar\" = 'Jueves y Sábado.'")));
+    ASSERT_TRUE(
+        db.ejecuta(QStringLiteral("UPDATE \"Informe\" SET \"Frase\" = ' 3-11-25-30-41-49  C: 7  R: 2'")));
+    db.cerrar();
+
+    const informe::Resultado r = c.genera(QStringLiteral("Velmorat.net"));
+    ASSERT_EQ(r.error, 0);
+    DocumentoInforme doc(r.html);
+    const QString texto = doc.toPlainText();
+    for (const char* esperado : {"04/01/2024", "03/12/2026", "301", "Jueves y Sábado.", "3-11-25-30-41-49"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado;
+    const qsizetype siete = r.html.indexOf(QStringLiteral("<b>7</b>"));
+    ASSERT_GE(siete, 0);
+    EXPECT_LT(siete, r.html.indexOf(QStringLiteral("<b>42</b>")));
+    EXPECT_EQ(r.html.count(QStringLiteral("<tr><td align=\"center\">")), 2);
+}
+
+TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
+    Carpeta c;
+    ASSERT_EQ(informepena::escribeApuestas(
+                  c.base(), {QStringLiteral(" 1- 2- 3- 4- 5- 6"), QStringLiteral("10-20-30-40-45-49")}),
+              0);
+    informepena::Resumen res;
+    res.nombre = QStringLiteral("<b>LOS DE SIEMPRE</b>");
+    res.dinero = 1.5f;
+    res.premios = {4, 1, 0, 0, 0};
+    ASSERT_EQ(informepena::guardaResumen(c.base(), res).error, 0);
+
+    const informe::Resultado r = c.genera(QStringLiteral("Velmorat1.net"));
+    ASSERT_EQ(r.error, 0);
+    EXPECT_TRUE(r.html.contains(QStringLiteral("&lt;b&gt;LOS DE SIEMPRE")));
+    DocumentoInforme doc(r.html);
+    const QString pdf = c.t.ruta(QStringLiteral("pena.pdf"));
+    ASSERT_TRUE(doc.guardaPdf(pdf));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+    for (const char* esperado :
+         {"<b>LOS DE SIEMPRE</b>", "1,50 euros", "1- 2- 3- 4- 5- 6", "10-20-30-40-45-49"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+    EXPECT_FALSE(doc.guardaPdf(c.t.ruta(QStringLiteral("no/existe.pdf"))));
+}
+
+struct Fallo {
+    const char* contenido; // null: no definition file
+    bool claveMala;
+    bool sinBase;
+    int error;
+};
+
+class InformeFallos : public ::testing::TestWithParam<Fallo> {};
+
+TEST_P(InformeFallos, EachFailureHasItsNumber) {
+    const Fallo f = GetParam();
+    Carpeta c;
+    const QString nombre = QStringLiteral("propio.net");
+    if (f.contenido)
+        c.t.write(nombre, QByteArray(f.contenido));
+    if (f.sinBase)
+        QFile::remove(c.base());
+    const informe::Resultado r =
+        c.genera(nombre, f.claveMala ? QStringLiteral("otra") : QString::fromLatin1(BaseInforme::kClave));
+    EXPECT_EQ(r.error, f.error);
+    EXPECT_TRUE(r.html.isEmpty());
+    EXPECT_EQ(f.sinBase, !QFile::exists(c.base()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, InformeFallos,
+                         ::testing::Values(Fallo{nullptr, false, false, informe::kDefinicionNoSeLee},
+                                           Fallo{"  \r\n", false, false, informe::kDefinicionVacia},
+                                           Fallo{"{{#Numeros}}sin cerrar", false, false,
+                                                 informe::kPlantillaErronea},
+                                           Fallo{"{{Pena_Nombre}}", true, false, informe::kBaseNoAbre},
+                                           Fallo{"{{Pena_Nombre}}", false, true, informe::kBaseNoAbre}));
+
+TEST(Informe, TemplateCannotReachFilesOrChangeTheDatabase) {
+    Carpeta c;
+    c.t.write(QStringLiteral("secreto.txt"), "SECRETO");
+    c.t.write(QStringLiteral("propio.net"), "[{{>SECRETO}}][{{Informe_Frase}}]<img src=\"secreto.txt\">");
+    const informe::Resultado r = c.genera(QStringLiteral("propio.net"));
+    ASSERT_EQ(r.error, 0);
+    EXPECT_FALSE(r.html.contains(QStringLiteral("SECRETO")));
+    DocumentoInforme doc(r.html);
+    EXPECT_FALSE(doc.toPlainText().contains(QStringLiteral("SECRETO")));
+}
+
+TEST(Informe, BusyDatabaseRunsAgainOnceThenTellsItsNumber) {
+    Carpeta c;
+    BaseInforme otro;
+    ASSERT_TRUE(otro.abrir(c.base()));
+    ASSERT_TRUE(otro.ejecuta(QStringLiteral("BEGIN EXCLUSIVE")));
+    ASSERT_TRUE(otro.ejecuta(QStringLiteral("DELETE FROM \"Numeros\"")));
+    EXPECT_EQ(c.genera(QStringLiteral("Velmorat.net")).error, informe::kOcupada);
+    otro.confirma();
+    EXPECT_EQ(c.genera(QStringLiteral("Velmorat.net")).error, 0);
+}

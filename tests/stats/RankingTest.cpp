@@ -1,0 +1,88 @@
+#include "stats/Ranking.h"
+#include "core/Records.h"
+#include "stats/Asistente.h"
+#include "stats/BaseInforme.h"
+#include "support/TestFolder.h"
+
+#include <QFile>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// How often each number came out in the whole real history, counted here record by record.
+ranking::Veces cuentaHistoria() {
+    QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    ranking::Veces veces{};
+    const QByteArray todo = f.readAll();
+    for (qsizetype i = 0; i + RegSorteo::kSize <= todo.size(); i += RegSorteo::kSize) {
+        const RegSorteo r = RegSorteo::decode(todo.mid(i, RegSorteo::kSize));
+        for (int k = 0; k < 6; ++k)
+            if (r.bolas[static_cast<size_t>(k)] >= 1 && r.bolas[static_cast<size_t>(k)] <= 49)
+                ++veces[static_cast<size_t>(r.bolas[static_cast<size_t>(k)] - 1)];
+    }
+    return veces;
+}
+
+QList<QVariantList> numeros(const TestFolder& t) {
+    BaseInforme db;
+    EXPECT_TRUE(db.abrir(t.ruta(QStringLiteral("Velmorat.mdb"))));
+    return db.consulta(QStringLiteral("SELECT \"Numero\", \"Veces\" FROM \"Numeros\" ORDER BY rowid"));
+}
+
+class RankingHistoria : public ::testing::TestWithParam<int> {};
+
+} // namespace
+
+TEST_P(RankingHistoria, NumerosHoldsTheTopRowsAndEveryNumberIsRankedByFallingCount) {
+    const int n = GetParam();
+    TestFolder t;
+    t.conBase();
+    const ranking::Veces veces = cuentaHistoria();
+    ASSERT_GT(*std::max_element(veces.begin(), veces.end()), 400);
+    // A second run must replace the first one's rows.
+    std::array<int16_t, 49> autos{};
+    ASSERT_EQ(ranking::rankfrecu(t.ruta(QStringLiteral("Velmorat.mdb")), veces, 49, autos), 0);
+    ASSERT_EQ(ranking::rankfrecu(t.ruta(QStringLiteral("Velmorat.mdb")), veces, n, autos), 0);
+
+    std::array<int, 49> esperado{};
+    for (int i = 0; i < 49; ++i)
+        esperado[static_cast<size_t>(i)] = i + 1;
+    std::sort(esperado.begin(), esperado.end(), [&](int a, int b) {
+        const int va = veces[static_cast<size_t>(a - 1)], vb = veces[static_cast<size_t>(b - 1)];
+        return va != vb ? va > vb : a < b;
+    });
+    for (size_t k = 0; k < 49; ++k)
+        EXPECT_EQ(autos[k], esperado[k]) << k;
+
+    const QList<QVariantList> filas = numeros(t);
+    ASSERT_EQ(filas.size(), n);
+    for (int k = 0; k < n; ++k) {
+        EXPECT_EQ(filas.at(k).value(0).toInt(), esperado[static_cast<size_t>(k)]);
+        EXPECT_EQ(filas.at(k).value(1).toInt(),
+                  veces[static_cast<size_t>(esperado[static_cast<size_t>(k)] - 1)]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tamanos, RankingHistoria, ::testing::Values(0, 6, 8, 20));
+
+TEST(Ranking, EqualCountsKeepAscendingNumbersAndAMissingBaseStillRanks) {
+    ranking::Veces veces{};
+    veces[44] = 3; // 45
+    veces[9] = 3;  // 10
+    veces[30] = 1; // 31
+    std::array<int16_t, 49> autos{};
+    TestFolder t;
+    EXPECT_NE(ranking::rankfrecu(t.ruta(QStringLiteral("no.mdb")), veces, 6, autos), 0);
+    EXPECT_FALSE(t.exists(QStringLiteral("no.mdb")));
+    EXPECT_EQ((std::vector<int>(autos.begin(), autos.begin() + 5)), (std::vector<int>{10, 45, 31, 1, 2}));
+    EXPECT_EQ(autos[48], 49);
+}
+
+TEST(Asistente, MultipleCodesFollowTheCountOfNumbers) {
+    const std::pair<int, int> casos[] = {{5, 3},  {7, 1}, {8, 2}, {9, 4}, {10, 5},
+                                         {11, 6}, {6, 0}, {4, 0}, {12, 0}};
+    for (const auto& [n, codigo] : casos)
+        EXPECT_EQ(asistente::codigoMultiple(n), codigo) << n;
+}
