@@ -1,12 +1,16 @@
 #include "core/Session.h"
 #include "stats/gui/AsistenteCombinacion.h"
 #include "stats/gui/AsistenteIcono.h"
+#include "stats/gui/InformeVentana.h"
 #include "support/SesionPrueba.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QFile>
 #include <QGroupBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -131,4 +135,38 @@ TEST(AsistenteCombinacion, IconsShowTheirPictureUnderThePointerOnlyWhileEnabled)
     QCoreApplication::sendEvent(i, &sale);
     EXPECT_EQ(i->imagen(), 6);
     EXPECT_FALSE(i->accessibleName().isEmpty());
+}
+
+TEST(AsistenteCombinacion, ReportIconShowsTheReportOrTellsWhyNot) {
+    Asistente e;
+    e.a->slider2()->setValue(8);
+    e.a->Image2_Click();
+    ASSERT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(
+        e.dialogs.boxes.first().text,
+        QStringLiteral("Error 20501. No es posible mostrar el informe. Si el error persiste, reinstalar el "
+                       "programa puede ser la solución."));
+    EXPECT_EQ(e.dialogs.boxes.first().title, QStringLiteral("Error"));
+    EXPECT_TRUE(e.mostradas.isEmpty());
+
+    QFile::copy(QStringLiteral(VELMORAT_DIST_DIR "/Velmorat.net"),
+                e.dir.ruta(QStringLiteral("Velmorat.net")));
+    e.a->Image2_Click();
+    ASSERT_EQ(e.mostradas.size(), 1);
+    auto* ventana = qobject_cast<InformeVentana*>(e.mostradas.first());
+    ASSERT_NE(ventana, nullptr);
+    const QString pdf = e.dir.ruta(QStringLiteral("impreso.pdf"));
+    ventana->elegirImpresora = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    ventana->imprimir();
+    QProcess texto;
+    texto.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(texto.waitForFinished(20000));
+    const QString impreso = QString::fromUtf8(texto.readAllStandardOutput());
+    EXPECT_TRUE(impreso.contains(QStringLiteral("Números que más salen")));
+    // The eight ranked numbers, the most frequent first.
+    EXPECT_LT(impreso.indexOf(QStringLiteral("\n5\n")), impreso.indexOf(QStringLiteral("\n28\n")));
 }
