@@ -70,6 +70,9 @@ class Comprobacion {
     static bool enVentana(const RegPena& p, const RegSorteo& s);
     int sorteosGuardados() const;
 
+    void contarYFechar(std::vector<PenaLeida>& penas, int listados, int total, int indice,
+                       const QString& elegida, bool multiples);
+    static void sumarDesglose(RegPena& p, const premios::Desglose& d);
     void premiomultiple(int aciertosSorteo);
     void lineablanca();
 
