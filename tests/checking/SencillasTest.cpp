@@ -1,8 +1,8 @@
 #include "Escenario.h"
 
-#include <csignal>
+#include "support/LimiteEscritura.h"
+
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -10,26 +10,6 @@ namespace {
 double kLun() {
     return Escenario::fecha(2026, 12, 7);
 }
-
-// Limits the size of files this process may write, for the life of the object.
-class LimiteEscritura {
-  public:
-    explicit LimiteEscritura(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_antes);
-        m_senal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = m_antes;
-        r.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~LimiteEscritura() {
-        setrlimit(RLIMIT_FSIZE, &m_antes);
-        std::signal(SIGXFSZ, m_senal);
-    }
-
-  private:
-    rlimit m_antes{};
-    void (*m_senal)(int) = nullptr;
-};
 
 class Sencillas : public ::testing::Test, public Escenario {};
 
