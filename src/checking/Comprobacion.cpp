@@ -57,6 +57,7 @@ std::vector<Comprobacion::PenaLeida> Comprobacion::leerPenas() {
 // added again. Only those two fields change; the rest of the record is written as it was read.
 void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
     int fallos = 0;
+    int escritas = 0;
     for (size_t i = 0; i < penas.size(); ++i) {
         PenaLeida& p = penas[i];
         const QByteArray nuevo = p.reg.encode();
@@ -65,19 +66,31 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
         bytes.replace(kOffsetFecha2, 8, nuevo.mid(kOffsetFecha2, 8));
         if (bytes == p.original)
             continue;
-        if (m_s.files.apuestas.write(qint64(i) + 1, bytes))
+        if (m_s.files.apuestas.write(qint64(i) + 1, bytes)) {
             p.original = bytes;
-        else
+            ++escritas;
+        } else {
             ++fallos;
+        }
     }
     if (!penas.empty())
         m_s.penaActual = penas.back().reg;
-    if (fallos > 0)
+    if (fallos == 0) {
+        if (escritas > 0)
+            m_fallosAvisados = false;
+        return;
+    }
+    // Checks run again at every activation; the user hears of the failure once, and again
+    // only after an action that needs the write (avisarFallosOtraVez) or after the file
+    // could be written meanwhile.
+    if (!m_fallosAvisados) {
+        m_fallosAvisados = true;
         m_s.dialogs.message(
             QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
                            "peñas. Los sorteos se volverán a comprobar la próxima vez.")
                 .arg(fallos),
             QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
+    }
 }
 
 Comprobacion::Filtros Comprobacion::filtros() const {

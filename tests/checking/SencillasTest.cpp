@@ -218,6 +218,7 @@ TEST_F(Sencillas, CountersStopAt32767) {
 TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
     sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
     pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
     {
         // Writes fail, whoever runs the test: the file may not grow past a few bytes.
         LimiteEscritura limite(100);
@@ -227,6 +228,16 @@ TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
     EXPECT_EQ(leida(1).fecha2, 0);
     EXPECT_EQ(aciertos(1)[0], 0);
+    {
+        // Further checks (activations) stay silent; an action that needs the write tells again.
+        LimiteEscritura limite(100);
+        comprobacion.listasencillas(1);
+        comprobacion.listamulti(1);
+        EXPECT_EQ(dialogs.boxes.size(), 1);
+        comprobacion.avisarFallosOtraVez();
+        comprobacion.listasencillas(1);
+        EXPECT_EQ(dialogs.boxes.size(), 2);
+    }
     // A newer draw arrives; once the file can be written, a check listing only the newest
     // draw counts both, once.
     sorteo(kSab() + 2, {1, 2, 3, 4, 5, 6}, 20);
