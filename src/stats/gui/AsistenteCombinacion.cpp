@@ -55,8 +55,10 @@ void AsistenteCombinacion::construyePaso2(QGroupBox* frame6) {
     if (!layout)
         layout = new QVBoxLayout(frame6);
     auto* fila = new QHBoxLayout;
-    fila->addWidget(
-        etiqueta("Label22", QStringLiteral("- Indique la cantidad de números a seleccionar:"), frame6));
+    QLabel* label22 =
+        etiqueta("Label22", QStringLiteral("- Indique la cantidad de números a seleccionar:"), frame6);
+    label22->setWordWrap(false);
+    fila->addWidget(label22);
     m_slider2 = new QSlider(Qt::Horizontal, frame6);
     m_slider2->setObjectName(QStringLiteral("Slider2"));
     m_slider2->setAccessibleName(QStringLiteral("Cantidad de números"));
