@@ -439,7 +439,7 @@ QString EditorPena::Text1_Change(const QString& texto) {
         mensaje(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"), true);
         t = QStringLiteral("AYYYYYY!!");
     }
-    if (m_edicion) {
+    if (m_edicion && m_leido) {
         RegPena p = m_actual;
         p.nombre = t.left(RegPena::kNombre);
         if (grabaRegistro(p)) {
@@ -458,7 +458,8 @@ QString EditorPena::Text1_Change(const QString& texto) {
 
 void EditorPena::setOpcionDias(int opcion) {
     m_opcionDias = qBound(1, opcion, 5);
-    if (m_edicion) {
+    // Nothing is written before the stored record was read.
+    if (m_edicion && m_leido) {
         RegPena p = m_actual;
         p.dias = textoDias(m_opcionDias);
         if (grabaRegistro(p)) {

@@ -4,6 +4,9 @@
 #include "support/SesionPrueba.h"
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
+#include "penas/gui/Crea.h"
+
+#include <QPointer>
 
 #include <QCheckBox>
 #include <QDir>
@@ -223,4 +226,30 @@ TEST_F(Ventana, ExitClosesTheFiles) {
     EXPECT_FALSE(s.files.numeros.isOpen());
     EXPECT_FALSE(s.files.apuestas.isOpen());
     EXPECT_FALSE(s.files.numsIni.isOpen());
+}
+
+TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
+    guardarPena();
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    s.delAsistente = 1;
+    s.codMultiple = 2;
+    for (int i = 0; i < 49; ++i)
+        s.numerosAuto[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
+    QPointer<Crea> editor = Crea::crear(s, VentanasPenas{});
+    ASSERT_FALSE(editor.isNull());
+    w.mostrarVentana(editor);
+    ASSERT_EQ(editor->editor().lista().size(), 1);
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(w.ventana(QStringLiteral("Crea")), editor.data());
+    EXPECT_EQ(s.delAsistente, 1);
+    // Once the bets are gone, the next return to the main window closes it.
+    editor->editor().Command2_Click();
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(s.delAsistente, 0);
 }

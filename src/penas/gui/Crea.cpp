@@ -183,7 +183,9 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
                 m_editor.setOpcionDias(i + 1);
         });
     }
+    m_pintando = true;
     m_option[4]->setChecked(true);
+    m_pintando = false;
     derecha->addWidget(dias);
 
     auto* botones = new QHBoxLayout;

@@ -12,6 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+static void cargarRecursos() {
+    Q_INIT_RESOURCE(penas);
+}
+
 namespace {
 
 QLabel* rotulo(const QString& texto, QWidget* padre, bool negrita = false) {
@@ -33,6 +37,7 @@ QLabel* lectura(const QString& nombre, const QString& texto, QWidget* padre) {
 } // namespace
 
 Imprimir::Imprimir(Session& s, QWidget* parent) : QWidget(parent), m_s(s), m_boletos(s) {
+    cargarRecursos();
     setObjectName(QStringLiteral("Imprimir"));
     setWindowTitle(QStringLiteral("Imprimir boletos"));
     auto* layout = new QGridLayout(this);
