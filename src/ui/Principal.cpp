@@ -110,7 +110,10 @@ void Principal::enlazarPenasConResultados() {
 void Principal::enlazarDescargaConResultados() {
     m_resultados->usarControlesDescarga(m_tiraDescarga->label59(), m_tiraDescarga->progressBar1());
     DescargaEnlaces& e = m_descarga->enlaces;
-    e.listasencillas = [this](int16_t n) { listasencillas(n); };
+    e.listasencillas = [this](int16_t n) {
+        m_resultados->comprobacion().avisarFallosOtraVez(); // a download needs the write
+        listasencillas(n);
+    };
     e.paraparpadeo = [this] {
         paraparpadeo();
         m_resultados->setConpremio(0);
@@ -257,10 +260,22 @@ void Principal::Form_Activate() {
     refrescarUltimoSorteo();
 }
 
-void Principal::refrescar() { m_resultados->refrescar(); }
+// A check that stored new counters leaves the peña list, its detail and totals out of date.
+void Principal::conPenasAlDia(const std::function<void()>& comprobar) {
+    const int antes = m_resultados->comprobacion().penasGrabadas();
+    comprobar();
+    if (m_resultados->comprobacion().penasGrabadas() != antes)
+        m_gestor->cargapenas();
+}
+
+void Principal::refrescar() {
+    conPenasAlDia([this] { m_resultados->refrescar(); });
+}
 void Principal::listasencillas(int numSorteos) { m_resultados->listasencillas(numSorteos); }
 void Principal::listamulti(int numSorteos) { m_resultados->listamulti(numSorteos); }
-void Principal::refrescarUltimoSorteo() { m_resultados->refrescarUltimoSorteo(); }
+void Principal::refrescarUltimoSorteo() {
+    conPenasAlDia([this] { m_resultados->refrescarUltimoSorteo(); });
+}
 void Principal::paraparpadeo() { m_resultados->paraparpadeo(); }
 
 void Principal::salir_Click() { close(); }

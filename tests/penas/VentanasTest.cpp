@@ -175,6 +175,7 @@ TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
     EXPECT_EQ(hijo<GraficoPremios>(&tab, "MSChart2")->valor(0), 9);
 
     tab.Command3_Click();
+    ASSERT_FALSE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(e.dialogs.boxes.last().text, QStringLiteral("Seleccione una peña primero..."));
 
     emit lista->itemClicked(lista->topLevelItem(1), 0);

@@ -124,7 +124,8 @@ TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
     ASSERT_TRUE(w.Form_Load());
     w.Form_Activate();
     w.Form_Activate();
-    EXPECT_EQ(cajas(kBienvenida), 1);
+    ASSERT_EQ(cajas(kBienvenida), 1);
+    ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto& caja = dialogs.boxes.last();
     EXPECT_TRUE(caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
     EXPECT_EQ(caja.icon, Dialogs::Icon::Information);
