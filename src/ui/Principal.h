@@ -86,6 +86,7 @@ private:
     void enlazarPenasConResultados();
     void SSTab1_Click(int nueva);
     void reemplazaPagina(int indice, QWidget* pagina);
+    void colocarEnPantalla();
 
     Session& m_s;
     QString m_carpetaPrograma;

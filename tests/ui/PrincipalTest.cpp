@@ -224,3 +224,24 @@ TEST_F(Ventana, ExitClosesTheFiles) {
     EXPECT_FALSE(s.files.apuestas.isOpen());
     EXPECT_FALSE(s.files.numsIni.isOpen());
 }
+
+// The window fits a 1366×768 screen with a desktop panel, and the peña lists grow with it.
+TEST_F(Ventana, FitsASmallScreenAndListsGrowWithIt) {
+    guardarPena();
+    guardarSorteo(QDate(2026, 11, 30));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_LE(w.minimumSizeHint().height(), 700);
+    EXPECT_LE(w.minimumSizeHint().width(), 1300);
+    w.sstab1()->setCurrentIndex(2);
+    w.resize(w.minimumSizeHint());
+    w.show();
+    QWidget* listas[] = {w.findChild<QWidget*>(QStringLiteral("ListView1")),
+                         w.findChild<QWidget*>(QStringLiteral("ListView5"))};
+    ASSERT_TRUE(listas[0] && listas[1]);
+    const int antes[] = {listas[0]->height(), listas[1]->height()};
+    w.resize(w.width() + 200, w.height() + 200);
+    QCoreApplication::processEvents();
+    EXPECT_GT(listas[0]->height(), antes[0]);
+    EXPECT_GT(listas[1]->height(), antes[1]);
+}

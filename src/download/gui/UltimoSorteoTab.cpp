@@ -26,12 +26,20 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
     auto* premios = new QGroupBox(QStringLiteral("Premios por categoría"), this);
     premios->setObjectName(QStringLiteral("FramePremios"));
     auto* grid = new QGridLayout(premios);
+    // The amounts come in the order of the operator's reply, and so do their captions.
+    const QString categorias[6] = {
+        QStringLiteral("Especial (6 Aciertos + R):"), QStringLiteral("1ª (6 Aciertos):"),
+        QStringLiteral("2ª (5 Aciertos + C):"),       QStringLiteral("3ª (5 Aciertos):"),
+        QStringLiteral("4ª (4 Aciertos):"),           QStringLiteral("5ª (3 Aciertos):")};
     for (int k = 0; k < 6; ++k) {
-        grid->addWidget(new QLabel(QStringLiteral("%1ª Categoría:").arg(k + 1), premios), k / 3, (k % 3) * 2);
+        auto* rotulo = new QLabel(categorias[k], premios);
+        grid->addWidget(rotulo, k / 3, (k % 3) * 2);
         auto* importe = new QLabel(premios);
         importe->setObjectName(QStringLiteral("Label10_%1").arg(k));
         importe->setTextInteractionFlags(Qt::TextSelectableByMouse);
         importe->setMinimumWidth(110);
+        rotulo->setBuddy(importe);
+        importe->setAccessibleName(categorias[k].chopped(1));
         m_label10[size_t(k)] = importe;
         grid->addWidget(importe, k / 3, (k % 3) * 2 + 1);
     }
