@@ -301,7 +301,10 @@ void PanelResultados::Image5_Click() {
         m_impresionPropia = std::make_unique<QtPrintService>(window());
         m_impresion = m_impresionPropia.get();
     }
-    m_comprobacion->imprimirListado(m_impresion->showPrinter(), logo(), m_hScroll1->value());
+    std::shared_ptr<Printer> impresora = m_impresion->showPrinter();
+    // The dialog is gone: draw the window again before the listing keeps the thread busy.
+    window()->repaint();
+    m_comprobacion->imprimirListado(std::move(impresora), logo(), m_hScroll1->value());
 }
 
 void PanelResultados::Combo2_Click() {
