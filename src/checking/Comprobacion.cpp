@@ -73,6 +73,7 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
             ++fallos;
         }
     }
+    m_penasGrabadas += escritas;
     if (!penas.empty())
         m_s.penaActual = penas.back().reg;
     if (fallos == 0) {

@@ -251,10 +251,22 @@ void Principal::Form_Activate() {
     refrescarUltimoSorteo();
 }
 
-void Principal::refrescar() { m_resultados->refrescar(); }
+// A check that stored new counters leaves the peña list, its detail and totals out of date.
+void Principal::conPenasAlDia(const std::function<void()>& comprobar) {
+    const int antes = m_resultados->comprobacion().penasGrabadas();
+    comprobar();
+    if (m_resultados->comprobacion().penasGrabadas() != antes)
+        m_gestor->cargapenas();
+}
+
+void Principal::refrescar() {
+    conPenasAlDia([this] { m_resultados->refrescar(); });
+}
 void Principal::listasencillas(int numSorteos) { m_resultados->listasencillas(numSorteos); }
 void Principal::listamulti(int numSorteos) { m_resultados->listamulti(numSorteos); }
-void Principal::refrescarUltimoSorteo() { m_resultados->refrescarUltimoSorteo(); }
+void Principal::refrescarUltimoSorteo() {
+    conPenasAlDia([this] { m_resultados->refrescarUltimoSorteo(); });
+}
 void Principal::paraparpadeo() { m_resultados->paraparpadeo(); }
 
 void Principal::salir_Click() { close(); }

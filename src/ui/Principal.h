@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class CrearCombinacionTab;
@@ -87,6 +88,7 @@ private:
     void SSTab1_Click(int nueva);
     void reemplazaPagina(int indice, QWidget* pagina);
     void colocarEnPantalla();
+    void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;
     QString m_carpetaPrograma;

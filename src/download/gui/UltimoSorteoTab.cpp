@@ -18,6 +18,7 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
 
     m_label8 = new QLabel(this);
     m_label8->setObjectName(QStringLiteral("Label8"));
+    m_label8->setTextFormat(Qt::PlainText); // its date comes from the network reply
     m_label8->setAutoFillBackground(true);
     m_label8->setStyleSheet(QStringLiteral("font-weight: bold;"));
     fondoLabel8("#E0E0E0");
@@ -36,6 +37,7 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
         grid->addWidget(rotulo, k / 3, (k % 3) * 2);
         auto* importe = new QLabel(premios);
         importe->setObjectName(QStringLiteral("Label10_%1").arg(k));
+        importe->setTextFormat(Qt::PlainText); // reply text is data, never markup
         importe->setTextInteractionFlags(Qt::TextSelectableByMouse);
         importe->setMinimumWidth(110);
         rotulo->setBuddy(importe);
