@@ -5,15 +5,17 @@
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -244,4 +246,28 @@ TEST_F(Ventana, FitsASmallScreenAndListsGrowWithIt) {
     QCoreApplication::processEvents();
     EXPECT_GT(listas[0]->height(), antes[0]);
     EXPECT_GT(listas[1]->height(), antes[1]);
+}
+
+// Every control a user acts on on the General, Último sorteo and Gestor de peñas pages has a
+// name a screen reader announces.
+TEST_F(Ventana, ControlsHaveAccessibleNames) {
+    guardarPena();
+    guardarSorteo(QDate(2026, 11, 30));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.show();
+    QStringList sinNombre;
+    for (int i = 0; i < 3; ++i) {
+        QWidget* pagina = w.sstab1()->widget(i);
+        for (QWidget* c : pagina->findChildren<QWidget*>()) {
+            const bool actua =
+                c->focusPolicy() != Qt::NoFocus || c->cursor().shape() == Qt::PointingHandCursor;
+            if (!actua || !c->isVisibleTo(pagina) || qobject_cast<QAbstractScrollArea*>(c->parentWidget()))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                sinNombre << c->objectName() + QStringLiteral(" (") + c->metaObject()->className() + u')';
+        }
+    }
+    EXPECT_TRUE(sinNombre.isEmpty()) << sinNombre.join(QStringLiteral(", ")).toStdString();
 }

@@ -50,6 +50,7 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
     m_text1 = new QPlainTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
+    m_text1->setAccessibleName(QStringLiteral("Aviso del informe"));
     m_text1->viewport()->installEventFilter(this);
     layout->addWidget(m_text1, 1);
 
@@ -57,6 +58,7 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
     m_view = new QPdfView(this);
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_view->setDocument(m_doc);
+    m_view->setAccessibleName(QStringLiteral("Informe del sorteo"));
     m_view->setPageMode(QPdfView::PageMode::MultiPage);
     m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     m_view->setVisible(false);

@@ -42,6 +42,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_listView1->setRootIsDecorated(false);
     m_listView1->setUniformRowHeights(true);
     m_listView1->setColumnWidth(0, 220);
+    m_listView1->setAccessibleName(QStringLiteral("Peñas"));
     // Room for a few peñas at the smallest; the list takes its share of a taller window.
     m_listView1->setMinimumHeight(5 * m_listView1->fontMetrics().height() + 8);
     // What is highlighted is what the buttons act on: moving the current row with the
@@ -70,6 +71,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_image2->setObjectName(QStringLiteral("Image2_1"));
     m_image2->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
     m_image2->setToolTip(QStringLiteral("Informe de la peña"));
+    m_image2->setAccessibleName(m_image2->toolTip());
     botones->addWidget(m_command3);
     botones->addWidget(m_command2);
     botones->addWidget(m_command7);
@@ -83,6 +85,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_listView5 = new QTreeWidget(this);
     m_listView5->setObjectName(QStringLiteral("ListView5"));
     m_listView5->setHeaderLabels({QStringLiteral("Apuestas")});
+    m_listView5->setAccessibleName(QStringLiteral("Apuestas de la peña"));
     m_listView5->setRootIsDecorated(false);
     m_listView5->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(m_listView5, 2, 0);
@@ -113,6 +116,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     frame4->setObjectName(QStringLiteral("Frame4"));
     auto* lFrame4 = new QVBoxLayout(frame4);
     m_chart3 = new GraficoPremios(QStringLiteral("MSChart3"), frame4);
+    m_chart3->setAccessibleName(QStringLiteral("Gráfico de aciertos de la peña"));
     lFrame4->addWidget(m_chart3);
     detalle->addWidget(frame4, 0, 1);
 
@@ -141,13 +145,16 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_text4 = new QLineEdit(todas);
     m_text4->setObjectName(QStringLiteral("Text4"));
     m_text4->setReadOnly(true);
+    m_text4->setAccessibleName(QStringLiteral("Efectividad en premios"));
     m_text5 = new QLineEdit(todas);
     m_text5->setObjectName(QStringLiteral("Text5"));
     m_text5->setReadOnly(true);
+    m_text5->setAccessibleName(QStringLiteral("Sorteos de la efectividad"));
     m_text4->setMinimumWidth(340);
     lTodas->addWidget(m_text4, 1, 0, 1, 2);
     lTodas->addWidget(m_text5, 2, 0, 1, 2);
     m_chart2 = new GraficoPremios(QStringLiteral("MSChart2"), todas);
+    m_chart2->setAccessibleName(QStringLiteral("Gráfico de aciertos de todas las peñas"));
     lTodas->addWidget(m_chart2, 0, 2, 3, 1);
     layout->addWidget(todas, 3, 0, 1, 2);
     // Both lists grow with the window; the peña's bets get the larger share.

@@ -21,6 +21,8 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
     setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(160, 90);
+    // Only a picture: no stop for the keyboard.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void GraficoPremios::muestra(double sinPremio, double conPremio) {
