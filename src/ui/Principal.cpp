@@ -180,11 +180,7 @@ void Principal::crearMenus() {
 }
 
 bool Principal::Form_Load(QWidget* presentacion) {
-    if (const QScreen* pantalla = screen()) {
-        // 50 twips from the top and 25 from the left: a few pixels from the corner.
-        const QRect zona = pantalla->availableGeometry();
-        move(zona.left() + 2, zona.top() + 3);
-    }
+    colocarEnPantalla();
     if (presentacion)
         presentacion->close();
 
@@ -361,10 +357,35 @@ void Principal::programarActivacion() {
     });
 }
 
+// A few pixels from the corner of the screen's free area (50 twips from the top, 25 from
+// the left), title bar included, and never larger than that area.
+void Principal::colocarEnPantalla() {
+    const QScreen* pantalla = screen();
+    if (!pantalla)
+        return;
+    const QRect zona = pantalla->availableGeometry();
+    // Before the window is first shown its frame is not known yet: allow for a title bar.
+    const QRect marco = frameGeometry(), dentro = geometry();
+    const QMargins borde = isVisible()
+                               ? QMargins(dentro.left() - marco.left(), dentro.top() - marco.top(),
+                                          marco.right() - dentro.right(), marco.bottom() - dentro.bottom())
+                               : QMargins(4, 32, 4, 4);
+    const QSize libre(zona.width() - 2 - borde.left() - borde.right(),
+                      zona.height() - 3 - borde.top() - borde.bottom());
+    resize(size().boundedTo(libre).expandedTo(minimumSizeHint()));
+    move(zona.topLeft() + QPoint(2, 3));
+}
+
 void Principal::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!m_mostrada && m_cargada) {
         m_mostrada = true;
+        // Once the window manager has framed the window, bring its title bar back on screen.
+        QTimer::singleShot(0, this, [this] {
+            if (const QScreen* pantalla = screen())
+                if (!pantalla->availableGeometry().contains(frameGeometry()))
+                    colocarEnPantalla();
+        });
         programarActivacion();
     }
 }

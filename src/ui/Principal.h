@@ -88,6 +88,7 @@ private:
     void enlazarPenasConResultados();
     void SSTab1_Click(int nueva);
     void reemplazaPagina(int indice, QWidget* pagina);
+    void colocarEnPantalla();
     void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;

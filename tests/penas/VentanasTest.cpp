@@ -196,6 +196,31 @@ TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
     EXPECT_EQ(combo, QStringList{QStringLiteral("No hay Peñas creadas")});
 }
 
+// What is highlighted is what the buttons act on, however the user moved there.
+TEST(GestorTab, KeyboardMovesTheSelectionTheDeletionActsOn) {
+    Entorno e;
+    for (const char* n : {"PRIMERA", "SEGUNDA", "TERCERA"})
+        e.guarda(Entorno::pena(QString::fromLatin1(n), 3 + int(e.s.files.apuestas.count())));
+    Ventanas v;
+    GestorTab tab(e.s, v.contexto());
+    tab.resumen = [&] { tab.cargapenas(); };
+    tab.cargapenas();
+    tab.show();
+    auto* lista = hijo<QTreeWidget>(&tab, "ListView1");
+    EXPECT_EQ(e.s.penaSel, 0); // reloading selects nothing
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                      lista->visualItemRect(lista->topLevelItem(0)).center());
+    EXPECT_EQ(e.s.penaSel, 1);
+    QTest::keyClick(lista, Qt::Key_Down);
+    QTest::keyClick(lista, Qt::Key_Down);
+    EXPECT_EQ(e.s.penaSel, 3);
+    EXPECT_EQ(hijo<QTreeWidget>(&tab, "ListView5")->topLevelItemCount(), 5);
+    tab.Command3_Click();
+    ASSERT_EQ(lista->topLevelItemCount(), 2);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("PRIMERA"));
+    EXPECT_EQ(lista->topLevelItem(1)->text(0).trimmed(), QStringLiteral("SEGUNDA"));
+}
+
 TEST(GestorTab, MissingDatabaseEndsTheProgramAfterItsMessage) {
     Entorno e;
     QFile::remove(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));

@@ -8,15 +8,17 @@
 
 #include <QPointer>
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -253,4 +255,48 @@ TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(editor.isNull());
     EXPECT_EQ(s.delAsistente, 0);
+
+// The window fits a 1366×768 screen with a desktop panel, and the peña lists grow with it.
+TEST_F(Ventana, FitsASmallScreenAndListsGrowWithIt) {
+    guardarPena();
+    guardarSorteo(QDate(2026, 11, 30));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_LE(w.minimumSizeHint().height(), 700);
+    EXPECT_LE(w.minimumSizeHint().width(), 1300);
+    w.sstab1()->setCurrentIndex(2);
+    w.resize(w.minimumSizeHint());
+    w.show();
+    QWidget* listas[] = {w.findChild<QWidget*>(QStringLiteral("ListView1")),
+                         w.findChild<QWidget*>(QStringLiteral("ListView5"))};
+    ASSERT_TRUE(listas[0] && listas[1]);
+    const int antes[] = {listas[0]->height(), listas[1]->height()};
+    w.resize(w.width() + 200, w.height() + 200);
+    QCoreApplication::processEvents();
+    EXPECT_GT(listas[0]->height(), antes[0]);
+    EXPECT_GT(listas[1]->height(), antes[1]);
+}
+
+// Every control a user acts on on the General, Último sorteo and Gestor de peñas pages has a
+// name a screen reader announces.
+TEST_F(Ventana, ControlsHaveAccessibleNames) {
+    guardarPena();
+    guardarSorteo(QDate(2026, 11, 30));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.show();
+    QStringList sinNombre;
+    for (int i = 0; i < 3; ++i) {
+        QWidget* pagina = w.sstab1()->widget(i);
+        for (QWidget* c : pagina->findChildren<QWidget*>()) {
+            const bool actua =
+                c->focusPolicy() != Qt::NoFocus || c->cursor().shape() == Qt::PointingHandCursor;
+            if (!actua || !c->isVisibleTo(pagina) || qobject_cast<QAbstractScrollArea*>(c->parentWidget()))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                sinNombre << c->objectName() + QStringLiteral(" (") + c->metaObject()->className() + u')';
+        }
+    }
+    EXPECT_TRUE(sinNombre.isEmpty()) << sinNombre.join(QStringLiteral(", ")).toStdString();
 }

@@ -39,6 +39,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     auto* label3 = new Etiqueta(QStringLiteral("X"), this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setCursor(Qt::PointingHandCursor);
+    label3->setAccessibleName(QStringLiteral("Cerrar"));
     layout->addWidget(label3, 0, 3, Qt::AlignRight);
     connect(label3, &Etiqueta::clicked, this, &QWidget::close);
 
@@ -57,6 +58,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_combo1->setEditable(true);
     m_combo1->lineEdit()->setReadOnly(true);
     m_combo1->setEditText(QStringLiteral("Tablas de reducciones"));
+    m_combo1->setAccessibleName(QStringLiteral("Apuesta a crear"));
     m_combo1->hide();
     layout->addWidget(m_combo1, 2, 0, 1, 4);
     connect(m_combo1, &QComboBox::activated, this, &Creamenu::Combo1_Click);

@@ -52,6 +52,8 @@ class GestorTab : public QWidget {
     VentanasPenas m_ventanas;
     GestorPenas m_gestor;
     QStringList m_combo2;
+    bool m_recargando = false;
+    int m_filaMostrada = 0; // the row last acted on as clicked, 0 after a reload
 
     QTreeWidget* m_listView1;
     QTreeWidget* m_listView5;
