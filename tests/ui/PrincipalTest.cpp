@@ -255,6 +255,7 @@ TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(editor.isNull());
     EXPECT_EQ(s.delAsistente, 0);
+}
 
 // The window fits a 1366×768 screen with a desktop panel, and the peña lists grow with it.
 TEST_F(Ventana, FitsASmallScreenAndListsGrowWithIt) {
