@@ -46,10 +46,6 @@ QString EditorPena::textoDias(int opcion) {
     }
 }
 
-QString EditorPena::label4() const {
-    return QStringLiteral("INTRODUZCA EL NOMBRE Y %1 NÚMEROS:").arg(m_porApuesta);
-}
-
 void EditorPena::mensaje(const QString& texto, bool exclamacion) {
     m_s.dialogs.message(texto, kTitulo,
                         exclamacion ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
@@ -115,6 +111,7 @@ bool EditorPena::Form_Load() {
     m_grabar = false;
     m_borrar = false;
     m_contLabel3 = 0;
+    m_label4 = QStringLiteral("INTRODUZCA EL NOMBRE Y %1 NÚMEROS:").arg(m_porApuesta);
     cambiado();
     if (m_delAsistente == 1)
         marcaAutomatico();

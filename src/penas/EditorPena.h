@@ -59,7 +59,7 @@ class EditorPena {
     int requeridos() const { return m_requeridos; }
     const QStringList& lista() const { return m_lista; }
     QString label3() const { return QString::number(m_contLabel3); }
-    QString label4() const;
+    QString label4() const { return m_label4; }
     QString nombre() const { return m_nombre; }
     int opcionDias() const { return m_opcionDias; }
     bool grabarHabilitado() const { return m_grabar; }
@@ -146,6 +146,7 @@ class EditorPena {
 
     QStringList m_lista;
     QString m_nombre;
+    QString m_label4;
     int m_opcionDias = 5;
     bool m_grabar = false;
     bool m_borrar = false;
