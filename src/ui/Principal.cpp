@@ -278,9 +278,12 @@ void Principal::salir_Click() { close(); }
 
 void Principal::closeEvent(QCloseEvent* e) {
     m_s.files.cerrarTodos();
-    for (const QPointer<QWidget>& w : std::as_const(m_secundarias))
-        if (w)
-            w->close();
+    // The program ends and every other window goes with it, without its own close checks
+    // (an editor would otherwise ask to complete a bet that can no longer be saved).
+    const QVector<QPointer<QWidget>> secundarias = m_secundarias;
+    m_secundarias.clear();
+    for (const QPointer<QWidget>& w : secundarias)
+        delete w.data();
     e->accept();
     QCoreApplication::quit();
 }

@@ -73,6 +73,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     nombre->addWidget(new QLabel(QStringLiteral("Nombre de la Peña:"), this));
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(QStringLiteral("Nombre de la Peña"));
     nombre->addWidget(m_text1, 1);
     auto* label5 = new Etiqueta(QStringLiteral("X"), this);
     label5->setObjectName(QStringLiteral("Label5"));
