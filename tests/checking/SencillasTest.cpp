@@ -225,8 +225,9 @@ TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
         LimiteEscritura limite(100);
         comprobacion.listasencillas(1);
     }
-    ASSERT_EQ(dialogs.boxes.size(), 1);
+    ASSERT_EQ(dialogs.boxes.size(), 1); // one box for the simple and the multiple peña
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
+    EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral(" 2 peña(s)")));
     EXPECT_EQ(leida(1).fecha2, 0);
     EXPECT_EQ(aciertos(1)[0], 0);
     {
