@@ -94,10 +94,6 @@ void GeneralTab::mostrarResumen(const ResumenVista& v) {
     } else {
         m_timer2.stop();
         label9(6)->setVisible(false);
-    // Blinking must not make the rows below jump.
-    QSizePolicy keep = label9(6)->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    label9(6)->setSizePolicy(keep);
     }
 }
 

@@ -69,6 +69,7 @@ TEST_F(Panel, ModelsFollowTheChecksAndPassTheModelTester) {
     ASSERT_EQ(m2->rowCount(), 10);
     EXPECT_EQ(m2->columnCount(), 8);
     EXPECT_EQ(m2->headerData(7, Qt::Horizontal).toString(), QStringLiteral("Comentario"));
+    EXPECT_EQ(m2->headerData(1, Qt::Horizontal).toString(), QStringLiteral("1")); // over the first number
     EXPECT_EQ(m2->index(3, 7).data().toString(), QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
     EXPECT_EQ(m2->index(3, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
     EXPECT_FALSE(m2->index(3, 4).data(Qt::ForegroundRole).isValid());

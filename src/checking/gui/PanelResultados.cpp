@@ -69,6 +69,10 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     m_combo2->setMinimumContentsLength(22);
     // With nothing chosen the chooser reads as the first entry would.
     m_combo2->setPlaceholderText(QStringLiteral("TODAS LAS PEÑAS"));
+    // ...and looks like it, not greyed as a disabled entry would be.
+    QPalette paleta = m_combo2->palette();
+    paleta.setColor(QPalette::PlaceholderText, paleta.color(QPalette::ButtonText));
+    m_combo2->setPalette(paleta);
     m_combo2->addItem(QStringLiteral("TODAS LAS PEÑAS"));
     m_combo2->setCurrentIndex(-1);
     m_combo2->setAccessibleName(QStringLiteral("Peñas a comprobar"));
@@ -133,6 +137,8 @@ QTableView* PanelResultados::crearLista(ModeloResultados& modelo, const QString&
     v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     v->verticalHeader()->setDefaultSectionSize(QFontMetrics(v->font()).height() + 4);
     v->horizontalHeader()->setHighlightSections(false);
+    // Aligned as the cells are, so each header stands over its numbers.
+    v->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     v->horizontalHeader()->setStretchLastSection(true);
     v->setColumnWidth(0, 12);
     for (int c = 1; c <= columnasNumeros; ++c)

@@ -12,6 +12,13 @@
 
 namespace {
 constexpr int kTwipsPorPixel = 15;
+
+// A control that appears later keeps its place while hidden, so the others do not move then.
+void guardaSitio(QWidget* w) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
 } // namespace
 
 const QStringList& Creamenu::multiples() {
@@ -59,6 +66,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_combo1->lineEdit()->setReadOnly(true);
     m_combo1->setEditText(QStringLiteral("Tablas de reducciones"));
     m_combo1->setAccessibleName(QStringLiteral("Apuesta a crear"));
+    guardaSitio(m_combo1);
     m_combo1->hide();
     layout->addWidget(m_combo1, 2, 0, 1, 4);
     connect(m_combo1, &QComboBox::activated, this, &Creamenu::Combo1_Click);
@@ -67,6 +75,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     for (int i = 0; i < 18; ++i) {
         auto* l = new QLabel(QStringLiteral("x"), this);
         l->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        guardaSitio(l);
         l->hide();
         m_label1[static_cast<size_t>(i)] = l;
         adornos->addWidget(l);
