@@ -194,9 +194,8 @@ VistaPena GestorPenas::verpena(int n) {
             v.label16 = hits != 0 ? QStringLiteral("100 %") : QStringLiteral("-");
         } else {
             long c = 0;
-            const qint64 total = numerosDat.count();
-            for (qint64 r = 1; r <= total; ++r)
-                if (diaDeJuego(p.dias, p.fecha, numerosDat.get<RegSorteo>(r).fecha))
+            for (const RegSorteo& r : numerosDat.getAll<RegSorteo>())
+                if (diaDeJuego(p.dias, p.fecha, r.fecha))
                     ++c;
             v.label17 = QString::number(c);
             const float porcentaje = c > 0 ? static_cast<float>(double(hits) * 100.0 / double(c)) : 0.0f;
