@@ -1,5 +1,4 @@
 // The wizard's step 2 and the two reports on the real draw history.
-#include "core/Records.h"
 #include "core/Session.h"
 #include "platform/Clock.h"
 #include "stats/BaseInforme.h"
@@ -8,6 +7,7 @@
 #include "stats/Ranking.h"
 #include "stats/gui/AsistenteCombinacion.h"
 #include "support/FakeDialogs.h"
+#include "support/HistoriaReal.h"
 #include "support/TestFolder.h"
 
 #include <QApplication>
@@ -18,20 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-ranking::Veces cuentaHistoria() {
-    QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
-    f.open(QIODevice::ReadOnly);
-    const QByteArray todo = f.readAll();
-    ranking::Veces veces{};
-    for (qsizetype i = 0; i + RegSorteo::kSize <= todo.size(); i += RegSorteo::kSize)
-        for (int k = 0; k < 6; ++k) {
-            const int n = RegSorteo::decode(todo.mid(i, RegSorteo::kSize)).bolas[static_cast<size_t>(k)];
-            if (n >= 1 && n <= 49)
-                ++veces[static_cast<size_t>(n - 1)];
-        }
-    return veces;
-}
 
 struct Carpeta {
     TestFolder t;
@@ -58,7 +44,7 @@ void BM_Slider2(benchmark::State& state) {
     f6->setLayout(new QVBoxLayout);
     f7->setLayout(new QVBoxLayout);
     AsistenteCombinacion a(c.s, {}, f6, f7);
-    const ranking::Veces veces = cuentaHistoria();
+    const ranking::Veces veces = vecesHistoriaReal();
     a.enlaces.sorteossel = [] { return 4200; };
     a.enlaces.veces = [&veces] { return veces; };
     int n = 8;
@@ -73,7 +59,7 @@ BENCHMARK(BM_Slider2)->Unit(benchmark::kMillisecond);
 void BM_Informe(benchmark::State& state) {
     Carpeta c;
     std::array<int16_t, 49> autos{};
-    ranking::rankfrecu(c.t.ruta(QStringLiteral("Velmorat.mdb")), cuentaHistoria(), 20, autos);
+    ranking::rankfrecu(c.t.ruta(QStringLiteral("Velmorat.mdb")), vecesHistoriaReal(), 20, autos);
     const QString definicion = informe::definicion(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         const informe::Resultado r =

@@ -1,29 +1,13 @@
 #include "stats/Ranking.h"
-#include "core/Records.h"
 #include "stats/Asistente.h"
 #include "stats/BaseInforme.h"
+#include "support/HistoriaReal.h"
 #include "support/TestFolder.h"
 
-#include <QFile>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
-
-// How often each number came out in the whole real history, counted here record by record.
-ranking::Veces cuentaHistoria() {
-    QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    ranking::Veces veces{};
-    const QByteArray todo = f.readAll();
-    for (qsizetype i = 0; i + RegSorteo::kSize <= todo.size(); i += RegSorteo::kSize) {
-        const RegSorteo r = RegSorteo::decode(todo.mid(i, RegSorteo::kSize));
-        for (int k = 0; k < 6; ++k)
-            if (r.bolas[static_cast<size_t>(k)] >= 1 && r.bolas[static_cast<size_t>(k)] <= 49)
-                ++veces[static_cast<size_t>(r.bolas[static_cast<size_t>(k)] - 1)];
-    }
-    return veces;
-}
 
 QList<QVariantList> numeros(const TestFolder& t) {
     BaseInforme db;
@@ -39,20 +23,14 @@ TEST_P(RankingHistoria, NumerosHoldsTheTopRowsAndEveryNumberIsRankedByFallingCou
     const int n = GetParam();
     TestFolder t;
     t.conBase();
-    const ranking::Veces veces = cuentaHistoria();
+    const ranking::Veces veces = vecesHistoriaReal();
     ASSERT_GT(*std::max_element(veces.begin(), veces.end()), 400);
     // A second run must replace the first one's rows.
     std::array<int16_t, 49> autos{};
     ASSERT_EQ(ranking::rankfrecu(t.ruta(QStringLiteral("Velmorat.mdb")), veces, 49, autos), 0);
     ASSERT_EQ(ranking::rankfrecu(t.ruta(QStringLiteral("Velmorat.mdb")), veces, n, autos), 0);
 
-    std::array<int, 49> esperado{};
-    for (int i = 0; i < 49; ++i)
-        esperado[static_cast<size_t>(i)] = i + 1;
-    std::sort(esperado.begin(), esperado.end(), [&](int a, int b) {
-        const int va = veces[static_cast<size_t>(a - 1)], vb = veces[static_cast<size_t>(b - 1)];
-        return va != vb ? va > vb : a < b;
-    });
+    const std::array<int, 49> esperado = numerosPorFrecuencia(veces);
     for (size_t k = 0; k < 49; ++k)
         EXPECT_EQ(autos[k], esperado[k]) << k;
 

@@ -1,0 +1,34 @@
+#include "support/HistoriaReal.h"
+
+#include "core/Records.h"
+
+#include <QFile>
+#include <algorithm>
+
+std::array<int, 49> vecesHistoriaReal() {
+    std::array<int, 49> veces{};
+    QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
+    if (!f.open(QIODevice::ReadOnly))
+        return veces;
+    const QByteArray todo = f.readAll();
+    for (qsizetype i = 0; i + RegSorteo::kSize <= todo.size(); i += RegSorteo::kSize) {
+        const RegSorteo r = RegSorteo::decode(todo.mid(i, RegSorteo::kSize));
+        for (int k = 0; k < 6; ++k) {
+            const int n = r.bolas[static_cast<size_t>(k)];
+            if (n >= 1 && n <= 49)
+                ++veces[static_cast<size_t>(n - 1)];
+        }
+    }
+    return veces;
+}
+
+std::array<int, 49> numerosPorFrecuencia(const std::array<int, 49>& veces) {
+    std::array<int, 49> orden{};
+    for (int i = 0; i < 49; ++i)
+        orden[static_cast<size_t>(i)] = i + 1;
+    std::sort(orden.begin(), orden.end(), [&](int a, int b) {
+        const int va = veces[static_cast<size_t>(a - 1)], vb = veces[static_cast<size_t>(b - 1)];
+        return va != vb ? va > vb : a < b;
+    });
+    return orden;
+}
