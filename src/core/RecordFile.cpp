@@ -49,6 +49,13 @@ bool RecordFile::write(qint64 n, const QByteArray& record) {
     return m_file.write(rec) == m_length && m_file.flush();
 }
 
+QByteArray RecordFile::readAll() {
+    const qint64 n = count();
+    if (n == 0 || !m_file.seek(0))
+        return {};
+    return m_file.read(n * m_length);
+}
+
 qint64 RecordFile::count() const { return m_file.isOpen() ? m_file.size() / m_length : 0; }
 
 bool RecordFile::flush() { return m_file.isOpen() && m_file.flush(); }

@@ -28,6 +28,9 @@ public:
     // false when the record could not be written entirely.
     bool write(qint64 n, const QByteArray& record);
 
+    // The file's whole records in one read (a trailing partial record is left out).
+    QByteArray readAll();
+
     // Number of whole records in the file.
     qint64 count() const;
     bool flush();

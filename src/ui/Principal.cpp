@@ -1,5 +1,6 @@
 #include "ui/Principal.h"
 
+#include "checking/ListaMultiples.h"
 #include "checking/gui/PanelResultados.h"
 #include "core/Resumen.h"
 #include "core/Session.h"
@@ -9,20 +10,24 @@
 #include "download/gui/DescargaStrip.h"
 #include "download/gui/EmbeddedPdfAvailability.h"
 #include "download/gui/UltimoSorteoTab.h"
-#include "platform/CurlHttpClient.h"
-#include "platform/UrlOpener.h"
 #include "penas/gui/CrearCombinacionTab.h"
 #include "penas/gui/GestorTab.h"
+#include "platform/CurlHttpClient.h"
 #include "platform/Dialogs.h"
+#include "platform/UrlOpener.h"
+#include "stats/SeleccionEstadisticas.h"
+#include "stats/gui/EstadisticasTab.h"
+#include "stats/gui/FiltrosPaso1.h"
 #include "ui/GeneralTab.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -53,6 +58,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     crearDescarga();
     enlazarDescargaConResultados();
     enlazarPenasConResultados();
+    crearEstadisticas();
     crearMenus();
     m_resultados->agregarMenus(menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral")),
                                findChild<QAction*>(QStringLiteral("salir")), m_sstab1);
@@ -116,6 +122,32 @@ void Principal::enlazarDescargaConResultados() {
         m_resultados->setConpremio(0);
     };
     e.limpiarSelectorPena = [this] { m_resultados->combo2()->setCurrentIndex(-1); };
+}
+
+// The Estadísticas tab and the wizard's step-1 boxes show one selection; the results
+// refresh and a download recompute it over the period the boxes show.
+void Principal::crearEstadisticas() {
+    m_seleccion = new SeleccionEstadisticas(m_s, this);
+    m_estadisticas = new EstadisticasTab(m_s, *m_seleccion, m_sstab1);
+    reemplazaPagina(3, m_estadisticas);
+    m_filtrosPaso1 = new FiltrosPaso1(*m_seleccion, m_crearCombinacion->frame12());
+    if (QLayout* paso1 = m_crearCombinacion->frame12()->layout())
+        paso1->addWidget(m_filtrosPaso1);
+    m_sstab1->setCurrentIndex(0);
+
+    connect(m_resultados, &PanelResultados::estadisticasPedidas, m_seleccion,
+            &SeleccionEstadisticas::estadisticasSeleccion);
+    DescargaEnlaces& d = m_descarga->enlaces;
+    d.estadisticas = [this](double) { m_seleccion->estadisticasSeleccion(); };
+    d.guardaSeleccion = [this] { m_seleccion->guardaSeleccion(); };
+
+    MantenimientoSorteos::Enlaces& e = m_estadisticas->mantenimiento().enlaces;
+    e.resumen = [this] { resumen(); };
+    e.refrescar = [this] { refrescar(); };
+    e.penasReseteadas = [this] {
+        m_general->hScroll1()->setValue(1);
+        m_resultados->comprobacion().modelo4().reemplazar(std::make_unique<ListaMultiples>());
+    };
 }
 
 void Principal::Baja_Click() { m_descarga->Picture2_Click(); }
@@ -188,12 +220,14 @@ bool Principal::Form_Load(QWidget* presentacion) {
     if (!startup::abrirArchivos(m_s, m_carpetaPrograma))
         return false;
     startup::leeconfig(m_s);
+    m_seleccion->fijaMaximoMeses(m_s.cfg.meses);
     if (!startup::compruebanumeros(m_s))
         return false;
     resumen();
     refrescar();
     m_escrutinio->leeescrutinio(1);
     m_resultados->Command1_Click(0);
+    m_seleccion->guardaSeleccion();
     m_cargada = true;
     return true;
 }
@@ -255,7 +289,14 @@ void Principal::Form_Activate() {
 void Principal::refrescar() { m_resultados->refrescar(); }
 void Principal::listasencillas(int numSorteos) { m_resultados->listasencillas(numSorteos); }
 void Principal::listamulti(int numSorteos) { m_resultados->listamulti(numSorteos); }
-void Principal::refrescarUltimoSorteo() { m_resultados->refrescarUltimoSorteo(); }
+// With more than one draw on view the scroll bar goes back to 1 and the chart to its
+// first page.
+void Principal::refrescarUltimoSorteo() {
+    const bool enUno = m_general->hScroll1()->value() == 1;
+    m_resultados->refrescarUltimoSorteo();
+    if (!enUno)
+        m_estadisticas->hScroll2()->setValue(1);
+}
 void Principal::paraparpadeo() { m_resultados->paraparpadeo(); }
 
 void Principal::salir_Click() { close(); }

@@ -7,6 +7,9 @@
 #include <memory>
 
 class CrearCombinacionTab;
+class EstadisticasTab;
+class FiltrosPaso1;
+class SeleccionEstadisticas;
 class GestorTab;
 class Descarga;
 class DescargaStrip;
@@ -67,6 +70,12 @@ public:
     UltimoSorteoTab* ultimoSorteo() const { return m_ultimoSorteo; }
     GestorTab* gestor() const { return m_gestor; }
     CrearCombinacionTab* crearCombinacion() const { return m_crearCombinacion; }
+    // The statistics: the selection both tabs show, the Estadísticas tab (whose
+    // Command5_Click and Command8_Click the menu and the shortcuts run) and the wizard's
+    // step-1 boxes.
+    SeleccionEstadisticas* seleccion() const { return m_seleccion; }
+    EstadisticasTab* estadisticas() const { return m_estadisticas; }
+    FiltrosPaso1* filtrosPaso1() const { return m_filtrosPaso1; }
     // General > "Crear peña nueva": as the "Manual" button.
     void Crearp_Click();
 
@@ -77,6 +86,7 @@ protected:
 private:
     void crearMenus();
     void crearPaginasPenas();
+    void crearEstadisticas();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
     bool haySecundariaVisible() const;
@@ -94,6 +104,9 @@ private:
     PanelResultados* m_resultados;
     GestorTab* m_gestor = nullptr;
     CrearCombinacionTab* m_crearCombinacion = nullptr;
+    SeleccionEstadisticas* m_seleccion = nullptr;
+    EstadisticasTab* m_estadisticas = nullptr;
+    FiltrosPaso1* m_filtrosPaso1 = nullptr;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;
