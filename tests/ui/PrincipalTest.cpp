@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -230,11 +231,17 @@ TEST_F(Ventana, ExitClosesTheFiles) {
 // The window fits a 1366×768 screen with a desktop panel, and the peña lists grow with it.
 TEST_F(Ventana, FitsASmallScreenAndListsGrowWithIt) {
     guardarPena();
+    guardarSorteo(QDate(2026, 11, 26));
     guardarSorteo(QDate(2026, 11, 30));
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
     EXPECT_LE(w.minimumSizeHint().height(), 700);
     EXPECT_LE(w.minimumSizeHint().width(), 1300);
+    // The draws to view also move with the keyboard.
+    QScrollBar* sorteos = w.general()->hScroll1();
+    QTest::keyClick(sorteos, Qt::Key_Right);
+    EXPECT_EQ(sorteos->value(), 2);
+    EXPECT_EQ(w.general()->text3()->text(), QStringLiteral("2"));
     w.sstab1()->setCurrentIndex(2);
     w.resize(w.minimumSizeHint());
     w.show();
