@@ -63,6 +63,7 @@ class Comprobacion {
     };
     std::vector<PenaLeida> leerPenas();
     void escribirPenas(std::vector<PenaLeida>& penas);
+    void avisarFallos();
     // The view's filters as a walk reads them once: peña chooser, "Histórico", prizes only.
     struct Filtros {
         int indice;
@@ -95,6 +96,8 @@ class Comprobacion {
     ModeloResultados m_modelo4;
     int m_filalista = 0;
     bool m_fallosAvisados = false;
+    int m_fallosSinAvisar = 0;
+    bool m_dentroDeSencillas = false;
     int m_penasGrabadas = 0;
 
     // The multiple peña and draw in hand while its rows are written.

@@ -208,6 +208,7 @@ void Principal::crearPaginasPenas() {
     ventanas.mostrar = [this](QWidget* w) { mostrarVentana(w); };
     ventanas.descargar = [this](const QString& nombre) { descargarVentana(nombre); };
     ventanas.origenPrincipal = [this] { return pos(); };
+    ventanas.abierta = [this](const QString& nombre) { return ventana(nombre); };
     ventanas.alActivarEditor = [this] {
         descargarVentana(QStringLiteral("Creamenu"));
         if (m_general->hScroll1()->value() >= 21)
@@ -237,15 +238,19 @@ void Principal::Form_Activate() {
     }
     if (m_s.modoEdicion == 1)
         m_s.penasCambiadas = 1;
-    descargarVentana(QStringLiteral("Crea"));
-    m_s.modoEdicion = 0;
+    // An editor that refuses to close (bets not saved, a bet with a wrong count) stays where
+    // it is, and so do the values handed to it.
+    const bool editorCerrado = descargarVentana(QStringLiteral("Crea"));
+    if (editorCerrado)
+        m_s.modoEdicion = 0;
     if (m_s.penasCambiadas == 1) {
         m_resultados->combo2()->setCurrentIndex(-1);
         refrescarUltimoSorteo();
         resumen();
         m_s.penasCambiadas = 0;
     }
-    m_s.delAsistente = 0;
+    if (editorCerrado)
+        m_s.delAsistente = 0;
     for (const char* nombre : {"Creamenu", "Imprimir", "Acercade", "Configurar"})
         descargarVentana(QString::fromLatin1(nombre));
     refrescarUltimoSorteo();
@@ -273,9 +278,12 @@ void Principal::salir_Click() { close(); }
 
 void Principal::closeEvent(QCloseEvent* e) {
     m_s.files.cerrarTodos();
-    for (const QPointer<QWidget>& w : std::as_const(m_secundarias))
-        if (w)
-            w->close();
+    // The program ends and every other window goes with it, without its own close checks
+    // (an editor would otherwise ask to complete a bet that can no longer be saved).
+    const QVector<QPointer<QWidget>> secundarias = m_secundarias;
+    m_secundarias.clear();
+    for (const QPointer<QWidget>& w : secundarias)
+        delete w.data();
     e->accept();
     QCoreApplication::quit();
 }
@@ -307,11 +315,18 @@ QWidget* Principal::ventana(const QString& nombre) const {
     return nullptr;
 }
 
-void Principal::descargarVentana(const QString& nombre) {
-    if (QWidget* w = ventana(nombre)) {
-        w->close();
-        m_secundarias.removeAll(w);
+bool Principal::descargarVentana(const QString& nombre) {
+    bool cerradas = true;
+    for (const QPointer<QWidget>& w : QVector<QPointer<QWidget>>(m_secundarias)) {
+        if (!w || w->objectName() != nombre)
+            continue;
+        // A window that refused to close stays listed, to be closed later.
+        if (w->close())
+            m_secundarias.removeAll(w);
+        else
+            cerradas = false;
     }
+    return cerradas;
 }
 
 // Another of the program's windows still open (the editor the chooser just opened, say)

@@ -44,7 +44,8 @@ public:
     // Shows one of the program's secondary windows, modeless. Its objectName is its name
     // ("Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor").
     void mostrarVentana(QWidget* ventana);
-    void descargarVentana(const QString& nombre);
+    // Closes the open windows of that name; false when one of them refused to close.
+    bool descargarVentana(const QString& nombre);
     QWidget* ventana(const QString& nombre) const;
 
     int activaciones() const { return m_activaciones; }

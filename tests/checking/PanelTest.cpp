@@ -56,18 +56,6 @@ class Panel : public ::testing::Test, public Escenario {
 
 } // namespace
 
-TEST_F(Panel, ControlsByName) {
-    for (const char* n :
-         {"Command1_0", "Command1_1", "ListView2", "ListView4", "Combo2", "ProgressBar2", "Image5"})
-        EXPECT_NE(panel->findChild<QWidget*>(QString::fromLatin1(n)), nullptr) << n;
-    EXPECT_EQ(panel->command1(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(panel->command1(1)->text(), QStringLiteral("M Ú L T I P L E"));
-    EXPECT_EQ(panel->timer3().interval(), 800);
-    EXPECT_FALSE(panel->timer3().isActive());
-    EXPECT_EQ(panel->combo2()->itemText(0), QStringLiteral("TODAS LAS PEÑAS"));
-    EXPECT_FALSE(panel->logo().isNull());
-}
-
 TEST_F(Panel, ModelsFollowTheChecksAndPassTheModelTester) {
     datos();
     QAbstractItemModelTester t2(panel->listView(0)->model(),

@@ -4,6 +4,9 @@
 #include "support/SesionPrueba.h"
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
+#include "penas/gui/Crea.h"
+
+#include <QPointer>
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
@@ -124,7 +127,8 @@ TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
     ASSERT_TRUE(w.Form_Load());
     w.Form_Activate();
     w.Form_Activate();
-    EXPECT_EQ(cajas(kBienvenida), 1);
+    ASSERT_EQ(cajas(kBienvenida), 1);
+    ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto& caja = dialogs.boxes.last();
     EXPECT_TRUE(caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
     EXPECT_EQ(caja.icon, Dialogs::Icon::Information);
@@ -226,6 +230,32 @@ TEST_F(Ventana, ExitClosesTheFiles) {
     EXPECT_FALSE(s.files.numeros.isOpen());
     EXPECT_FALSE(s.files.apuestas.isOpen());
     EXPECT_FALSE(s.files.numsIni.isOpen());
+}
+
+TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
+    guardarPena();
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    s.delAsistente = 1;
+    s.codMultiple = 2;
+    for (int i = 0; i < 49; ++i)
+        s.numerosAuto[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
+    QPointer<Crea> editor = Crea::crear(s, VentanasPenas{});
+    ASSERT_FALSE(editor.isNull());
+    w.mostrarVentana(editor);
+    ASSERT_EQ(editor->editor().lista().size(), 1);
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(w.ventana(QStringLiteral("Crea")), editor.data());
+    EXPECT_EQ(s.delAsistente, 1);
+    // Once the bets are gone, the next return to the main window closes it.
+    editor->editor().Command2_Click();
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(s.delAsistente, 0);
 }
 
 // The window fits a 1366×768 screen with a desktop panel, and the peña lists grow with it.

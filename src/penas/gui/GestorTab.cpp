@@ -3,7 +3,9 @@
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "penas/ComandosPena.h"
+#include "penas/gui/Crea.h"
 #include "penas/gui/GraficoPremios.h"
+#include "penas/gui/Imprimir.h"
 #include "platform/Dialogs.h"
 
 #include <QFontDatabase>
@@ -252,19 +254,30 @@ void GestorTab::Command3_Click() {
         refrescarResultados();
 }
 
+void GestorTab::muestra(QWidget* ventana) {
+    if (m_ventanas.mostrar)
+        m_ventanas.mostrar(ventana);
+    else
+        ventana->show();
+}
+
 void GestorTab::Command2_Click() {
     if (!comandospena::seleccionada(m_s))
         return;
-    if (abrirImprimir)
-        abrirImprimir();
+    muestra(new Imprimir(m_s));
 }
 
 void GestorTab::Command7_Click() {
     if (!comandospena::seleccionada(m_s))
         return;
-    // The hand-over values only make sense with an editor to take them.
-    if (!abrirEdicion)
+    // An editor still open (holding bets not yet saved) comes forward instead; its
+    // hand-over values stay as they are.
+    if (QWidget* abierto = m_ventanas.abierta ? m_ventanas.abierta(QStringLiteral("Crea")) : nullptr) {
+        abierto->raise();
+        abierto->activateWindow();
         return;
+    }
     comandospena::preparaEdicion(m_s);
-    abrirEdicion();
+    if (Crea* editor = Crea::crear(m_s, m_ventanas))
+        muestra(editor);
 }
