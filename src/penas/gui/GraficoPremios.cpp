@@ -21,7 +21,7 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
     grafico->setMargins(QMargins(0, 0, 0, 0));
     setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(160, 90);
+    setMinimumSize(250, 90);
     // Only a picture: no stop for the keyboard.
     setFocusPolicy(Qt::NoFocus);
 }
