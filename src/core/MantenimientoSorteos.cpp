@@ -46,6 +46,16 @@ bool reemplaza(const QString& temporal, const QString& destino, const QByteArray
     return false;
 }
 
+// The whole records of a record file as they stand on disk.
+QByteArray contenido(const QString& ruta) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray datos = f.readAll();
+    datos.truncate(datos.size() / RegSorteo::kSize * RegSorteo::kSize);
+    return datos;
+}
+
 } // namespace
 
 bool MantenimientoSorteos::reemplazaNumeros(const QByteArray& datos) {
@@ -86,7 +96,7 @@ bool MantenimientoSorteos::reseteaPenas() {
 }
 
 MantenimientoSorteos::Borrado MantenimientoSorteos::borraSorteo(int registro, const RegSorteo& esperado) {
-    QByteArray datos = m_s.files.numeros.readAll();
+    QByteArray datos = contenido(m_s.ruta(QStringLiteral("numeros.dat")));
     const qint64 inicio = qint64(registro - 1) * RegSorteo::kSize;
     if (registro < 1 || inicio + RegSorteo::kSize > datos.size() ||
         datos.mid(inicio, RegSorteo::kSize) != esperado.encode())
@@ -129,7 +139,7 @@ MantenimientoSorteos::Importado MantenimientoSorteos::importa(const QString& arc
         return {E::NoValido, 0};
     // The backup first: numeros.dat is replaced only once its copy is safely stored.
     if (!reemplaza(m_s.ruta(QStringLiteral("numeros.bak.tmp")), m_s.ruta(QStringLiteral("numeros.bak")),
-                   m_s.files.numeros.readAll()))
+                   contenido(m_s.ruta(QStringLiteral("numeros.dat")))))
         return {E::Error, kErrorAcceso};
     if (!reemplazaNumeros(datos))
         return {E::Error, kErrorAcceso};

@@ -57,12 +57,11 @@ QString textoFechaSorteo(const RegSorteo& s) {
 
 Estadisticas calculaEstadisticas(RecordFile& numeros, int sigSorteo, DiasElegidos dias, double desde) {
     Estadisticas e;
-    const QByteArray datos = numeros.readAll();
-    const int guardados = static_cast<int>(datos.size() / RegSorteo::kSize);
-    const int ultimo = std::clamp(sigSorteo - 1, 0, guardados);
+    const std::vector<RegSorteo> sorteos = numeros.getAll<RegSorteo>();
+    const int ultimo = std::clamp(sigSorteo - 1, 0, static_cast<int>(sorteos.size()));
     e.filas.reserve(static_cast<size_t>(ultimo));
     for (int r = ultimo; r >= 1; --r) {
-        const RegSorteo s = RegSorteo::decode(datos.mid(qint64(r - 1) * RegSorteo::kSize, RegSorteo::kSize));
+        const RegSorteo& s = sorteos[static_cast<size_t>(r - 1)];
         const int dia = diaDe(s.fecha);
         const bool seleccionado = elegido(dia, dias) && s.fecha >= desde;
         if (seleccionado) {

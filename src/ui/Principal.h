@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class CrearCombinacionTab;
@@ -46,7 +47,8 @@ public:
     // Shows one of the program's secondary windows, modeless. Its objectName is its name
     // ("Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor").
     void mostrarVentana(QWidget* ventana);
-    void descargarVentana(const QString& nombre);
+    // Closes the open windows of that name; false when one of them refused to close.
+    bool descargarVentana(const QString& nombre);
     QWidget* ventana(const QString& nombre) const;
 
     int activaciones() const { return m_activaciones; }
@@ -96,6 +98,8 @@ private:
     void enlazarPenasConResultados();
     void SSTab1_Click(int nueva);
     void reemplazaPagina(int indice, QWidget* pagina);
+    void colocarEnPantalla();
+    void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;
     QString m_carpetaPrograma;

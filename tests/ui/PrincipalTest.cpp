@@ -1,19 +1,27 @@
+#include "ui/Principal.h"
 #include "core/OleDate.h"
 #include "core/Session.h"
+#include "penas/gui/Crea.h"
 #include "platform/Clock.h"
 #include "support/SesionPrueba.h"
 #include "ui/GeneralTab.h"
-#include "ui/Principal.h"
+#include "ui/IdiomaYFuentes.h"
 
+#include <QPointer>
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,7 +129,8 @@ TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
     ASSERT_TRUE(w.Form_Load());
     w.Form_Activate();
     w.Form_Activate();
-    EXPECT_EQ(cajas(kBienvenida), 1);
+    ASSERT_EQ(cajas(kBienvenida), 1);
+    ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto& caja = dialogs.boxes.last();
     EXPECT_TRUE(caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
     EXPECT_EQ(caja.icon, Dialogs::Icon::Information);
@@ -223,4 +232,66 @@ TEST_F(Ventana, ExitClosesTheFiles) {
     EXPECT_FALSE(s.files.numeros.isOpen());
     EXPECT_FALSE(s.files.apuestas.isOpen());
     EXPECT_FALSE(s.files.numsIni.isOpen());
+}
+
+TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
+    guardarPena();
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    s.delAsistente = 1;
+    s.codMultiple = 2;
+    for (int i = 0; i < 49; ++i)
+        s.numerosAuto[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
+    QPointer<Crea> editor = Crea::crear(s, VentanasPenas{});
+    ASSERT_FALSE(editor.isNull());
+    w.mostrarVentana(editor);
+    ASSERT_EQ(editor->editor().lista().size(), 1);
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(w.ventana(QStringLiteral("Crea")), editor.data());
+    EXPECT_EQ(s.delAsistente, 1);
+    // Once the bets are gone, the next return to the main window closes it.
+    editor->editor().Command2_Click();
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(s.delAsistente, 0);
+}
+
+// The window fits a 1366×768 screen with a panel and its lists grow with it; the draws to view
+// move with the keyboard; every control a user acts on on the first three pages has a name.
+TEST_F(Ventana, FitsASmallScreenAnswersTheKeyboardAndNamesItsControls) {
+    guardarPena();
+    guardarSorteo(QDate(2026, 11, 26));
+    guardarSorteo(QDate(2026, 11, 30));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_LE(w.minimumSizeHint().height(), 700);
+    QTest::keyClick(w.general()->hScroll1(), Qt::Key_Right);
+    EXPECT_EQ(w.general()->text3()->text(), QStringLiteral("2"));
+    w.sstab1()->setCurrentIndex(2);
+    w.resize(w.minimumSizeHint());
+    w.show();
+    auto* lista = w.findChild<QWidget*>(QStringLiteral("ListView5"));
+    const int antes = lista->height();
+    w.resize(w.width() + 200, w.height() + 200);
+    QCoreApplication::processEvents();
+    EXPECT_GT(lista->height(), antes);
+    QStringList sinNombre;
+    for (int i = 0; i < 3; ++i)
+        for (QWidget* c : w.sstab1()->widget(i)->findChildren<QWidget*>())
+            if ((c->focusPolicy() != Qt::NoFocus || c->cursor().shape() == Qt::PointingHandCursor) &&
+                !qobject_cast<QAbstractScrollArea*>(c->parentWidget()) &&
+                QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
+                sinNombre << c->objectName();
+    EXPECT_EQ(sinNombre, QStringList());
+}
+
+TEST(IdiomaYFuentes, StandardDialogsSpeakSpanish) {
+    ASSERT_TRUE(instalarTraduccionesQt(*qApp));
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
+    for (QTranslator* t : qApp->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(t);
 }

@@ -1,6 +1,7 @@
 #include "penas/gui/GraficoPremios.h"
 
 #include <QChart>
+#include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
 
@@ -11,18 +12,31 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
     m_serie->append(QStringLiteral("Con premio"), 0);
     m_serie->slices().at(0)->setColor(QColor(0xC0, 0xC0, 0xC0));
     m_serie->slices().at(1)->setColor(QColor(0x00, 0xC0, 0x00));
+    // No outline: a slice of 0 would otherwise show as a white line across the pie.
+    for (QPieSlice* slice : m_serie->slices())
+        slice->setPen(Qt::NoPen);
     auto* grafico = new QChart;
     grafico->addSeries(m_serie);
     grafico->legend()->setAlignment(Qt::AlignRight);
     grafico->setMargins(QMargins(0, 0, 0, 0));
     setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(160, 110);
+    setMinimumSize(250, 90);
+    // Only a picture: no stop for the keyboard.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void GraficoPremios::muestra(double sinPremio, double conPremio) {
     m_serie->slices().at(0)->setValue(sinPremio);
     m_serie->slices().at(1)->setValue(conPremio);
+}
+
+// The legend goes beside a wide chart and under a narrow one, so its words are never cut.
+void GraficoPremios::resizeEvent(QResizeEvent* e) {
+    const Qt::Alignment lado = width() >= 2 * height() ? Qt::AlignRight : Qt::AlignBottom;
+    if (chart()->legend()->alignment() != lado)
+        chart()->legend()->setAlignment(lado);
+    QChartView::resizeEvent(e);
 }
 
 double GraficoPremios::valor(int i) const {
