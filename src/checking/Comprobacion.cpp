@@ -57,6 +57,7 @@ std::vector<Comprobacion::PenaLeida> Comprobacion::leerPenas() {
 // added again. Only those two fields change; the rest of the record is written as it was read.
 void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
     int fallos = 0;
+    int escritas = 0;
     for (size_t i = 0; i < penas.size(); ++i) {
         PenaLeida& p = penas[i];
         const QByteArray nuevo = p.reg.encode();
@@ -65,19 +66,31 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
         bytes.replace(kOffsetFecha2, 8, nuevo.mid(kOffsetFecha2, 8));
         if (bytes == p.original)
             continue;
-        if (m_s.files.apuestas.write(qint64(i) + 1, bytes))
+        if (m_s.files.apuestas.write(qint64(i) + 1, bytes)) {
             p.original = bytes;
-        else
+            ++escritas;
+        } else {
             ++fallos;
+        }
     }
     if (!penas.empty())
         m_s.penaActual = penas.back().reg;
-    if (fallos > 0)
+    if (fallos == 0) {
+        if (escritas > 0)
+            m_fallosAvisados = false;
+        return;
+    }
+    // Checks run again at every activation; the user hears of the failure once, and again
+    // only after an action that needs the write (avisarFallosOtraVez) or after the file
+    // could be written meanwhile.
+    if (!m_fallosAvisados) {
+        m_fallosAvisados = true;
         m_s.dialogs.message(
             QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
                            "peñas. Los sorteos se volverán a comprobar la próxima vez.")
                 .arg(fallos),
             QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
+    }
 }
 
 Comprobacion::Filtros Comprobacion::filtros() const {
@@ -113,7 +126,6 @@ void Comprobacion::listasencillas(int numSorteos) {
     if (total > 0) {
         std::vector<PenaLeida> penas = leerPenas();
         const auto [indice, elegida, historico, soloPremio] = filtros();
-        double masNueva = 0;
         for (int i = 0; i < n; ++i) {
             const int d = total - i;
             m_v.progreso(i + 1, n);
@@ -169,12 +181,10 @@ void Comprobacion::listasencillas(int numSorteos) {
                     }
                     m_filalista = lista->filas();
                 }
-                if (d == total)
-                    masNueva = sorteo.fecha;
-                if (i == n - 1 && pena.fecha2 != masNueva)
-                    pena.fecha2 = masNueva;
             }
         }
+        if (n > 0)
+            contarYFechar(penas, n, total, indice, elegida, false);
         escribirPenas(penas);
     }
     m_modelo2.reemplazar(std::move(lista));
@@ -206,7 +216,6 @@ void Comprobacion::listamulti(int numSorteos) {
 
     std::vector<PenaLeida> penas = leerPenas();
     const auto [indice, elegida, historico, soloPremio] = filtros();
-    double masNueva = 0;
     m_lista4 = lista.get();
     for (int i = 0; i < n; ++i) {
         const int d = total - i;
@@ -254,13 +263,11 @@ void Comprobacion::listamulti(int numSorteos) {
                                           filaApuesta);
                 }
             }
-            if (d == total)
-                masNueva = sorteo.fecha;
-            if (i == n - 1 && pena.fecha2 != masNueva)
-                pena.fecha2 = masNueva;
         }
     }
     m_lista4 = nullptr;
+    if (n > 0)
+        contarYFechar(penas, n, total, indice, elegida, true);
     escribirPenas(penas);
     m_modelo4.reemplazar(std::move(lista));
     penaelegida = 0;
@@ -284,11 +291,67 @@ void Comprobacion::premiomultiple(int aciertosSorteo) {
         m_lista4->ponerPremio(m_filalista - 1, d.lineas[static_cast<size_t>(i)]);
     }
     if (enVentana(*m_pena, m_sorteo))
-        for (int i = 0; i < d.numLineas; ++i)
-            premios::sumar(m_pena->acierto(d.lineas[static_cast<size_t>(i)].categoria),
-                           d.lineas[static_cast<size_t>(i)].cuantas);
+        sumarDesglose(*m_pena, d);
     if (d.filaFinal)
         lineablanca();
+}
+
+void Comprobacion::sumarDesglose(RegPena& p, const premios::Desglose& d) {
+    for (int i = 0; i < d.numLineas; ++i)
+        premios::sumar(p.acierto(d.lineas[static_cast<size_t>(i)].categoria), d.lineas[static_cast<size_t>(i)].cuantas);
+}
+
+// Counts, for every peña the check walked, the draws older than the `listados` newest that
+// are still inside its counting window (a download stored but never counted, a write that
+// failed last time), then moves its newest counted date forward to the newest stored draw.
+// Every stored draw is thus counted once whatever the number of draws listed, and the date
+// never goes back, so a shorter draws file cannot make draws count again.
+void Comprobacion::contarYFechar(std::vector<PenaLeida>& penas, int listados, int total, int indice,
+                                 const QString& elegida, bool multiples) {
+    std::vector<size_t> pendientes;
+    for (size_t j = 0; j < penas.size(); ++j)
+        if ((penas[j].reg.numApuestas > 500) == multiples && participa(penas[j].reg, indice, elegida))
+            pendientes.push_back(j);
+    ListaSencillas sencillas;
+    ListaMultiples multiplesCuenta;
+    std::vector<int> fotos(penas.size(), -1);
+    const double masNueva = m_s.files.numeros.get<RegSorteo>(total).fecha;
+    std::vector<size_t> andadas = pendientes;
+
+    // Draws are stored oldest first: once a draw lies outside a peña's window, so do all
+    // older ones.
+    for (int d = total - listados; d >= 1 && !pendientes.empty(); --d) {
+        const RegSorteo sorteo = m_s.files.numeros.get<RegSorteo>(d);
+        int si = -1;
+        std::erase_if(pendientes, [&](size_t j) {
+            RegPena& p = penas[j].reg;
+            if (!enVentana(p, sorteo))
+                return true;
+            if (!diaDeJuego(p.dias, sorteo.fecha, sorteo.fecha))
+                return false;
+            int& foto = fotos[j];
+            if (multiples) {
+                if (si < 0)
+                    si = multiplesCuenta.agregarSorteo(sorteo);
+                if (foto < 0)
+                    foto = multiplesCuenta.agregarPena(p);
+                const ListaMultiples::Apuesta a = multiplesCuenta.comprobar(foto, si);
+                if (premios::hayPremioMultiple(p.numApuestas, a.aciertos))
+                    sumarDesglose(p, premios::desgloseMultiple(p.numApuestas, a.aciertos, a.concomp));
+            } else {
+                if (si < 0)
+                    si = sencillas.agregarSorteo(sorteo);
+                if (foto < 0)
+                    foto = sencillas.agregarPena(p);
+                for (int b = 0; b < sencillas.apuestas(foto); ++b)
+                    if (const int categoria = sencillas.categoria(foto, b, si))
+                        premios::sumar(p.acierto(categoria), 1);
+            }
+            return false;
+        });
+    }
+    for (size_t j : andadas)
+        penas[j].reg.fecha2 = std::max(penas[j].reg.fecha2, masNueva);
 }
 
 void Comprobacion::lineablanca() {

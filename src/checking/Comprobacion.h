@@ -36,6 +36,9 @@ class Comprobacion {
     // the printer dialog; a null printer stands for a cancelled dialog.
     void imprimirListado(std::shared_ptr<Printer> impresora, const QImage& logo, int numSorteos);
 
+    // The next failure to store prizes is told again (an action that needs the write).
+    void avisarFallosOtraVez() { m_fallosAvisados = false; }
+
     ModeloResultados& modelo2() { return m_modelo2; }
     ModeloResultados& modelo4() { return m_modelo4; }
     const ListaSencillas& lista2() const { return static_cast<const ListaSencillas&>(m_modelo2.fuente()); }
@@ -70,6 +73,9 @@ class Comprobacion {
     static bool enVentana(const RegPena& p, const RegSorteo& s);
     int sorteosGuardados() const;
 
+    void contarYFechar(std::vector<PenaLeida>& penas, int listados, int total, int indice,
+                       const QString& elegida, bool multiples);
+    static void sumarDesglose(RegPena& p, const premios::Desglose& d);
     void premiomultiple(int aciertosSorteo);
     void lineablanca();
 
@@ -85,7 +91,7 @@ class Comprobacion {
     ModeloResultados m_modelo2;
     ModeloResultados m_modelo4;
     int m_filalista = 0;
-    int m_escriturasFallidas = 0;
+    bool m_fallosAvisados = false;
 
     // The multiple peña and draw in hand while its rows are written.
     ListaMultiples* m_lista4 = nullptr;

@@ -31,6 +31,8 @@ public:
     // Number of whole records in the file.
     qint64 count() const;
     bool flush();
+    // The system's reason for the last failed operation.
+    QString errorString() const { return m_file.errorString(); }
 
     template <typename R> R get(qint64 n) { return R::decode(read(n)); }
     template <typename R> bool put(qint64 n, const R& r) { return write(n, r.encode()); }

@@ -1,6 +1,7 @@
 #include "core/Startup.h"
 
 #include "core/FileReplace.h"
+#include "core/Permiso.h"
 #include "core/Session.h"
 #include "core/VbText.h"
 #include "platform/Dialogs.h"
@@ -84,7 +85,13 @@ bool compruebanumeros(Session& s) {
         return false;
     }
     s.files.numeros.close();
-    conviertenumeros(s);
+    if (!conviertenumeros(s)) {
+        // Going on would read the old records as current ones and date every peña from
+        // garbage; the old file stays as it was and the next start tries again.
+        errorpermiso(s.dialogs);
+        s.files.cerrarTodos();
+        return false;
+    }
     return true;
 }
 

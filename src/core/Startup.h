@@ -20,7 +20,8 @@ bool abrirArchivos(Session& s, const QString& folder);
 void leeconfig(Session& s);
 
 // Detects a draws file of the previous version and converts it after the user's OK.
-// Returns false when the user refused: the program must then end.
+// Returns false when the user refused or the conversion failed (after telling the user):
+// the program must then end, with the data files as they were.
 bool compruebanumeros(Session& s);
 
 // Converts the previous version's 24-byte draws into current records with Joker 0, and

@@ -1,6 +1,7 @@
 #include "download/Descarga.h"
 
 #include "core/OleDate.h"
+#include "core/Permiso.h"
 #include "core/Session.h"
 #include "download/Escrutinio.h"
 #include "download/Importacion.h"
@@ -61,6 +62,7 @@ void Descarga::Picture2_Click() {
     llama(enlaces.paraparpadeo);
     llama(enlaces.cerrarAviso);
     errorDatos = false;
+    m_guardados = 0;
 
     if (oledate::fromQDate(hoy) < double(oledate::days(m_s.sorteo.fecha))) {
         m_s.dialogs.message(
@@ -103,8 +105,15 @@ void Descarga::Timer1_Timer() {
         pulsos = 0;
         setProgreso(2);
         fase = 5;
-        grabaWww(m_s, respuesta);
-        leesorteos();
+        m_guardados = 0;
+        QString causa;
+        if (grabaWww(m_s, respuesta, &causa)) {
+            leesorteos();
+        } else {
+            // Scanning the old file with the new reply's length would read nonsense.
+            errorEscritura(m_s.dialogs, m_s.ruta(QStringLiteral("www.txt")), causa);
+            errorDatos = true;
+        }
     }
     if (fase == 5)
         fase = 6;
@@ -131,8 +140,14 @@ void Descarga::Timer1_Timer() {
         llama(enlaces.guardaSeleccion);
         setImagen(2);
     }
-    setLabel6(QStringLiteral("TRANSFERENCIA FINALIZADA"));
     llama(enlaces.seleccionarPestana, 0);
+    // Only a download that stored draws is announced as finished with a full bar.
+    if (errorDatos || m_guardados == 0) {
+        setLabel6(QString());
+        setProgreso(0);
+        return;
+    }
+    setLabel6(QStringLiteral("TRANSFERENCIA FINALIZADA"));
     setProgreso(5);
 }
 
@@ -152,8 +167,16 @@ void Descarga::leesorteos() {
         r.error = true;
     }
     nuevos = int(r.sorteos.size());
-    if (!r.error && !anexaSorteos(m_s.files.numeros, r.sorteos))
-        r.error = true;
+    if (!r.error && !anexaSorteos(m_s.files.numeros, r.sorteos)) {
+        // Nothing of this reply was kept; the user learns why, not that data were corrupt.
+        setLabel59(QString());
+        errorEscritura(m_s.dialogs, m_s.files.numeros.path(), m_s.files.numeros.errorString());
+        m_timer1.stop();
+        errorDatos = true;
+        return;
+    }
+    if (!r.error)
+        m_guardados = nuevos;
 
     if (r.error) {
         if (nuevos == 0) {
@@ -178,7 +201,12 @@ void Descarga::leesorteos() {
         return;
     }
 
-    if (nuevos == 0) {
+    if (r.incompleto) {
+        // The newest draws are not complete yet: none was kept, so the history has no gap.
+        m_s.dialogs.message(QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
+                            QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
+        nuevos = 1;
+    } else if (nuevos == 0) {
         m_s.dialogs.message(QStringLiteral("Todavía no hay sorteos nuevos."),
                             QStringLiteral("Pruebe más tarde"), Dialogs::Icon::Information);
         nuevos = 1;

@@ -70,4 +70,5 @@ class Descarga : public QObject {
     int m_label58 = 0;
     QString m_label59;
     int m_imagen = 2;
+    int m_guardados = 0; // draws this download stored
 };

@@ -104,6 +104,7 @@ ResultadoImport leeRespuesta(QIODevice& f, qint64 longitud, RegSorteo& sorteo,
             sorteo.numJoker = vbtext::Val(b(f, QStringLiteral(":\"\""), QStringLiteral("\"")));
             if (!valido(sorteo)) {
                 out.sorteos.clear();
+                out.incompleto = true;
                 break;
             }
             sorteo.fecha = fechas.at(i);

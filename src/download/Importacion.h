@@ -13,6 +13,7 @@ struct ResultadoImport {
     QList<RegSorteo> sorteos; // the draws kept, in reply order (newest first)
     bool error = false;       // the scan failed: a cut-short reply, a date that is not a date,
                               // more than kMaxNuevos new dates
+    bool incompleto = false;  // a new draw without complete data: nothing new is kept
 };
 
 inline constexpr int kMaxNuevos = 50;

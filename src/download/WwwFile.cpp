@@ -13,12 +13,14 @@ QByteArray formaWww(const QString& respuesta) {
     return out;
 }
 
-bool grabaWww(Session& s, const QString& respuesta) {
+bool grabaWww(Session& s, const QString& respuesta, QString* error) {
     if (s.files.www.isOpen())
         s.files.www.close();
     QSaveFile file(s.ruta(QStringLiteral("www.txt")));
     const QByteArray bytes = formaWww(respuesta);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!ok && error)
+        *error = file.errorString();
     s.files.abrirWww(s.rutaApp);
     return ok;
 }

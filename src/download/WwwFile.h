@@ -11,5 +11,5 @@ QByteArray formaWww(const QString& respuesta);
 
 // Replaces www.txt with `respuesta` (whole or not at all) and reopens it for byte access
 // as the session's download file. False when the new content could not be written; the
-// download file is then the previous one.
-bool grabaWww(Session& s, const QString& respuesta);
+// download file is then the previous one, and `error` (when given) holds the system's reason.
+bool grabaWww(Session& s, const QString& respuesta, QString* error = nullptr);

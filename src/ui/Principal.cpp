@@ -128,7 +128,10 @@ void Principal::enlazarPenasConResultados() {
 void Principal::enlazarDescargaConResultados() {
     m_resultados->usarControlesDescarga(m_tiraDescarga->label59(), m_tiraDescarga->progressBar1());
     DescargaEnlaces& e = m_descarga->enlaces;
-    e.listasencillas = [this](int16_t n) { listasencillas(n); };
+    e.listasencillas = [this](int16_t n) {
+        m_resultados->comprobacion().avisarFallosOtraVez(); // a download needs the write
+        listasencillas(n);
+    };
     e.paraparpadeo = [this] {
         paraparpadeo();
         m_resultados->setConpremio(0);

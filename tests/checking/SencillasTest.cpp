@@ -1,8 +1,8 @@
 #include "Escenario.h"
 
-#include <csignal>
+#include "support/LimiteEscritura.h"
+
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -10,26 +10,6 @@ namespace {
 double kLun() {
     return Escenario::fecha(2026, 12, 7);
 }
-
-// Limits the size of files this process may write, for the life of the object.
-class LimiteEscritura {
-  public:
-    explicit LimiteEscritura(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_antes);
-        m_senal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = m_antes;
-        r.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~LimiteEscritura() {
-        setrlimit(RLIMIT_FSIZE, &m_antes);
-        std::signal(SIGXFSZ, m_senal);
-    }
-
-  private:
-    rlimit m_antes{};
-    void (*m_senal)(int) = nullptr;
-};
 
 class Sencillas : public ::testing::Test, public Escenario {};
 
@@ -67,17 +47,22 @@ TEST_F(Sencillas, BlockRowsTextsAndColours) {
     EXPECT_EQ(s.sorteo.fecha, kSab());
 }
 
-TEST_F(Sencillas, NewestDrawFirstAndEachDrawCountedOnce) {
+// Draws older than the ones listed are counted too (a download stored but never counted),
+// each once; a shorter history (a restored copy) never moves the counted date back.
+TEST_F(Sencillas, EveryStoredDrawCountedOnceWhateverIsListed) {
     sorteo(kJue(), {1, 2, 3, 10, 11, 12}, 20);
     sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);
     sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
     pena(QStringLiteral("P"), kTodos, kJue() - 10, {{1, 2, 3, 4, 5, 6}});
-    comprobacion.listasencillas(1); // only Monday is counted, and the older draws never will be
-    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 1, 0, 0}));
+    pena(QStringLiteral("M"), kTodos, kJue() - 10, {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 0, 0}));
+    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4 + 4 + 0, 3 + 5, 2, 0, 0}));
     EXPECT_EQ(leida(1).fecha2, kLun());
+    EXPECT_EQ(leida(2).fecha2, kLun());
     comprobacion.listasencillas(3);
     comprobacion.listasencillas(3);
-    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 1, 0, 0}));
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 0, 0}));
     const QStringList c = comentarios(comprobacion.lista2());
     ASSERT_EQ(c.size(), 12);
     EXPECT_EQ(c[2], QStringLiteral("07/12/2026 Lunes"));
@@ -85,6 +70,17 @@ TEST_F(Sencillas, NewestDrawFirstAndEachDrawCountedOnce) {
     EXPECT_EQ(c[10], QStringLiteral("03/12/2026 Jueves"));
     EXPECT_EQ(c[11], QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
     EXPECT_EQ(s.sorteo.fecha, kJue()); // the last draw read is the oldest of the walk
+
+    // Back to a copy holding only Thursday's draw, then the two later draws again.
+    QFile::resize(s.files.numeros.path(), RegSorteo::kSize);
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(leida(1).fecha2, kLun());
+    EXPECT_EQ(leida(2).fecha2, kLun());
+    sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);
+    sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
+    comprobacion.listasencillas(3);
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 0, 0}));
+    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4 + 4 + 0, 3 + 5, 2, 0, 0}));
 }
 
 TEST_F(Sencillas, FreshPeñaCountsEveryDrawOnItsDays) {
@@ -222,6 +218,7 @@ TEST_F(Sencillas, CountersStopAt32767) {
 TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
     sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
     pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
     {
         // Writes fail, whoever runs the test: the file may not grow past a few bytes.
         LimiteEscritura limite(100);
@@ -231,10 +228,22 @@ TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
     EXPECT_EQ(leida(1).fecha2, 0);
     EXPECT_EQ(aciertos(1)[0], 0);
-    // Once the file can be written, the same draw is counted, once.
+    {
+        // Further checks (activations) stay silent; an action that needs the write tells again.
+        LimiteEscritura limite(100);
+        comprobacion.listasencillas(1);
+        comprobacion.listamulti(1);
+        EXPECT_EQ(dialogs.boxes.size(), 1);
+        comprobacion.avisarFallosOtraVez();
+        comprobacion.listasencillas(1);
+        EXPECT_EQ(dialogs.boxes.size(), 2);
+    }
+    // A newer draw arrives; once the file can be written, a check listing only the newest
+    // draw counts both, once.
+    sorteo(kSab() + 2, {1, 2, 3, 4, 5, 6}, 20);
     comprobacion.listasencillas(1);
     comprobacion.listasencillas(1);
-    EXPECT_EQ(aciertos(1)[0], 1);
+    EXPECT_EQ(aciertos(1)[0], 2);
 }
 
 TEST_F(Sencillas, NoDrawsClearsBothListsAndTouchesNoPeña) {

@@ -2,6 +2,7 @@
 #include "core/Session.h"
 #include "core/Startup.h"
 #include "platform/Clock.h"
+#include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
 
 #include <QDir>
@@ -189,6 +190,24 @@ TEST_F(Conversion, RefusedConversionEndsAndKeepsTheOldFile) {
     EXPECT_FALSE(startup::compruebanumeros(s));
     EXPECT_FALSE(s.files.numeros.isOpen());
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), viejo);
+}
+
+TEST_F(Conversion, FailedConversionEndsWithThePermissionBoxAndKeepsTheFiles) {
+    dir.conTablas();
+    const QByteArray viejo = antiguos(10);
+    dir.write(QStringLiteral("numeros.dat"), viejo);
+    dir.write(QStringLiteral("apuestas.dat"), QByteArray(RegPena::kSize, 'x'));
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    {
+        LimiteEscritura limite(100); // the converted copy cannot be written whole
+        EXPECT_FALSE(startup::compruebanumeros(s));
+    }
+    ASSERT_EQ(dialogs.boxes.size(), 2);
+    EXPECT_EQ(dialogs.boxes[1].title, QStringLiteral("Error de permiso"));
+    EXPECT_FALSE(s.files.numeros.isOpen());
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), viejo);
+    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray(RegPena::kSize, 'x'));
+    EXPECT_FALSE(dir.exists(QStringLiteral("numeros.tmp")));
 }
 
 TEST_F(Conversion, GarbageJokerIsNotTakenForAnOldFile) {

@@ -5,6 +5,8 @@
 #include "download/Trae.h"
 #include "download/WwwFile.h"
 
+#include "support/LimiteEscritura.h"
+
 #include <gtest/gtest.h>
 
 using respuestas::Sorteo;
@@ -101,7 +103,9 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
     EXPECT_EQ(b.d.label59(), QString());
     EXPECT_EQ(b.checks, QList<int>{1});
     EXPECT_EQ(b.barra, QList<int>{1});
-    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    // Nothing stored: not announced as a finished transfer, the bar not left full.
+    EXPECT_EQ(b.d.label6(), QString());
+    EXPECT_EQ(b.d.progreso(), 0);
 }
 
 TEST(Descarga, ManyNewDrawsShowAtMostEight) {
@@ -199,7 +203,7 @@ TEST(Descarga, CorruptDataStopsTheFollowUp) {
     EXPECT_EQ(b.s.files.numeros.count(), antes);
     EXPECT_TRUE(b.checks.isEmpty());
     EXPECT_EQ(b.resumenes, 0);
-    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(b.d.label6(), QString());
     EXPECT_FALSE(b.d.timer1().isActive());
 
     // An HTML page instead of the reply.
@@ -230,5 +234,47 @@ TEST(Descarga, AFailureAfterGoodDrawsAppendsNothing) {
     EXPECT_EQ(b.d.label59(), QString());
     EXPECT_EQ(b.checks, QList<int>{3});
     EXPECT_EQ(b.resumenes, 1);
-    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(b.d.label6(), QString());
+}
+
+// A reply that cannot be stored, or draws that cannot be appended, import nothing and say
+// which file failed; the old download file is never scanned with the new reply's length.
+TEST(Descarga, AFileThatCannotBeWrittenIsNamed) {
+    const QList<Sorteo> todos = cienDias();
+    const QString reply = respuestas::respuesta(todos);
+    for (const bool falloRespuesta : {true, false}) {
+        BancoDescarga b;
+        // A long history before the draws of the reply: the draws file is larger than the
+        // stored reply, so a limit between the two lets the reply through but not the draws.
+        QFile::resize(b.s.files.numeros.path(), 8000 * RegSorteo::kSize);
+        b.sorteosHasta(todos.at(4).fecha);
+        const QByteArray numeros = b.dir.read(QStringLiteral("numeros.dat"));
+        ASSERT_GT(numeros.size(), formaWww(reply).size());
+        {
+            LimiteEscritura limite(falloRespuesta ? reply.size() / 2 : numeros.size());
+            b.bajar(reply);
+        }
+        ASSERT_EQ(b.dialogs.boxes.size(), 1) << falloRespuesta;
+        EXPECT_TRUE(b.dialogs.boxes[0].text.contains(falloRespuesta ? u"www.txt" : u"numeros.dat"))
+            << b.dialogs.boxes[0].text.toStdString();
+        EXPECT_EQ(b.dir.read(QStringLiteral("numeros.dat")), numeros);
+        EXPECT_TRUE(b.checks.isEmpty());
+        EXPECT_EQ(b.d.label6(), QString());
+        EXPECT_EQ(b.d.progreso(), 0);
+    }
+}
+
+// A new draw with incomplete data between good ones: nothing newer than it is stored and
+// the user is told that the draws are not complete yet.
+TEST(Descarga, AnIncompleteDrawKeepsTheHistoryWithoutGaps) {
+    BancoDescarga b;
+    QList<Sorteo> todos = cienDias();
+    b.sorteosHasta(todos.at(4).fecha);
+    const QByteArray numeros = b.dir.read(QStringLiteral("numeros.dat"));
+    todos[2].joker.clear();
+    b.bajar(respuestas::respuesta(todos));
+    ASSERT_EQ(b.dialogs.boxes.size(), 1);
+    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Aun no hay datos de sorteos del 2017."));
+    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Pruebe mas tarde"));
+    EXPECT_EQ(b.dir.read(QStringLiteral("numeros.dat")), numeros);
 }
