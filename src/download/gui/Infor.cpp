@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QScreen>
 #include <QStringDecoder>
 #include <QVBoxLayout>
@@ -25,8 +26,13 @@ VisorAviso::VisorAviso(QWidget* parent) : QTextBrowser(parent) {
     setOpenExternalLinks(false);
 }
 
-QVariant VisorAviso::loadResource(int, const QUrl&) {
-    return {};
+// An empty picture in place of every image keeps the layout without a broken-image mark.
+QVariant VisorAviso::loadResource(int type, const QUrl&) {
+    if (type != QTextDocument::ImageResource)
+        return {};
+    QImage vacia(1, 1, QImage::Format_ARGB32_Premultiplied);
+    vacia.fill(Qt::transparent);
+    return vacia;
 }
 
 QString VisorAviso::texto(const QByteArray& pagina) {
