@@ -12,10 +12,9 @@ class QLabel;
 // Adding a picture: put "NN-name.svg" (NN its number, two digits) in data/pictures/lista/ and
 // a line for it in data/imagelist.qrc. The SVG's width and height are the size it is shown at.
 //
-// Numbers in use: 1 download hover, 2 download, 3 report icon hover, 4 report icon,
-// 5 report icon greyed, 6/7 wizard choice and its hover, 9/10 back-to-step-1 and its hover,
-// 12 logo of printed listings, 13/14 print icon and its hover, 15..19 the five shortcuts of
-// the main window, 20 the e-mail picture.
+// Numbers in use: 1 download hover, 2 download, 3..11 the report and wizard icons (normal,
+// hover and greyed), 12 logo of printed listings, 13/14 print icon and its hover, 15..19 the
+// five shortcuts of the main window, 20 the e-mail picture.
 //
 // A picture is rendered once and the same pixmap handed out every time, so whether a label
 // shows picture n is a comparison of pixmap identity (`shows`).
