@@ -1,8 +1,10 @@
 #include "Banco.h"
+#include "ServidorPrueba.h"
 
 #include "download/Aviso.h"
 #include "download/EnlacesWeb.h"
 #include "download/gui/Infor.h"
+#include "platform/CurlHttpClient.h"
 
 #include <QLabel>
 #include <QTextBrowser>
@@ -118,6 +120,26 @@ INSTANTIATE_TEST_SUITE_P(
                       std::make_pair(QByteArray("web:evil\"onclick<x>"), kHost),
                       std::make_pair(QByteArray("web:\xe1\x01.es>"), kHost),
                       std::make_pair(QByteArray("sin clave"), kHost)));
+
+TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReply) {
+    ServidorPrueba web;
+    BancoAviso b;
+    CurlHttpClient curl;
+    Aviso aviso(b.s, curl);
+    int mostrados = 0;
+    aviso.mostrarInfor = [&] { ++mostrados; };
+    b.s.cfg.webhost = web.base().mid(7); // "127.0.0.1:<port>"
+    const QByteArray pagina = BancoAviso::pagina(500);
+    web.responder("/informe.dat", {200, "text/html", pagina.toStdString()});
+    aviso.miraaviso();
+    EXPECT_EQ(mostrados, 1);
+    EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), pagina);
+
+    web.responder("/informe.dat", {500, "text/html", BancoAviso::pagina(900).toStdString()});
+    aviso.miraaviso();
+    EXPECT_EQ(mostrados, 1);
+    EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), pagina);
+}
 
 TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {
     BancoAviso b;
