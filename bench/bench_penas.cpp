@@ -1,4 +1,4 @@
-// The peñas tab on a heavy user's files: 40 peñas of 205 bets and 4,200 stored draws.
+// The peñas tab on a heavy user's files: 40 peñas of 205 bets and the real draw history.
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "penas/GestorPenas.h"
@@ -7,6 +7,7 @@
 #include "support/TestFolder.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -18,15 +19,10 @@ struct Carpeta {
     Session s{d, c};
     Carpeta() {
         t.conBase();
+        QFile::copy(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"), t.ruta(QStringLiteral("numeros.dat")));
         s.rutaApp = t.rutaApp();
         s.files.abrir(s.rutaApp);
         s.cfg.precio = 1;
-        for (int i = 0; i < 4200; ++i) {
-            RegSorteo r;
-            r.bolas = {1, 2, 3, 4, 5, 6, 7, 0};
-            r.fecha = oledate::fromQDate(QDate(1998, 1, 1).addDays(i * 2));
-            s.files.numeros.put(i + 1, r);
-        }
         for (int p = 0; p < 40; ++p) {
             RegPena pena;
             pena.nombre = QStringLiteral("PEÑA %1").arg(p);

@@ -1,6 +1,7 @@
 #include "core/Session.h"
 #include "platform/Clock.h"
 #include "platform/gui/QtDialogs.h"
+#include "ui/IdiomaYFuentes.h"
 #include "ui/Presentacion.h"
 #include "ui/Principal.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmorat"));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    instalarTraduccionesQt(app);
+    sustituirFuentes();
     // The program ends through its exit routine, not when the splash closes before the main window shows.
     QApplication::setQuitOnLastWindowClosed(false);
 

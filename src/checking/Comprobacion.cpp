@@ -9,6 +9,7 @@
 #include "platform/Printer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -73,24 +74,26 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
             ++fallos;
         }
     }
+    m_penasGrabadas += escritas;
     if (!penas.empty())
         m_s.penaActual = penas.back().reg;
-    if (fallos == 0) {
-        if (escritas > 0)
-            m_fallosAvisados = false;
+    if (fallos == 0 && escritas > 0)
+        m_fallosAvisados = false;
+    m_fallosSinAvisar += fallos;
+}
+
+// Checks run again at every activation; the user hears of a failure to store prizes once
+// per check (the simple and the multiple peñas together), and again only after an action
+// that needs the write (avisarFallosOtraVez) or after the file could be written meanwhile.
+void Comprobacion::avisarFallos() {
+    const int fallos = std::exchange(m_fallosSinAvisar, 0);
+    if (fallos == 0 || m_fallosAvisados)
         return;
-    }
-    // Checks run again at every activation; the user hears of the failure once, and again
-    // only after an action that needs the write (avisarFallosOtraVez) or after the file
-    // could be written meanwhile.
-    if (!m_fallosAvisados) {
-        m_fallosAvisados = true;
-        m_s.dialogs.message(
-            QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
-                           "peñas. Los sorteos se volverán a comprobar la próxima vez.")
-                .arg(fallos),
-            QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
-    }
+    m_fallosAvisados = true;
+    m_s.dialogs.message(QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
+                                       "peñas. Los sorteos se volverán a comprobar la próxima vez.")
+                            .arg(fallos),
+                        QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
 }
 
 Comprobacion::Filtros Comprobacion::filtros() const {
@@ -189,10 +192,14 @@ void Comprobacion::listasencillas(int numSorteos) {
     }
     m_modelo2.reemplazar(std::move(lista));
 
-    if (hayMultiple)
+    if (hayMultiple) {
+        m_dentroDeSencillas = true;
         listamulti(n);
-    else
+        m_dentroDeSencillas = false;
+    } else {
         m_modelo4.reemplazar(std::make_unique<ListaMultiples>()); // no multiple peña left to show
+    }
+    avisarFallos();
 
     if (m_imprimiendo)
         terminarImpresion();
@@ -269,6 +276,8 @@ void Comprobacion::listamulti(int numSorteos) {
     if (n > 0)
         contarYFechar(penas, n, total, indice, elegida, true);
     escribirPenas(penas);
+    if (!m_dentroDeSencillas)
+        avisarFallos();
     m_modelo4.reemplazar(std::move(lista));
     penaelegida = 0;
 }

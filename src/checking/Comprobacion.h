@@ -36,6 +36,9 @@ class Comprobacion {
     // the printer dialog; a null printer stands for a cancelled dialog.
     void imprimirListado(std::shared_ptr<Printer> impresora, const QImage& logo, int numSorteos);
 
+    // Peña records written with new counters since the program started: the peña list is
+    // out of date when this changes.
+    int penasGrabadas() const { return m_penasGrabadas; }
     // The next failure to store prizes is told again (an action that needs the write).
     void avisarFallosOtraVez() { m_fallosAvisados = false; }
 
@@ -60,6 +63,7 @@ class Comprobacion {
     };
     std::vector<PenaLeida> leerPenas();
     void escribirPenas(std::vector<PenaLeida>& penas);
+    void avisarFallos();
     // The view's filters as a walk reads them once: peña chooser, "Histórico", prizes only.
     struct Filtros {
         int indice;
@@ -92,6 +96,9 @@ class Comprobacion {
     ModeloResultados m_modelo4;
     int m_filalista = 0;
     bool m_fallosAvisados = false;
+    int m_fallosSinAvisar = 0;
+    bool m_dentroDeSencillas = false;
+    int m_penasGrabadas = 0;
 
     // The multiple peña and draw in hand while its rows are written.
     ListaMultiples* m_lista4 = nullptr;

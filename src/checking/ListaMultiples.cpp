@@ -66,8 +66,9 @@ ListaMultiples::Apuesta ListaMultiples::comprobar(int pena, int sorteo) const {
 }
 
 QStringList ListaMultiples::cabeceras() const {
-    QStringList c;
-    for (int i = 1; i <= 12; ++i)
+    // The narrow first column holds no number; each number stands under its own position.
+    QStringList c{QString()};
+    for (int i = 1; i < kColumnas - 1; ++i)
         c << QString::number(i);
     return c << QStringLiteral("Comentario");
 }

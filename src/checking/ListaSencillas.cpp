@@ -86,8 +86,9 @@ void ListaSencillas::quitarBloque() {
 }
 
 QStringList ListaSencillas::cabeceras() const {
-    return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("Comentario")};
+    // The narrow first column holds no number; each number stands under its own position.
+    return {QString(),           QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("Comentario")};
 }
 
 const ListaSencillas::Bloque* ListaSencillas::bloqueDe(int fila) const {

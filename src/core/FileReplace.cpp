@@ -29,12 +29,22 @@ void syncFolderOf(const QString& path) {
 
 } // namespace
 
-bool moveOver(const QString& source, const QString& target) {
-    if (!syncFile(source))
+const Llamadas& llamadasDelSistema() {
+    static const Llamadas sistema{
+        syncFile,
+        [](const QString& from, const QString& to) {
+            return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+        },
+        syncFolderOf};
+    return sistema;
+}
+
+bool moveOver(const QString& source, const QString& target, const Llamadas& llamadas) {
+    if (!llamadas.sincroniza(source))
         return false;
-    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0)
+    if (!llamadas.renombra(source, target))
         return false;
-    syncFolderOf(target);
+    llamadas.sincronizaCarpeta(target);
     return true;
 }
 

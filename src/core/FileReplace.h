@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Durable file replacement: a crash at any moment leaves either the old file or the new
 // one whole, never a mixture.
 namespace filereplace {
 
-// Flushes `source` to disk and renames it over `target`. The source is consumed.
-bool moveOver(const QString& source, const QString& target);
+// The system calls of a replacement, replaceable so that their order can be checked.
+struct Llamadas {
+    std::function<bool(const QString& path)> sincroniza;                       // data to disk
+    std::function<bool(const QString& from, const QString& to)> renombra;      // atomic rename
+    std::function<void(const QString& path)> sincronizaCarpeta;                // the rename to disk
+};
+const Llamadas& llamadasDelSistema();
+
+// Flushes `source` to disk and renames it over `target`; nothing is renamed when the data
+// could not be flushed. The source is consumed.
+bool moveOver(const QString& source, const QString& target, const Llamadas& llamadas = llamadasDelSistema());
 
 } // namespace filereplace

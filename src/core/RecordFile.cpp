@@ -49,6 +49,15 @@ bool RecordFile::write(qint64 n, const QByteArray& record) {
     return m_file.write(rec) == m_length && m_file.flush();
 }
 
+QByteArray RecordFile::readWhole() {
+    if (!m_file.isOpen() || !m_file.seek(0))
+        return {};
+    const qint64 entero = m_file.size() / m_length * m_length;
+    QByteArray bytes = m_file.read(entero);
+    bytes.truncate(bytes.size() / m_length * m_length);
+    return bytes;
+}
+
 qint64 RecordFile::count() const { return m_file.isOpen() ? m_file.size() / m_length : 0; }
 
 bool RecordFile::flush() { return m_file.isOpen() && m_file.flush(); }

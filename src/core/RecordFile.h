@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <vector>
 
 // A file of fixed-length records numbered from 1, kept open for reading and writing.
 // Reading beyond the last whole record gives a record of zero bytes (a trailing partial
@@ -28,6 +29,16 @@ public:
     // false when the record could not be written entirely.
     bool write(qint64 n, const QByteArray& record);
 
+    // Every whole record of the file in one read, for walks over all of them.
+    template <typename R> std::vector<R> getAll() {
+        std::vector<R> out;
+        const QByteArray bytes = readWhole();
+        out.reserve(size_t(bytes.size() / m_length));
+        for (qsizetype at = 0; at + m_length <= bytes.size(); at += m_length)
+            out.push_back(R::decode(bytes.mid(at, m_length)));
+        return out;
+    }
+
     // Number of whole records in the file.
     qint64 count() const;
     bool flush();
@@ -38,6 +49,8 @@ public:
     template <typename R> bool put(qint64 n, const R& r) { return write(n, r.encode()); }
 
 private:
+    QByteArray readWhole();
+
     int m_length;
     QFile m_file;
     bool m_eof = false;

@@ -36,8 +36,7 @@ ResumenVista resumen(Session& s) {
     const QList<DiasDePena> penas = leerDiasDePenas(s.files.apuestas);
     const qint64 total = numeros.count();
     s.sorteosjugados = 0;
-    for (qint64 n = 1; n <= total; ++n) {
-        const RegSorteo r = numeros.get<RegSorteo>(n);
+    for (const RegSorteo& r : numeros.getAll<RegSorteo>()) {
         for (const DiasDePena& p : penas) {
             if (diaDeJuego(p.dias, p.fecha, r.fecha)) {
                 ++s.sorteosjugados;

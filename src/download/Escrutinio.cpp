@@ -12,6 +12,9 @@
 #include "platform/UrlOpener.h"
 
 #include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -57,13 +60,45 @@ void Escrutinio::setText1(const QString& texto) {
     emit cambiado();
 }
 
+QString Escrutinio::tituloInforme(double fecha) {
+    const QDate d = oledate::toQDate(fecha);
+    return QStringLiteral("-Informe del ") + diasemana(fecha) + QStringLiteral(", ") + QString::number(d.day()) +
+           QStringLiteral(" de ") + vbtext::nombreMes(d.month()) + QStringLiteral(" del ") +
+           QString::number(d.year());
+}
+
+// The date of the draw whose prize table starts at `posTabla` (a position of the download
+// file): the last "fecha_sorteo" before it. 0 when there is none.
+double Escrutinio::fechaDeLaTabla(qint64 posTabla) const {
+    QFile& www = m_s.files.www;
+    www.seek(0);
+    const QByteArray antes = www.read(std::max<qint64>(posTabla, 0)).toLower();
+    const qsizetype clave = antes.lastIndexOf("fecha_sorteo");
+    if (clave < 0)
+        return 0;
+    static const QRegularExpression patron(QStringLiteral("^fecha_sorteo\\W+(\\d{4})-(\\d{2})-(\\d{2})"));
+    const auto m = patron.match(QString::fromLatin1(antes.mid(clave, 40)));
+    return m.hasMatch() ? oledate::fromYmd(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt())
+                        : 0;
+}
+
+// The report address is the operator's host and a path from the reply; anything that could
+// lead elsewhere (user part, backslashes, blanks, control characters) is refused.
+bool Escrutinio::rutaSegura(const QString& ruta) {
+    if (!ruta.startsWith(u'/'))
+        return false;
+    for (const QChar c : ruta)
+        if (c == u'@' || c == u'\\' || c.isSpace() || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    return true;
+}
+
 void Escrutinio::leeescrutinio(int16_t inicio) {
     m_informeVisible = false;
     m_urlinforme.clear();
-    const QDate fecha = oledate::toQDate(m_s.sorteo.fecha);
-    m_label8 = QStringLiteral("-Informe del ") + diasemana(m_s.sorteo.fecha) + QStringLiteral(", ") +
-               QString::number(fecha.day()) + QStringLiteral(" de ") + vbtext::nombreMes(fecha.month()) +
-               QStringLiteral(" del ") + QString::number(fecha.year());
+    // Without prize data the title stays that of the amounts shown; before any, the newest draw's.
+    if (m_label8.isEmpty() && m_s.sorteo.fecha > 0)
+        m_label8 = tituloInforme(m_s.sorteo.fecha);
 
     QFile& www = m_s.files.www;
     QString direccion;
@@ -76,6 +111,10 @@ void Escrutinio::leeescrutinio(int16_t inicio) {
         const bool cate = leer(QStringLiteral("cate"), QStringLiteral("\"")).encontrado;
         qint64 d = leer.pos() - p1;
         if (escru && cate && d > 0 && d < 300) {
+            // The amounts belong to the draw of the first prize table, which is not always
+            // the newest draw of the reply.
+            if (const double f = fechaDeLaTabla(p1))
+                m_label8 = tituloInforme(f);
             scan::setPosition(www, 1);
             for (size_t k = 0; k < 6; ++k) {
                 leer(QStringLiteral("categoria"), QStringLiteral(":\""));
@@ -91,8 +130,11 @@ void Escrutinio::leeescrutinio(int16_t inicio) {
         }
     }
 
-    if (!direccion.isEmpty()) {
+    if (!direccion.isEmpty())
         direccion.replace(QStringLiteral("\\u00c1"), QStringLiteral("Á"));
+    if (!rutaSegura(direccion))
+        direccion.clear();
+    if (!direccion.isEmpty()) {
         m_urlinforme = QStringLiteral("http://") + QLatin1String(kHostOperador) + direccion;
         emit cambiado();
         if (inicio == 0)

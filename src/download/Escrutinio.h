@@ -42,12 +42,16 @@ class Escrutinio : public QObject {
     bool bajando = false;
     int sinlector = 0;
 
+    static QString tituloInforme(double fecha);
+    static bool rutaSegura(const QString& ruta);
+
   signals:
     void cambiado();
     void mostrarInforme(const QString& rutaPdf);
 
   private:
     QString atencion() const;
+    double fechaDeLaTabla(qint64 posTabla) const;
 
     Session& m_s;
     HttpClient& m_http;

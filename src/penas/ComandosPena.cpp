@@ -1,8 +1,8 @@
 #include "penas/ComandosPena.h"
 
 #include "core/FileReplace.h"
-#include "core/Session.h"
 #include "core/Permiso.h"
+#include "core/Session.h"
 #include "platform/Dialogs.h"
 
 #include <QFile>
@@ -73,7 +73,9 @@ void preparaEdicion(Session& s) {
             QStringLiteral("Si modifica algún número de esta peña, dejará de ser Reducida y pasará a ser "
                            "de apuestas sencillas."),
             QStringLiteral("Atención!"), Dialogs::Icon::Information);
-    s.codMultiple = s.penaActual.numApuestas >= 500 ? s.penaActual.numApuestas - 500 : 0;
+    // Only the six multiple codes are multiple bets; anything else is edited as simple bets.
+    const int n = s.penaActual.numApuestas;
+    s.codMultiple = n >= 501 && n <= 506 ? n - 500 : 0;
 }
 
 } // namespace comandospena

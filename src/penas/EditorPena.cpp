@@ -2,8 +2,8 @@
 
 #include "core/Cp1252.h"
 #include "core/OleDate.h"
-#include "core/Session.h"
 #include "core/Permiso.h"
+#include "core/Session.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
@@ -17,7 +17,13 @@ namespace {
 const QString kTitulo = QStringLiteral("Error");
 } // namespace
 
-EditorPena::EditorPena(Session& s, std::function<double()> aleatorio) : m_s(s), m_rnd(std::move(aleatorio)) {
+EditorPena::EditorPena(Session& s, std::function<double()> aleatorio)
+    : m_s(s), m_rnd(std::move(aleatorio)), m_cod(s.codMultiple), m_tablaElegida(s.tablaElegida),
+      m_delAsistente(s.delAsistente), m_edicion(s.modoEdicion == 1), m_penaSel(s.penaSel),
+      m_cont(s.contApuestas) {
+    // A stored peña is edited as simple bets or as its one multiple bet.
+    if (m_edicion && (m_cod < 0 || m_cod > 6))
+        m_cod = 0;
     if (!m_rnd) {
         auto gen =
             std::make_shared<QRandomGenerator>(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -40,10 +46,6 @@ QString EditorPena::textoDias(int opcion) {
     }
 }
 
-QString EditorPena::label4() const {
-    return QStringLiteral("INTRODUZCA EL NOMBRE Y %1 NÚMEROS:").arg(m_porApuesta);
-}
-
 void EditorPena::mensaje(const QString& texto, bool exclamacion) {
     m_s.dialogs.message(texto, kTitulo,
                         exclamacion ? Dialogs::Icon::Exclamation : Dialogs::Icon::Information);
@@ -54,6 +56,11 @@ void EditorPena::cambiado() {
         alCambiar();
 }
 
+void EditorPena::setCont(int n) {
+    m_cont = n;
+    m_s.contApuestas = n;
+}
+
 void EditorPena::limpiaRejilla() {
     m_marcas.fill(false);
     m_marcados = 0;
@@ -61,24 +68,32 @@ void EditorPena::limpiaRejilla() {
 
 void EditorPena::numerosPorApuesta() {
     static constexpr int kPorCodigo[] = {6, 7, 8, 5, 9, 10, 11};
-    if (m_s.codMultiple >= 0 && m_s.codMultiple <= 6) {
-        m_porApuesta = kPorCodigo[m_s.codMultiple];
-        m_requeridos = m_porApuesta;
+    if (m_cod >= 0 && m_cod <= 6) {
+        m_porApuesta = kPorCodigo[m_cod];
+        if (!m_edicion)
+            m_requeridos = m_porApuesta;
     }
 }
 
 bool EditorPena::Form_Load() {
     // A mark left from a bet not completed before the last save would unbalance the count.
     limpiaRejilla();
-    if (m_s.codMultiple == 7) {
-        m_s.contApuestas = 0;
+    m_apuestaNueva = 0;
+    // A click refused at the bet limit belongs to the peña just saved, not to the next one.
+    m_limite = 0;
+    if (m_cod == 7) {
+        setCont(0);
         m_requeridos = 0;
     }
-    m_aleatorio = !(m_s.codMultiple != 0 && m_s.delAsistente == 1);
+    if (m_edicion)
+        cargaEdicion();
+    m_aleatorio = !(m_cod != 0 && m_delAsistente == 1);
     m_nombreFalta = 0;
     numerosPorApuesta();
-    if (m_s.codMultiple == 7) {
-        const tablas::Lectura l = tablas::lee(m_s.ruta(QStringLiteral("tablas.bin")), m_s.tablaElegida);
+    if (m_edicion)
+        m_requeridos = m_porApuesta;
+    if (m_cod == 7) {
+        const tablas::Lectura l = tablas::lee(m_s.ruta(QStringLiteral("tablas.bin")), m_tablaElegida);
         if (l.fallo != tablas::Fallo::Ninguno) {
             mensaje(QStringLiteral("La tabla de reducción elegida no es válida. Reinstale el programa."),
                     true);
@@ -96,28 +111,39 @@ bool EditorPena::Form_Load() {
     m_grabar = false;
     m_borrar = false;
     m_contLabel3 = 0;
+    m_label4 = QStringLiteral("INTRODUZCA EL NOMBRE Y %1 NÚMEROS:").arg(m_porApuesta);
     cambiado();
-    if (m_s.delAsistente == 1)
+    if (m_delAsistente == 1)
         marcaAutomatico();
+    m_anadir = m_scrollValor == m_scrollMax;
+    cambiado();
     return true;
 }
 
 void EditorPena::Image1_Click(int indice) {
     if (indice < 0 || indice >= 49)
         return;
+    m_apuestaTocada = 0;
     const int c = m_porApuesta;
     if (m_nombreFalta != 0) {
         mensaje(QStringLiteral("Sólo tienes que poner un nombre. No puedes añadir más números."), false);
         return;
     }
     m_grabar = false;
-    m_maxApuestas = m_s.codMultiple != 0 ? 1 : RegPena::kMaxApuestas;
-    if (m_s.contApuestas >= m_maxApuestas) {
-        if (m_s.codMultiple == 7) {
+    // The first click in edit mode fixes the count the bet must have; from then on cells
+    // toggle without a cap.
+    if (m_edicion && m_porApuesta != 50) {
+        if (m_marcados == 0)
+            m_requeridos = m_porApuesta;
+        m_porApuesta = 50;
+    }
+    m_maxApuestas = m_cod != 0 ? 1 : RegPena::kMaxApuestas;
+    if (m_cont >= m_maxApuestas) {
+        if (m_cod == 7) {
             mensaje(QStringLiteral("¡¡ Sólo puedes poner %1 números en este tipo de reducida !! ")
                         .arg(m_porApuesta),
                     false);
-        } else if (m_s.codMultiple != 0) {
+        } else if (m_cod != 0) {
             mensaje(
                 QStringLiteral("¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
                                "múltiples !! "),
@@ -134,20 +160,37 @@ void EditorPena::Image1_Click(int indice) {
     if (m_marcados != c) {
         m_marcados += celda ? -1 : 1;
         celda = !celda;
+        if (m_edicion)
+            m_apuestaTocada = 1;
     } else if (celda) {
         celda = false;
         --m_marcados;
     }
-    if (m_marcados == c)
-        muestraApuesta(0);
+    if (m_marcados == c || (m_edicion && m_marcados == m_requeridos)) {
+        if (m_edicion) {
+            if (m_entradasScroll == 1) {
+                m_apuestaTocada = 1;
+                m_editable = 1;
+            }
+            muestraApuesta(1);
+        } else {
+            muestraApuesta(0);
+        }
+    }
     cambiado();
 }
 
 void EditorPena::muestraApuesta(int modo) {
-    ++m_s.contApuestas;
-    const int b = m_s.contApuestas - 1; // bounded by maxApuestas in Image1_Click
+    int b;
+    if (m_edicion) {
+        m_apuestaVista = m_text2;
+        b = m_apuestaVista - 1;
+    } else {
+        setCont(m_cont + 1);
+        b = m_cont - 1; // bounded by maxApuestas in Image1_Click
+    }
     m_borrar = true;
-    QString texto;
+    QStringList numeros;
     int k = 0;
     for (int i = 0; i < 49; ++i) {
         if (!m_marcas[static_cast<size_t>(i)])
@@ -156,38 +199,94 @@ void EditorPena::muestraApuesta(int modo) {
         if (modo == 0)
             m_marcas[static_cast<size_t>(i)] = false;
         const int numero = i + 1;
-        if (k <= RegPena::kSlots && b >= 0 && b < RegPena::kMaxApuestas)
+        bool guarda = true;
+        if (m_edicion) {
+            m_apuestaTocada *= m_editable;
+            guarda = m_apuestaTocada == 1 || m_apuestaNueva == 1;
+        }
+        if (guarda && k <= RegPena::kSlots && b >= 0 && b < RegPena::kMaxApuestas)
             m_penaEdit.apuestas[static_cast<size_t>(b)][static_cast<size_t>(k - 1)] =
                 static_cast<int16_t>(numero);
-        if (numero < 10)
-            texto += u' ';
-        texto += QString::number(numero);
-        if (k != m_porApuesta && k != m_requeridos)
-            texto += u'-';
+        numeros.append(QStringLiteral("%1").arg(numero, 2));
+    }
+    // In edit mode a complete bet that the user changed is written at once.
+    if (m_edicion && m_requeridos == m_marcados && (m_apuestaNueva == 1 || m_apuestaTocada == 1)) {
+        RegPena p = m_penaEdit;
+        p.reducida[0] = 0;
+        if (p.numApuestas < 500)
+            p.numApuestas = static_cast<int16_t>(
+                qBound(1, qMax(int(p.numApuestas), m_apuestaVista), int(RegPena::kMaxApuestas)));
+        if (grabaRegistro(p)) {
+            m_penaEdit = p;
+            m_actual = p;
+            m_apuestaNueva = 0;
+            m_entradasScroll = 0;
+            m_apuestaDanada = false;
+            m_nota.clear();
+        }
     }
     if (modo == 0)
         m_marcados = 0;
-    m_lista.append(texto);
-    m_contLabel3 = m_s.contApuestas;
+    if (m_edicion)
+        m_lista.clear();
+    if (!m_edicion || !numeros.isEmpty())
+        m_lista.append(numeros.join(u'-'));
+    m_contLabel3 = m_cont;
     m_grabar = true;
 }
 
 void EditorPena::marcaAutomatico() {
-    for (int i = 0; i < m_porApuesta && i < 49; ++i) {
-        const int n = m_s.numerosAuto[static_cast<size_t>(i)];
-        if (m_limite == -1 || n < 1 || n > 49)
-            break;
-        Image1_Click(n - 1);
+    m_editable = m_aleatorioPendiente == 1 ? 1 : 0;
+    const int n = qMin(m_porApuesta == 50 && m_edicion ? m_requeridos : m_porApuesta, 49);
+    const bool propios = m_aleatorioPendiente == 1 || !m_edicion;
+    std::array<int, 49> numeros{};
+    for (int i = 0; i < n; ++i)
+        numeros[static_cast<size_t>(i)] =
+            propios ? m_s.numerosAuto[static_cast<size_t>(i)]
+                    : m_actual.apuestas[static_cast<size_t>(qBound(0, m_cont, RegPena::kMaxApuestas - 1))]
+                                       [static_cast<size_t>(qMin(i, RegPena::kSlots - 1))];
+    if (!propios) {
+        // The stored bet shown: drawn only when it is one of the peña's bets and every
+        // number of it can be drawn; a bet just added is empty.
+        const int guardadas = m_actual.numApuestas > 500 ? 1 : m_actual.numApuestas;
+        std::array<bool, 49> visto{};
+        bool valida = m_cont < guardadas && n <= RegPena::kSlots;
+        const bool existe = valida;
+        for (int i = 0; valida && i < n; ++i) {
+            const int v = numeros[static_cast<size_t>(i)];
+            valida = v >= 1 && v <= 49 && !visto[static_cast<size_t>(v - 1)];
+            if (valida)
+                visto[static_cast<size_t>(v - 1)] = true;
+        }
+        m_apuestaDanada = existe && !valida;
+        m_nota = m_apuestaDanada ? QStringLiteral("Esta apuesta guardada no es válida: marque sus números.")
+                                 : QString();
+        if (!valida) {
+            m_editable = 1;
+            return;
+        }
     }
+    for (int i = 0; i < n; ++i) {
+        const int v = numeros[static_cast<size_t>(i)];
+        if (m_limite == -1 || v < 1 || v > 49)
+            break;
+        Image1_Click(v - 1);
+    }
+    m_editable = 1;
+    m_aleatorioPendiente = 0;
 }
 
 void EditorPena::Command3_Click() {
-    if (m_maxApuestas != 0 && m_s.contApuestas >= m_maxApuestas) {
+    if (m_maxApuestas != 0 && m_cont >= m_maxApuestas) {
         mensaje(QStringLiteral("Máximo de apuestas sencillas por peña : %1.").arg(m_maxApuestas), false);
         return;
     }
-    const int n = qMin(m_porApuesta, 49);
-    if (m_s.codMultiple != 0)
+    int n = qMin(m_porApuesta, 49);
+    if (m_edicion) {
+        m_aleatorioPendiente = 1;
+        n = qMin(m_requeridos, 49);
+    }
+    if (m_cod != 0)
         m_aleatorio = false;
     for (int i = 0; i < n; ++i) {
         int v;
@@ -206,9 +305,11 @@ void EditorPena::Command3_Click() {
 }
 
 void EditorPena::Command1_Click() {
+    if (m_edicion)
+        return;
     m_aleatorio = false;
-    if (m_s.contApuestas == 0)
-        m_s.contApuestas = 1;
+    if (m_cont == 0)
+        setCont(1);
     const qint64 hoy = static_cast<qint64>(oledate::fromQDate(m_s.clock.today()));
     const RegPena primera = m_s.files.apuestas.get<RegPena>(1);
     if (!m_s.files.apuestas.eof() && oledate::days(primera.fecha) > hoy) {
@@ -243,15 +344,14 @@ void EditorPena::Command1_Click() {
 void EditorPena::grabaPena() {
     m_penaEdit.dias = textoDias(m_opcionDias);
     m_penaEdit.aciertos.fill(0);
-    if (m_s.codMultiple == 7)
+    if (m_cod == 7)
         expandeReducida();
-    if (m_s.codMultiple == 0)
-        m_penaEdit.numApuestas =
-            static_cast<int16_t>(qBound(1, m_s.contApuestas, int(RegPena::kMaxApuestas)));
-    else if (m_s.codMultiple == 7)
+    if (m_cod == 0)
+        m_penaEdit.numApuestas = static_cast<int16_t>(qBound(1, m_cont, int(RegPena::kMaxApuestas)));
+    else if (m_cod == 7)
         m_penaEdit.numApuestas = static_cast<int16_t>(m_apuestasTabla);
     else
-        m_penaEdit.numApuestas = static_cast<int16_t>(500 + m_s.codMultiple);
+        m_penaEdit.numApuestas = static_cast<int16_t>(500 + m_cod);
     m_penaEdit.fecha2 = 0;
     m_penaEdit.fecha = oledate::fromQDate(m_s.clock.today());
     m_penaEdit.nombre = m_nombre;
@@ -266,13 +366,13 @@ void EditorPena::grabaPena() {
     }
     m_s.sigPena = static_cast<int>(registro) + 1;
     m_s.penasCambiadas = 1;
-    if (m_s.delAsistente == 1) {
+    if (m_delAsistente == 1) {
         cerrar();
         return;
     }
     m_nombre.clear();
     m_requeridos = 0;
-    m_s.contApuestas = 0;
+    setCont(0);
     Form_Load();
 }
 
@@ -290,19 +390,23 @@ void EditorPena::expandeReducida() {
 }
 
 void EditorPena::Command2_Click() {
-    if (m_s.contApuestas <= 0)
+    if (m_edicion) {
+        eliminaApuesta();
         return;
-    --m_s.contApuestas;
+    }
+    if (m_cont <= 0)
+        return;
+    setCont(m_cont - 1);
     // Below the limit again: automatic marking works anew.
     m_limite = 0;
-    if (m_s.contApuestas == 0) {
+    if (m_cont == 0) {
         m_borrar = false;
         m_aleatorio = true;
     }
     if (!m_lista.isEmpty())
         m_lista.removeLast();
-    m_contLabel3 = m_s.contApuestas;
-    if (m_s.contApuestas == 0)
+    m_contLabel3 = m_cont;
+    if (m_cont == 0)
         m_grabar = false;
     cambiado();
 }
@@ -332,13 +436,236 @@ QString EditorPena::Text1_Change(const QString& texto) {
         mensaje(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"), true);
         t = QStringLiteral("AYYYYYY!!");
     }
+    if (m_edicion && m_leido) {
+        RegPena p = m_actual;
+        p.nombre = t.left(RegPena::kNombre);
+        if (grabaRegistro(p)) {
+            m_actual.nombre = p.nombre;
+            m_penaEdit.nombre = p.nombre;
+        } else {
+            t = m_actual.nombre;
+            while (t.endsWith(u' '))
+                t.chop(1);
+        }
+    }
     m_nombre = t;
     cambiado();
     return t;
 }
 
+void EditorPena::setOpcionDias(int opcion) {
+    m_opcionDias = qBound(1, opcion, 5);
+    // Nothing is written before the stored record was read.
+    if (m_edicion && m_leido) {
+        RegPena p = m_actual;
+        p.dias = textoDias(m_opcionDias);
+        if (grabaRegistro(p)) {
+            m_actual.dias = p.dias;
+            m_penaEdit.dias = p.dias;
+        } else {
+            m_opcionDias = opcionDe(m_actual.dias);
+        }
+        cambiado();
+    }
+}
+
 void EditorPena::cerrar() {
-    m_s.contApuestas = 0;
+    setCont(0);
     if (alCerrar)
         alCerrar();
+}
+
+bool EditorPena::Form_QueryUnload(bool porUsuario) {
+    if (m_edicion) {
+        if (m_limite == 0 && !apuestaCompleta()) {
+            mensaje(
+                QStringLiteral("¡¡ %1 números !!. Por favor, rectifica la apuesta. Ha de ser de %2 números")
+                    .arg(m_marcados)
+                    .arg(m_requeridos),
+                false);
+            return false;
+        }
+    } else if (!porUsuario && (m_cont > 0 || m_marcados > 0)) {
+        // Bets entered and not saved: only the user may throw them away.
+        return false;
+    }
+    setCont(0);
+    if (m_edicion)
+        m_entradasScroll = 0;
+    return true;
+}
+
+// ---- Edit mode -------------------------------------------------------------------------
+
+int EditorPena::opcionDe(const QString& dias) {
+    const QString d = dias.trimmed();
+    for (int o = 1; o <= 4; ++o)
+        if (d == textoDias(o))
+            return o;
+    return 5;
+}
+
+RegPena EditorPena::leeRegistro() {
+    RecordFile& f = m_s.files.apuestas;
+    if (m_penaSel < 1 || m_penaSel > f.count())
+        return m_actual;
+    return f.get<RegPena>(m_penaSel);
+}
+
+// Replaces the whole record penaSel; a record that would not change is not written again.
+bool EditorPena::grabaRegistro(const RegPena& p) {
+    RecordFile& f = m_s.files.apuestas;
+    const QByteArray bytes = p.encode();
+    const bool existe = m_penaSel >= 1 && m_penaSel <= f.count();
+    if (existe && f.read(m_penaSel) == bytes)
+        return true;
+    if (!existe || !f.write(m_penaSel, bytes) || !f.flush()) {
+        errorpermiso(m_s.dialogs);
+        return false;
+    }
+    m_s.penasCambiadas = 1;
+    return true;
+}
+
+void EditorPena::cargaEdicion() {
+    if (!m_leido) {
+        m_leido = true;
+        m_actual = leeRegistro();
+        m_penaEdit = m_actual;
+        m_opcionDias = opcionDe(m_actual.dias);
+    }
+    m_ultimoScroll = m_scrollValor;
+    if (m_actual.numApuestas < 501) {
+        if (m_entradasScroll == 0)
+            m_scrollMax = qBound(1, int(m_actual.numApuestas), int(RegPena::kMaxApuestas));
+    } else {
+        m_scrollMax = 1;
+    }
+    m_scrollValor = qBound(1, m_scrollValor, m_scrollMax);
+    m_text2 = m_scrollValor;
+    setCont(m_scrollValor - 1);
+    QString nombre = m_actual.nombre;
+    while (nombre.endsWith(u' '))
+        nombre.chop(1);
+    m_nombre = nombre;
+}
+
+bool EditorPena::apuestaCompleta() const {
+    return m_marcados == m_requeridos || (m_apuestaDanada && m_marcados == 0);
+}
+
+void EditorPena::Form_Activate() {
+    if (!m_edicion)
+        return;
+    m_editable = 1;
+    m_penaEdit = leeRegistro();
+    // Only redraws the bet shown: a write refused here would come back at every activation.
+    const int tocada = m_apuestaTocada;
+    m_apuestaTocada = 0;
+    muestraApuesta(1);
+    m_apuestaTocada = tocada;
+    m_anadir = m_scrollValor == m_scrollMax;
+    m_opcionDias = opcionDe(m_penaEdit.dias);
+    cambiado();
+}
+
+// Shows bet `valor`: the record is read again and the grid drawn from it.
+void EditorPena::muestraApuestaElegida(int valor) {
+    m_apuestaTocada = 0;
+    m_penaEdit = leeRegistro();
+    m_text2 = valor;
+    m_scrollValor = valor;
+    setCont(valor - 1);
+    m_penaEdit.dias = textoDias(m_opcionDias);
+    limpiaRejilla();
+    m_actual = leeRegistro();
+    m_s.penasCambiadas = 1;
+    Form_Load();
+}
+
+// The bet added with "Añadir apuesta" and never completed goes; the previous one is shown.
+void EditorPena::descartaApuestaNueva() {
+    m_entradasScroll = 0;
+    m_marcados = m_requeridos;
+    muestraApuestaElegida(qBound(1, m_scrollValor - 1, m_scrollMax));
+}
+
+void EditorPena::HScroll1_Change(int valor) {
+    if (!m_edicion)
+        return;
+    valor = qBound(1, valor, m_scrollMax);
+    if (apuestaCompleta()) {
+        muestraApuestaElegida(valor);
+    } else if (valor != m_ultimoScroll) {
+        if (m_entradasScroll != 0) {
+            m_entradasScroll = 0;
+            m_marcados = m_requeridos;
+            muestraApuestaElegida(valor);
+        } else {
+            // The scroll bar stays on the bet the grid shows.
+            m_scrollValor = m_ultimoScroll;
+            const QString palabra =
+                m_marcados < m_requeridos ? QStringLiteral("Faltan ") : QStringLiteral("Sobran ");
+            cambiado();
+            mensaje(QStringLiteral("¡¡ %1números !!. Por favor, completa la apuesta.").arg(palabra), false);
+        }
+    }
+    m_anadir = m_scrollValor == m_scrollMax;
+    cambiado();
+}
+
+void EditorPena::Command4_Click() {
+    if (!m_edicion || m_scrollValor != m_scrollMax)
+        return;
+    const int maximo = m_cod != 0 ? 1 : RegPena::kMaxApuestas;
+    if (m_cont >= maximo - 1) {
+        if (m_cod != 0)
+            mensaje(QStringLiteral("No puedes añadir más apuestas. ¡¡ Oficialmente sólo se admite una "
+                                   "combinación por boleto cuando juegas a múltiples !! "),
+                    false);
+        else
+            mensaje(QStringLiteral("Máximo de apuestas sencillas por peña : %1.").arg(maximo), false);
+        return;
+    }
+    if (m_requeridos != m_marcados) {
+        mensaje(QStringLiteral("¡¡ %1 números !!. Por favor, completa la apuesta.").arg(m_marcados), false);
+        return;
+    }
+    ++m_scrollMax;
+    m_apuestaNueva = 1;
+    m_entradasScroll = 1;
+    HScroll1_Change(m_scrollValor + 1);
+}
+
+// "Eliminar apuesta": the bets after the one shown move up one place.
+void EditorPena::eliminaApuesta() {
+    const int guardadas = m_actual.numApuestas;
+    if (m_entradasScroll != 0 && m_scrollValor > guardadas) {
+        // The bet shown was added and never written: nothing stored to delete.
+        descartaApuestaNueva();
+        m_anadir = m_scrollValor == m_scrollMax;
+        cambiado();
+        return;
+    }
+    if (guardadas <= 1 || guardadas > 500) {
+        mensaje(QStringLiteral("¡¡ No puedes borrar todas las apuestas !!. Si quieres borrar la Peña, hazlo "
+                               "desde la pestaña GESTOR DE PEÑAS."),
+                false);
+        return;
+    }
+    const int total = qMin(guardadas, int(RegPena::kMaxApuestas));
+    const int v = qBound(1, m_scrollValor, total);
+    RegPena p = m_actual;
+    p.reducida[0] = 0;
+    for (int b = v; b < total; ++b)
+        p.apuestas[static_cast<size_t>(b - 1)] = p.apuestas[static_cast<size_t>(b)];
+    p.apuestas[static_cast<size_t>(total - 1)][0] = 0;
+    p.numApuestas = static_cast<int16_t>(total - 1);
+    if (!grabaRegistro(p))
+        return;
+    m_actual = p;
+    m_penaEdit = leeRegistro();
+    m_marcados = m_requeridos;
+    m_apuestaDanada = false;
+    HScroll1_Change(v != 1 ? v - 1 : 1);
 }

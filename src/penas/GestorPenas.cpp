@@ -1,6 +1,7 @@
 #include "penas/GestorPenas.h"
 
 #include "core/OleDate.h"
+#include "core/Permiso.h"
 #include "core/Records.h"
 #include "core/Session.h"
 #include "core/SharedRoutines.h"
@@ -8,6 +9,7 @@
 #include "stats/BaseInforme.h"
 #include "stats/InformePena.h"
 
+#include <QFileInfo>
 #include <cmath>
 
 namespace {
@@ -112,10 +114,27 @@ VistaPena GestorPenas::ListView1_ItemClick(int indice) {
     return v;
 }
 
-QString mensajeErrorDetalle(int error, bool* salir) {
+QString mensajeErrorDetalle(int error, bool* salir, const QString& base) {
     *salir = false;
+    // Database engine errors that mean the file cannot be written: reinstalling cannot help,
+    // so the message names the real cause.
+    constexpr int kPermiso = -3, kSoloLectura = -8, kEntradaSalida = -10, kLleno = -13;
+    CausaEscritura causa = CausaEscritura::Otra;
+    if (error == kPermiso || error == kSoloLectura)
+        causa = CausaEscritura::Permiso;
+    else if (error == kLleno)
+        causa = CausaEscritura::DiscoLleno;
+    else if (error == kEntradaSalida && !base.isEmpty())
+        causa = causaEscritura(base);
     QString m;
-    if (error == BaseInforme::kSinCifrado) {
+    if (causa == CausaEscritura::Permiso) {
+        m = textoPermiso() + QStringLiteral("\r\nError ");
+        *salir = true;
+    } else if (causa == CausaEscritura::DiscoLleno) {
+        m = textoDiscoLleno(QFileInfo(base.isEmpty() ? QString::fromLatin1(BaseInforme::kArchivo) : base).fileName()) +
+            QStringLiteral(" Error ");
+        *salir = true;
+    } else if (error == BaseInforme::kSinCifrado) {
         m = QStringLiteral(
             "El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "
             "nosotros para solucionar el problema. Error ");
@@ -129,9 +148,9 @@ QString mensajeErrorDetalle(int error, bool* salir) {
     return m + QString::number(error);
 }
 
-void GestorPenas::fallo(VistaPena& v, int error) {
+void GestorPenas::fallo(VistaPena& v, int error) const {
     v.error = error;
-    v.mensaje = mensajeErrorDetalle(error, &v.salir);
+    v.mensaje = mensajeErrorDetalle(error, &v.salir, m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo)));
 }
 
 VistaPena GestorPenas::verpena(int n) {
@@ -175,9 +194,8 @@ VistaPena GestorPenas::verpena(int n) {
             v.label16 = hits != 0 ? QStringLiteral("100 %") : QStringLiteral("-");
         } else {
             long c = 0;
-            const qint64 total = numerosDat.count();
-            for (qint64 r = 1; r <= total; ++r)
-                if (diaDeJuego(p.dias, p.fecha, numerosDat.get<RegSorteo>(r).fecha))
+            for (const RegSorteo& r : numerosDat.getAll<RegSorteo>())
+                if (diaDeJuego(p.dias, p.fecha, r.fecha))
                     ++c;
             v.label17 = QString::number(c);
             const float porcentaje = c > 0 ? static_cast<float>(double(hits) * 100.0 / double(c)) : 0.0f;

@@ -22,8 +22,9 @@ QString textoPorcentaje(float porcentaje);
 QString textoSimple(float v);
 
 // The message of a failed peña detail for an error number, and whether the program must
-// end after it (a file it needs is missing or damaged).
-QString mensajeErrorDetalle(int error, bool* salir);
+// end after it (a file it needs is missing or damaged, or cannot be written). `base` is the
+// report database, whose folder tells a full disk or a lack of permission apart.
+QString mensajeErrorDetalle(int error, bool* salir, const QString& base = QString());
 
 // What the detail of one peña shows.
 struct VistaPena {
@@ -82,7 +83,7 @@ class GestorPenas {
 
   private:
     void guardaEstadisticaPena(VistaPena& v);
-    static void fallo(VistaPena& v, int error);
+    void fallo(VistaPena& v, int error) const;
 
     Session& m_s;
     bool m_vacio = true;

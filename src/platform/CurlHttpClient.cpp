@@ -161,7 +161,8 @@ bool CurlHttpClient::download(const QString& url, const QString& path) {
                                   written += qint64(n);
                                   return written <= max && file.write(d, qint64(n)) == qint64(n);
                               });
-    if (!o.completed || o.status != 200) {
+    // Only a whole, non-empty body replaces the file.
+    if (!o.completed || o.status != 200 || written == 0) {
         file.cancelWriting();
         return false;
     }

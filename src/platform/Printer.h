@@ -5,8 +5,9 @@
 #include <QString>
 
 // A printer driven the way the program's listings and tickets are laid out: millimetre
-// coordinates from the page's top-left corner, a current position, one text line at a
-// time, lines, boxes, pictures and explicit pages.
+// coordinates from the top-left corner of the page's printable area (inside the printer's
+// margins), a current position, one text line at a time, lines, boxes, pictures and
+// explicit pages.
 class Printer {
 public:
     virtual ~Printer() = default;
@@ -17,10 +18,11 @@ public:
     virtual bool endDoc() = 0;
     // Cancels the job: nothing is printed.
     virtual void killDoc() = 0;
-    // Ends the page and starts the next; the position goes back to the page origin.
+    // Ends the page and starts the next; the position goes back to the corner of its
+    // printable area, where the first page started.
     void newPage();
 
-    // Printable page size in millimetres.
+    // Size of the printable area in millimetres.
     virtual double scaleWidth() const = 0;
     virtual double scaleHeight() const = 0;
 

@@ -1,6 +1,50 @@
 #include "stats/BaseInforme.h"
 
+#include <QFile>
+#include <openssl/evp.h>
 #include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+// The database's key is derived from the password and the file's salt (its first 16 bytes)
+// by 64,000 rounds of PBKDF2-HMAC-SHA1, which takes tens of milliseconds. Every operation
+// opens its own connection, so the key is derived once per process for each salt and
+// password and later connections are opened with the raw key.
+constexpr int kRondas = 64000;
+constexpr int kSal = 16;
+constexpr int kLargoClave = 32;
+
+struct ClaveDerivada {
+    QByteArray sal;
+    QByteArray clave;
+    QByteArray cruda; // x'<64 hex digits>'
+};
+
+QByteArray claveCruda(const QString& ruta, const QByteArray& clave) {
+    static std::vector<ClaveDerivada> derivadas;
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray sal = f.read(kSal);
+    if (sal.size() != kSal)
+        return {}; // a new, empty file: its salt is chosen when it is first written
+    for (const ClaveDerivada& d : derivadas)
+        if (d.sal == sal && d.clave == clave)
+            return d.cruda;
+    unsigned char out[kLargoClave];
+    if (PKCS5_PBKDF2_HMAC_SHA1(clave.constData(), int(clave.size()), reinterpret_cast<const unsigned char*>(sal.constData()),
+                               kSal, kRondas, kLargoClave, out) != 1)
+        return {};
+    const QByteArray cruda =
+        "x'" + QByteArray(reinterpret_cast<const char*>(out), kLargoClave).toHex().toUpper() + "'";
+    if (derivadas.size() >= 4) // another file or password: a handful is plenty
+        derivadas.erase(derivadas.begin());
+    derivadas.push_back({sal, clave, cruda});
+    return cruda;
+}
+
+} // namespace
 
 const char* const BaseInforme::kArchivo = "Velmorat.mdb";
 const char* const BaseInforme::kClave = "zarbunetolviskamerdo";
@@ -27,7 +71,9 @@ bool BaseInforme::abrir(const QString& ruta, const QString& clave, bool crear) {
         cerrar();
         return false;
     }
-    const QByteArray k = clave.toUtf8();
+    QByteArray k = clave.toUtf8();
+    if (const QByteArray cruda = claveCruda(ruta, k); !cruda.isEmpty())
+        k = cruda;
     rc = sqlite3_key(m_db, k.constData(), static_cast<int>(k.size()));
     if (rc != SQLITE_OK) {
         falla(rc);

@@ -74,9 +74,18 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     m_hScroll1->setObjectName(QStringLiteral("HScroll1"));
     m_hScroll1->setRange(1, 1);
     m_hScroll1->setEnabled(false);
+    // Arrows, Page Up/Down, Home and End move it as the mouse does.
+    m_hScroll1->setFocusPolicy(Qt::StrongFocus);
+    m_hScroll1->setAccessibleName(rotulo->text());
     m_text3 = new QLineEdit(QStringLiteral("1"), this);
     m_text3->setObjectName(QStringLiteral("Text3"));
+    // A read-out of the scroll bar, not a box to type in.
     m_text3->setReadOnly(true);
+    m_text3->setFocusPolicy(Qt::NoFocus);
+    m_text3->setFrame(false);
+    m_text3->setAlignment(Qt::AlignCenter);
+    m_text3->setStyleSheet(QStringLiteral("background: transparent; font-weight: bold;"));
+    m_text3->setAccessibleName(QStringLiteral("Sorteos a ver"));
     m_text3->setMaximumWidth(60);
     m_check1 = new QCheckBox(QStringLiteral("Histórico"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
@@ -114,10 +123,6 @@ void GeneralTab::mostrarResumen(const ResumenVista& v) {
     } else {
         m_timer2.stop();
         label9(6)->setVisible(false);
-        // Blinking must not make the rows below jump.
-        QSizePolicy keep = label9(6)->sizePolicy();
-        keep.setRetainSizeWhenHidden(true);
-        label9(6)->setSizePolicy(keep);
     }
 }
 

@@ -202,11 +202,7 @@ void Principal::crearMenus() {
 }
 
 bool Principal::Form_Load(QWidget* presentacion) {
-    if (const QScreen* pantalla = screen()) {
-        // 50 twips from the top and 25 from the left: a few pixels from the corner.
-        const QRect zona = pantalla->availableGeometry();
-        move(zona.left() + 2, zona.top() + 3);
-    }
+    colocarEnPantalla();
     if (presentacion)
         presentacion->close();
 
@@ -235,6 +231,7 @@ void Principal::crearPaginasPenas() {
     ventanas.mostrar = [this](QWidget* w) { mostrarVentana(w); };
     ventanas.descargar = [this](const QString& nombre) { descargarVentana(nombre); };
     ventanas.origenPrincipal = [this] { return pos(); };
+    ventanas.abierta = [this](const QString& nombre) { return ventana(nombre); };
     ventanas.alActivarEditor = [this] {
         descargarVentana(QStringLiteral("Creamenu"));
         if (m_general->hScroll1()->value() >= 21)
@@ -385,22 +382,34 @@ void Principal::Form_Activate() {
     }
     if (m_s.modoEdicion == 1)
         m_s.penasCambiadas = 1;
-    descargarVentana(QStringLiteral("Crea"));
-    m_s.modoEdicion = 0;
+    // An editor that refuses to close (bets not saved, a bet with a wrong count) stays where
+    // it is, and so do the values handed to it.
+    const bool editorCerrado = descargarVentana(QStringLiteral("Crea"));
+    if (editorCerrado)
+        m_s.modoEdicion = 0;
     if (m_s.penasCambiadas == 1) {
         m_resultados->combo2()->setCurrentIndex(-1);
         refrescarUltimoSorteo();
         resumen();
         m_s.penasCambiadas = 0;
     }
-    m_s.delAsistente = 0;
+    if (editorCerrado)
+        m_s.delAsistente = 0;
     for (const char* nombre : {"Creamenu", "Imprimir", "Acercade", "Configurar"})
         descargarVentana(QString::fromLatin1(nombre));
     refrescarUltimoSorteo();
 }
 
+// A check that stored new counters leaves the peña list, its detail and totals out of date.
+void Principal::conPenasAlDia(const std::function<void()>& comprobar) {
+    const int antes = m_resultados->comprobacion().penasGrabadas();
+    comprobar();
+    if (m_resultados->comprobacion().penasGrabadas() != antes)
+        m_gestor->cargapenas();
+}
+
 void Principal::refrescar() {
-    m_resultados->refrescar();
+    conPenasAlDia([this] { m_resultados->refrescar(); });
 }
 void Principal::listasencillas(int numSorteos) {
     m_resultados->listasencillas(numSorteos);
@@ -409,7 +418,7 @@ void Principal::listamulti(int numSorteos) {
     m_resultados->listamulti(numSorteos);
 }
 void Principal::refrescarUltimoSorteo() {
-    m_resultados->refrescarUltimoSorteo();
+    conPenasAlDia([this] { m_resultados->refrescarUltimoSorteo(); });
 }
 void Principal::paraparpadeo() {
     m_resultados->paraparpadeo();
@@ -421,9 +430,12 @@ void Principal::salir_Click() {
 
 void Principal::closeEvent(QCloseEvent* e) {
     m_s.files.cerrarTodos();
-    for (const QPointer<QWidget>& w : std::as_const(m_secundarias))
-        if (w)
-            w->close();
+    // The program ends and every other window goes with it, without its own close checks
+    // (an editor would otherwise ask to complete a bet that can no longer be saved).
+    const QVector<QPointer<QWidget>> secundarias = m_secundarias;
+    m_secundarias.clear();
+    for (const QPointer<QWidget>& w : secundarias)
+        delete w.data();
     e->accept();
     QCoreApplication::quit();
 }
@@ -455,11 +467,18 @@ QWidget* Principal::ventana(const QString& nombre) const {
     return nullptr;
 }
 
-void Principal::descargarVentana(const QString& nombre) {
-    if (QWidget* w = ventana(nombre)) {
-        w->close();
-        m_secundarias.removeAll(w);
+bool Principal::descargarVentana(const QString& nombre) {
+    bool cerradas = true;
+    for (const QPointer<QWidget>& w : QVector<QPointer<QWidget>>(m_secundarias)) {
+        if (!w || w->objectName() != nombre)
+            continue;
+        // A window that refused to close stays listed, to be closed later.
+        if (w->close())
+            m_secundarias.removeAll(w);
+        else
+            cerradas = false;
     }
+    return cerradas;
 }
 
 // Another of the program's windows still open (the editor the chooser just opened, say)
@@ -493,10 +512,35 @@ void Principal::programarActivacion() {
     });
 }
 
+// A few pixels from the corner of the screen's free area (50 twips from the top, 25 from
+// the left), title bar included, and never larger than that area.
+void Principal::colocarEnPantalla() {
+    const QScreen* pantalla = screen();
+    if (!pantalla)
+        return;
+    const QRect zona = pantalla->availableGeometry();
+    // Before the window is first shown its frame is not known yet: allow for a title bar.
+    const QRect marco = frameGeometry(), dentro = geometry();
+    const QMargins borde = isVisible()
+                               ? QMargins(dentro.left() - marco.left(), dentro.top() - marco.top(),
+                                          marco.right() - dentro.right(), marco.bottom() - dentro.bottom())
+                               : QMargins(4, 32, 4, 4);
+    const QSize libre(zona.width() - 2 - borde.left() - borde.right(),
+                      zona.height() - 3 - borde.top() - borde.bottom());
+    resize(size().boundedTo(libre).expandedTo(minimumSizeHint()));
+    move(zona.topLeft() + QPoint(2, 3));
+}
+
 void Principal::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!m_mostrada && m_cargada) {
         m_mostrada = true;
+        // Once the window manager has framed the window, bring its title bar back on screen.
+        QTimer::singleShot(0, this, [this] {
+            if (const QScreen* pantalla = screen())
+                if (!pantalla->availableGeometry().contains(frameGeometry()))
+                    colocarEnPantalla();
+        });
         programarActivacion();
     }
 }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class Atajos;
@@ -46,7 +47,8 @@ class Principal : public QMainWindow {
     // Shows one of the program's secondary windows, modeless. Its objectName is its name
     // ("Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor").
     void mostrarVentana(QWidget* ventana);
-    void descargarVentana(const QString& nombre);
+    // Closes the open windows of that name; false when one of them refused to close.
+    bool descargarVentana(const QString& nombre);
     QWidget* ventana(const QString& nombre) const;
 
     int activaciones() const { return m_activaciones; }
@@ -115,6 +117,8 @@ class Principal : public QMainWindow {
     bool command5Habilitado() const;
     void Command8_Click();
     void fijarMaximoPeriodo(int meses);
+    void colocarEnPantalla();
+    void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;
     QString m_carpetaPrograma;

@@ -32,6 +32,7 @@ TEST_F(Listado, SimplePeñasAtTheirPositions) {
     ASSERT_TRUE(p->began);
     EXPECT_TRUE(p->ended);
     EXPECT_FALSE(p->killed);
+    ASSERT_FALSE(p->ops.empty());
     ASSERT_EQ(p->ops[0].kind, RecordingPrinter::Kind::Picture);
     EXPECT_DOUBLE_EQ(p->ops[0].x, 0);
     EXPECT_DOUBLE_EQ(p->ops[0].y, 5);

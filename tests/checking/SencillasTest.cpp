@@ -54,10 +54,11 @@ TEST_F(Sencillas, EveryStoredDrawCountedOnceWhateverIsListed) {
     sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);
     sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
     pena(QStringLiteral("P"), kTodos, kJue() - 10, {{1, 2, 3, 4, 5, 6}});
-    pena(QStringLiteral("M"), kTodos, kJue() - 10, {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    // Created on Thursday's draw day; on Thursday it has 6 hits and the complementario.
+    pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12, 20}}, 501);
     comprobacion.listasencillas(1);
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 0, 0}));
-    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4 + 4 + 0, 3 + 5, 2, 0, 0}));
+    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4, 5 + 3, 1, 1, 6 + 1}));
     EXPECT_EQ(leida(1).fecha2, kLun());
     EXPECT_EQ(leida(2).fecha2, kLun());
     comprobacion.listasencillas(3);
@@ -80,7 +81,7 @@ TEST_F(Sencillas, EveryStoredDrawCountedOnceWhateverIsListed) {
     sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
     comprobacion.listasencillas(3);
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 0, 0}));
-    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4 + 4 + 0, 3 + 5, 2, 0, 0}));
+    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4, 5 + 3, 1, 1, 6 + 1}));
 }
 
 TEST_F(Sencillas, FreshPeñaCountsEveryDrawOnItsDays) {
@@ -146,8 +147,8 @@ TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
     vista.visible = 1;
     comprobacion.penaelegida = 1;
     comprobacion.listasencillas(1);
+    ASSERT_EQ(comprobacion.lista2().filas(), 4);
     EXPECT_EQ(comentarios(comprobacion.lista2())[1], QStringLiteral("PEÑA OTRA                "));
-    EXPECT_EQ(comprobacion.lista2().filas(), 4);
     EXPECT_EQ(leida(1).fecha2, 0);
     EXPECT_EQ(aciertos(1)[0], 0);
     EXPECT_EQ(leida(2).fecha2, kSab());
@@ -224,8 +225,9 @@ TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
         LimiteEscritura limite(100);
         comprobacion.listasencillas(1);
     }
-    ASSERT_EQ(dialogs.boxes.size(), 1);
+    ASSERT_EQ(dialogs.boxes.size(), 1); // one box for the simple and the multiple peña
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
+    EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral(" 2 peña(s)")));
     EXPECT_EQ(leida(1).fecha2, 0);
     EXPECT_EQ(aciertos(1)[0], 0);
     {

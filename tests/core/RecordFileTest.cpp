@@ -85,3 +85,31 @@ TEST(FileReplace, MoveOverReplacesWholeAndConsumesTheCopy) {
     EXPECT_FALSE(filereplace::moveOver(dir.ruta(QStringLiteral("nada.tmp")), dir.ruta(QStringLiteral("apuestas.dat"))));
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
 }
+
+// The copy's data reach the disk before the rename, and a copy that cannot be flushed is
+// never renamed over the original.
+TEST(FileReplace, FlushesBeforeRenamingAndRenamesNothingUnflushed) {
+    QStringList orden;
+    bool flushOk = true;
+    filereplace::Llamadas registro = filereplace::llamadasDelSistema();
+    const auto sincroniza = registro.sincroniza;
+    const auto renombra = registro.renombra;
+    registro.sincroniza = [&](const QString& p) {
+        orden << QStringLiteral("flush ") + QFileInfo(p).fileName();
+        return flushOk && sincroniza(p);
+    };
+    registro.renombra = [&](const QString& a, const QString& b) {
+        orden << QStringLiteral("rename");
+        return renombra(a, b);
+    };
+    TestFolder dir;
+    dir.write(QStringLiteral("numeros.dat"), QByteArray("old"));
+    dir.write(QStringLiteral("numeros.tmp"), QByteArray("new"));
+    flushOk = false;
+    EXPECT_FALSE(filereplace::moveOver(dir.ruta(QStringLiteral("numeros.tmp")), dir.ruta(QStringLiteral("numeros.dat")), registro));
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), QByteArray("old"));
+    flushOk = true;
+    EXPECT_TRUE(filereplace::moveOver(dir.ruta(QStringLiteral("numeros.tmp")), dir.ruta(QStringLiteral("numeros.dat")), registro));
+    EXPECT_EQ(orden, (QStringList{"flush numeros.tmp", "flush numeros.tmp", "rename"}));
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), QByteArray("new"));
+}

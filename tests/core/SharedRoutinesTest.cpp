@@ -25,13 +25,6 @@ TEST(Diasemana, NamesFromSundayToSaturday) {
     EXPECT_EQ(diasemana(1e300), QStringLiteral("Sábado"));
 }
 
-TEST(Factorial, SmallLargeAndNegative) {
-    EXPECT_EQ(Factorial(0), 1.0);
-    EXPECT_EQ(Factorial(-3), 1.0);
-    EXPECT_EQ(Factorial(6), 720.0);
-    EXPECT_NEAR(Factorial(49) / 6.0828186403426e62, 1.0, 1e-12);
-}
-
 TEST(DiaDeJuego, DaysAndCreationDate) {
     const double martes = oledate::fromYmd(2026, 12, 1);
     const double lunesAntes = oledate::fromYmd(2026, 11, 30);

@@ -90,14 +90,47 @@ TEST(Escrutinio, WithoutPrizeTableOrAddressTheMessageShows) {
     EXPECT_EQ(b.mostrado.size(), 1);
 }
 
-TEST(Escrutinio, TheReportAddressMayWriteTheAccentAsAnEscape) {
+// The report is fetched only from a path on the operator's host; the accent may come as an
+// escape.
+TEST(Escrutinio, TheReportAddressIsAPathOnTheOperatorsHost) {
+    const struct {
+        const char* ruta;
+        const char* pedida; // empty: nothing fetched
+    } casos[] = {{"/documents/ACTA_SEM\\u00c1FORO.pdf", "http://www.loteriasyapuestas.es/documents/ACTA_SEMÁFORO.pdf"},
+                 {"@otro.example/x.pdf", ""},
+                 {"/x@otro.example/x.pdf", ""},
+                 {"\\\\otro\\x.pdf", ""},
+                 {"/a b.pdf", ""},
+                 {"x.pdf", ""}};
+    for (const auto& c : casos) {
+        BancoEscrutinio b;
+        QString texto = respuestas::respuesta({b.ultimo});
+        texto.replace(respuestas::urlInforme(b.ultimo), QString::fromUtf8(c.ruta));
+        b.respuesta(texto);
+        b.e.leeescrutinio(0);
+        const QString pedida = QString::fromUtf8(c.pedida);
+        EXPECT_EQ(b.http.downloads, pedida.isEmpty() ? QStringList() : QStringList{pedida}) << c.ruta;
+    }
+}
+
+// The title names the draw whose amounts are shown: the newest draw with a prize table, and
+// when a later reply has none, the draw of the amounts kept.
+TEST(Escrutinio, TheTitleNamesTheDrawOfTheAmounts) {
     BancoEscrutinio b;
-    QString texto = respuestas::respuesta({b.ultimo});
-    texto.replace(respuestas::urlInforme(b.ultimo), QStringLiteral("/documents/ACTA_SEM\\u00c1FORO.pdf"));
-    b.respuesta(texto);
-    b.e.leeescrutinio(0);
-    EXPECT_EQ(b.http.downloads,
-              QStringList{QStringLiteral("http://www.loteriasyapuestas.es/documents/ACTA_SEMÁFORO.pdf")});
+    const QList<Sorteo> dos = respuestas::entre(QDate(2017, 8, 16), QDate(2017, 8, 19));
+    ASSERT_EQ(dos.size(), 2);
+    respuestas::Opciones sinTabla;
+    sinTabla.escrutinio = false;
+    sinTabla.recientes = false;
+    b.s.sorteo = RegSorteo(); // a buffer left by a check over old draws plays no part
+    b.respuesta(respuestas::objeto(dos.at(0), sinTabla).prepend(u'[') + u',' + respuestas::objeto(dos.at(1)) + u']');
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Jueves, 17 de agosto del 2017"));
+    EXPECT_EQ(b.e.label10(0), respuestas::premios(dos.at(1))[0]);
+    b.respuesta(respuestas::respuesta({dos.at(0)}, sinTabla));
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Jueves, 17 de agosto del 2017"));
+    EXPECT_EQ(b.e.label10(0), respuestas::premios(dos.at(1))[0]);
 }
 
 TEST(Escrutinio, TheKeptReportMustBeAPdfUnlessJustFetched) {

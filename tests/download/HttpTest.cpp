@@ -74,12 +74,15 @@ TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
     ServidorPrueba web;
     web.responder("/informe Á.pdf", {200, "application/pdf", "%PDF-1.4 nuevo", 0});
     web.responder("/roto.pdf", {500, "text/html", "<html>error</html>", 0});
+    web.responder("/vacio.pdf", {200, "application/pdf", "", 0});
     TestFolder dir;
     dir.write(QStringLiteral("vek.pdf"), "%PDF-1.4 viejo");
     CurlHttpClient http(web.base());
 
-    EXPECT_FALSE(http.download(QStringLiteral("http://x/roto.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
-    EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 viejo"));
+    for (const char* roto : {"http://x/roto.pdf", "http://x/vacio.pdf"}) {
+        EXPECT_FALSE(http.download(QString::fromLatin1(roto), dir.ruta(QStringLiteral("vek.pdf")))) << roto;
+        EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 viejo"));
+    }
     CurlHttpClient cerrado(QStringLiteral("http://127.0.0.1:%1").arg(puertoCerrado()));
     EXPECT_FALSE(
         cerrado.download(QStringLiteral("http://x/informe.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));

@@ -58,12 +58,12 @@ QList<Sorteo> entre(const QDate& desde, const QDate& hasta) {
 
 std::array<QString, 6> premios(const Sorteo& s) {
     const int semilla = s.fecha.dayOfYear() * 37 + s.numeros[0];
-    return {QStringLiteral("%1,%2").arg(1000000 + semilla * 911).arg(dos(semilla % 100)),
+    return {QStringLiteral("%1,%2").arg(4000000 + semilla * 1301).arg(dos((semilla * 5) % 100)),
+            QStringLiteral("%1,%2").arg(1000000 + semilla * 911).arg(dos(semilla % 100)),
             QStringLiteral("%1,%2").arg(50000 + semilla * 13).arg(dos((semilla * 7) % 100)),
             QStringLiteral("%1,%2").arg(1500 + semilla % 900).arg(dos((semilla * 3) % 100)),
             QStringLiteral("%1,%2").arg(30 + semilla % 40).arg(dos((semilla * 11) % 100)),
-            QStringLiteral("8,00"),
-            QStringLiteral("1,00")};
+            QStringLiteral("8,00")};
 }
 
 QString urlInforme(const Sorteo& s) {
@@ -110,19 +110,21 @@ QString objeto(const Sorteo& s, const Opciones& o) {
                                par("bote_joker", q(QStringLiteral("0,00"))) + QLatin1Char(',') +
                                par("activo", q(QStringLiteral("1"))) + QLatin1Char('}'));
     if (o.escrutinio) {
-        static const char* const kTipos[] = {"1ª (6 Aciertos)", "2ª (5 Aciertos + C)", "3ª (5 Aciertos)",
-                                             "4ª (4 Aciertos)", "5ª (3 Aciertos)",     "Reintegro"};
+        // The operator lists the special category first and the reintegro last.
+        static const char* const kTipos[] = {"Especial (6 Aciertos + R)", "1ª (6 Aciertos)",
+                                             "2ª (5 Aciertos + C)",       "3ª (5 Aciertos)",
+                                             "4ª (4 Aciertos)",           "5ª (3 Aciertos)"};
         const std::array<QString, 6> p = premios(s);
         QStringList filas;
+        const auto fila = [](const char* tipo, int categoria, const QString& premio, int ganadores) {
+            return QStringLiteral("{") + par("tipo", q(QString::fromUtf8(tipo))) + QLatin1Char(',') +
+                   par("categoria", QString::number(categoria)) + QLatin1Char(',') +
+                   par("premio", q(premio)) + QLatin1Char(',') +
+                   par("ganadores", q(QString::number(ganadores))) + QLatin1Char('}');
+        };
         for (int k = 0; k < 6; ++k)
-            filas << QStringLiteral("{") + par("tipo", q(QString::fromUtf8(kTipos[k]))) + QLatin1Char(',') +
-                         par("categoria", QString::number(k + 1)) + QLatin1Char(',') +
-                         par("premio", q(p[size_t(k)])) + QLatin1Char(',') +
-                         par("ganadores", q(QString::number((k + 1) * 97))) + QLatin1Char('}');
-        filas << QStringLiteral("{") + par("tipo", q(QStringLiteral("Especial (6 Aciertos + R)"))) +
-                     QLatin1Char(',') + par("categoria", QStringLiteral("0")) + QLatin1Char(',') +
-                     par("premio", q(QStringLiteral("0,00"))) + QLatin1Char(',') +
-                     par("ganadores", q(QStringLiteral("0"))) + QLatin1Char('}');
+            filas << fila(kTipos[k], k, p[size_t(k)], k * 97);
+        filas << fila("Reintegro", 6, QStringLiteral("1,00"), 700000);
         campos << par("escrutinio", QLatin1Char('[') + filas.join(QLatin1Char(',')) + QLatin1Char(']'));
         QStringList joker;
         const char* const kJoker[] = {"1ª (7 cifras)", "2ª (6 cifras)", "3ª (5 cifras)", "4ª (4 cifras)",

@@ -24,7 +24,7 @@ QList<Sorteo> historia();
 // The draws of `historia` from `desde` to `hasta`, both included, newest first.
 QList<Sorteo> entre(const QDate& desde, const QDate& hasta);
 
-// The six prize amounts written for a draw, categories 1 to 6.
+// The six prize amounts written for a draw, in the reply's order: the special category, then 1ª to 5ª.
 std::array<QString, 6> premios(const Sorteo& s);
 // The report address written for a draw.
 QString urlInforme(const Sorteo& s);

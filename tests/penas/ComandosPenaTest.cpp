@@ -27,6 +27,7 @@ TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
     e.s.penaSel = 2;
     ASSERT_TRUE(comandospena::seleccionada(e.s));
     ASSERT_TRUE(comandospena::eliminaPena(e.s));
+    ASSERT_FALSE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("¿Seguro que quieres eliminar la Peña PEÑA 2?"));
     EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("Borrar..."));
     EXPECT_EQ(e.dialogs.boxes.at(0).buttons, Dialogs::Buttons::YesNo);
@@ -91,6 +92,7 @@ TEST(ComandosPena, UnwritableFolderShowsThePermissionMessageAndKeepsTheFile) {
     e.s.penaSel = 1;
     comandospena::seleccionada(e.s);
     EXPECT_FALSE(comandospena::eliminaPena(e.s));
+    ASSERT_FALSE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Error de permiso"));
     EXPECT_EQ(e.s.files.apuestas.count(), 2);
     EXPECT_TRUE(e.s.files.apuestas.isOpen());

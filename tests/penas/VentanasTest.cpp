@@ -4,6 +4,7 @@
 #include "penas/gui/CrearCombinacionTab.h"
 #include "penas/gui/GestorTab.h"
 #include "penas/gui/GraficoPremios.h"
+#include "penas/gui/Imprimir.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -174,6 +175,7 @@ TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
     EXPECT_EQ(hijo<GraficoPremios>(&tab, "MSChart2")->valor(0), 9);
 
     tab.Command3_Click();
+    ASSERT_FALSE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(e.dialogs.boxes.last().text, QStringLiteral("Seleccione una peña primero..."));
 
     emit lista->itemClicked(lista->topLevelItem(1), 0);
@@ -192,6 +194,31 @@ TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
     EXPECT_EQ(lista->topLevelItem(0)->text(0), QStringLiteral("VACÍO"));
     EXPECT_FALSE(hijo<QPushButton>(&tab, "Command7")->isEnabled());
     EXPECT_EQ(combo, QStringList{QStringLiteral("No hay Peñas creadas")});
+}
+
+// What is highlighted is what the buttons act on, however the user moved there.
+TEST(GestorTab, KeyboardMovesTheSelectionTheDeletionActsOn) {
+    Entorno e;
+    for (const char* n : {"PRIMERA", "SEGUNDA", "TERCERA"})
+        e.guarda(Entorno::pena(QString::fromLatin1(n), 3 + int(e.s.files.apuestas.count())));
+    Ventanas v;
+    GestorTab tab(e.s, v.contexto());
+    tab.resumen = [&] { tab.cargapenas(); };
+    tab.cargapenas();
+    tab.show();
+    auto* lista = hijo<QTreeWidget>(&tab, "ListView1");
+    EXPECT_EQ(e.s.penaSel, 0); // reloading selects nothing
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                      lista->visualItemRect(lista->topLevelItem(0)).center());
+    EXPECT_EQ(e.s.penaSel, 1);
+    QTest::keyClick(lista, Qt::Key_Down);
+    QTest::keyClick(lista, Qt::Key_Down);
+    EXPECT_EQ(e.s.penaSel, 3);
+    EXPECT_EQ(hijo<QTreeWidget>(&tab, "ListView5")->topLevelItemCount(), 5);
+    tab.Command3_Click();
+    ASSERT_EQ(lista->topLevelItemCount(), 2);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("PRIMERA"));
+    EXPECT_EQ(lista->topLevelItem(1)->text(0).trimmed(), QStringLiteral("SEGUNDA"));
 }
 
 TEST(GestorTab, MissingDatabaseEndsTheProgramAfterItsMessage) {
@@ -225,4 +252,42 @@ TEST(CrearCombinacionTab, AutomaticShowsTheWizardFramesAndLeavingRestoresTheIntr
     tab.Command4_Click();
     EXPECT_EQ(e.s.contApuestas, 0);
     ASSERT_NE(v.ultima<Creamenu>(), nullptr);
+}
+
+TEST(GestorTab, EditAndPrintOpenTheirWindowsOnTheClickedPena) {
+    Entorno e;
+    e.guarda(Entorno::pena(QStringLiteral("PRIMERA"), 3));
+    Ventanas v;
+    GestorTab tab(e.s, v.contexto());
+    tab.cargapenas();
+    auto* lista = hijo<QTreeWidget>(&tab, "ListView1");
+    emit lista->itemClicked(lista->topLevelItem(0), 0);
+    tab.Command2_Click();
+    ASSERT_NE(v.ultima<Imprimir>(), nullptr);
+    EXPECT_EQ(hijo<QLabel>(v.ultima<Imprimir>(), "Label2_1")->text(), QStringLiteral("1"));
+    tab.Command7_Click();
+    Crea* editor = v.ultima<Crea>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(hijo<QWidget>(editor, "Command4")->isHidden());
+    EXPECT_TRUE(hijo<QWidget>(editor, "Command1")->isHidden());
+    EXPECT_EQ(hijo<QLineEdit>(editor, "Text1")->text(), QStringLiteral("PRIMERA"));
+    hijo<QRadioButton>(editor, "Option2")->click();
+    EXPECT_EQ(e.s.files.apuestas.get<RegPena>(1).dias.trimmed(), QStringLiteral("Sábado"));
+}
+
+TEST(Crea, LongBetsStayReadableAndCellsAnnounceTheirNumber) {
+    Entorno e;
+    e.carpeta.write(QStringLiteral("tablas.bin"), "20\r\n5\r\n1\r\n010203040506\r\n");
+    e.s.codMultiple = 7;
+    Ventanas v;
+    std::unique_ptr<Crea> w(Crea::crear(e.s, v.contexto()));
+    ASSERT_NE(w, nullptr);
+    w->show();
+    for (int n = 30; n < 50; ++n)
+        w->editor().Image1_Click(n - 1);
+    auto* lista = hijo<QTreeWidget>(w.get(), "ListView5");
+    ASSERT_EQ(lista->topLevelItemCount(), 1);
+    const QString texto = lista->topLevelItem(0)->text(0);
+    EXPECT_GE(lista->columnWidth(0), QFontMetrics(lista->font()).horizontalAdvance(texto));
+    EXPECT_EQ(hijo<QWidget>(w.get(), "Image1_6")->accessibleName(), QStringLiteral("7"));
 }

@@ -4,16 +4,21 @@
 #include "support/SesionPrueba.h"
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
+#include "penas/gui/Crea.h"
 
+#include <QPointer>
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,7 +126,8 @@ TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
     ASSERT_TRUE(w.Form_Load());
     w.Form_Activate();
     w.Form_Activate();
-    EXPECT_EQ(cajas(kBienvenida), 1);
+    ASSERT_EQ(cajas(kBienvenida), 1);
+    ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto& caja = dialogs.boxes.last();
     EXPECT_TRUE(caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
     EXPECT_EQ(caja.icon, Dialogs::Icon::Information);
@@ -223,4 +229,75 @@ TEST_F(Ventana, ExitClosesTheFiles) {
     EXPECT_FALSE(s.files.numeros.isOpen());
     EXPECT_FALSE(s.files.apuestas.isOpen());
     EXPECT_FALSE(s.files.numsIni.isOpen());
+}
+
+TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
+    guardarPena();
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    s.delAsistente = 1;
+    s.codMultiple = 2;
+    for (int i = 0; i < 49; ++i)
+        s.numerosAuto[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
+    QPointer<Crea> editor = Crea::crear(s, VentanasPenas{});
+    ASSERT_FALSE(editor.isNull());
+    w.mostrarVentana(editor);
+    ASSERT_EQ(editor->editor().lista().size(), 1);
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(editor.isNull());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(w.ventana(QStringLiteral("Crea")), editor.data());
+    EXPECT_EQ(s.delAsistente, 1);
+    // Once the bets are gone, the next return to the main window closes it.
+    editor->editor().Command2_Click();
+    w.Form_Activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(s.delAsistente, 0);
+}
+
+// The window fits a 1366×768 screen with a desktop panel, and the peña lists grow with it.
+TEST_F(Ventana, FitsASmallScreenAndListsGrowWithIt) {
+    guardarPena();
+    guardarSorteo(QDate(2026, 11, 30));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_LE(w.minimumSizeHint().height(), 700);
+    EXPECT_LE(w.minimumSizeHint().width(), 1300);
+    w.sstab1()->setCurrentIndex(2);
+    w.resize(w.minimumSizeHint());
+    w.show();
+    QWidget* listas[] = {w.findChild<QWidget*>(QStringLiteral("ListView1")),
+                         w.findChild<QWidget*>(QStringLiteral("ListView5"))};
+    ASSERT_TRUE(listas[0] && listas[1]);
+    const int antes[] = {listas[0]->height(), listas[1]->height()};
+    w.resize(w.width() + 200, w.height() + 200);
+    QCoreApplication::processEvents();
+    EXPECT_GT(listas[0]->height(), antes[0]);
+    EXPECT_GT(listas[1]->height(), antes[1]);
+}
+
+// Every control a user acts on on the General, Último sorteo and Gestor de peñas pages has a
+// name a screen reader announces.
+TEST_F(Ventana, ControlsHaveAccessibleNames) {
+    guardarPena();
+    guardarSorteo(QDate(2026, 11, 30));
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.show();
+    QStringList sinNombre;
+    for (int i = 0; i < 3; ++i) {
+        QWidget* pagina = w.sstab1()->widget(i);
+        for (QWidget* c : pagina->findChildren<QWidget*>()) {
+            const bool actua =
+                c->focusPolicy() != Qt::NoFocus || c->cursor().shape() == Qt::PointingHandCursor;
+            if (!actua || !c->isVisibleTo(pagina) || qobject_cast<QAbstractScrollArea*>(c->parentWidget()))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                sinNombre << c->objectName() + QStringLiteral(" (") + c->metaObject()->className() + u')';
+        }
+    }
+    EXPECT_TRUE(sinNombre.isEmpty()) << sinNombre.join(QStringLiteral(", ")).toStdString();
 }

@@ -52,6 +52,8 @@ TEST_F(Resultados, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     EXPECT_EQ(panel->listView(0)->model()->rowCount(), 4); // the newest draw: the scroll bar stands at 1
     EXPECT_FALSE(panel->listView(0)->isHidden());
     EXPECT_EQ(pena().acierto(3), 2); // both stored draws since its creation, though one is listed
+    // The peñas tab shows the counters the check just stored, without a click.
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("2"));
     EXPECT_EQ(pena().fecha2, oledate::fromYmd(2026, 12, 5));
     // The menus of the results sit in the General menu, before Salir.
     QMenu* general = w.menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral"));

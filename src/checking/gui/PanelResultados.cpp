@@ -59,13 +59,19 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     m_combo2->setMinimumContentsLength(22);
     // With nothing chosen the chooser reads as the first entry would.
     m_combo2->setPlaceholderText(QStringLiteral("TODAS LAS PEÑAS"));
+    // ...and looks like it, not greyed as a disabled entry would be.
+    QPalette paleta = m_combo2->palette();
+    paleta.setColor(QPalette::PlaceholderText, paleta.color(QPalette::ButtonText));
+    m_combo2->setPalette(paleta);
     m_combo2->addItem(QStringLiteral("TODAS LAS PEÑAS"));
     m_combo2->setCurrentIndex(-1);
+    m_combo2->setAccessibleName(QStringLiteral("Peñas a comprobar"));
     connect(m_combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
     barra->addWidget(m_combo2, 1);
     m_image5 = new QLabel(this);
     m_image5->setObjectName(QStringLiteral("Image5"));
     m_image5->setToolTip(QStringLiteral("Imprime listado"));
+    m_image5->setAccessibleName(m_image5->toolTip());
     ImageList1::show(m_image5, kImprimir);
     m_image5->setCursor(Qt::PointingHandCursor);
     m_image5->installEventFilter(this);
@@ -74,6 +80,8 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
 
     m_listas[0] = crearLista(m_comprobacion->modelo2(), QStringLiteral("ListView2"), 6);
     m_listas[1] = crearLista(m_comprobacion->modelo4(), QStringLiteral("ListView4"), 11);
+    m_listas[0]->setAccessibleName(QStringLiteral("Resultados de peñas sencillas y reducidas"));
+    m_listas[1]->setAccessibleName(QStringLiteral("Resultados de peñas múltiples"));
     layout->addWidget(m_listas[0], 1);
     layout->addWidget(m_listas[1], 1);
     m_listas[1]->hide();
@@ -117,6 +125,8 @@ QTableView* PanelResultados::crearLista(ModeloResultados& modelo, const QString&
     v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     v->verticalHeader()->setDefaultSectionSize(QFontMetrics(v->font()).height() + 4);
     v->horizontalHeader()->setHighlightSections(false);
+    // Aligned as the cells are, so each header stands over its numbers.
+    v->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     v->horizontalHeader()->setStretchLastSection(true);
     v->setColumnWidth(0, 12);
     for (int c = 1; c <= columnasNumeros; ++c)
@@ -284,7 +294,10 @@ void PanelResultados::Image5_Click() {
         m_impresionPropia = std::make_unique<QtPrintService>(window());
         m_impresion = m_impresionPropia.get();
     }
-    m_comprobacion->imprimirListado(m_impresion->showPrinter(), logo(), m_hScroll1->value());
+    std::shared_ptr<Printer> impresora = m_impresion->showPrinter();
+    // The dialog is gone: draw the window again before the listing keeps the thread busy.
+    window()->repaint();
+    m_comprobacion->imprimirListado(std::move(impresora), logo(), m_hScroll1->value());
 }
 
 void PanelResultados::Combo2_Click() {

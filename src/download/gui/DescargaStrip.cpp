@@ -20,6 +20,7 @@ DescargaStrip::DescargaStrip(Descarga& descarga, QWidget* parent) : QWidget(pare
     m_picture2->setFixedSize(116, 76);
     m_picture2->setCursor(Qt::PointingHandCursor);
     m_picture2->setToolTip(QStringLiteral("Bajar Sorteos nuevos"));
+    m_picture2->setAccessibleName(m_picture2->toolTip());
     m_picture2->setMouseTracking(true);
     m_picture2->installEventFilter(this);
     layout->addWidget(m_picture2);

@@ -18,6 +18,7 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
 
     m_label8 = new QLabel(this);
     m_label8->setObjectName(QStringLiteral("Label8"));
+    m_label8->setTextFormat(Qt::PlainText); // its date comes from the network reply
     m_label8->setAutoFillBackground(true);
     m_label8->setStyleSheet(QStringLiteral("font-weight: bold;"));
     fondoLabel8("#E0E0E0");
@@ -26,12 +27,21 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
     auto* premios = new QGroupBox(QStringLiteral("Premios por categoría"), this);
     premios->setObjectName(QStringLiteral("FramePremios"));
     auto* grid = new QGridLayout(premios);
+    // The amounts come in the order of the operator's reply, and so do their captions.
+    const QString categorias[6] = {
+        QStringLiteral("Especial (6 Aciertos + R):"), QStringLiteral("1ª (6 Aciertos):"),
+        QStringLiteral("2ª (5 Aciertos + C):"),       QStringLiteral("3ª (5 Aciertos):"),
+        QStringLiteral("4ª (4 Aciertos):"),           QStringLiteral("5ª (3 Aciertos):")};
     for (int k = 0; k < 6; ++k) {
-        grid->addWidget(new QLabel(QStringLiteral("%1ª Categoría:").arg(k + 1), premios), k / 3, (k % 3) * 2);
+        auto* rotulo = new QLabel(categorias[k], premios);
+        grid->addWidget(rotulo, k / 3, (k % 3) * 2);
         auto* importe = new QLabel(premios);
         importe->setObjectName(QStringLiteral("Label10_%1").arg(k));
+        importe->setTextFormat(Qt::PlainText); // reply text is data, never markup
         importe->setTextInteractionFlags(Qt::TextSelectableByMouse);
         importe->setMinimumWidth(110);
+        rotulo->setBuddy(importe);
+        importe->setAccessibleName(categorias[k].chopped(1));
         m_label10[size_t(k)] = importe;
         grid->addWidget(importe, k / 3, (k % 3) * 2 + 1);
     }
@@ -40,6 +50,7 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
     m_text1 = new QPlainTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
+    m_text1->setAccessibleName(QStringLiteral("Aviso del informe"));
     m_text1->viewport()->installEventFilter(this);
     layout->addWidget(m_text1, 1);
 
@@ -47,6 +58,7 @@ UltimoSorteoTab::UltimoSorteoTab(Escrutinio& escrutinio, QWidget* parent)
     m_view = new QPdfView(this);
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_view->setDocument(m_doc);
+    m_view->setAccessibleName(QStringLiteral("Informe del sorteo"));
     m_view->setPageMode(QPdfView::PageMode::MultiPage);
     m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     m_view->setVisible(false);

@@ -7,11 +7,13 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 namespace {
@@ -20,6 +22,7 @@ constexpr int kTwipsPorPixel = 15;
 
 CasillaNumero::CasillaNumero(int numero, QWidget* parent) : QWidget(parent), m_numero(numero) {
     setObjectName(QStringLiteral("Image1_%1").arg(numero - 1));
+    setAccessibleName(QString::number(numero));
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -70,6 +73,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     nombre->addWidget(new QLabel(QStringLiteral("Nombre de la Peña:"), this));
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(QStringLiteral("Nombre de la Peña"));
     nombre->addWidget(m_text1, 1);
     auto* label5 = new Etiqueta(QStringLiteral("X"), this);
     label5->setObjectName(QStringLiteral("Label5"));
@@ -77,9 +81,24 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     nombre->addWidget(label5);
     layout->addLayout(nombre, 0, 0, 1, 2);
 
+    m_label6 = new QLabel(QStringLiteral("Modo Edición"), this);
+    m_label6->setObjectName(QStringLiteral("Label6"));
+    QFont titulo = m_label6->font();
+    titulo.setBold(true);
+    titulo.setPointSizeF(titulo.pointSizeF() * 1.3);
+    m_label6->setFont(titulo);
+    m_label7 =
+        new QLabel(QStringLiteral("¡ Los cambios que realice, serán grabados automáticamente !"), this);
+    m_label7->setObjectName(QStringLiteral("Label7"));
+    m_label7->setWordWrap(true);
+    layout->addWidget(m_label6, 1, 0, 1, 2);
+    layout->addWidget(m_label7, 2, 0, 1, 2);
+    m_label6->hide();
+    m_label7->hide();
+
     m_label4 = new QLabel(this);
     m_label4->setObjectName(QStringLiteral("Label4"));
-    layout->addWidget(m_label4, 1, 0, 1, 2);
+    layout->addWidget(m_label4, 3, 0, 1, 2);
 
     // The grid as on the paper ticket: five columns of ten rows, units digit 0 at the top,
     // the first column starting one row lower.
@@ -94,7 +113,41 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
         rejilla->addWidget(c, numero % 10, numero / 10);
         connect(c, &CasillaNumero::clicked, this, [this, i] { m_editor.Image1_Click(i); });
     }
-    layout->addWidget(boleto, 2, 0);
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(boleto);
+    m_nota = new QLabel(this);
+    m_nota->setObjectName(QStringLiteral("LabelNota"));
+    m_nota->setWordWrap(true);
+    m_nota->setStyleSheet(QStringLiteral("color: #B00000;"));
+    m_nota->hide();
+    izquierda->addWidget(m_nota);
+    // The bet browser of the edit mode.
+    auto* navegador = new QHBoxLayout;
+    m_hScroll1 = new QScrollBar(Qt::Horizontal, this);
+    m_hScroll1->setObjectName(QStringLiteral("HScroll1"));
+    m_hScroll1->setAccessibleName(QStringLiteral("Apuesta mostrada"));
+    m_hScroll1->setMinimum(1);
+    m_hScroll1->setPageStep(1);
+    m_text2 = new QLineEdit(this);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_text2->setAccessibleName(QStringLiteral("Número de la apuesta mostrada"));
+    m_text2->setReadOnly(true);
+    m_text2->setMaximumWidth(48);
+    m_text2->setAlignment(Qt::AlignCenter);
+    navegador->addWidget(m_hScroll1, 1);
+    navegador->addWidget(m_text2);
+    izquierda->addLayout(navegador);
+    auto* edicion = new QHBoxLayout;
+    m_command4 = new QPushButton(QStringLiteral("Añadir apuesta"), this);
+    m_command4->setObjectName(QStringLiteral("Command4"));
+    m_command5 = new QPushButton(QStringLiteral("Eliminar apuesta"), this);
+    m_command5->setObjectName(QStringLiteral("Command5"));
+    edicion->addWidget(m_command4);
+    edicion->addWidget(m_command5);
+    izquierda->addLayout(edicion);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_hScroll1, m_text2, m_command4, m_command5})
+        w->hide();
+    layout->addLayout(izquierda, 4, 0);
 
     auto* derecha = new QVBoxLayout;
     m_listView5 = new QTreeWidget(this);
@@ -102,11 +155,15 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     m_listView5->setHeaderLabels({QStringLiteral("Apuestas")});
     m_listView5->setRootIsDecorated(false);
     m_listView5->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Long bets widen the column and the list scrolls sideways: every number stays readable.
+    m_listView5->header()->setStretchLastSection(false);
+    m_listView5->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_anchoColumna = 150;
     m_listView5->setColumnWidth(0, m_anchoColumna);
     derecha->addWidget(m_listView5, 1);
     auto* cuenta = new QHBoxLayout;
-    cuenta->addWidget(new QLabel(QStringLiteral("-Apuestas:"), this));
+    m_rotuloApuestas = new QLabel(QStringLiteral("-Apuestas:"), this);
+    cuenta->addWidget(m_rotuloApuestas);
     m_label3 = new QLabel(this);
     m_label3->setObjectName(QStringLiteral("Label3"));
     cuenta->addWidget(m_label3, 1);
@@ -123,11 +180,13 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
         m_option[static_cast<size_t>(i)] = o;
         lDias->addWidget(o);
         connect(o, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
+            if (on && !m_pintando)
                 m_editor.setOpcionDias(i + 1);
         });
     }
+    m_pintando = true;
     m_option[4]->setChecked(true);
+    m_pintando = false;
     derecha->addWidget(dias);
 
     auto* botones = new QHBoxLayout;
@@ -142,20 +201,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     botones->addWidget(m_command3);
     derecha->addLayout(botones);
 
-    // The controls of the edit mode stay hidden while creating.
-    const char* soloEdicion[] = {"Command4", "Command5", "Text2", "Label6", "Label7"};
-    for (const char* n : soloEdicion) {
-        QWidget* w = QString::fromLatin1(n).startsWith(u'C') ? static_cast<QWidget*>(new QPushButton(this))
-                     : QString::fromLatin1(n) == QStringLiteral("Text2")
-                         ? static_cast<QWidget*>(new QLineEdit(this))
-                         : static_cast<QWidget*>(new QLabel(this));
-        w->setObjectName(QString::fromLatin1(n));
-        w->hide();
-    }
-    auto* hScroll1 = new QScrollBar(Qt::Horizontal, this);
-    hScroll1->setObjectName(QStringLiteral("HScroll1"));
-    hScroll1->hide();
-    layout->addLayout(derecha, 2, 1);
+    layout->addLayout(derecha, 4, 1);
 
     connect(m_text1, &QLineEdit::textEdited, this, [this](const QString& t) {
         const int cursor = m_text1->cursorPosition();
@@ -169,16 +215,27 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     connect(m_command1, &QPushButton::clicked, this, [this] { m_editor.Command1_Click(); });
     connect(m_command2, &QPushButton::clicked, this, [this] { m_editor.Command2_Click(); });
     connect(m_command3, &QPushButton::clicked, this, [this] { m_editor.Command3_Click(); });
-    connect(label5, &Etiqueta::clicked, this, &QWidget::close);
+    connect(m_command4, &QPushButton::clicked, this, [this] { m_editor.Command4_Click(); });
+    connect(m_command5, &QPushButton::clicked, this, [this] { m_editor.Command5_Click(); });
+    connect(m_hScroll1, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!m_pintando)
+            m_editor.HScroll1_Change(v);
+    });
+    connect(label5, &Etiqueta::clicked, this, &Crea::cierraPorUsuario);
 
     m_editor.alCambiar = [this] { pinta(); };
-    m_editor.alCerrar = [this] {
-        if (!m_cerrando)
-            close();
-    };
+    m_editor.alCerrar = [this] { cierraPorUsuario(); };
+}
+
+void Crea::cierraPorUsuario() {
+    m_porUsuario = true;
+    close();
+    m_porUsuario = false;
 }
 
 void Crea::pinta() {
+    const QSignalBlocker bloqueo(m_hScroll1);
+    m_pintando = true;
     for (int i = 0; i < 49; ++i)
         m_image1[static_cast<size_t>(i)]->setMarcada(m_editor.marcado(i));
     const QStringList& lista = m_editor.lista();
@@ -189,7 +246,9 @@ void Crea::pinta() {
             new QTreeWidgetItem(m_listView5, QStringList{a});
         m_listView5->scrollToBottom();
     }
-    m_listView5->setColumnWidth(0, m_anchoColumna + m_editor.anchoExtraColumna() / kTwipsPorPixel);
+    const int pedido = m_anchoColumna + m_editor.anchoExtraColumna() / kTwipsPorPixel;
+    m_listView5->resizeColumnToContents(0);
+    m_listView5->setColumnWidth(0, qMax(pedido, m_listView5->columnWidth(0) + 8));
     m_label3->setText(m_editor.label3());
     m_label4->setText(m_editor.label4());
     m_command1->setEnabled(m_editor.grabarHabilitado());
@@ -197,18 +256,43 @@ void Crea::pinta() {
     m_command3->setEnabled(m_editor.aleatorioHabilitado());
     if (m_text1->text() != m_editor.nombre())
         m_text1->setText(m_editor.nombre());
+    QRadioButton* opcion = m_option[static_cast<size_t>(m_editor.opcionDias() - 1)];
+    if (!opcion->isChecked())
+        opcion->setChecked(true);
+    if (m_editor.edicion())
+        pintaEdicion();
+    m_pintando = false;
+}
+
+void Crea::pintaEdicion() {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_command1, m_command2, m_label3, m_rotuloApuestas})
+        w->hide();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_label6, m_label7, m_hScroll1, m_text2, m_command4, m_command5})
+        w->show();
+    m_hScroll1->setMaximum(m_editor.scrollMax());
+    m_hScroll1->setValue(m_editor.scrollValor());
+    m_text2->setText(m_editor.text2());
+    m_command4->setEnabled(m_editor.anadirHabilitado());
+    m_nota->setText(m_editor.nota());
+    m_nota->setVisible(!m_editor.nota().isEmpty());
 }
 
 void Crea::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_ventanas.alActivarEditor)
-        m_ventanas.alActivarEditor();
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (m_ventanas.alActivarEditor)
+            m_ventanas.alActivarEditor();
+        m_editor.Form_Activate();
+    }
 }
 
+// The user's close, or the editor's own after a save, always goes; the main window's may be
+// refused (see EditorPena::Form_QueryUnload).
 void Crea::closeEvent(QCloseEvent* e) {
-    if (!m_cerrando) {
-        m_cerrando = true;
-        m_editor.cerrar();
+    if (!m_editor.Form_QueryUnload(m_porUsuario || e->spontaneous())) {
+        e->ignore();
+        return;
     }
     e->accept();
 }

@@ -24,6 +24,7 @@ class CasillaNumero : public QWidget {
     void setMarcada(bool m);
     bool marcada() const { return m_marcada; }
     QSize sizeHint() const override { return {30, 22}; }
+    QSize minimumSizeHint() const override { return {26, 20}; }
   signals:
     void clicked();
 
@@ -53,11 +54,14 @@ class Crea : public QWidget {
   private:
     Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> aleatorio);
     void pinta();
+    void pintaEdicion();
+    void cierraPorUsuario();
 
     Session& m_s;
     VentanasPenas m_ventanas;
     EditorPena m_editor;
-    bool m_cerrando = false;
+    bool m_porUsuario = false;
+    bool m_pintando = false;
 
     QLineEdit* m_text1;
     std::array<QRadioButton*, 5> m_option{};
@@ -68,6 +72,14 @@ class Crea : public QWidget {
     QPushButton* m_command1;
     QPushButton* m_command2;
     QPushButton* m_command3;
+    QPushButton* m_command4;
+    QPushButton* m_command5;
+    QLineEdit* m_text2;
+    QScrollBar* m_hScroll1;
+    QLabel* m_label6;
+    QLabel* m_label7;
+    QLabel* m_nota;
+    QLabel* m_rotuloApuestas;
     int m_anchoColumna = 0;
     QStringList m_listaPintada;
 };

@@ -12,6 +12,13 @@
 
 namespace {
 constexpr int kTwipsPorPixel = 15;
+
+// A control that appears later keeps its place while hidden, so the others do not move then.
+void guardaSitio(QWidget* w) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
 } // namespace
 
 const QStringList& Creamenu::multiples() {
@@ -39,6 +46,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     auto* label3 = new Etiqueta(QStringLiteral("X"), this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setCursor(Qt::PointingHandCursor);
+    label3->setAccessibleName(QStringLiteral("Cerrar"));
     layout->addWidget(label3, 0, 3, Qt::AlignRight);
     connect(label3, &Etiqueta::clicked, this, &QWidget::close);
 
@@ -57,6 +65,8 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_combo1->setEditable(true);
     m_combo1->lineEdit()->setReadOnly(true);
     m_combo1->setEditText(QStringLiteral("Tablas de reducciones"));
+    m_combo1->setAccessibleName(QStringLiteral("Apuesta a crear"));
+    guardaSitio(m_combo1);
     m_combo1->hide();
     layout->addWidget(m_combo1, 2, 0, 1, 4);
     connect(m_combo1, &QComboBox::activated, this, &Creamenu::Combo1_Click);
@@ -65,6 +75,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     for (int i = 0; i < 18; ++i) {
         auto* l = new QLabel(QStringLiteral("x"), this);
         l->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        guardaSitio(l);
         l->hide();
         m_label1[static_cast<size_t>(i)] = l;
         adornos->addWidget(l);

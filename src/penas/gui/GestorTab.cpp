@@ -3,7 +3,9 @@
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "penas/ComandosPena.h"
+#include "penas/gui/Crea.h"
 #include "penas/gui/GraficoPremios.h"
+#include "penas/gui/Imprimir.h"
 #include "platform/Dialogs.h"
 
 #include <QFontDatabase>
@@ -15,10 +17,12 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
 constexpr int kTwipsPorPixel = 15;
+constexpr int kAlturaMinimaApuestas = 90; // pixels: about five bets
 
 QLabel* etiqueta(const QString& nombre, const QString& texto, QWidget* padre) {
     auto* l = new QLabel(texto, padre);
@@ -40,8 +44,22 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_listView1->setRootIsDecorated(false);
     m_listView1->setUniformRowHeights(true);
     m_listView1->setColumnWidth(0, 220);
-    connect(m_listView1, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { alPulsarFila(item); });
+    m_listView1->setAccessibleName(QStringLiteral("Peñas"));
+    // Room for a few peñas at the smallest; the list takes its share of a taller window.
+    m_listView1->setMinimumHeight(5 * m_listView1->fontMetrics().height() + 8);
+    // What is highlighted is what the buttons act on: moving the current row with the
+    // keyboard acts as a click on the row it reaches.
+    connect(m_listView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (!m_recargando && item)
+            alPulsarFila(item);
+    });
+    // A click (or Enter) on a new row was already handled as a change of the current row.
+    const auto pulsada = [this](QTreeWidgetItem* item) {
+        if (m_listView1->indexOfTopLevelItem(item) + 1 != m_filaMostrada)
+            alPulsarFila(item);
+    };
+    connect(m_listView1, &QTreeWidget::itemClicked, this, pulsada);
+    connect(m_listView1, &QTreeWidget::itemActivated, this, pulsada);
     layout->addWidget(m_listView1, 0, 0, 1, 2);
 
     auto* botones = new QHBoxLayout;
@@ -55,6 +73,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_image2->setObjectName(QStringLiteral("Image2_1"));
     m_image2->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
     m_image2->setToolTip(QStringLiteral("Informe de la peña"));
+    m_image2->setAccessibleName(m_image2->toolTip());
     botones->addWidget(m_command3);
     botones->addWidget(m_command2);
     botones->addWidget(m_command7);
@@ -68,11 +87,12 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_listView5 = new QTreeWidget(this);
     m_listView5->setObjectName(QStringLiteral("ListView5"));
     m_listView5->setHeaderLabels({QStringLiteral("Apuestas")});
+    m_listView5->setAccessibleName(QStringLiteral("Apuestas de la peña"));
     m_listView5->setRootIsDecorated(false);
     m_listView5->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(m_listView5, 2, 0, Qt::AlignTop);
+    layout->addWidget(m_listView5, 2, 0);
 
-    auto* detalle = new QVBoxLayout;
+    auto* detalle = new QGridLayout;
     auto* desde = new QGroupBox(QStringLiteral("Desde la creación de la peña:"), this);
     auto* gDesde = new QGridLayout(desde);
     const QString rotulos[5] = {QStringLiteral("-Aciertos de 3: "), QStringLiteral("-Aciertos de 4: "),
@@ -92,14 +112,15 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     gDesde->addWidget(new QLabel(QStringLiteral("Aciertos"), desde), 6, 0);
     m_label16 = etiqueta(QStringLiteral("Label16"), QString(), desde);
     gDesde->addWidget(m_label16, 6, 1);
-    detalle->addWidget(desde);
+    detalle->addWidget(desde, 0, 0);
 
     auto* frame4 = new QGroupBox(this);
     frame4->setObjectName(QStringLiteral("Frame4"));
     auto* lFrame4 = new QVBoxLayout(frame4);
     m_chart3 = new GraficoPremios(QStringLiteral("MSChart3"), frame4);
+    m_chart3->setAccessibleName(QStringLiteral("Gráfico de aciertos de la peña"));
     lFrame4->addWidget(m_chart3);
-    detalle->addWidget(frame4);
+    detalle->addWidget(frame4, 0, 1);
 
     auto* tipo = new QGroupBox(QStringLiteral("Tipo de Peña:"), this);
     auto* lTipo = new QVBoxLayout(tipo);
@@ -113,7 +134,9 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_label37 = etiqueta(QStringLiteral("Label37"), QStringLiteral("0 euros."), tipo);
     gasto->addWidget(m_label37, 1);
     lTipo->addLayout(gasto);
-    detalle->addWidget(tipo);
+    detalle->addWidget(tipo, 1, 0, 1, 2);
+    detalle->setRowStretch(2, 1);
+    detalle->setColumnStretch(1, 1);
     layout->addLayout(detalle, 2, 1);
 
     auto* todas = new QGroupBox(this);
@@ -124,20 +147,30 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_text4 = new QLineEdit(todas);
     m_text4->setObjectName(QStringLiteral("Text4"));
     m_text4->setReadOnly(true);
+    m_text4->setAccessibleName(QStringLiteral("Efectividad en premios"));
     m_text5 = new QLineEdit(todas);
     m_text5->setObjectName(QStringLiteral("Text5"));
     m_text5->setReadOnly(true);
+    m_text5->setAccessibleName(QStringLiteral("Sorteos de la efectividad"));
     m_text4->setMinimumWidth(340);
     lTodas->addWidget(m_text4, 1, 0, 1, 2);
     lTodas->addWidget(m_text5, 2, 0, 1, 2);
     m_chart2 = new GraficoPremios(QStringLiteral("MSChart2"), todas);
+    m_chart2->setAccessibleName(QStringLiteral("Gráfico de aciertos de todas las peñas"));
     lTodas->addWidget(m_chart2, 0, 2, 3, 1);
     layout->addWidget(todas, 3, 0, 1, 2);
-    layout->setRowStretch(2, 1);
+    // Both lists grow with the window; the peña's bets get the larger share.
+    layout->setRowStretch(0, 2);
+    layout->setRowStretch(2, 3);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
 }
 
 void GestorTab::cargapenas() {
     const VistaLista v = m_gestor.cargapenas();
+    // Reloading selects nothing: only the user's choice of a row sets the selected peña.
+    m_recargando = true;
+    m_filaMostrada = 0;
     m_listView1->clear();
     for (const FilaLista& f : v.filas) {
         auto* item = new QTreeWidgetItem(m_listView1);
@@ -161,6 +194,7 @@ void GestorTab::cargapenas() {
         m_listView5->clear();
     else if (QTreeWidgetItem* primera = m_listView1->topLevelItem(0))
         m_listView1->setCurrentItem(primera);
+    m_recargando = false;
     for (QLabel* l : m_label3)
         l->setText(QStringLiteral("0"));
     m_label13->setText(v.label13);
@@ -176,8 +210,10 @@ void GestorTab::verpena(int n) {
 
 void GestorTab::alPulsarFila(QTreeWidgetItem* item) {
     const int indice = m_listView1->indexOfTopLevelItem(item) + 1;
-    if (indice >= 1)
-        muestraDetalle(m_gestor.ListView1_ItemClick(indice));
+    if (indice < 1)
+        return;
+    m_filaMostrada = indice;
+    muestraDetalle(m_gestor.ListView1_ItemClick(indice));
 }
 
 void GestorTab::muestraDetalle(const VistaPena& v) {
@@ -186,8 +222,9 @@ void GestorTab::muestraDetalle(const VistaPena& v) {
         for (const QString& a : v.apuestas)
             new QTreeWidgetItem(m_listView5, QStringList{a});
         if (!m_gestor.vacio()) {
-            m_listView5->setFixedHeight(v.alturaLista / kTwipsPorPixel +
-                                        m_listView5->header()->sizeHint().height());
+            // A short peña asks for little room; a long one scrolls in whatever the window gives.
+            m_listView5->setMinimumHeight(std::min(v.alturaLista / kTwipsPorPixel, kAlturaMinimaApuestas) +
+                                          m_listView5->header()->sizeHint().height());
             for (size_t i = 0; i < 5; ++i)
                 m_label3[i]->setText(v.label3[i]);
         }
@@ -217,19 +254,30 @@ void GestorTab::Command3_Click() {
         refrescarResultados();
 }
 
+void GestorTab::muestra(QWidget* ventana) {
+    if (m_ventanas.mostrar)
+        m_ventanas.mostrar(ventana);
+    else
+        ventana->show();
+}
+
 void GestorTab::Command2_Click() {
     if (!comandospena::seleccionada(m_s))
         return;
-    if (abrirImprimir)
-        abrirImprimir();
+    muestra(new Imprimir(m_s));
 }
 
 void GestorTab::Command7_Click() {
     if (!comandospena::seleccionada(m_s))
         return;
-    // The hand-over values only make sense with an editor to take them.
-    if (!abrirEdicion)
+    // An editor still open (holding bets not yet saved) comes forward instead; its
+    // hand-over values stay as they are.
+    if (QWidget* abierto = m_ventanas.abierta ? m_ventanas.abierta(QStringLiteral("Crea")) : nullptr) {
+        abierto->raise();
+        abierto->activateWindow();
         return;
+    }
     comandospena::preparaEdicion(m_s);
-    abrirEdicion();
+    if (Crea* editor = Crea::crear(m_s, m_ventanas))
+        muestra(editor);
 }

@@ -39,9 +39,6 @@ class GestorTab : public QWidget {
     std::function<void()> refrescarResultados;
     // The program ends (a file it needs is missing or damaged).
     std::function<void()> salir;
-    // Hand-over to the printing window and to the editor in edit mode.
-    std::function<void()> abrirImprimir;
-    std::function<void()> abrirEdicion;
 
     QStringList nombresCombo2() const { return m_combo2; }
     GestorPenas& logica() { return m_gestor; }
@@ -49,11 +46,14 @@ class GestorTab : public QWidget {
   private:
     void muestraDetalle(const VistaPena& v);
     void alPulsarFila(QTreeWidgetItem* item);
+    void muestra(QWidget* ventana);
 
     Session& m_s;
     VentanasPenas m_ventanas;
     GestorPenas m_gestor;
     QStringList m_combo2;
+    bool m_recargando = false;
+    int m_filaMostrada = 0; // the row last acted on as clicked, 0 after a reload
 
     QTreeWidget* m_listView1;
     QTreeWidget* m_listView5;

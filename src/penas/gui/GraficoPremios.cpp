@@ -11,13 +11,18 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
     m_serie->append(QStringLiteral("Con premio"), 0);
     m_serie->slices().at(0)->setColor(QColor(0xC0, 0xC0, 0xC0));
     m_serie->slices().at(1)->setColor(QColor(0x00, 0xC0, 0x00));
+    // No outline: a slice of 0 would otherwise show as a white line across the pie.
+    for (QPieSlice* slice : m_serie->slices())
+        slice->setPen(Qt::NoPen);
     auto* grafico = new QChart;
     grafico->addSeries(m_serie);
     grafico->legend()->setAlignment(Qt::AlignRight);
     grafico->setMargins(QMargins(0, 0, 0, 0));
     setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(160, 110);
+    setMinimumSize(160, 90);
+    // Only a picture: no stop for the keyboard.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void GraficoPremios::muestra(double sinPremio, double conPremio) {

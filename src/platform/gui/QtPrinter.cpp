@@ -6,8 +6,9 @@
 #include <QPrintDialog>
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {
-    // Coordinates start at the paper's corner, as the layouts are measured on paper.
-    m_printer->setFullPage(true);
+    // Coordinates start at the corner of the printable area, as on a physical printer: the
+    // painter's origin lies there, and nothing is drawn into the margins it cannot print.
+    m_printer->setFullPage(false);
 }
 
 std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& path) {
@@ -49,9 +50,11 @@ void QtPrinter::startNewPage() {
 double QtPrinter::px(double v) const { return v * m_printer->resolution() / 25.4; }
 double QtPrinter::mm(double v) const { return v * 25.4 / m_printer->resolution(); }
 
-double QtPrinter::scaleWidth() const { return m_printer->pageLayout().fullRect(QPageLayout::Millimeter).width(); }
+double QtPrinter::scaleWidth() const {
+    return m_printer->pageLayout().paintRect(QPageLayout::Millimeter).width();
+}
 double QtPrinter::scaleHeight() const {
-    return m_printer->pageLayout().fullRect(QPageLayout::Millimeter).height();
+    return m_printer->pageLayout().paintRect(QPageLayout::Millimeter).height();
 }
 
 QFont QtPrinter::currentFont() const {

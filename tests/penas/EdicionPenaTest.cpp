@@ -1,0 +1,228 @@
+#include "Entorno.h"
+#include "penas/ComandosPena.h"
+#include "penas/EditorPena.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// A peña stored after another and opened in the editor as "Editar Peña" does.
+struct Edicion {
+    Entorno e;
+    std::unique_ptr<EditorPena> ed;
+
+    explicit Edicion(RegPena p) {
+        e.guarda(Entorno::pena(QStringLiteral("OTRA"), 2));
+        e.guarda(p);
+        e.s.penaSel = 2;
+        comandospena::seleccionada(e.s);
+        comandospena::preparaEdicion(e.s);
+        ed = std::make_unique<EditorPena>(e.s);
+        ed->Form_Load();
+        ed->Form_Activate();
+        e.dialogs.boxes.clear(); // the warning on a reduced peña
+    }
+    RegPena guardada() { return e.s.files.apuestas.get<RegPena>(2); }
+    QByteArray bytes() { return e.s.files.apuestas.read(2); }
+    void clic(std::initializer_list<int> numeros) {
+        for (int n : numeros)
+            ed->Image1_Click(n - 1);
+    }
+    std::vector<int16_t> apuesta(int b, int n = 6) {
+        const auto& a = guardada().apuestas[static_cast<size_t>(b - 1)];
+        return {a.begin(), a.begin() + n};
+    }
+};
+
+RegPena multipleDeDiez() {
+    RegPena p = Entorno::pena(QStringLiteral("DIEZ"), 505);
+    for (int k = 0; k < 10; ++k)
+        p.apuestas[0][static_cast<size_t>(k)] = static_cast<int16_t>(3 * k + 2);
+    return p;
+}
+
+RegPena tresApuestas() {
+    RegPena p = Entorno::pena(QStringLiteral("TRES"), 3);
+    p.reducida = {9, 5};
+    return p;
+}
+
+} // namespace
+
+TEST(EdicionPena, ChangingABetWritesTheRecordAtTheSixthMark) {
+    Edicion t(tresApuestas());
+    EXPECT_EQ(t.ed->text2(), QStringLiteral("1"));
+    EXPECT_EQ(t.ed->scrollMax(), 3);
+    EXPECT_FALSE(t.ed->anadirHabilitado());
+    EXPECT_EQ(t.ed->lista(), QStringList{QStringLiteral(" 1- 8-15-22-29-36")});
+    t.ed->HScroll1_Change(2);
+    EXPECT_TRUE(t.ed->marcado(8) && t.ed->marcado(36));
+    const QByteArray antes = t.bytes();
+    t.clic({9});
+    EXPECT_EQ(t.bytes(), antes);
+    t.clic({49});
+    RegPena esperada = RegPena::decode(antes);
+    esperada.reducida[0] = 0;
+    esperada.apuestas[1] = t.guardada().apuestas[1];
+    EXPECT_EQ(t.apuesta(2), (std::vector<int16_t>{2, 16, 23, 30, 37, 49}));
+    EXPECT_EQ(t.bytes(), esperada.encode());
+    EXPECT_EQ(t.e.s.files.apuestas.get<RegPena>(1), Entorno::pena(QStringLiteral("OTRA"), 2));
+    EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
+}
+
+TEST(EdicionPena, AWrongCountKeepsTheBetShownAndTheWindowOpen) {
+    Edicion t(tresApuestas());
+    t.clic({40});
+    t.ed->HScroll1_Change(2);
+    EXPECT_EQ(t.e.textos().value(0), QStringLiteral("¡¡ Sobran números !!. Por favor, completa la apuesta."));
+    EXPECT_EQ(t.ed->scrollValor(), 1);
+    EXPECT_FALSE(t.ed->Form_QueryUnload(true));
+    EXPECT_EQ(t.e.textos().value(1),
+              QStringLiteral("¡¡ 7 números !!. Por favor, rectifica la apuesta. Ha de ser de 6 números"));
+    EXPECT_EQ(t.e.dialogs.boxes.at(1).title, QStringLiteral("Error"));
+    t.clic({40, 1});
+    t.ed->HScroll1_Change(3);
+    EXPECT_EQ(t.e.textos().value(2), QStringLiteral("¡¡ Faltan números !!. Por favor, completa la apuesta."));
+    t.clic({2});
+    EXPECT_EQ(t.apuesta(1), (std::vector<int16_t>{2, 8, 15, 22, 29, 36}));
+    EXPECT_TRUE(t.ed->Form_QueryUnload(false));
+}
+
+TEST(EdicionPena, AnAddedBetIsDroppedWhenLeftEmptyAndWrittenWhenComplete) {
+    Edicion t(tresApuestas());
+    const QByteArray antes = t.bytes();
+    t.ed->HScroll1_Change(3);
+    t.ed->Command4_Click();
+    EXPECT_EQ(t.ed->text2(), QStringLiteral("4"));
+    EXPECT_EQ(t.ed->scrollMax(), 4);
+    t.ed->HScroll1_Change(3);
+    EXPECT_EQ(t.ed->scrollMax(), 3);
+    EXPECT_EQ(t.bytes(), antes);
+    EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
+
+    t.ed->Command4_Click();
+    t.clic({5, 4, 3, 2, 1});
+    t.ed->Command4_Click();
+    EXPECT_EQ(t.e.textos(), QStringList{QStringLiteral("¡¡ 5 números !!. Por favor, completa la apuesta.")});
+    t.clic({6});
+    EXPECT_EQ(t.guardada().numApuestas, 4);
+    EXPECT_EQ(t.apuesta(4), (std::vector<int16_t>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST(EdicionPena, DeletingABetMovesTheNextOnesUp) {
+    Edicion t(tresApuestas());
+    const RegPena antes = t.guardada();
+    t.ed->HScroll1_Change(2);
+    t.ed->Command5_Click();
+    const RegPena p = t.guardada();
+    EXPECT_EQ(p.numApuestas, 2);
+    EXPECT_EQ(p.reducida[0], 0);
+    EXPECT_EQ(p.apuestas[1], antes.apuestas[2]);
+    EXPECT_EQ(p.apuestas[2][0], 0);
+    EXPECT_EQ(t.ed->text2(), QStringLiteral("1"));
+    // An added bet never written goes without touching the stored ones.
+    t.ed->HScroll1_Change(2);
+    t.ed->Command4_Click();
+    t.ed->Command5_Click();
+    EXPECT_EQ(t.guardada(), p);
+    EXPECT_EQ(t.ed->scrollMax(), 2);
+}
+
+TEST(EdicionPena, OneBetAndMultiplePenasRefuseToAddOrDeleteAsTheirRulesSay) {
+    const QString borrar = QStringLiteral("¡¡ No puedes borrar todas las apuestas !!. Si quieres borrar la "
+                                          "Peña, hazlo desde la pestaña GESTOR DE PEÑAS.");
+    for (int numApuestas : {1, 505}) {
+        Edicion t(numApuestas == 1 ? Entorno::pena(QStringLiteral("UNA"), 1) : multipleDeDiez());
+        const QByteArray antes = t.bytes();
+        t.ed->Command5_Click();
+        t.ed->Command4_Click();
+        EXPECT_EQ(t.bytes(), antes);
+        ASSERT_EQ(t.e.textos().size(), numApuestas == 1 ? 1 : 2);
+        EXPECT_EQ(t.e.textos().at(0), borrar);
+        if (numApuestas == 505)
+            EXPECT_TRUE(t.e.textos().at(1).startsWith(QStringLiteral("No puedes añadir más apuestas.")));
+    }
+    Edicion diez(multipleDeDiez());
+    EXPECT_EQ(diez.ed->marcados(), 10);
+}
+
+TEST(EdicionPena, NameAndDaysAreWrittenAtOnceAndOnlyWhenTheyChange) {
+    Edicion t(tresApuestas());
+    t.ed->setOpcionDias(4);
+    EXPECT_EQ(t.guardada().dias.trimmed(), QStringLiteral("Lunes"));
+    t.ed->Text1_Change(QStringLiteral("NUEVO NOMBRE"));
+    EXPECT_EQ(t.guardada().nombre, QStringLiteral("NUEVO NOMBRE        "));
+    EXPECT_EQ(t.guardada().reducida[0], 9);
+
+    // A file that cannot be written: activations write nothing, so no box; a change tells.
+    t.e.s.files.apuestas.close();
+    t.ed->Form_Activate();
+    t.ed->Form_Activate();
+    EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
+    t.ed->setOpcionDias(1);
+    ASSERT_EQ(t.e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(t.e.dialogs.boxes.at(0).title, QStringLiteral("Error de permiso"));
+    EXPECT_EQ(t.ed->opcionDias(), 4);
+}
+
+TEST(EdicionPena, ADamagedStoredBetShowsAnEmptyGridAndANote) {
+    for (int16_t malo : {0, 60, -3}) {
+        RegPena p = tresApuestas();
+        p.apuestas[0][2] = malo;
+        Edicion t(p);
+        EXPECT_EQ(t.ed->marcados(), 0);
+        EXPECT_FALSE(t.ed->nota().isEmpty());
+        t.ed->HScroll1_Change(2);
+        EXPECT_EQ(t.ed->marcados(), 6);
+        EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
+    }
+    // A damaged count opens safely too.
+    for (int n : {0, -4, 300, 500, 700}) {
+        Edicion t(Entorno::pena(QStringLiteral("MAL"), n));
+        t.ed->HScroll1_Change(5);
+        t.ed->Command5_Click();
+        EXPECT_TRUE(t.ed->scrollMax() >= 1 && t.ed->scrollMax() <= 205);
+        EXPECT_EQ(t.e.s.files.apuestas.count(), 2);
+    }
+}
+
+TEST(EdicionPena, RandomRewritesTheBetShown) {
+    Edicion t(tresApuestas());
+    t.ed->HScroll1_Change(3);
+    t.ed->Command3_Click();
+    const std::vector<int16_t> b = t.apuesta(3);
+    EXPECT_TRUE(std::is_sorted(b.begin(), b.end()));
+    EXPECT_NE(b, Edicion(tresApuestas()).apuesta(3));
+    EXPECT_EQ(t.guardada().numApuestas, 3);
+}
+
+TEST(EditorPena, RandomStillWorksAfterASaveAtTheLimit) {
+    Entorno e;
+    EditorPena ed(e.s);
+    ed.Form_Load();
+    for (int b = 0; b < 205; ++b)
+        ed.Command3_Click();
+    ed.Image1_Click(0); // refused at the limit
+    ed.Text1_Change(QStringLiteral("LLENA"));
+    ed.Command1_Click();
+    ASSERT_EQ(e.s.files.apuestas.count(), 1);
+    ed.Command3_Click();
+    EXPECT_EQ(ed.lista().size(), 1);
+}
+
+TEST(EditorPena, UnsavedBetsOnlyGoWhenTheUserClosesTheEditor) {
+    Entorno e;
+    EditorPena ed(e.s);
+    ed.Form_Load();
+    EXPECT_TRUE(ed.Form_QueryUnload(false));
+    ed.Image1_Click(4);
+    EXPECT_FALSE(ed.Form_QueryUnload(false));
+    ed.Command3_Click();
+    EXPECT_FALSE(ed.Form_QueryUnload(false));
+    // Another editor opened meanwhile does not disturb this one's count.
+    e.s.contApuestas = 0;
+    ed.Command3_Click();
+    EXPECT_EQ(ed.label3(), QStringLiteral("2"));
+    EXPECT_TRUE(ed.Form_QueryUnload(true));
+}

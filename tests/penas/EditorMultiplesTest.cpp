@@ -1,0 +1,36 @@
+#include "Entorno.h"
+#include "penas/EditorPena.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+// Each multiple code takes one bet of its count of numbers, stored in ascending order under
+// 500 + the code, with nothing in the slots after them.
+TEST(EditorPena, EveryMultipleCodeTakesOneBetOfItsNumbers) {
+    const struct {
+        int codigo;
+        int numeros;
+    } casos[] = {{1, 7}, {2, 8}, {3, 5}, {4, 9}, {5, 10}, {6, 11}};
+    for (const auto& c : casos) {
+        Entorno e;
+        e.s.codMultiple = c.codigo;
+        EditorPena ed(e.s);
+        ed.Form_Load();
+        EXPECT_EQ(ed.label4(), QStringLiteral("INTRODUZCA EL NOMBRE Y %1 NÚMEROS:").arg(c.numeros));
+        std::vector<int16_t> marcados;
+        for (int i = 0; i < c.numeros; ++i)
+            marcados.push_back(static_cast<int16_t>(49 - 4 * i));
+        for (int16_t n : marcados)
+            ed.Image1_Click(n - 1);
+        ed.Text1_Change(QStringLiteral("MULTI"));
+        ed.setOpcionDias(3);
+        ed.Command1_Click();
+        ASSERT_EQ(e.s.files.apuestas.count(), 1) << c.codigo;
+        const RegPena p = e.s.files.apuestas.get<RegPena>(1);
+        EXPECT_EQ(p.numApuestas, 500 + c.codigo);
+        std::sort(marcados.begin(), marcados.end());
+        EXPECT_EQ(std::vector<int16_t>(p.apuestas[0].begin(), p.apuestas[0].begin() + c.numeros), marcados)
+            << c.codigo;
+        EXPECT_EQ(p.apuestas[0][static_cast<size_t>(c.numeros)], 0) << c.codigo;
+    }
+}

@@ -1,0 +1,169 @@
+#include "penas/ImpresionBoletos.h"
+#include "Entorno.h"
+#include "platform/gui/QtPrinter.h"
+#include "support/RecordingPrinter.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Op = RecordingPrinter::Op;
+using Kind = RecordingPrinter::Kind;
+
+struct Impresion {
+    Entorno e;
+    ImpresionBoletos imp{e.s};
+    FakePrintService servicio;
+
+    explicit Impresion(const RegPena& p) {
+        e.s.penaActual = p;
+        e.s.files.numsIni.open(e.s.ruta(QStringLiteral("nums.ini")));
+    }
+    QList<Op> imprime(ImpresionBoletos::Modo modo, bool joker = false) {
+        EXPECT_TRUE(imp.imprime(servicio, modo, joker));
+        EXPECT_TRUE(servicio.last && servicio.last->ended);
+        return servicio.last ? servicio.last->ops : QList<Op>{};
+    }
+    static QList<Op> equis(const QList<Op>& ops) {
+        QList<Op> out = ops;
+        out.removeIf([](const Op& o) { return o.kind != Kind::Text || o.text != QStringLiteral("X"); });
+        return out;
+    }
+};
+
+bool hay(const QList<Op>& ops, Kind k, int page, double x, double y) {
+    for (const Op& o : ops)
+        if (o.kind == k && o.page == page && std::abs(o.x - x) < 1e-4 && std::abs(o.y - y) < 1e-4)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
+    RegPena p = Entorno::pena(QStringLiteral("  DIECISIETE "), 17, QStringLiteral("Lunes"));
+    p.apuestas[16] = {1, 10, 49, 0, 55, -2};
+    Impresion t(p);
+    EXPECT_EQ(t.imp.boletos(), 3);
+    const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal, true);
+    const QList<Op> x = Impresion::equis(ops);
+    ASSERT_EQ(x.size(), 16 * 6 + 3 + 3); // bet 17 keeps only its numbers in 1..49
+    // Bet 1 (1, 8, ...) in block 1 of ticket 1; bet 9 in block 1 of ticket 2, 104 mm lower.
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 45 + 5));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 149 + 45));          // bet 9: number 9
+    EXPECT_TRUE(hay(ops, Kind::Text, 2, 25.8 + 3.8 * 4, 45 + 45)); // bet 17: 49
+    // Joker: the box of 9 in block 8, 10 mm lower, on every ticket.
+    for (double d : {0.0, 104.0})
+        EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8 + 19.2 * 7, d + 45 + 45 + 10));
+    EXPECT_TRUE(hay(ops, Kind::Box, 1, 20, 124));
+    EXPECT_TRUE(hay(ops, Kind::FilledBox, 1, 22.5, 104 + 62)); // not Thursday and Saturday
+    EXPECT_EQ(t.servicio.last->page, 2);
+    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA DIECISIETE (3/3)")));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 72.5, 25)); // the program's mark, upper case
+}
+
+TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
+    RegPena p = Entorno::pena(QStringLiteral("OCHO"), 9);
+    p.apuestas[2] = {40, 41, 42, 43, 44, 45};
+    Impresion t(p);
+    t.e.s.cfg.margenX = 2.5f;
+    t.e.s.cfg.margenY = -1.0f;
+    const QList<Op> ops = t.imprime(ImpresionBoletos::PapelOficial);
+    EXPECT_EQ(Impresion::equis(ops).size(), 9 * 6);
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 4));                 // 1 in block 1
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, -1)); // 40 in block 3
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 5, -1.0 - 7));     // the header
+    EXPECT_TRUE(hay(ops, Kind::Text, 2, 2.5, 5 * 9 - 1));         // bet 9 (9, 16, ...) on ticket 2
+    EXPECT_EQ(t.servicio.last->page, 2);
+    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA OCHO (2/2)     ") +
+                                                  ImpresionBoletos::marca()));
+}
+
+TEST(ImpresionBoletos, MultipleBetsMarkTheirBox) {
+    struct Caso {
+        int codigo, numeros, referencia, bloque;
+    };
+    for (const Caso c :
+         {Caso{501, 7, 39, 1}, Caso{503, 5, 19, 1}, Caso{505, 10, 49, 2}, Caso{506, 11, 19, 3}}) {
+        RegPena p = Entorno::pena(QStringLiteral("M"), c.codigo);
+        for (int k = 0; k < c.numeros; ++k)
+            p.apuestas[0][static_cast<size_t>(k)] = static_cast<int16_t>(4 * k + 1);
+        Impresion t(p);
+        EXPECT_EQ(t.imp.label2(1), QStringLiteral("1"));
+        const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
+        EXPECT_EQ(Impresion::equis(ops).size(), c.numeros + 1) << c.codigo;
+        const double x = 25.8 + 3.8 * (c.referencia / 10) + 19.2 * (c.bloque - 1);
+        EXPECT_TRUE(hay(ops, Kind::Text, 1, x, 45 + 5.0 * (c.referencia % 10) + 10)) << c.codigo;
+    }
+}
+
+TEST(ImpresionBoletos, CancelledDialogPrintsNothing) {
+    Impresion t(Entorno::pena(QStringLiteral("A"), 3));
+    t.servicio.cancel = true;
+    EXPECT_FALSE(t.imp.imprime(t.servicio, ImpresionBoletos::PapelOficial, false));
+    RecordingPrinter falla;
+    falla.beginResult = false;
+    EXPECT_FALSE(t.imp.imprime(falla, ImpresionBoletos::PapelNormal, false));
+    EXPECT_TRUE(falla.killed);
+    EXPECT_TRUE(falla.ops.isEmpty());
+}
+
+TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
+    Impresion t(Entorno::pena(QStringLiteral("A"), 3));
+    struct Paso {
+        int caja;
+        const char *texto, *x, *y;
+    };
+    // A sign alone is a number being typed; "abc" puts back the stored values.
+    for (const Paso& p : {Paso{0, "2,5", "2,5", "0"}, Paso{1, "-", "2,5", "-"}, Paso{1, "-1", "2,5", "-1"},
+                          Paso{0, "abc", "2,5", "-1"}})
+        EXPECT_EQ(t.imp.Text1_Change(p.caja, QString::fromUtf8(p.texto)),
+                  (std::array<QString, 2>{QString::fromUtf8(p.x), QString::fromUtf8(p.y)}));
+    EXPECT_EQ(t.e.s.files.numsIni.get<Config>(1), t.e.s.cfg);
+    EXPECT_EQ(t.e.s.cfg.margenY, -1.0f);
+    EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
+    EXPECT_EQ(t.imp.Text1_LostFocus(1, QString()), QStringLiteral("-1"));
+    ASSERT_EQ(t.e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(t.e.dialogs.boxes.at(0).title, QStringLiteral("EHEHEHH"));
+    EXPECT_EQ(t.e.dialogs.boxes.at(0).icon, Dialogs::Icon::Critical);
+}
+
+// Through the real printer layer to a PDF: the marks keep their distances on the page and
+// the correction moves every one of them by exactly the amount typed.
+TEST(ImpresionBoletos, PdfKeepsTheMillimetreLayout) {
+    RegPena p = Entorno::pena(QStringLiteral("PDF"), 2);
+    p.apuestas[0] = {1, 2, 3, 4, 5, 6};
+    p.apuestas[1] = {1, 2, 3, 4, 5, 6};
+    Impresion t(p);
+    const auto marcas = [&t](float mx, float my) {
+        t.e.s.cfg.margenX = mx;
+        t.e.s.cfg.margenY = my;
+        const QString pdf = t.e.carpeta.ruta(QStringLiteral("boletos.pdf"));
+        EXPECT_TRUE(t.imp.imprime(*QtPrinter::toPdf(pdf), ImpresionBoletos::PapelOficial, false));
+        QProcess proc;
+        proc.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        proc.waitForFinished(20000);
+        const QString html = QString::fromUtf8(proc.readAllStandardOutput());
+        QRegularExpression re(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>X</word>"));
+        QList<QPointF> x;
+        for (auto it = re.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            x.append({m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72});
+        }
+        std::sort(x.begin(), x.end(),
+                  [](QPointF a, QPointF b) { return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y()); });
+        return x;
+    };
+    const QList<QPointF> x = marcas(10, 20);
+    const QList<QPointF> y = marcas(12.5f, 19);
+    ASSERT_EQ(x.size(), 12);
+    ASSERT_EQ(y.size(), 12);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_NEAR(y[i].x() - x[i].x(), 2.5, 0.05);
+        EXPECT_NEAR(y[i].y() - x[i].y(), -1, 0.05);
+        EXPECT_NEAR(x[i].y() - x[i / 6 * 6].y(), 5 * (i % 6), 0.3);
+        EXPECT_NEAR(x[i].x() - x[i % 6].x(), 19.2 * (i / 6), 0.3);
+    }
+}
