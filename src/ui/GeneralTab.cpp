@@ -74,8 +74,9 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     m_hScroll1->setObjectName(QStringLiteral("HScroll1"));
     m_hScroll1->setRange(1, 1);
     m_hScroll1->setEnabled(false);
-    // Arrows, Page Up/Down, Home and End move it as the mouse does.
+    // Arrows, Page Up/Down, Home and End move it as the mouse does: right and up for more.
     m_hScroll1->setFocusPolicy(Qt::StrongFocus);
+    m_hScroll1->setInvertedControls(false);
     m_hScroll1->setAccessibleName(rotulo->text());
     m_text3 = new QLineEdit(QStringLiteral("1"), this);
     m_text3->setObjectName(QStringLiteral("Text3"));

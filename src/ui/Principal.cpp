@@ -1,5 +1,6 @@
 #include "ui/Principal.h"
 
+#include "checking/ListaMultiples.h"
 #include "checking/gui/PanelResultados.h"
 #include "core/Resumen.h"
 #include "core/Session.h"
@@ -18,6 +19,9 @@
 #include "platform/Dialogs.h"
 #include "platform/UrlOpener.h"
 #include "platform/gui/ImageList1.h"
+#include "stats/SeleccionEstadisticas.h"
+#include "stats/gui/EstadisticasTab.h"
+#include "stats/gui/FiltrosPaso1.h"
 #include "ui/Acercade.h"
 #include "ui/Atajos.h"
 #include "ui/Configurar.h"
@@ -27,9 +31,11 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
@@ -68,6 +74,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     crearDescarga();
     enlazarDescargaConResultados();
     enlazarPenasConResultados();
+    crearEstadisticas();
     crearMenus();
     m_resultados->agregarMenus(menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral")),
                                findChild<QAction*>(QStringLiteral("salir")), m_sstab1);
@@ -137,6 +144,32 @@ void Principal::enlazarDescargaConResultados() {
         m_resultados->setConpremio(0);
     };
     e.limpiarSelectorPena = [this] { m_resultados->combo2()->setCurrentIndex(-1); };
+}
+
+// The Estadísticas tab and the wizard's step-1 boxes show one selection; the results
+// refresh and a download recompute it over the period the boxes show.
+void Principal::crearEstadisticas() {
+    m_seleccion = new SeleccionEstadisticas(m_s, this);
+    m_estadisticas = new EstadisticasTab(m_s, *m_seleccion, m_sstab1);
+    reemplazaPagina(3, m_estadisticas);
+    m_filtrosPaso1 = new FiltrosPaso1(*m_seleccion, m_crearCombinacion->frame12());
+    if (QLayout* paso1 = m_crearCombinacion->frame12()->layout())
+        paso1->addWidget(m_filtrosPaso1);
+    m_sstab1->setCurrentIndex(0);
+
+    connect(m_resultados, &PanelResultados::estadisticasPedidas, m_seleccion,
+            &SeleccionEstadisticas::estadisticasSeleccion);
+    DescargaEnlaces& d = m_descarga->enlaces;
+    d.estadisticas = [this](double) { m_seleccion->estadisticasSeleccion(); };
+    d.guardaSeleccion = [this] { m_seleccion->guardaSeleccion(); };
+
+    MantenimientoSorteos::Enlaces& e = m_estadisticas->mantenimiento().enlaces;
+    e.resumen = [this] { resumen(); };
+    e.refrescar = [this] { refrescar(); };
+    e.penasReseteadas = [this] {
+        m_general->hScroll1()->setValue(1);
+        m_resultados->comprobacion().modelo4().reemplazar(std::make_unique<ListaMultiples>());
+    };
 }
 
 void Principal::Baja_Click() {
@@ -209,6 +242,7 @@ bool Principal::Form_Load(QWidget* presentacion) {
     if (!startup::abrirArchivos(m_s, m_carpetaPrograma))
         return false;
     startup::leeconfig(m_s);
+    m_seleccion->fijaMaximoMeses(m_s.cfg.meses);
     if (!startup::compruebanumeros(m_s))
         return false;
     resumen();
@@ -216,6 +250,7 @@ bool Principal::Form_Load(QWidget* presentacion) {
     m_escrutinio->leeescrutinio(1);
     m_resultados->Command1_Click(0);
     m_aviso->miraaviso();
+    m_seleccion->guardaSeleccion();
     m_cargada = true;
     return true;
 }
@@ -348,14 +383,21 @@ void Principal::Image1_Click(int index) {
     }
 }
 
-// "Borrar todos los sorteos", "Añadir todos los sorteos" and the period sliders live on the
-// Estadísticas tab; until it is in place these do nothing.
-void Principal::Command5_Click() {}
-bool Principal::command5Habilitado() const {
-    return false;
+// "Borrar todos los sorteos", "Añadir todos los sorteos" and the period sliders of the
+// Estadísticas tab and the wizard.
+void Principal::Command5_Click() {
+    m_estadisticas->Command5_Click();
 }
-void Principal::Command8_Click() {}
-void Principal::fijarMaximoPeriodo(int) {}
+bool Principal::command5Habilitado() const {
+    const auto* command5 = m_estadisticas->findChild<QPushButton*>(QStringLiteral("Command5"));
+    return command5 && command5->isEnabled();
+}
+void Principal::Command8_Click() {
+    m_estadisticas->Command8_Click();
+}
+void Principal::fijarMaximoPeriodo(int meses) {
+    m_seleccion->fijaMaximoMeses(meses);
+}
 
 void Principal::SSTab1_MouseMove() {
     if (m_sstab1->currentIndex() == 0)
@@ -417,8 +459,13 @@ void Principal::listasencillas(int numSorteos) {
 void Principal::listamulti(int numSorteos) {
     m_resultados->listamulti(numSorteos);
 }
+// With more than one draw on view the scroll bar goes back to 1 and the chart to its
+// first page.
 void Principal::refrescarUltimoSorteo() {
+    const bool enUno = m_general->hScroll1()->value() == 1;
     conPenasAlDia([this] { m_resultados->refrescarUltimoSorteo(); });
+    if (!enUno)
+        m_estadisticas->hScroll2()->setValue(1);
 }
 void Principal::paraparpadeo() {
     m_resultados->paraparpadeo();

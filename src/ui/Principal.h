@@ -10,6 +10,9 @@
 class Atajos;
 class Aviso;
 class CrearCombinacionTab;
+class EstadisticasTab;
+class FiltrosPaso1;
+class SeleccionEstadisticas;
 class GestorTab;
 class Descarga;
 class DescargaStrip;
@@ -72,6 +75,12 @@ class Principal : public QMainWindow {
     UltimoSorteoTab* ultimoSorteo() const { return m_ultimoSorteo; }
     GestorTab* gestor() const { return m_gestor; }
     CrearCombinacionTab* crearCombinacion() const { return m_crearCombinacion; }
+    // The statistics: the selection both tabs show, the Estadísticas tab (whose
+    // Command5_Click and Command8_Click the menu and the shortcuts run) and the wizard's
+    // step-1 boxes.
+    SeleccionEstadisticas* seleccion() const { return m_seleccion; }
+    EstadisticasTab* estadisticas() const { return m_estadisticas; }
+    FiltrosPaso1* filtrosPaso1() const { return m_filtrosPaso1; }
     // General > "Crear peña nueva": as the "Manual" button.
     void Crearp_Click();
     // General > "Borrar sorteos almacenados/Reset aciertos peñas".
@@ -99,6 +108,7 @@ class Principal : public QMainWindow {
   private:
     void crearMenus();
     void crearPaginasPenas();
+    void crearEstadisticas();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
     bool haySecundariaVisible() const;
@@ -127,6 +137,9 @@ class Principal : public QMainWindow {
     PanelResultados* m_resultados;
     GestorTab* m_gestor = nullptr;
     CrearCombinacionTab* m_crearCombinacion = nullptr;
+    SeleccionEstadisticas* m_seleccion = nullptr;
+    EstadisticasTab* m_estadisticas = nullptr;
+    FiltrosPaso1* m_filtrosPaso1 = nullptr;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;

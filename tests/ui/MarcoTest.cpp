@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -130,6 +131,11 @@ TEST_F(Marco, SettingsTypedAreSavedAtOnceAndSetThePeriodMaximum) {
     EXPECT_EQ(conf->text2()->text(), QStringLiteral("1"));
     EXPECT_EQ(guardada().meses, 2);
     EXPECT_EQ(s.cfg.meses, 2);
+    for (const char* nombre : {"Slider1_0", "Slider1_1"}) {
+        auto* barra = hijo<QSlider>(w, nombre);
+        ASSERT_NE(barra, nullptr) << nombre;
+        EXPECT_EQ(barra->maximum(), 2) << nombre;
+    }
     const QByteArray antes = dir.read(QStringLiteral("nums.ini"));
     ASSERT_EQ(antes.size(), Config::kSize);
 
@@ -144,11 +150,17 @@ TEST_F(Marco, SettingsTypedAreSavedAtOnceAndSetThePeriodMaximum) {
 TEST_F(Marco, ShortcutsAndThePrintIconHover) {
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
+    auto* command5 = hijo<QPushButton>(w, "Command5");
+    ASSERT_NE(command5, nullptr);
+    command5->setEnabled(false);
     w.Image1_Click(7); // out of range: nothing
-    w.Image1_Click(2); // "Borrar todos los sorteos" not available: nothing
+    w.Image1_Click(2); // "Borrar todos los sorteos" disabled: nothing
     EXPECT_TRUE(dialogs.boxes.isEmpty());
-    w.Image1_Click(0); // "Eliminar peña" with no peña selected asks for one
-    EXPECT_FALSE(dialogs.boxes.isEmpty());
+    command5->setEnabled(true);
+    dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::No;
+    w.Image1_Click(2);
+    ASSERT_FALSE(dialogs.boxes.isEmpty());
+    EXPECT_EQ(dialogs.boxes.first().text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
 
     QLabel* image5 = w.resultados()->image5();
     ImageList1::show(image5, 14);
