@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class Atajos;
+class Aviso;
 class CrearCombinacionTab;
 class EstadisticasTab;
 class FiltrosPaso1;
@@ -21,6 +23,7 @@ class HttpClient;
 class PdfAvailability;
 class UltimoSorteoTab;
 class UrlOpener;
+class QMenu;
 class QTabWidget;
 class QWindow;
 struct Session;
@@ -28,7 +31,7 @@ struct Session;
 // The main window: five tabs, the menus, start-up, activation and exit.
 class Principal : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `carpetaPrograma` is the folder that holds the program and its data files.
     Principal(Session& s, const QString& carpetaPrograma, QWidget* parent = nullptr);
     ~Principal() override;
@@ -80,12 +83,29 @@ public:
     FiltrosPaso1* filtrosPaso1() const { return m_filtrosPaso1; }
     // General > "Crear peña nueva": as the "Manual" button.
     void Crearp_Click();
+    // General > "Borrar sorteos almacenados/Reset aciertos peñas".
+    void borrpe_Click();
 
-protected:
+    // The notice page, its window and the web links.
+    Aviso* aviso() const { return m_aviso.get(); }
+    void Command6_Click();
+    void Leer_Click();
+    void instrucciones_Click();
+    void web_Click();
+    void Label5_Click();
+    void Label9_Click();
+    void acerca_Click();
+    void confi_Click();
+    // The icon shortcuts; an index outside 0..4 does nothing.
+    void Image1_Click(int index);
+    Atajos* atajos() const { return m_atajos; }
+
+  protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
-private:
+  private:
     void crearMenus();
     void crearPaginasPenas();
     void crearEstadisticas();
@@ -98,6 +118,15 @@ private:
     void enlazarPenasConResultados();
     void SSTab1_Click(int nueva);
     void reemplazaPagina(int indice, QWidget* pagina);
+    void crearMenusAyuda();
+    void entrada(QMenu* menu, const QString& texto, const char* nombre, void (Principal::*accion)());
+    void enlazarAvisoYEnlaces();
+    void SSTab1_MouseMove();
+    // The Estadísticas tab's commands and period sliders that the frame drives.
+    void Command5_Click();
+    bool command5Habilitado() const;
+    void Command8_Click();
+    void fijarMaximoPeriodo(int meses);
     void colocarEnPantalla();
     void conPenasAlDia(const std::function<void()>& comprobar);
 
@@ -125,5 +154,7 @@ private:
     Descarga* m_descarga = nullptr;
     DescargaStrip* m_tiraDescarga = nullptr;
     UltimoSorteoTab* m_ultimoSorteo = nullptr;
+    std::unique_ptr<Aviso> m_aviso;
+    Atajos* m_atajos = nullptr;
     int m_pestanaAnterior = 0;
 };
