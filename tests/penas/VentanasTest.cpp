@@ -147,7 +147,7 @@ TEST(Crea, DamagedTableKeepsTheEditorClosed) {
     EXPECT_EQ(e.dialogs.boxes.size(), 1);
 }
 
-TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
+TEST(GestorTab, ShowsTheListAndDeletesTheHighlightedPena) {
     Entorno e;
     RegPena a = Entorno::pena(QStringLiteral("PRIMERA"), 2);
     a.acierto(4) = 1;
@@ -178,14 +178,16 @@ TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
     ASSERT_FALSE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(e.dialogs.boxes.last().text, QStringLiteral("Seleccione una peña primero..."));
 
-    emit lista->itemClicked(lista->topLevelItem(1), 0);
+    // Moving with the keyboard selects as a click does: the detail and the deletion follow.
+    QTest::keyClick(lista, Qt::Key_Down);
     EXPECT_EQ(e.s.penaSel, 2);
     EXPECT_EQ(hijo<QLabel>(&tab, "Label28")->text(), QStringLiteral("-Apuesta múltiple de 5 nºs."));
     EXPECT_EQ(hijo<QLabel>(&tab, "Label37")->text(), QStringLiteral("132 euros."));
     tab.Command3_Click();
     EXPECT_EQ(resumenes, 1);
     EXPECT_EQ(refrescos, 1);
-    EXPECT_EQ(lista->topLevelItemCount(), 1);
+    ASSERT_EQ(lista->topLevelItemCount(), 1);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("PRIMERA"));
     EXPECT_EQ(e.s.sigPena, 2);
 
     // The last one goes too: the empty list.
@@ -194,31 +196,6 @@ TEST(GestorTab, ShowsTheListAndDeletesTheClickedPena) {
     EXPECT_EQ(lista->topLevelItem(0)->text(0), QStringLiteral("VACÍO"));
     EXPECT_FALSE(hijo<QPushButton>(&tab, "Command7")->isEnabled());
     EXPECT_EQ(combo, QStringList{QStringLiteral("No hay Peñas creadas")});
-}
-
-// What is highlighted is what the buttons act on, however the user moved there.
-TEST(GestorTab, KeyboardMovesTheSelectionTheDeletionActsOn) {
-    Entorno e;
-    for (const char* n : {"PRIMERA", "SEGUNDA", "TERCERA"})
-        e.guarda(Entorno::pena(QString::fromLatin1(n), 3 + int(e.s.files.apuestas.count())));
-    Ventanas v;
-    GestorTab tab(e.s, v.contexto());
-    tab.resumen = [&] { tab.cargapenas(); };
-    tab.cargapenas();
-    tab.show();
-    auto* lista = hijo<QTreeWidget>(&tab, "ListView1");
-    EXPECT_EQ(e.s.penaSel, 0); // reloading selects nothing
-    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
-                      lista->visualItemRect(lista->topLevelItem(0)).center());
-    EXPECT_EQ(e.s.penaSel, 1);
-    QTest::keyClick(lista, Qt::Key_Down);
-    QTest::keyClick(lista, Qt::Key_Down);
-    EXPECT_EQ(e.s.penaSel, 3);
-    EXPECT_EQ(hijo<QTreeWidget>(&tab, "ListView5")->topLevelItemCount(), 5);
-    tab.Command3_Click();
-    ASSERT_EQ(lista->topLevelItemCount(), 2);
-    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("PRIMERA"));
-    EXPECT_EQ(lista->topLevelItem(1)->text(0).trimmed(), QStringLiteral("SEGUNDA"));
 }
 
 TEST(GestorTab, MissingDatabaseEndsTheProgramAfterItsMessage) {

@@ -1,6 +1,7 @@
 #include "penas/gui/GraficoPremios.h"
 
 #include <QChart>
+#include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
 
@@ -20,7 +21,7 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
     grafico->setMargins(QMargins(0, 0, 0, 0));
     setChart(grafico);
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(160, 90);
+    setMinimumSize(250, 90);
     // Only a picture: no stop for the keyboard.
     setFocusPolicy(Qt::NoFocus);
 }
@@ -28,6 +29,14 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
 void GraficoPremios::muestra(double sinPremio, double conPremio) {
     m_serie->slices().at(0)->setValue(sinPremio);
     m_serie->slices().at(1)->setValue(conPremio);
+}
+
+// The legend goes beside a wide chart and under a narrow one, so its words are never cut.
+void GraficoPremios::resizeEvent(QResizeEvent* e) {
+    const Qt::Alignment lado = width() >= 2 * height() ? Qt::AlignRight : Qt::AlignBottom;
+    if (chart()->legend()->alignment() != lado)
+        chart()->legend()->setAlignment(lado);
+    QChartView::resizeEvent(e);
 }
 
 double GraficoPremios::valor(int i) const {

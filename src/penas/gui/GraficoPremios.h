@@ -13,6 +13,9 @@ class GraficoPremios : public QChartView {
     void muestra(double sinPremio, double conPremio);
     double valor(int i) const;
 
+  protected:
+    void resizeEvent(QResizeEvent* e) override;
+
   private:
     QPieSeries* m_serie;
 };

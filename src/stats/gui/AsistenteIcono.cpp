@@ -1,13 +1,9 @@
 #include "stats/gui/AsistenteIcono.h"
 
-#include "stats/gui/AsistenteImagenes.h"
+#include "platform/gui/ImageList1.h"
 
 #include <QEvent>
 #include <QPainter>
-
-namespace {
-constexpr int kLado = 40;
-}
 
 AsistenteIcono::AsistenteIcono(const QString& objeto, const QString& nombre, int normal, int encima,
                                int apagada, QWidget* parent)
@@ -24,7 +20,8 @@ void AsistenteIcono::setImagen(int numero) {
     if (numero == m_imagen)
         return;
     m_imagen = numero;
-    m_pixmap = asistenteimagenes::imagen(numero, kLado);
+    m_pixmap = ImageList1::picture(numero);
+    updateGeometry();
     update();
 }
 
@@ -34,12 +31,13 @@ void AsistenteIcono::vuelveNormal() {
 }
 
 QSize AsistenteIcono::sizeHint() const {
-    return {kLado + 4, kLado + 4};
+    return m_pixmap.deviceIndependentSize().toSize() + QSize(4, 4);
 }
 
 void AsistenteIcono::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPoint origen((width() - kLado) / 2, (height() - kLado) / 2);
+    const QSize lado = m_pixmap.deviceIndependentSize().toSize();
+    const QPoint origen((width() - lado.width()) / 2, (height() - lado.height()) / 2);
     p.drawPixmap(origen, m_pixmap);
     if (hasFocus()) {
         p.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));

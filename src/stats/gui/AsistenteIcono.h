@@ -4,7 +4,7 @@
 
 // A clickable picture of the main window that changes its picture while the pointer is
 // over it: its normal picture, another under the pointer while it is enabled, and a greyed
-// one while it is disabled. Pictures are numbers of the picture list (AsistenteImagenes).
+// one while it is disabled. Pictures are numbers of the main window's picture list.
 class AsistenteIcono : public QAbstractButton {
     Q_OBJECT
   public:

@@ -9,7 +9,8 @@
 
 #include <QEvent>
 #include <QFileDialog>
-#include <QGroupBox>
+#include <QFrame>
+#include <QLabel>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QPrintDialog>
@@ -131,12 +132,14 @@ QWidget* InformeVentana::instalaIconoPena(QWidget* pagina, Session& s, const Ven
     QWidget* padre = viejo ? viejo->parentWidget() : nullptr;
     if (!padre || !padre->layout())
         return nullptr;
-    auto* frame13 = new QGroupBox(QStringLiteral("Informe"), padre);
+    // The frame "Informe": its caption beside the icon, so the row keeps its height.
+    auto* frame13 = new QFrame(padre);
     frame13->setObjectName(QStringLiteral("Frame13"));
-    auto* icono = new AsistenteIcono(QStringLiteral("Image2_1"), QStringLiteral("Informe de la peña"), 4, 3,
-                                     5, frame13);
+    auto* icono =
+        new AsistenteIcono(QStringLiteral("Image2_1"), QStringLiteral("Informe de la peña"), 4, 3, 5, frame13);
     auto* l = new QHBoxLayout(frame13);
-    l->setContentsMargins(4, 2, 4, 2);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(new QLabel(QStringLiteral("Informe"), frame13));
     l->addWidget(icono);
     delete padre->layout()->replaceWidget(viejo, frame13);
     // The page keeps enabling its own picture as peñas come and go; the icon follows it.
