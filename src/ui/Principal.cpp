@@ -167,6 +167,9 @@ void Principal::crearEstadisticas() {
             if (QCheckBox* c = m_filtrosPaso1->check3(caja))
                 c->setEnabled(si);
     };
+    // The boxes are redrawn from the selection whenever it changes; the lock outlasts that.
+    connect(m_seleccion, &SeleccionEstadisticas::seleccionCambiada, m_asistente,
+            [this] { m_asistente->enlaces.habilitarPaso1(m_asistente->paso1Habilitado()); });
     m_sstab1->setCurrentIndex(0);
 
     connect(m_resultados, &PanelResultados::estadisticasPedidas, m_seleccion,

@@ -166,6 +166,7 @@ void AsistenteCombinacion::construyePaso3(QGroupBox* frame7) {
 }
 
 void AsistenteCombinacion::habilitaPaso1(bool si) {
+    m_paso1Habilitado = si;
     if (enlaces.habilitarPaso1)
         enlaces.habilitarPaso1(si);
 }

@@ -41,6 +41,9 @@ class AsistenteCombinacion : public QObject {
     // Entering the tab: the wizard at step 1 and no report until numbers are ranked.
     void alEntrarPestana();
 
+    // False while a ranking is held (step 2 onwards): the step-1 boxes stay locked.
+    bool paso1Habilitado() const { return m_paso1Habilitado; }
+
     QSlider* slider2() const { return m_slider2; }
     QComboBox* combo1() const { return m_combo1; }
     AsistenteIcono* image3(int i) const { return m_image3.at(static_cast<size_t>(i)); }
@@ -74,4 +77,5 @@ class AsistenteCombinacion : public QObject {
     QLabel* m_label49 = nullptr;
     QLabel* m_label50 = nullptr;
     QList<int> m_tablacombo;
+    bool m_paso1Habilitado = true;
 };

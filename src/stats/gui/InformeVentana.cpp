@@ -10,8 +10,8 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -135,8 +135,8 @@ QWidget* InformeVentana::instalaIconoPena(QWidget* pagina, Session& s, const Ven
     // The frame "Informe": its caption beside the icon, so the row keeps its height.
     auto* frame13 = new QFrame(padre);
     frame13->setObjectName(QStringLiteral("Frame13"));
-    auto* icono =
-        new AsistenteIcono(QStringLiteral("Image2_1"), QStringLiteral("Informe de la peña"), 4, 3, 5, frame13);
+    auto* icono = new AsistenteIcono(QStringLiteral("Image2_1"), QStringLiteral("Informe de la peña"), 4, 3,
+                                     5, frame13);
     auto* l = new QHBoxLayout(frame13);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(new QLabel(QStringLiteral("Informe"), frame13));
