@@ -117,8 +117,13 @@ TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
     EXPECT_EQ(e.s.codMultiple, 7);
     EXPECT_EQ(e.s.tablaElegida, 7); // the second table of 10 numbers in the shipped file
     EXPECT_TRUE(e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10"))->isVisibleTo(e.frame7));
+    // Coming back to the main window (from the report, say) clears the hand-over.
+    e.s.delAsistente = 0;
+    e.s.codMultiple = 0;
     e.a->Image3_Click(0);
     EXPECT_EQ(e.mostradas.size(), 2);
+    EXPECT_EQ(e.s.delAsistente, 1);
+    EXPECT_EQ(e.s.codMultiple, 7);
 }
 
 TEST(AsistenteCombinacion, IconsShowTheirPictureUnderThePointerOnlyWhileEnabled) {

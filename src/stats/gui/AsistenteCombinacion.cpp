@@ -249,6 +249,11 @@ void AsistenteCombinacion::Image3_Click(int indice) {
                 QStringLiteral("No tan deprisa!"), Dialogs::Icon::Information);
             return;
         }
+        // Set again here: returning to the main window in between (from the report, say)
+        // clears the hand-over that the table choice made.
+        m_s.codMultiple = 7;
+        m_s.delAsistente = 1;
+        m_s.tablaElegida = m_tablacombo.value(m_combo1->currentIndex());
         break;
     case 1:
         m_s.codMultiple = 0;
