@@ -84,8 +84,6 @@ TEST(EditorPena, SimpleBetLimitStopsAt205) {
     ed.Image1_Click(10);
     ASSERT_EQ(e.dialogs.boxes.size(), 1);
     EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("Máximo de apuestas sencillas por peña : 205."));
-    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("Error"));
-    EXPECT_EQ(e.dialogs.boxes.at(0).icon, Dialogs::Icon::Information);
     EXPECT_FALSE(ed.marcado(10));
     EXPECT_TRUE(ed.grabarHabilitado());
     ed.Command3_Click();
@@ -95,29 +93,6 @@ TEST(EditorPena, SimpleBetLimitStopsAt205) {
     ed.Command2_Click();
     ed.Command3_Click();
     EXPECT_EQ(ed.label3(), QStringLiteral("205"));
-}
-
-TEST(EditorPena, MultipleBetTakesOneBetOfItsNumbers) {
-    Entorno e;
-    e.s.codMultiple = 6;
-    EditorPena ed(e.s);
-    ed.Form_Load();
-    EXPECT_EQ(ed.label4(), QStringLiteral("INTRODUZCA EL NOMBRE Y 11 NÚMEROS:"));
-    marca(ed, {49, 1, 7, 13, 22, 31, 40, 44, 9, 18, 27});
-    EXPECT_EQ(ed.lista(), QStringList{QStringLiteral(" 1- 7- 9-13-18-22-27-31-40-44-49")});
-    ed.Image1_Click(2);
-    EXPECT_EQ(
-        e.textos(),
-        QStringList{QStringLiteral(
-            "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ")});
-    ed.Text1_Change(QStringLiteral("ONCE"));
-    ed.setOpcionDias(3);
-    ed.Command1_Click();
-    const RegPena p = e.s.files.apuestas.get<RegPena>(1);
-    EXPECT_EQ(p.numApuestas, 506);
-    EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Jueves y Sábado"));
-    EXPECT_EQ((std::vector<int16_t>(p.apuestas[0].begin(), p.apuestas[0].begin() + 11)),
-              (std::vector<int16_t>{1, 7, 9, 13, 18, 22, 27, 31, 40, 44, 49}));
 }
 
 TEST(EditorPena, RandomMultipleMarksDistinctNumbersOnce) {
