@@ -226,8 +226,6 @@ TEST(GestorPenas, ErrorNumbersChooseTheMessageAndWhetherTheProgramEnds) {
     bool salir = true;
     EXPECT_TRUE(mensajeErrorDetalle(430, &salir).startsWith(QStringLiteral("El sistema operativo no tiene")));
     EXPECT_FALSE(salir);
-    EXPECT_TRUE(mensajeErrorDetalle(9, &salir).endsWith(QStringLiteral("corrupto. Error 9")));
-    EXPECT_FALSE(salir);
     for (int e : {3021, -26, -14}) {
         EXPECT_TRUE(mensajeErrorDetalle(e, &salir).startsWith(QStringLiteral("Un archivo necesario"))) << e;
         EXPECT_TRUE(salir);
