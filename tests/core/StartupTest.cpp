@@ -51,6 +51,8 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     const Config c = Config::decode(ini);
     EXPECT_EQ(c.precio, 1.0f);
     EXPECT_EQ(c.meses, 24);
+    EXPECT_EQ(c.margenX, 0.0f);
+    EXPECT_EQ(c.margenY, 0.0f);
     EXPECT_EQ(c.webhost.trimmed(), QString::fromLatin1(startup::kHostPorDefecto));
     EXPECT_EQ(c, s.cfg);
 }
