@@ -123,7 +123,8 @@ TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
     panel->agregarMenus(&general, salir, &tabs);
     EXPECT_EQ(general.actions().last(), salir);
     auto accion = [&](const char* n) { return general.findChild<QAction*>(QString::fromLatin1(n)); };
-    for (const char* n : {"verpremiom", "verhisto", "verhistom"})
+    for (const char* n : {"sencillas", "verpremio", "verhisto", "verprehi", "Multiples", "verpremiom",
+                          "verhistom", "verpreim"})
         ASSERT_NE(accion(n), nullptr) << n;
     EXPECT_EQ(accion("verhistom")->text(),
               QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"));

@@ -13,6 +13,7 @@
 #include "core/OleDate.h"
 #include <QBuffer>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPdfView>
@@ -88,6 +89,9 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     }
     ASSERT_TRUE(c.s.files.apuestas.put(1, pena));
     c.abrir();
+    QMenu* general = c.hijo<QMenu>("MenuGeneral");
+    ASSERT_NE(general, nullptr);
+    EXPECT_EQ(general->actions().first()->text(), QStringLiteral("Bajar Sorteos nuevos"));
 
     QTest::mouseClick(c.hijo<QLabel>("Picture2"), Qt::LeftButton);
     ASSERT_TRUE(c.p->descarga()->timer1().isActive());
