@@ -117,6 +117,7 @@ TEST_F(Listado, EmptyListingIsCancelledWithAMessage) {
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Listado vacío. No hay datos para imprimir,"));
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("No hay datos"));
+    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Information);
     EXPECT_TRUE(p->texts().isEmpty());
 }
 

@@ -191,7 +191,9 @@ TEST(Descarga, CorruptDataStopsTheFollowUp) {
     EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error crítico"));
     EXPECT_EQ(b.dialogs.boxes[0].icon, Dialogs::Icon::Critical);
     EXPECT_TRUE(b.dialogs.boxes[0].text.startsWith(QStringLiteral("¡¡Datos corruptos o inválidos!!")));
-    EXPECT_TRUE(b.escrutinio.text1().startsWith(QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:")));
+    EXPECT_EQ(b.escrutinio.text1(),
+              QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
+                             "vuelve a suceder envie un email a: info@velmorat.es"));
     EXPECT_TRUE(b.d.errorDatos);
     EXPECT_EQ(b.s.files.numeros.count(), antes);
     EXPECT_TRUE(b.checks.isEmpty());
@@ -221,6 +223,7 @@ TEST(Descarga, AFailureAfterGoodDrawsAppendsNothing) {
     b.bajar(reply);
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
     EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Aun no hay datos de sorteos del 2017."));
+    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Pruebe mas tarde"));
     EXPECT_EQ(b.s.files.numeros.count(), antes);
     EXPECT_FALSE(b.d.errorDatos);
     EXPECT_EQ(b.d.label59(), QString());

@@ -170,7 +170,10 @@ TEST(Escrutinio, WithoutAPdfReaderTheMessageOffersOne) {
     EXPECT_TRUE(b.urls.opened.isEmpty());
     b.pdf.available = false;
     b.e.leeescrutinio(1);
-    EXPECT_TRUE(b.e.text1().startsWith(QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n")));
+    EXPECT_TRUE(b.e.text1().startsWith(
+        QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado")));
+    EXPECT_TRUE(b.e.text1().contains(QStringLiteral("\r\n(O haga click AQUÍ para instalarlo)\r\n\r\n")));
+    EXPECT_TRUE(b.e.text1().endsWith(QStringLiteral("Velmorat con esta opción activada.")));
     EXPECT_TRUE(b.e.text1Visible());
     EXPECT_EQ(b.e.sinlector, 1);
     b.e.Text1_Click();

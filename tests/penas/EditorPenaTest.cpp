@@ -84,6 +84,7 @@ TEST(EditorPena, SimpleBetLimitStopsAt205) {
     ed.Image1_Click(10);
     ASSERT_EQ(e.dialogs.boxes.size(), 1);
     EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("Máximo de apuestas sencillas por peña : 205."));
+    EXPECT_EQ(e.dialogs.boxes.at(0).icon, Dialogs::Icon::Information);
     EXPECT_FALSE(ed.marcado(10));
     EXPECT_TRUE(ed.grabarHabilitado());
     ed.Command3_Click();
@@ -94,6 +95,7 @@ TEST(EditorPena, SimpleBetLimitStopsAt205) {
     ed.Command2_Click();
     ed.Command3_Click();
     EXPECT_EQ(ed.label3(), QStringLiteral("205"));
+    ed.Image1_Click(0); // refused at the limit
     ed.Text1_Change(QStringLiteral("LLENA"));
     ed.Command1_Click();
     ASSERT_EQ(e.s.files.apuestas.count(), 1);
