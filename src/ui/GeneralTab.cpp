@@ -1,12 +1,15 @@
 #include "ui/GeneralTab.h"
 
 #include "core/Resumen.h"
+#include "platform/gui/Etiqueta.h"
+#include "platform/gui/ImageList1.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 
 GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
@@ -17,8 +20,10 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     estado->setObjectName(QStringLiteral("FrameEstado"));
     auto* grid = new QGridLayout(estado);
     for (int i = 0; i < 8; ++i) {
-        m_label9[static_cast<size_t>(i)] = new QLabel(estado);
-        m_label9[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Label9_%1").arg(i));
+        auto* l = new Etiqueta(estado);
+        l->setObjectName(QStringLiteral("Label9_%1").arg(i));
+        connect(l, &Etiqueta::clicked, this, &GeneralTab::label9Pulsado);
+        m_label9[static_cast<size_t>(i)] = l;
     }
     label9(0)->setText(QStringLiteral("- Peñas registradas a comprobar:"));
     label9(1)->setText(QStringLiteral("- Última actualización de sorteos:"));
@@ -38,6 +43,30 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     grid->addWidget(label9(5), 3, 1);
     grid->addWidget(label9(7), 4, 1);
     layout->addWidget(estado);
+
+    auto* contacto = new QHBoxLayout;
+    m_command6 = new QPushButton(QStringLiteral("Ver mensaje"), this);
+    m_command6->setObjectName(QStringLiteral("Command6"));
+    auto* label5 = new Etiqueta(QStringLiteral("Aprieta y envíame un email"), this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setCursor(Qt::PointingHandCursor);
+    label5->setStyleSheet(QStringLiteral("color: #1b4f9c; text-decoration: underline;"));
+    auto* picture1 = new Etiqueta(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setAccessibleName(label5->text());
+    picture1->setToolTip(label5->text());
+    picture1->setCursor(Qt::PointingHandCursor);
+    ImageList1::show(picture1, 20);
+    m_label5 = label5;
+    m_picture1 = picture1;
+    contacto->addWidget(m_command6);
+    contacto->addStretch(1);
+    contacto->addWidget(picture1);
+    contacto->addWidget(label5);
+    layout->addLayout(contacto);
+    connect(m_command6, &QPushButton::clicked, this, &GeneralTab::verMensaje);
+    connect(label5, &Etiqueta::clicked, this, &GeneralTab::correoPulsado);
+    connect(picture1, &Etiqueta::clicked, this, &GeneralTab::correoPulsado);
 
     auto* filtros = new QHBoxLayout;
     auto* rotulo = new QLabel(QStringLiteral("Nº. de sorteos a ver"), this);
@@ -98,4 +127,6 @@ void GeneralTab::mostrarResumen(const ResumenVista& v) {
     }
 }
 
-void GeneralTab::Timer2_Timer() { label9(6)->setVisible(label9(6)->isHidden()); }
+void GeneralTab::Timer2_Timer() {
+    label9(6)->setVisible(label9(6)->isHidden());
+}

@@ -7,6 +7,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QScrollBar;
 class QVBoxLayout;
 struct ResumenVista;
@@ -15,7 +16,7 @@ struct ResumenVista;
 // place of the results panel.
 class GeneralTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GeneralTab(QWidget* parent = nullptr);
 
     // Shows a summary and starts or stops the reminder's blinking.
@@ -30,8 +31,16 @@ public:
     QTimer& timer2() { return m_timer2; }
     // Where the results panel is placed.
     QVBoxLayout* zonaResultados() const { return m_zonaResultados; }
+    QPushButton* command6() const { return m_command6; }
+    QLabel* label5() const { return m_label5; }
+    QLabel* picture1() const { return m_picture1; }
 
-private:
+  signals:
+    void verMensaje();    // "Ver mensaje"
+    void correoPulsado(); // the e-mail label or its picture
+    void label9Pulsado(); // any label of the summary
+
+  private:
     std::array<QLabel*, 8> m_label9{};
     QScrollBar* m_hScroll1;
     QLineEdit* m_text3;
@@ -39,4 +48,7 @@ private:
     QCheckBox* m_check2;
     QVBoxLayout* m_zonaResultados;
     QTimer m_timer2;
+    QPushButton* m_command6;
+    QLabel* m_label5;
+    QLabel* m_picture1;
 };

@@ -1,30 +1,44 @@
 #include "ui/Principal.h"
 
+#include "checking/ListaMultiples.h"
 #include "checking/gui/PanelResultados.h"
 #include "core/Resumen.h"
 #include "core/Session.h"
 #include "core/Startup.h"
+#include "download/Aviso.h"
 #include "download/Descarga.h"
+#include "download/EnlacesWeb.h"
 #include "download/Escrutinio.h"
 #include "download/gui/DescargaStrip.h"
 #include "download/gui/EmbeddedPdfAvailability.h"
+#include "download/gui/Infor.h"
 #include "download/gui/UltimoSorteoTab.h"
-#include "platform/CurlHttpClient.h"
-#include "platform/UrlOpener.h"
 #include "penas/gui/CrearCombinacionTab.h"
 #include "penas/gui/GestorTab.h"
+#include "platform/CurlHttpClient.h"
 #include "platform/Dialogs.h"
+#include "platform/UrlOpener.h"
+#include "platform/gui/ImageList1.h"
+#include "stats/SeleccionEstadisticas.h"
+#include "stats/gui/EstadisticasTab.h"
+#include "stats/gui/FiltrosPaso1.h"
+#include "ui/Acercade.h"
+#include "ui/Atajos.h"
+#include "ui/Configurar.h"
 #include "ui/GeneralTab.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -46,16 +60,26 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
         m_sstab1->addTab(pagina, otras.at(i));
     }
     crearPaginasPenas();
-    setCentralWidget(m_sstab1);
+    auto* centro = new QWidget(this);
+    auto* columna = new QVBoxLayout(centro);
+    columna->setContentsMargins(0, 0, 0, 0);
+    m_atajos = new Atajos(centro);
+    columna->addWidget(m_atajos);
+    columna->addWidget(m_sstab1, 1);
+    setCentralWidget(centro);
+    connect(m_atajos, &Atajos::pulsado, this, &Principal::Image1_Click);
     m_resultados = new PanelResultados(m_s, m_general->hScroll1(), m_general->text3(), m_general->check1(),
                                        m_general->check2(), m_general);
     m_general->zonaResultados()->addWidget(m_resultados);
     crearDescarga();
     enlazarDescargaConResultados();
     enlazarPenasConResultados();
+    crearEstadisticas();
     crearMenus();
     m_resultados->agregarMenus(menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral")),
                                findChild<QAction*>(QStringLiteral("salir")), m_sstab1);
+    crearMenusAyuda();
+    enlazarAvisoYEnlaces();
     connect(m_sstab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
     resize(1000, 720);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Principal::alCambiarVentanaActiva);
@@ -78,6 +102,7 @@ void Principal::crearDescarga() {
     }
     m_escrutinio = new Escrutinio(m_s, *m_s.http, *m_s.pdf, *m_s.urls, this);
     m_descarga = new Descarga(m_s, *m_s.http, *m_escrutinio, this);
+    m_aviso = std::make_unique<Aviso>(m_s, *m_s.http);
 
     m_ultimoSorteo = new UltimoSorteoTab(*m_escrutinio, m_sstab1);
     reemplazaPagina(1, m_ultimoSorteo);
@@ -121,7 +146,35 @@ void Principal::enlazarDescargaConResultados() {
     e.limpiarSelectorPena = [this] { m_resultados->combo2()->setCurrentIndex(-1); };
 }
 
-void Principal::Baja_Click() { m_descarga->Picture2_Click(); }
+// The Estadísticas tab and the wizard's step-1 boxes show one selection; the results
+// refresh and a download recompute it over the period the boxes show.
+void Principal::crearEstadisticas() {
+    m_seleccion = new SeleccionEstadisticas(m_s, this);
+    m_estadisticas = new EstadisticasTab(m_s, *m_seleccion, m_sstab1);
+    reemplazaPagina(3, m_estadisticas);
+    m_filtrosPaso1 = new FiltrosPaso1(*m_seleccion, m_crearCombinacion->frame12());
+    if (QLayout* paso1 = m_crearCombinacion->frame12()->layout())
+        paso1->addWidget(m_filtrosPaso1);
+    m_sstab1->setCurrentIndex(0);
+
+    connect(m_resultados, &PanelResultados::estadisticasPedidas, m_seleccion,
+            &SeleccionEstadisticas::estadisticasSeleccion);
+    DescargaEnlaces& d = m_descarga->enlaces;
+    d.estadisticas = [this](double) { m_seleccion->estadisticasSeleccion(); };
+    d.guardaSeleccion = [this] { m_seleccion->guardaSeleccion(); };
+
+    MantenimientoSorteos::Enlaces& e = m_estadisticas->mantenimiento().enlaces;
+    e.resumen = [this] { resumen(); };
+    e.refrescar = [this] { refrescar(); };
+    e.penasReseteadas = [this] {
+        m_general->hScroll1()->setValue(1);
+        m_resultados->comprobacion().modelo4().reemplazar(std::make_unique<ListaMultiples>());
+    };
+}
+
+void Principal::Baja_Click() {
+    m_descarga->Picture2_Click();
+}
 
 // A tab change stops the prize alert and brings back the creation intro when leaving
 // "Crear combinación". The "Último sorteo" page stays closed while a download runs;
@@ -149,18 +202,20 @@ void Principal::reemplazaPagina(int indice, QWidget* pagina) {
     delete vieja;
 }
 
+void Principal::entrada(QMenu* menu, const QString& texto, const char* nombre, void (Principal::*accion)()) {
+    QAction* a = menu->addAction(texto);
+    a->setObjectName(QString::fromLatin1(nombre));
+    connect(a, &QAction::triggered, this, accion);
+}
+
 void Principal::crearMenus() {
     QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
     general->setObjectName(QStringLiteral("MenuGeneral"));
-    QAction* baja = general->addAction(QStringLiteral("Bajar Sorteos nuevos"));
-    baja->setObjectName(QStringLiteral("Baja"));
-    connect(baja, &QAction::triggered, this, &Principal::Baja_Click);
-    QAction* crearp = general->addAction(QStringLiteral("Crear peña nueva"));
-    crearp->setObjectName(QStringLiteral("Crearp"));
-    connect(crearp, &QAction::triggered, this, &Principal::Crearp_Click);
-    QAction* salir = general->addAction(QStringLiteral("Salir"));
-    salir->setObjectName(QStringLiteral("salir"));
-    connect(salir, &QAction::triggered, this, &Principal::salir_Click);
+    entrada(general, QStringLiteral("Bajar Sorteos nuevos"), "Baja", &Principal::Baja_Click);
+    entrada(general, QStringLiteral("Crear peña nueva"), "Crearp", &Principal::Crearp_Click);
+    entrada(general, QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), "borrpe",
+            &Principal::borrpe_Click);
+    entrada(general, QStringLiteral("Salir"), "salir", &Principal::salir_Click);
 
     QMenu* ver = menuBar()->addMenu(QStringLiteral("Ver"));
     ver->setObjectName(QStringLiteral("MenuVer"));
@@ -187,12 +242,15 @@ bool Principal::Form_Load(QWidget* presentacion) {
     if (!startup::abrirArchivos(m_s, m_carpetaPrograma))
         return false;
     startup::leeconfig(m_s);
+    m_seleccion->fijaMaximoMeses(m_s.cfg.meses);
     if (!startup::compruebanumeros(m_s))
         return false;
     resumen();
     refrescar();
     m_escrutinio->leeescrutinio(1);
     m_resultados->Command1_Click(0);
+    m_aviso->miraaviso();
+    m_seleccion->guardaSeleccion();
     m_cargada = true;
     return true;
 }
@@ -223,7 +281,134 @@ void Principal::crearPaginasPenas() {
     reemplazaPagina(4, m_crearCombinacion);
 }
 
-void Principal::Crearp_Click() { m_crearCombinacion->Command4_Click(); }
+void Principal::Crearp_Click() {
+    m_crearCombinacion->Command4_Click();
+}
+void Principal::borrpe_Click() {
+    Command5_Click();
+}
+
+void Principal::crearMenusAyuda() {
+    QMenu* opciones = menuBar()->addMenu(QStringLiteral("Opciones"));
+    opciones->setObjectName(QStringLiteral("MenuOpciones"));
+    entrada(opciones, QStringLiteral("Configuración"), "confi", &Principal::confi_Click);
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("MenuAyuda"));
+    const struct {
+        const char* texto;
+        const char* nombre;
+        void (Principal::*accion)();
+    } entradas[] = {{"Instrucciones", "instrucciones", &Principal::instrucciones_Click},
+                    {"Leer mensaje del Jefe", "Leer", &Principal::Leer_Click},
+                    {"Web del programa", "web", &Principal::web_Click},
+                    {"Acerca de...", "acerca", &Principal::acerca_Click}};
+    for (const auto& e : entradas)
+        entrada(ayuda, QString::fromUtf8(e.texto), e.nombre, e.accion);
+}
+
+// The notice check opens the notice window; the General tab's button, e-mail link and
+// summary labels; the pointer over the tab control puts the print icon back.
+void Principal::enlazarAvisoYEnlaces() {
+    m_aviso->mostrarInfor = [this] {
+        if (!ventana(QStringLiteral("Infor")))
+            mostrarVentana(new Infor(m_s.ruta(QStringLiteral("informe.dat")), *m_s.urls, this));
+    };
+    connect(m_general, &GeneralTab::verMensaje, this, &Principal::Command6_Click);
+    connect(m_general, &GeneralTab::correoPulsado, this, &Principal::Label5_Click);
+    connect(m_general, &GeneralTab::label9Pulsado, this, &Principal::Label9_Click);
+    m_sstab1->setMouseTracking(true);
+    m_sstab1->tabBar()->setMouseTracking(true);
+    m_sstab1->installEventFilter(this);
+    m_sstab1->tabBar()->installEventFilter(this);
+}
+
+void Principal::Command6_Click() {
+    if (m_descarga->timer1().isActive())
+        return;
+    QWidget* w = ventana(QStringLiteral("Infor"));
+    mostrarVentana(w ? w : new Infor(m_s.ruta(QStringLiteral("informe.dat")), *m_s.urls, this));
+}
+
+void Principal::Leer_Click() {
+    Command6_Click();
+}
+void Principal::instrucciones_Click() {
+    m_s.urls->open(enlaces::instrucciones(m_s.cfg));
+}
+void Principal::web_Click() {
+    m_s.urls->open(enlaces::web(m_s.cfg));
+}
+void Principal::Label5_Click() {
+    m_s.urls->open(enlaces::correo());
+}
+
+// Shows the stored web host in place of the next draw's date, until the next summary.
+void Principal::Label9_Click() {
+    m_general->label9(5)->setText(m_s.cfg.webhost.leftJustified(Config::kWebhost));
+}
+
+void Principal::acerca_Click() {
+    QWidget* w = ventana(QStringLiteral("Acercade"));
+    mostrarVentana(w ? w : new Acercade(m_s.cfg, *m_s.urls, this));
+}
+
+void Principal::confi_Click() {
+    QWidget* w = ventana(QStringLiteral("Configurar"));
+    mostrarVentana(w ? w
+                     : new Configurar(
+                           m_s, [this](int meses) { fijarMaximoPeriodo(meses); }, this));
+}
+
+void Principal::Image1_Click(int index) {
+    switch (index) {
+    case 0:
+        m_gestor->Command3_Click();
+        break;
+    case 1:
+        m_gestor->Command7_Click();
+        break;
+    case 2:
+        if (command5Habilitado())
+            Command5_Click();
+        break;
+    case 3:
+        m_gestor->Command2_Click();
+        break;
+    case 4:
+        Command8_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+// "Borrar todos los sorteos", "Añadir todos los sorteos" and the period sliders of the
+// Estadísticas tab and the wizard.
+void Principal::Command5_Click() {
+    m_estadisticas->Command5_Click();
+}
+bool Principal::command5Habilitado() const {
+    const auto* command5 = m_estadisticas->findChild<QPushButton*>(QStringLiteral("Command5"));
+    return command5 && command5->isEnabled();
+}
+void Principal::Command8_Click() {
+    m_estadisticas->Command8_Click();
+}
+void Principal::fijarMaximoPeriodo(int meses) {
+    m_seleccion->fijaMaximoMeses(meses);
+}
+
+void Principal::SSTab1_MouseMove() {
+    if (m_sstab1->currentIndex() == 0)
+        ImageList1::show(m_resultados->image5(), 13);
+}
+
+bool Principal::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::MouseMove && (o == m_sstab1 || o == m_sstab1->tabBar()))
+        SSTab1_MouseMove();
+    return QMainWindow::eventFilter(o, e);
+}
 
 void Principal::Form_Activate() {
     ++m_activaciones;
@@ -231,9 +416,10 @@ void Principal::Form_Activate() {
         m_s.files.apuestas.read(1);
         if (m_s.files.apuestas.eof())
             m_s.dialogs.message(
-                QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación' y cree una peña. "
-                               "Podrás comprobar tus resultados a partir de hoy. Instrucciones disponibles en "
-                               "nuestra web, en la sección 'Tutorial' o en el programa, en el menú 'Ayuda'."),
+                QStringLiteral(
+                    "Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación' y cree una peña. "
+                    "Podrás comprobar tus resultados a partir de hoy. Instrucciones disponibles en "
+                    "nuestra web, en la sección 'Tutorial' o en el programa, en el menú 'Ayuda'."),
                 QStringLiteral("Fichero de peñas vacío"), Dialogs::Icon::Information);
     }
     if (m_s.modoEdicion == 1)
@@ -267,14 +453,27 @@ void Principal::conPenasAlDia(const std::function<void()>& comprobar) {
 void Principal::refrescar() {
     conPenasAlDia([this] { m_resultados->refrescar(); });
 }
-void Principal::listasencillas(int numSorteos) { m_resultados->listasencillas(numSorteos); }
-void Principal::listamulti(int numSorteos) { m_resultados->listamulti(numSorteos); }
-void Principal::refrescarUltimoSorteo() {
-    conPenasAlDia([this] { m_resultados->refrescarUltimoSorteo(); });
+void Principal::listasencillas(int numSorteos) {
+    m_resultados->listasencillas(numSorteos);
 }
-void Principal::paraparpadeo() { m_resultados->paraparpadeo(); }
+void Principal::listamulti(int numSorteos) {
+    m_resultados->listamulti(numSorteos);
+}
+// With more than one draw on view the scroll bar goes back to 1 and the chart to its
+// first page.
+void Principal::refrescarUltimoSorteo() {
+    const bool enUno = m_general->hScroll1()->value() == 1;
+    conPenasAlDia([this] { m_resultados->refrescarUltimoSorteo(); });
+    if (!enUno)
+        m_estadisticas->hScroll2()->setValue(1);
+}
+void Principal::paraparpadeo() {
+    m_resultados->paraparpadeo();
+}
 
-void Principal::salir_Click() { close(); }
+void Principal::salir_Click() {
+    close();
+}
 
 void Principal::closeEvent(QCloseEvent* e) {
     m_s.files.cerrarTodos();

@@ -7,7 +7,12 @@
 #include <functional>
 #include <memory>
 
+class Atajos;
+class Aviso;
 class CrearCombinacionTab;
+class EstadisticasTab;
+class FiltrosPaso1;
+class SeleccionEstadisticas;
 class GestorTab;
 class Descarga;
 class DescargaStrip;
@@ -18,6 +23,7 @@ class HttpClient;
 class PdfAvailability;
 class UltimoSorteoTab;
 class UrlOpener;
+class QMenu;
 class QTabWidget;
 class QWindow;
 struct Session;
@@ -25,7 +31,7 @@ struct Session;
 // The main window: five tabs, the menus, start-up, activation and exit.
 class Principal : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `carpetaPrograma` is the folder that holds the program and its data files.
     Principal(Session& s, const QString& carpetaPrograma, QWidget* parent = nullptr);
     ~Principal() override;
@@ -69,16 +75,40 @@ public:
     UltimoSorteoTab* ultimoSorteo() const { return m_ultimoSorteo; }
     GestorTab* gestor() const { return m_gestor; }
     CrearCombinacionTab* crearCombinacion() const { return m_crearCombinacion; }
+    // The statistics: the selection both tabs show, the Estadísticas tab (whose
+    // Command5_Click and Command8_Click the menu and the shortcuts run) and the wizard's
+    // step-1 boxes.
+    SeleccionEstadisticas* seleccion() const { return m_seleccion; }
+    EstadisticasTab* estadisticas() const { return m_estadisticas; }
+    FiltrosPaso1* filtrosPaso1() const { return m_filtrosPaso1; }
     // General > "Crear peña nueva": as the "Manual" button.
     void Crearp_Click();
+    // General > "Borrar sorteos almacenados/Reset aciertos peñas".
+    void borrpe_Click();
 
-protected:
+    // The notice page, its window and the web links.
+    Aviso* aviso() const { return m_aviso.get(); }
+    void Command6_Click();
+    void Leer_Click();
+    void instrucciones_Click();
+    void web_Click();
+    void Label5_Click();
+    void Label9_Click();
+    void acerca_Click();
+    void confi_Click();
+    // The icon shortcuts; an index outside 0..4 does nothing.
+    void Image1_Click(int index);
+    Atajos* atajos() const { return m_atajos; }
+
+  protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
-private:
+  private:
     void crearMenus();
     void crearPaginasPenas();
+    void crearEstadisticas();
     void alCambiarVentanaActiva(QWindow* w);
     bool esSecundaria(QWindow* w) const;
     bool haySecundariaVisible() const;
@@ -88,6 +118,15 @@ private:
     void enlazarPenasConResultados();
     void SSTab1_Click(int nueva);
     void reemplazaPagina(int indice, QWidget* pagina);
+    void crearMenusAyuda();
+    void entrada(QMenu* menu, const QString& texto, const char* nombre, void (Principal::*accion)());
+    void enlazarAvisoYEnlaces();
+    void SSTab1_MouseMove();
+    // The Estadísticas tab's commands and period sliders that the frame drives.
+    void Command5_Click();
+    bool command5Habilitado() const;
+    void Command8_Click();
+    void fijarMaximoPeriodo(int meses);
     void colocarEnPantalla();
     void conPenasAlDia(const std::function<void()>& comprobar);
 
@@ -98,6 +137,9 @@ private:
     PanelResultados* m_resultados;
     GestorTab* m_gestor = nullptr;
     CrearCombinacionTab* m_crearCombinacion = nullptr;
+    SeleccionEstadisticas* m_seleccion = nullptr;
+    EstadisticasTab* m_estadisticas = nullptr;
+    FiltrosPaso1* m_filtrosPaso1 = nullptr;
     QVector<QPointer<QWidget>> m_secundarias;
     int m_activaciones = 0;
     bool m_cargada = false;
@@ -112,5 +154,7 @@ private:
     Descarga* m_descarga = nullptr;
     DescargaStrip* m_tiraDescarga = nullptr;
     UltimoSorteoTab* m_ultimoSorteo = nullptr;
+    std::unique_ptr<Aviso> m_aviso;
+    Atajos* m_atajos = nullptr;
     int m_pestanaAnterior = 0;
 };

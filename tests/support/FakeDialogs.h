@@ -4,8 +4,10 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// Message boxes for tests: records every box and answers from a script (Ok/Yes by default).
+// Message boxes and file dialogs for tests: records every box and answers from a script
+// (Ok/Yes by default; an open-file dialog with no file scripted is cancelled).
 class FakeDialogs final : public Dialogs {
 public:
     struct Box {
@@ -22,6 +24,13 @@ public:
         return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     }
 
+    QString openFile(const QString& title, const QString& folder, const QString&, const QString&) override {
+        fileDialogs.append(title + u'|' + folder);
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+
     QList<Box> boxes;
-    QList<Answer> answers; // next answers, in order
+    QList<Answer> answers;   // next answers, in order
+    QStringList files;       // files chosen in the next open-file dialogs (none left: cancelled)
+    QStringList fileDialogs; // "title|folder" of every open-file dialog shown
 };

@@ -6,12 +6,12 @@
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
 
+#include "checking/gui/PanelResultados.h"
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include "checking/gui/PanelResultados.h"
 
 #include <QComboBox>
 #include <gtest/gtest.h>
@@ -43,8 +43,8 @@ TEST(PrincipalPenas, PagesMenuAndSummaryReloadTheList) {
     for (QAction* a : acciones)
         if (!a->isSeparator())
             orden << (a->menu() ? a->menu()->objectName() : nombre(a));
-    EXPECT_EQ(orden, (QStringList{QStringLiteral("Baja"), QStringLiteral("Crearp"), QStringLiteral("sen"),
-                                  QStringLiteral("Mult"), QStringLiteral("salir")}));
+    EXPECT_EQ(orden, (QStringList{QStringLiteral("Baja"), QStringLiteral("Crearp"), QStringLiteral("borrpe"),
+                                  QStringLiteral("sen"), QStringLiteral("Mult"), QStringLiteral("salir")}));
     ASSERT_GE(acciones.size(), 2);
     EXPECT_EQ(acciones.at(1)->text(), QStringLiteral("Crear peña nueva"));
 

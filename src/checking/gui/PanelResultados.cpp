@@ -1,6 +1,7 @@
 #include "checking/gui/PanelResultados.h"
 
 #include "core/Session.h"
+#include "platform/gui/ImageList1.h"
 #include "platform/gui/QtPrinter.h"
 
 #include <QAction>
@@ -16,14 +17,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-
-static void iniciarRecursos() {
-    Q_INIT_RESOURCE(checking);
-}
 
 namespace {
 
@@ -31,15 +27,10 @@ const QString kSencilla = QStringLiteral("S E N C I L L A");
 const QString kMultiple = QStringLiteral("M Ú L T I P L E");
 const QString kPremio = QStringLiteral("P R E M I O");
 const QColor kRojo(255, 0, 0);
-
-QPixmap icono(const QString& nombre) {
-    QSvgRenderer r(QStringLiteral(":/checking/") + nombre);
-    QPixmap p(32, 32);
-    p.fill(Qt::transparent);
-    QPainter painter(&p);
-    r.render(&painter);
-    return p;
-}
+// Pictures of the main window's picture list.
+constexpr int kLogo = 12;
+constexpr int kImprimir = 13;
+constexpr int kImprimirEncima = 14;
 
 } // namespace
 
@@ -47,7 +38,6 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
                                  QCheckBox* check2, QWidget* parent)
     : QWidget(parent), m_s(s), m_comprobacion(std::make_unique<Comprobacion>(s, *this)), m_hScroll1(hScroll1),
       m_text3(text3), m_check1(check1), m_check2(check2) {
-    iniciarRecursos();
     setObjectName(QStringLiteral("PanelResultados"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -82,9 +72,7 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     m_image5->setObjectName(QStringLiteral("Image5"));
     m_image5->setToolTip(QStringLiteral("Imprime listado"));
     m_image5->setAccessibleName(m_image5->toolTip());
-    m_iconoImprimir = icono(QStringLiteral("imprimir.svg"));
-    m_iconoImprimirEncima = icono(QStringLiteral("imprimir-encima.svg"));
-    m_image5->setPixmap(m_iconoImprimir);
+    ImageList1::show(m_image5, kImprimir);
     m_image5->setCursor(Qt::PointingHandCursor);
     m_image5->installEventFilter(this);
     barra->addWidget(m_image5);
@@ -297,16 +285,11 @@ void PanelResultados::limpiarLabel59() {
 }
 
 QImage PanelResultados::logo() const {
-    QSvgRenderer r(QStringLiteral(":/checking/logo.svg"));
-    QImage img(1600, 600, QImage::Format_ARGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    r.render(&p);
-    return img;
+    return ImageList1::image(kLogo, QSize(1600, 600));
 }
 
 void PanelResultados::Image5_Click() {
-    m_image5->setPixmap(m_iconoImprimir);
+    ImageList1::show(m_image5, kImprimir);
     if (!m_impresion) {
         m_impresionPropia = std::make_unique<QtPrintService>(window());
         m_impresion = m_impresionPropia.get();
@@ -345,14 +328,13 @@ void PanelResultados::HScroll1_Change() {
 bool PanelResultados::eventFilter(QObject* o, QEvent* e) {
     if (o == m_image5) {
         if (e->type() == QEvent::Enter)
-            m_image5->setPixmap(m_iconoImprimirEncima);
+            ImageList1::show(m_image5, kImprimirEncima);
         else if (e->type() == QEvent::Leave)
-            m_image5->setPixmap(m_iconoImprimir);
+            ImageList1::show(m_image5, kImprimir);
         else if (e->type() == QEvent::MouseButtonRelease)
             Image5_Click();
-    } else if (e->type() == QEvent::MouseMove &&
-               m_image5->pixmap().cacheKey() != m_iconoImprimir.cacheKey()) {
-        m_image5->setPixmap(m_iconoImprimir);
+    } else if (e->type() == QEvent::MouseMove && ImageList1::shows(m_image5, kImprimirEncima)) {
+        ImageList1::show(m_image5, kImprimir);
     }
     return QWidget::eventFilter(o, e);
 }

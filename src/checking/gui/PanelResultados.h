@@ -117,6 +117,4 @@ class PanelResultados final : public QWidget, public VistaResultados {
     PrintService* m_impresion = nullptr;
     std::unique_ptr<PrintService> m_impresionPropia;
     int m_ultimoPintado = -1;
-    QPixmap m_iconoImprimir;
-    QPixmap m_iconoImprimirEncima;
 };

@@ -1,28 +1,16 @@
 #include "download/gui/DescargaStrip.h"
 
 #include "download/Descarga.h"
+#include "platform/gui/ImageList1.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-// The pictures are compiled into a static library; make sure the linker keeps them.
-static void cargarRecursos() { Q_INIT_RESOURCE(download); }
-
-namespace {
-
-QPixmap imagen(int n) {
-    return QIcon(QStringLiteral(":/download/pictures/bajar%1.svg").arg(n)).pixmap(QSize(116, 76));
-}
-
-} // namespace
-
 DescargaStrip::DescargaStrip(Descarga& descarga, QWidget* parent) : QWidget(parent), m_descarga(descarga) {
-    cargarRecursos();
     setObjectName(QStringLiteral("FrameDescarga"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -67,7 +55,7 @@ DescargaStrip::DescargaStrip(Descarga& descarga, QWidget* parent) : QWidget(pare
 void DescargaStrip::refrescar() {
     if (m_imagenMostrada != m_descarga.imagen()) {
         m_imagenMostrada = m_descarga.imagen();
-        m_picture2->setPixmap(imagen(m_imagenMostrada));
+        ImageList1::show(m_picture2, m_imagenMostrada);
     }
     m_progress->setValue(m_descarga.progreso());
     m_label58->setText(m_descarga.fase == 0 ? QString() : QString::number(m_descarga.label58()));

@@ -1,7 +1,7 @@
 #include "penas/gui/Crea.h"
 
 #include "core/Session.h"
-#include "penas/gui/Etiqueta.h"
+#include "platform/gui/Etiqueta.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

@@ -2,7 +2,7 @@
 
 #include "core/Session.h"
 #include "penas/gui/Crea.h"
-#include "penas/gui/Etiqueta.h"
+#include "platform/gui/Etiqueta.h"
 
 #include <QComboBox>
 #include <QGridLayout>

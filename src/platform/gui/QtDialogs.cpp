@@ -1,6 +1,7 @@
 #include "platform/gui/QtDialogs.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QMessageBox>
 
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons) {
@@ -37,4 +38,38 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
     }
     // Closing the box with Escape or its close button: the safe answer for its buttons.
     return buttons == Buttons::YesNo ? Answer::No : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
+}
+
+namespace {
+
+// A name pattern that matches whatever the letter case: "numeros.dat" becomes
+// "[nN][uU][mM][eE][rR][oO][sS].[dD][aA][tT]".
+QString sinMayusculas(const QString& pattern) {
+    QString out;
+    for (const QChar c : pattern) {
+        const QChar mayuscula = c.toUpper();
+        const QChar minuscula = c.toLower();
+        if (mayuscula == minuscula)
+            out += c;
+        else
+            out += u'[' + QString(minuscula) + QString(mayuscula) + u']';
+    }
+    return out;
+}
+
+} // namespace
+
+QString QtDialogs::openFile(const QString& title, const QString& folder, const QString& filterName,
+                            const QString& pattern) {
+    QFileDialog dialog(m_parent, title, folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The program's own dialog speaks its language and applies the filter the same way
+    // on every desktop; the pattern in brackets would only puzzle the user.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(filterName + QStringLiteral(" (") + sinMayusculas(pattern) + u')');
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }

@@ -4,13 +4,15 @@
 
 class QWidget;
 
-// Message boxes shown with QMessageBox, modal to the given parent.
+// Message boxes and file dialogs, modal to the given parent.
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    QString openFile(const QString& title, const QString& folder, const QString& filterName,
+                     const QString& pattern) override;
 
-private:
+  private:
     QWidget* m_parent;
 };

@@ -1,0 +1,64 @@
+#include "stats/gui/GraficaFrecuencias.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QValueAxis>
+
+#include <algorithm>
+
+const std::array<QColor, 3> GraficaFrecuencias::kColores = {
+    QColor(0xD0, 0x20, 0x20), QColor(0x20, 0x50, 0xD0), QColor(0x20, 0xA0, 0x30)};
+
+GraficaFrecuencias::GraficaFrecuencias(QWidget* parent) : QChartView(parent) {
+    auto* chart = new QChart;
+    chart->legend()->hide(); // the tab's own legend names the weekday series
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    m_serie = new QBarSeries(chart);
+    chart->addSeries(m_serie);
+    m_ejeX = new QBarCategoryAxis(chart);
+    m_ejeY = new QValueAxis(chart);
+    m_ejeY->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(m_ejeX, Qt::AlignBottom);
+    chart->addAxis(m_ejeY, Qt::AlignLeft);
+    m_serie->attachAxis(m_ejeX);
+    m_serie->attachAxis(m_ejeY);
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumHeight(200);
+}
+
+void GraficaFrecuencias::muestra(const PaginaGrafica& pagina, bool comparativa) {
+    static const QStringList kDias = {QStringLiteral("Lunes"), QStringLiteral("Jueves"),
+                                      QStringLiteral("Sábado")};
+    const int series = comparativa ? 3 : 1;
+    if (m_serie->count() != series) {
+        m_serie->clear();
+        for (int k = 0; k < series; ++k) {
+            auto* set = new QBarSet(comparativa ? kDias.at(k) : QStringLiteral("Veces"));
+            set->setColor(comparativa ? kColores[static_cast<size_t>(k)] : QColor(0x30, 0x60, 0xB0));
+            set->setBorderColor(set->color().darker());
+            set->append(QList<qreal>(int(pagina.size()), 0.0));
+            m_serie->append(set);
+        }
+    }
+    QStringList etiquetas;
+    int maximo = 0;
+    const QList<QBarSet*> sets = m_serie->barSets();
+    for (int k = 0; k < sets.size(); ++k) {
+        for (size_t r = 0; r < pagina.size(); ++r) {
+            const int v = pagina[r].veces[static_cast<size_t>(k)];
+            sets[k]->replace(int(r), v);
+            maximo = std::max(maximo, v);
+        }
+    }
+    for (const FilaGrafica& f : pagina)
+        etiquetas.append(f.etiqueta);
+    if (m_ejeX->categories() != etiquetas) {
+        m_ejeX->clear();
+        m_ejeX->append(etiquetas);
+    }
+    m_ejeY->setRange(0, std::max(maximo, 1));
+    m_ejeY->applyNiceNumbers();
+}

@@ -1,0 +1,178 @@
+#include "Banco.h"
+#include "ServidorPrueba.h"
+
+#include "download/Aviso.h"
+#include "download/EnlacesWeb.h"
+#include "download/gui/Infor.h"
+#include "platform/CurlHttpClient.h"
+
+#include <QLabel>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kHost = QStringLiteral("Avisos.Example:8080");
+const QString kDireccion = QStringLiteral("http://avisos.example:8080/informe.dat");
+
+struct BancoAviso : Banco {
+    Aviso aviso{s, http};
+    int mostrados = 0;
+
+    BancoAviso() {
+        s.files.numsIni.open(dir.ruta(QStringLiteral("nums.ini")));
+        s.cfg.webhost = kHost;
+        s.files.numsIni.put(1, s.cfg);
+        aviso.mostrarInfor = [this] { ++mostrados; };
+        RegPena p;
+        p.nombre = QStringLiteral("CASA");
+        s.files.apuestas.put(1, p);
+        s.sorteo.fecha = oledate::fromQDate(clock.today().addDays(-3));
+    }
+    static QByteArray pagina(int largo, const QByteArray& dentro = {}) {
+        const QByteArray cuerpo = "<html><body>" + dentro;
+        return cuerpo + QByteArray(largo - cuerpo.size() - 14, 'x') + "</body></html>";
+    }
+    void servir(const QByteArray& cuerpo, int status = 200) {
+        http.replies << HttpReply{true, status, QStringLiteral("OK"), "text/html", cuerpo};
+    }
+    QString hostGuardado() { return s.files.numsIni.get<Config>(1).webhost.trimmed(); }
+};
+
+} // namespace
+
+TEST(Aviso, FetchesOnlyWhenTheNewestDrawIsThreeDaysOldAndAPenaExists) {
+    BancoAviso b;
+    b.s.sorteo.fecha = oledate::fromQDate(b.clock.today().addDays(-2));
+    b.aviso.miraaviso();
+    EXPECT_TRUE(b.http.gets.isEmpty());
+    EXPECT_FALSE(b.dir.exists(QStringLiteral("informe.dat")));
+
+    b.s.sorteo.fecha = 0;
+    b.aviso.miraaviso();
+    EXPECT_TRUE(b.http.gets.isEmpty());
+
+    b.s.sorteo.fecha = oledate::fromQDate(b.clock.today().addDays(-3));
+    b.aviso.miraaviso();
+    EXPECT_EQ(b.http.gets, QStringList{kDireccion}); // lower case
+    EXPECT_TRUE(b.dir.exists(QStringLiteral("informe.dat")));
+
+    BancoAviso sinPena;
+    sinPena.s.files.apuestas.close();
+    QFile::remove(sinPena.dir.ruta(QStringLiteral("apuestas.dat")));
+    sinPena.s.files.apuestas.open(sinPena.dir.ruta(QStringLiteral("apuestas.dat")));
+    sinPena.aviso.miraaviso();
+    EXPECT_TRUE(sinPena.http.gets.isEmpty());
+}
+
+TEST(Aviso, ANewPageLongerThan300IsShownAndItsHostStored) {
+    BancoAviso b;
+    b.dir.write(QStringLiteral("informe.dat"), BancoAviso::pagina(400));
+    b.servir(BancoAviso::pagina(301, "<!-- web:nuevo.example> -->"));
+    b.aviso.miraaviso();
+    EXPECT_EQ(b.mostrados, 1);
+    EXPECT_EQ(b.aviso.text6().size(), 400);
+    EXPECT_EQ(b.aviso.text2().size(), 301);
+    EXPECT_EQ(b.hostGuardado(), QStringLiteral("nuevo.example"));
+    EXPECT_EQ(enlaces::web(b.s.cfg), QStringLiteral("http://nuevo.example"));
+}
+
+// Pages the check never shows, and fetches that keep the page on disk.
+struct PaginaNoMostrada : ::testing::TestWithParam<std::tuple<int, int, int>> {}; // old, new, status
+
+TEST_P(PaginaNoMostrada, KeepsOrIgnores) {
+    const auto [viejo, nuevo, status] = GetParam();
+    BancoAviso b;
+    const QByteArray antes = BancoAviso::pagina(viejo, "<!-- web:viejo.example> -->");
+    b.dir.write(QStringLiteral("informe.dat"), antes);
+    if (status)
+        b.servir(BancoAviso::pagina(nuevo, "<!-- web:nuevo.example> -->"), status);
+    b.aviso.miraaviso();
+    EXPECT_EQ(b.mostrados, 0);
+    EXPECT_EQ(b.hostGuardado(), kHost);
+    if (status != 200) {
+        EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), antes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Aviso, PaginaNoMostrada,
+                         ::testing::Values(std::make_tuple(400, 300, 200), // too short
+                                           std::make_tuple(500, 500, 200), // same length
+                                           std::make_tuple(400, 600, 404), // failed fetch
+                                           std::make_tuple(400, 600, 0),   // no network
+                                           std::make_tuple(400, Aviso::kMaximo + 1, 200)));
+
+// What a "web:" value stores: cut to 60 characters, a blank read as "/", odd characters refused.
+struct HostDelAviso : ::testing::TestWithParam<std::pair<QByteArray, QString>> {};
+
+TEST_P(HostDelAviso, Stores) {
+    BancoAviso b;
+    b.servir(BancoAviso::pagina(500, GetParam().first));
+    b.aviso.miraaviso();
+    EXPECT_EQ(b.mostrados, 1);
+    EXPECT_EQ(b.hostGuardado(), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aviso, HostDelAviso,
+    ::testing::Values(std::make_pair(QByteArray("web: mi host>"), QStringLiteral("/mi/host")),
+                      std::make_pair("web:" + QByteArray(70, 'a') + ">", QString(60, u'a')),
+                      std::make_pair(QByteArray("web:evil\"onclick<x>"), kHost),
+                      std::make_pair(QByteArray("web:\xe1\x01.es>"), kHost),
+                      std::make_pair(QByteArray("sin clave"), kHost)));
+
+TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReply) {
+    ServidorPrueba web;
+    BancoAviso b;
+    CurlHttpClient curl;
+    Aviso aviso(b.s, curl);
+    int mostrados = 0;
+    aviso.mostrarInfor = [&] { ++mostrados; };
+    b.s.cfg.webhost = web.base().mid(7); // "127.0.0.1:<port>"
+    const QByteArray pagina = BancoAviso::pagina(500);
+    web.responder("/informe.dat", {200, "text/html", pagina.toStdString()});
+    aviso.miraaviso();
+    EXPECT_EQ(mostrados, 1);
+    EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), pagina);
+
+    web.responder("/informe.dat", {500, "text/html", BancoAviso::pagina(900).toStdString()});
+    aviso.miraaviso();
+    EXPECT_EQ(mostrados, 1);
+    EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), pagina);
+}
+
+TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {
+    BancoAviso b;
+    const QString ruta = b.dir.ruta(QStringLiteral("informe.dat"));
+    b.dir.write(QStringLiteral("informe.dat"), "0123456789");
+    Infor corto(ruta, b.urls);
+    EXPECT_TRUE(corto.webBrowser1()->isHidden());
+    EXPECT_TRUE(corto.windowFlags() & Qt::WindowStaysOnTopHint);
+
+    b.dir.write(
+        QStringLiteral("informe.dat"),
+        "<p>Noticia \xe9poca <a href='https://x.example/'>web</a> <a href='file:///etc/passwd'>f</a></p>");
+    Infor w(ruta, b.urls);
+    EXPECT_FALSE(w.webBrowser1()->isHidden());
+    EXPECT_TRUE(w.webBrowser1()->toPlainText().contains(QStringLiteral("Noticia época")));
+    emit w.webBrowser1()->anchorClicked(QUrl(QStringLiteral("https://x.example/")));
+    emit w.webBrowser1()->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+    EXPECT_EQ(b.urls.opened, QStringList{QStringLiteral("https://x.example/")});
+
+    // The marquee creeps right one step at a time, then bounces between its edges by tens.
+    QList<int> pasos;
+    for (int i = 0; i < 400; ++i) {
+        w.Timer1_Timer();
+        if (pasos.isEmpty() || pasos.last() != w.paso())
+            pasos << w.paso();
+        ASSERT_GE(w.label1()->x(), 6);
+        ASSERT_LE(w.label1()->x(), 264);
+    }
+    ASSERT_GE(pasos.size(), 3);
+    EXPECT_EQ(pasos.mid(0, 3), (QList<int>{1, -10, 10}));
+
+    w.show();
+    w.Label1_Click();
+    EXPECT_EQ(b.urls.opened.last(), enlaces::correo());
+    EXPECT_FALSE(w.isVisible());
+}
