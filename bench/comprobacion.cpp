@@ -2,6 +2,7 @@
 // peñas of 11 numbers, every stored draw, counters and rows included; and the memory of the
 // results panel while the unfiltered list of all those draws is shown and scrolled.
 #include "checking/Comprobacion.h"
+#include "MainQt.h"
 #include "checking/VistaResultados.h"
 #include "checking/gui/PanelResultados.h"
 #include "core/OleDate.h"
@@ -132,10 +133,5 @@ BENCHMARK(BM_PanelListaCompletaMemoria)->Unit(benchmark::kMillisecond)->Iteratio
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ejecutaBenchmarksQt(argc, argv);
 }

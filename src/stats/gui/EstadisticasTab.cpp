@@ -76,8 +76,17 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
     m_listView3->setUniformRowHeights(true);
     m_listView3->setAlternatingRowColors(true);
     m_listView3->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Columns sized once from the widest texts: measuring every row on each refill would
+    // cost more than the statistics themselves.
+    const QFontMetrics medida(m_modelo->fuente());
     m_listView3->header()->setStretchLastSection(true);
-    m_listView3->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_listView3->header()->resizeSection(
+        0, medida.horizontalAdvance(QStringLiteral("00-00-00-00-00-00  C: 00 R: 0")) + 16);
+    m_listView3->header()->resizeSection(1, medida.horizontalAdvance(QStringLiteral("0000000")) + 16);
+    const int fecha = medida.horizontalAdvance(QStringLiteral("00/00/0000  Sábado")) + 16;
+    m_listView3->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    m_listView3->setFixedWidth(m_listView3->header()->sectionSize(0) + m_listView3->header()->sectionSize(1) +
+                               fecha + m_listView3->verticalScrollBar()->sizeHint().width() + 4);
     m_listView3->installEventFilter(this);
 
     m_msChart1 = new GraficaFrecuencias(this);
@@ -94,8 +103,8 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
 
     auto* fila = new QHBoxLayout(this);
     fila->addLayout(izquierda);
-    fila->addWidget(m_listView3, 2);
-    fila->addLayout(derecha, 3);
+    fila->addWidget(m_listView3);
+    fila->addLayout(derecha, 1);
 
     connect(command5, &QPushButton::clicked, this, &EstadisticasTab::Command5_Click);
     connect(command8, &QPushButton::clicked, this, &EstadisticasTab::Command8_Click);

@@ -20,6 +20,11 @@ GraficaFrecuencias::GraficaFrecuencias(QWidget* parent) : QChartView(parent) {
     m_ejeX = new QBarCategoryAxis(chart);
     m_ejeY = new QValueAxis(chart);
     m_ejeY->setLabelFormat(QStringLiteral("%d"));
+    // Small enough for 25 numbers side by side on a narrow chart.
+    QFont letra = m_ejeX->labelsFont();
+    letra.setPointSizeF(7);
+    m_ejeX->setLabelsFont(letra);
+    m_ejeX->setTruncateLabels(false);
     chart->addAxis(m_ejeX, Qt::AlignBottom);
     chart->addAxis(m_ejeY, Qt::AlignLeft);
     m_serie->attachAxis(m_ejeX);

@@ -18,6 +18,8 @@ class ModeloSorteos final : public QAbstractTableModel {
     const SorteoListado* sorteo(int fila) const;
     // Takes out the row of a deleted draw; the rows of newer draws now show one record lower.
     void quitar(int fila);
+    // Courier, bold: the font of every row.
+    const QFont& fuente() const { return m_fuente; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

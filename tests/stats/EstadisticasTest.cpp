@@ -1,0 +1,227 @@
+#include "core/OleDate.h"
+#include "stats/BaseInforme.h"
+#include "stats/SeleccionEstadisticas.h"
+#include "support/SesionPrueba.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <numeric>
+
+namespace {
+
+using F = FiltrosEstadisticas;
+
+// A program folder holding the real draw history and the report database.
+struct Historia : SesionPrueba {
+    Historia() : SesionPrueba(QDate(2026, 8, 20)) {
+        QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
+        f.open(QIODevice::ReadOnly);
+        bytes = f.readAll();
+        for (qsizetype i = 0; i + RegSorteo::kSize <= bytes.size(); i += RegSorteo::kSize)
+            sorteos.push_back(RegSorteo::decode(bytes.mid(i, RegSorteo::kSize)));
+        dir.write(QStringLiteral("numeros.dat"), bytes);
+        dir.conBase();
+        s.rutaApp = dir.rutaApp();
+        s.files.abrir(s.rutaApp);
+        s.sigSorteo = int(sorteos.size()) + 1;
+    }
+    QVariantList fila(const QString& sql) {
+        BaseInforme db;
+        db.abrir(dir.ruta(QStringLiteral("Velmorat.mdb")));
+        return db.consulta(sql).value(0);
+    }
+    QByteArray bytes;
+    std::vector<RegSorteo> sorteos;
+};
+
+// 1 Monday, 4 Thursday, 6 Saturday.
+int diaSemana(const RegSorteo& r) {
+    return oledate::toQDate(r.fecha).dayOfWeek();
+}
+
+} // namespace
+
+struct Recuento {
+    bool lunes, jueves, sabado;
+    QDate desde;
+};
+
+class HistoriaReal : public ::testing::TestWithParam<Recuento> {};
+
+// The counts, total, dates and list agree with a count made here over the real history.
+TEST_P(HistoriaReal, CountsMatchACountOverTheFile) {
+    const Recuento p = GetParam();
+    Historia h;
+    const double desde = p.desde.isValid() ? oledate::fromQDate(p.desde) : 0.0;
+    std::array<int, 50> veces{};
+    int total = 0;
+    double nueva = 0, vieja = 0;
+    for (const RegSorteo& r : h.sorteos) {
+        const int d = diaSemana(r);
+        if (!((d == 1 && p.lunes) || (d == 4 && p.jueves) || (d == 6 && p.sabado)) || r.fecha < desde)
+            continue;
+        ++total;
+        for (int i = 0; i < 6; ++i)
+            ++veces[size_t(r.bolas[size_t(i)])];
+        nueva = total == 1 || r.fecha > nueva ? r.fecha : nueva;
+        vieja = total == 1 || r.fecha < vieja ? r.fecha : vieja;
+    }
+    ASSERT_GT(total, 0);
+
+    const Estadisticas e =
+        calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {p.lunes, p.jueves, p.sabado}, desde);
+    EXPECT_EQ(e.sorteossel, total);
+    ASSERT_EQ(e.filas.size(), size_t(total));
+    EXPECT_EQ(e.filas.front().sorteo.fecha, nueva);
+    EXPECT_EQ(e.fechasSel[0], nueva);
+    EXPECT_EQ(e.fechasSel[1], vieja);
+    const std::array<int, 49> f = e.frecuencias();
+    for (int n = 1; n <= 49; ++n)
+        EXPECT_EQ(f[size_t(n - 1)], veces[size_t(n)]) << n;
+    // Both pages show 25 with the same counts; page 2 row 2 is 26; the weekday grids add up.
+    const PaginaGrafica g1 = e.datosGrafica(1), g2 = e.datosGrafica(2), g4 = e.datosGrafica(4);
+    EXPECT_EQ(g1[24].etiqueta, QStringLiteral(" 25"));
+    EXPECT_EQ(g2[0].etiqueta, QStringLiteral(" 25"));
+    EXPECT_EQ(g2[0].veces[0], veces[25]);
+    EXPECT_EQ(g2[1].veces[0], veces[26]);
+    EXPECT_EQ(g4[0].veces[0] + g4[0].veces[1] + g4[0].veces[2], veces[25]);
+    // The newest stored draw is a Monday.
+    EXPECT_EQ(e.frase, p.lunes ? textoSorteo(h.sorteos.back()) : QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Filtros, HistoriaReal,
+                         ::testing::Values(Recuento{true, true, true, {}}, Recuento{true, false, false, {}},
+                                           Recuento{false, true, true, QDate(2015, 3, 1)},
+                                           Recuento{true, true, true, QDate(2024, 6, 15)}));
+
+TEST(TextoSorteo, RowCellsOfTheDrawsList) {
+    RegSorteo r;
+    r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
+    r.fecha = oledate::fromYmd(2026, 11, 30); // a Monday
+    r.numJoker = -1;
+    EXPECT_EQ(textoSorteo(r), QStringLiteral(" 1- 2- 3- 4- 5-6   C: 7  R: 8"));
+    EXPECT_EQ(textoJoker(r), QStringLiteral("-"));
+    EXPECT_EQ(textoFechaSorteo(r), QStringLiteral("30/11/2026  Lunes "));
+    r.bolas = {10, 20, 30, 40, 45, 49, 12, -1};
+    r.fecha = oledate::fromYmd(2026, 12, 3);
+    r.numJoker = 1234567;
+    EXPECT_EQ(textoSorteo(r), QStringLiteral("10-20-30-40-45-49  C: 12 R: -"));
+    EXPECT_EQ(textoJoker(r), QStringLiteral("1234567"));
+    EXPECT_EQ(textoFechaSorteo(r), QStringLiteral("03/12/2026  Jueves"));
+}
+
+// Numbers outside 1..49 in a damaged record are listed but never index a grid.
+TEST(Estadisticas, DamagedNumbersAndEmptySelections) {
+    Historia h;
+    RegSorteo malo = h.sorteos.back();
+    malo.bolas = {0, -5, 50, 32767, 1, 49, 3, 2};
+    malo.fecha += 3; // the Thursday after the newest draw
+    h.s.files.numeros.put(h.s.sigSorteo, malo);
+    ++h.s.sigSorteo;
+    const Estadisticas e = calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {}, malo.fecha);
+    ASSERT_EQ(e.sorteossel, 1);
+    EXPECT_EQ(std::accumulate(e.veces.begin(), e.veces.end(), 0), 2);
+
+    const Estadisticas ninguno =
+        calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {false, false, false}, 0);
+    EXPECT_EQ(ninguno.sorteossel, 0);
+    EXPECT_TRUE(ninguno.filas.empty());
+    EXPECT_FALSE(ninguno.hayFechas);
+    EXPECT_TRUE(ninguno.hayUltimo);
+    EXPECT_TRUE(ninguno.frase.isEmpty());
+
+    h.s.files.numeros.close();
+    const Estadisticas vacio = calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {}, 0);
+    EXPECT_FALSE(vacio.hayUltimo);
+    EXPECT_EQ(vacio.sorteossel, 0);
+}
+
+TEST(Filtros, TwinsPeriodAndComparison) {
+    F f;
+    for (int c : {F::Lunes, F::Jueves, F::Sabado, F::Todos, F::LunesPaso1, F::JuevesPaso1, F::SabadoPaso1,
+                  F::TodosPaso1})
+        EXPECT_TRUE(f.marcada(c)) << c;
+    EXPECT_FALSE(f.marcada(F::Comparativa));
+    EXPECT_FALSE(f.barrasVisibles());
+
+    // Unticking "Todos" in the wizard ticks both period boxes and shows the sliders.
+    EXPECT_EQ(f.click(F::TodosPaso1, false), 1);
+    f.periodo(1);
+    EXPECT_FALSE(f.marcada(F::Todos));
+    EXPECT_TRUE(f.marcada(F::UltimoMes) && f.marcada(F::UltimoMesPaso1));
+    EXPECT_TRUE(f.barrasVisibles());
+    EXPECT_EQ(f.captionUltimoMes(), QStringLiteral("Último mes"));
+    const QDate hoy(2026, 12, 5);
+    EXPECT_DOUBLE_EQ(f.desde(hoy), oledate::fromQDate(hoy) - 30.5);
+    f.fijaMeses(24);
+    EXPECT_EQ(f.captionUltimoMes(), QStringLiteral("Últimos 24 meses"));
+    EXPECT_DOUBLE_EQ(f.desde(hoy), oledate::fromQDate(hoy) - 732);
+    f.fijaMaximo(6);
+    EXPECT_EQ(f.meses(), 6);
+    EXPECT_EQ(f.textoPeriodo(), QStringLiteral("los últimos 6 meses de sorteos, desde el "));
+
+    // A weekday box moves its twin; "Comparativa" ticks and locks the tab's boxes, and the
+    // wizard's follow them.
+    f.click(F::Jueves, false);
+    EXPECT_FALSE(f.marcada(F::JuevesPaso1));
+    EXPECT_EQ(f.descripcionDias(), QStringLiteral("sólo los números de los sorteos del LUNES y SÁBADO."));
+    f.click(F::Comparativa, true);
+    EXPECT_TRUE(f.marcada(F::Jueves) && f.marcada(F::JuevesPaso1) && f.leyendaVisible());
+    EXPECT_FALSE(f.habilitada(F::Jueves));
+    f.click(F::Comparativa, false);
+    EXPECT_TRUE(f.marcada(F::Jueves) && f.habilitada(F::Jueves));
+    EXPECT_FALSE(f.leyendaVisible());
+    for (int c : {F::Lunes, F::Jueves, F::Sabado})
+        f.click(c, false);
+    EXPECT_EQ(f.descripcionDias(), QStringLiteral("0 días de la semana."));
+    EXPECT_TRUE(f.diasajugar().isEmpty());
+}
+
+// The stored selection and both summaries follow the boxes; with no weekday the stored
+// weekdays keep their previous value.
+TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
+    Historia h;
+    SeleccionEstadisticas sel(h.s);
+    sel.estadisticasSeleccion();
+    sel.guardaSeleccion();
+    const QString nueva = oledate::toQDate(h.sorteos.back().fecha).toString(Qt::ISODate);
+    QVariantList fila = h.fila(QStringLiteral("SELECT Dia1, Dia2, Total, Diasajugar FROM Sorteos"));
+    ASSERT_EQ(fila.size(), 4);
+    EXPECT_EQ(fila[0].toString(), oledate::toQDate(h.sorteos.front().fecha).toString(Qt::ISODate));
+    EXPECT_EQ(fila[1].toString(), nueva);
+    EXPECT_EQ(fila[2].toInt(), int(h.sorteos.size()));
+    EXPECT_EQ(fila[3].toString(), QStringLiteral("Lunes, Jueves y sábado."));
+    EXPECT_EQ(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString(),
+              textoSorteo(h.sorteos.back()));
+    EXPECT_TRUE(
+        sel.label21().startsWith(QStringLiteral("-Tiene seleccionados todos los sorteos. Desde el ")));
+    EXPECT_TRUE(sel.label21().endsWith(
+        QStringLiteral(", en total, %1 sorteos en la base de datos.").arg(h.sorteos.size())));
+
+    sel.Check3_Click(F::Todos, false); // the last month: from noon on 20 July
+    EXPECT_EQ(sel.ocupado(), 0);
+    fila = h.fila(QStringLiteral("SELECT Dia1, Dia2, Total FROM Sorteos"));
+    ASSERT_EQ(fila.size(), 3);
+    EXPECT_EQ(fila[2].toInt(), sel.sorteossel());
+    EXPECT_GE(fila[0].toString(), QStringLiteral("2026-07-21"));
+    EXPECT_EQ(sel.label27(),
+              QStringLiteral("-Ha seleccionado tanto los números de los sorteos del LUNES, JUEVES, "
+                             "como los del SÁBADO."));
+
+    sel.Check3_Click(F::Todos, true);
+    for (int c : {F::Lunes, F::Jueves, F::Sabado})
+        sel.Check3_Click(c, false);
+    EXPECT_EQ(sel.label7(), QStringLiteral("TOTAL: 0 sorteos."));
+    EXPECT_EQ(sel.label27(), QStringLiteral("¡¡Con 0 sorteos seleccionados no es posible continuar!!"));
+    EXPECT_EQ(h.fila(QStringLiteral("SELECT Diasajugar, Total FROM Sorteos")),
+              (QVariantList{QStringLiteral("Sábado."), 0}));
+    EXPECT_TRUE(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString().isEmpty());
+    EXPECT_TRUE(h.dialogs.boxes.isEmpty());
+
+    QFile::remove(h.dir.ruta(QStringLiteral("Velmorat.mdb")));
+    sel.guardaSeleccion();
+    ASSERT_EQ(h.dialogs.boxes.size(), 1);
+    EXPECT_EQ(h.dialogs.boxes[0].title, QStringLiteral("¡Error!"));
+    EXPECT_TRUE(h.dialogs.boxes[0].text.startsWith(
+        QStringLiteral("Sistema operativo no actualizado. El programa no funcionará correctamente. Error ")));
+}
