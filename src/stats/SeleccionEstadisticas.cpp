@@ -43,8 +43,13 @@ void SeleccionEstadisticas::Slider1_Change(int meses) {
 }
 
 void SeleccionEstadisticas::fijaMaximoMeses(int meses) {
+    const int antes = m_filtros.meses();
     m_filtros.fijaMaximo(meses);
-    emit seleccionCambiada();
+    // A lower limit moves the sliders, which counts again as a move by the user does.
+    if (m_filtros.meses() != antes)
+        Slider1_Change(m_filtros.meses());
+    else
+        emit seleccionCambiada();
 }
 
 void SeleccionEstadisticas::periodo(int modo) {

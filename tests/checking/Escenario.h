@@ -9,13 +9,18 @@
 #include "support/TestFolder.h"
 
 #include <QColor>
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
 // The draw days most peñas of these tests play, and Thursday 3 and Saturday 5 December 2026.
 inline const QString kTodos = QStringLiteral("Todos (L+J+S)");
-inline double kJue() { return oledate::fromYmd(2026, 12, 3); }
-inline double kSab() { return oledate::fromYmd(2026, 12, 5); }
+inline double kJue() {
+    return oledate::fromYmd(2026, 12, 3);
+}
+inline double kSab() {
+    return oledate::fromYmd(2026, 12, 5);
+}
 
 // The results panel as a test sees it: filters set by hand, calls recorded.
 class FakeVista final : public VistaResultados {
@@ -35,10 +40,6 @@ class FakeVista final : public VistaResultados {
         visible = i;
         clics.push_back(i);
     }
-    void progreso(int v, int m) override {
-        valor = v;
-        maximo = m;
-    }
 
     int indice = 0;
     QString texto;
@@ -46,7 +47,6 @@ class FakeVista final : public VistaResultados {
     int arranquesTimer3 = 0;
     int visible = 0;
     std::vector<int> clics;
-    int valor = 0, maximo = 0;
 };
 
 // A program folder with draws and peñas, and a check over it.
@@ -62,9 +62,7 @@ class Escenario {
     // Appends a draw: six numbers, complementario, reintegro.
     int sorteo(double f, std::initializer_list<int> seis, int comp, int reint = 3) {
         RegSorteo r;
-        int i = 0;
-        for (int n : seis)
-            r.bolas[static_cast<size_t>(i++)] = static_cast<int16_t>(n);
+        std::copy(seis.begin(), seis.end(), r.bolas.begin());
         r.bolas[6] = static_cast<int16_t>(comp);
         r.bolas[7] = static_cast<int16_t>(reint);
         r.fecha = f;

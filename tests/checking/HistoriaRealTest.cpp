@@ -13,6 +13,21 @@ namespace {
 std::array<int16_t, 5> contarAMano(const RegPena& p, const std::vector<RegSorteo>& sorteos) {
     std::array<int16_t, 5> c{};
     const QString dias = p.dias.trimmed();
+    // The simple bets, or every choice of six of a multiple bet's numbers.
+    std::vector<std::vector<int16_t>> apuestas;
+    if (p.numApuestas > 500) {
+        const int m = cuantos(p.numApuestas);
+        for (int mask = 0; mask < (1 << m); ++mask)
+            if (__builtin_popcount(unsigned(mask)) == 6) {
+                apuestas.emplace_back();
+                for (int j = 0; j < m; ++j)
+                    if (mask >> j & 1)
+                        apuestas.back().push_back(p.apuestas[0][size_t(j)]);
+            }
+    } else {
+        for (int b = 0; b < p.numApuestas; ++b)
+            apuestas.emplace_back(p.apuestas[size_t(b)].begin(), p.apuestas[size_t(b)].begin() + 6);
+    }
     for (const RegSorteo& s : sorteos) {
         const int dia = oledate::toQDate(s.fecha).dayOfWeek(); // 1 Monday .. 7 Sunday
         const bool juega = dias == QStringLiteral("Todos (L+J+S)") ||
@@ -22,36 +37,15 @@ std::array<int16_t, 5> contarAMano(const RegPena& p, const std::vector<RegSorteo
                            (dias == QStringLiteral("Jueves y Sábado") && (dia == 4 || dia == 6));
         if (!juega || s.fecha < p.fecha)
             continue;
-        if (p.numApuestas > 500) {
-            // Every choice of six of the bet's numbers.
-            const int m = cuantos(p.numApuestas);
-            for (int mask = 0; mask < (1 << m); ++mask) {
-                if (__builtin_popcount(unsigned(mask)) != 6)
-                    continue;
-                int h = 0;
-                bool comp = false;
-                for (int j = 0; j < m; ++j) {
-                    if (!(mask >> j & 1))
-                        continue;
-                    const int n = p.apuestas[0][static_cast<size_t>(j)];
-                    h += std::count(s.bolas.begin(), s.bolas.begin() + 6, n) > 0;
-                    comp = comp || n == s.bolas[6];
-                }
-                if (h >= 3)
-                    ++c[static_cast<size_t>((h == 5 && comp ? 7 : h) - 3)];
-            }
-            continue;
-        }
-        for (int b = 0; b < p.numApuestas; ++b) {
+        for (const auto& a : apuestas) {
             int h = 0;
             bool comp = false;
-            for (int k = 0; k < 6; ++k) {
-                const int n = p.apuestas[static_cast<size_t>(b)][static_cast<size_t>(k)];
+            for (int n : a) {
                 h += std::count(s.bolas.begin(), s.bolas.begin() + 6, n) > 0;
                 comp = comp || n == s.bolas[6];
             }
             if (h >= 3)
-                ++c[static_cast<size_t>((h == 5 && comp ? 7 : h) - 3)];
+                ++c[size_t((h == 5 && comp ? 7 : h) - 3)];
         }
     }
     return c;
@@ -60,8 +54,8 @@ std::array<int16_t, 5> contarAMano(const RegPena& p, const std::vector<RegSorteo
 } // namespace
 
 // The real draw history arrives in downloads: first all but the last twenty draws, then
-// eight at once, then one draw at a time. The counters then equal a count by hand over the draws since each peña's
-// creation, and its counted date is the newest draw.
+// eight at once, then one draw at a time. The counters then equal a count by hand over the draws since each
+// peña's creation, and its counted date is the newest draw.
 TEST(HistoriaReal, CountersMatchAHandCountAcrossDownloads) {
     Escenario e;
     QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));

@@ -111,6 +111,9 @@ TEST_F(Multiples, PrizeAlertCombinesWithTheSimpleList) {
     sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
     pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}});
     pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    comprobacion.listasencillas(1); // no alert without the download notice
+    EXPECT_EQ(comprobacion.conpremio, 0);
+    EXPECT_FALSE(vista.timer3);
     vista.aviso = true;
     comprobacion.listasencillas(1);
     EXPECT_EQ(comprobacion.conpremio, 3);

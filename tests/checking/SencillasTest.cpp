@@ -157,18 +157,6 @@ TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
     EXPECT_EQ(comprobacion.penaelegida, 0);
 }
 
-TEST_F(Sencillas, PrizeAlertOnlyWhileDownloadNoticeShows) {
-    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
-    pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
-    comprobacion.listasencillas(1);
-    EXPECT_EQ(comprobacion.conpremio, 0);
-    EXPECT_FALSE(vista.timer3);
-    vista.aviso = true;
-    comprobacion.listasencillas(1);
-    EXPECT_EQ(comprobacion.conpremio, 1);
-    EXPECT_EQ(vista.arranquesTimer3, 1);
-}
-
 TEST_F(Sencillas, DamagedRecordsAreCheckedWithinTheRecord) {
     sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
     sorteo(0, {0, 0, 0, 0, 0, 0}, 0); // a record of zeros as the newest draw
@@ -203,13 +191,8 @@ TEST_F(Sencillas, DamagedRecordsAreCheckedWithinTheRecord) {
 
 TEST_F(Sencillas, CountersStopAt32767) {
     sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
-    RegPena p;
-    p.nombre = QStringLiteral("LLENA").leftJustified(20);
-    p.dias = kTodos.leftJustified(15);
-    p.fecha = kJue();
-    p.numApuestas = 3;
-    for (int b = 0; b < 3; ++b)
-        p.apuestas[static_cast<size_t>(b)] = {1, 2, 3, 10, 11, 12};
+    RegPena p = leida(
+        pena(QStringLiteral("LLENA"), kTodos, kJue(), std::vector(3, std::vector{1, 2, 3, 10, 11, 12})));
     p.acierto(3) = 32766;
     s.files.apuestas.put(1, p);
     comprobacion.listasencillas(1);

@@ -1,5 +1,5 @@
-#include "core/FileReplace.h"
 #include "core/RecordFile.h"
+#include "core/FileReplace.h"
 #include "core/Records.h"
 #include "support/TestFolder.h"
 
@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-TEST(RecordFile, MissingFileIsCreatedEmptyAndReadsGiveZerosAtTheEnd) {
+// A missing file is created empty; reads past the end give zeros and set the end mark.
+TEST(RecordFile, RecordsAreNumberedFromOneAndWritesBeyondTheEndExtend) {
     TestFolder dir;
     RecordFile f(RegSorteo::kSize);
     ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
@@ -15,12 +16,6 @@ TEST(RecordFile, MissingFileIsCreatedEmptyAndReadsGiveZerosAtTheEnd) {
     EXPECT_EQ(f.count(), 0);
     EXPECT_EQ(f.read(1), QByteArray(32, '\0'));
     EXPECT_TRUE(f.eof());
-}
-
-TEST(RecordFile, RecordsAreNumberedFromOneAndWritesBeyondTheEndExtend) {
-    TestFolder dir;
-    RecordFile f(RegSorteo::kSize);
-    ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
     RegSorteo a;
     a.bolas[0] = 1;
     RegSorteo c;
@@ -76,13 +71,14 @@ TEST(RecordFile, ReadOnlyFileCanBeReadButWritesFail) {
 
 TEST(FileReplace, MoveOverReplacesWholeAndConsumesTheCopy) {
     TestFolder dir;
+    const auto r = [&dir](const char* n) { return dir.ruta(QString::fromLatin1(n)); };
     dir.write(QStringLiteral("apuestas.dat"), QByteArray("old"));
     dir.write(QStringLiteral("apuestas.tmp"), QByteArray("new contents"));
-    ASSERT_TRUE(filereplace::moveOver(dir.ruta(QStringLiteral("apuestas.tmp")), dir.ruta(QStringLiteral("apuestas.dat"))));
+    ASSERT_TRUE(filereplace::moveOver(r("apuestas.tmp"), r("apuestas.dat")));
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
     EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
     // A missing copy leaves the original untouched.
-    EXPECT_FALSE(filereplace::moveOver(dir.ruta(QStringLiteral("nada.tmp")), dir.ruta(QStringLiteral("apuestas.dat"))));
+    EXPECT_FALSE(filereplace::moveOver(r("nada.tmp"), r("apuestas.dat")));
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
 }
 
@@ -105,11 +101,13 @@ TEST(FileReplace, FlushesBeforeRenamingAndRenamesNothingUnflushed) {
     TestFolder dir;
     dir.write(QStringLiteral("numeros.dat"), QByteArray("old"));
     dir.write(QStringLiteral("numeros.tmp"), QByteArray("new"));
+    const QString tmp = dir.ruta(QStringLiteral("numeros.tmp")),
+                  dat = dir.ruta(QStringLiteral("numeros.dat"));
     flushOk = false;
-    EXPECT_FALSE(filereplace::moveOver(dir.ruta(QStringLiteral("numeros.tmp")), dir.ruta(QStringLiteral("numeros.dat")), registro));
+    EXPECT_FALSE(filereplace::moveOver(tmp, dat, registro));
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), QByteArray("old"));
     flushOk = true;
-    EXPECT_TRUE(filereplace::moveOver(dir.ruta(QStringLiteral("numeros.tmp")), dir.ruta(QStringLiteral("numeros.dat")), registro));
+    EXPECT_TRUE(filereplace::moveOver(tmp, dat, registro));
     EXPECT_EQ(orden, (QStringList{"flush numeros.tmp", "flush numeros.tmp", "rename"}));
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), QByteArray("new"));
 }

@@ -1,15 +1,21 @@
 // Byte layouts of the record files, checked against offsets written out by hand.
+#include "core/Records.h"
 #include "core/ByteCodec.h"
 #include "core/Cp1252.h"
-#include "core/Records.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-int16_t i16At(const QByteArray& b, int off) { return ByteReader(b).i16(off); }
-double f64At(const QByteArray& b, int off) { return ByteReader(b).f64(off); }
-float f32At(const QByteArray& b, int off) { return ByteReader(b).f32(off); }
+int16_t i16At(const QByteArray& b, int off) {
+    return ByteReader(b).i16(off);
+}
+double f64At(const QByteArray& b, int off) {
+    return ByteReader(b).f64(off);
+}
+float f32At(const QByteArray& b, int off) {
+    return ByteReader(b).f32(off);
+}
 
 } // namespace
 
@@ -62,7 +68,8 @@ TEST(RegPena, LayoutOfEveryField) {
     const QByteArray b = p.encode();
     ASSERT_EQ(b.size(), 8307);
     // Name: Windows-1252, "Ñ" is the single byte 0xD1, padded with blanks to 20.
-    EXPECT_EQ(b.left(20), QByteArray("PE\xD1" "A DE LA OFICINA  "));
+    EXPECT_EQ(b.left(20), QByteArray("PE\xD1"
+                                     "A DE LA OFICINA  "));
     EXPECT_EQ(i16At(b, 20), 12);
     EXPECT_EQ(i16At(b, 22), 4);
     EXPECT_EQ(i16At(b, 24), 7);
@@ -71,7 +78,8 @@ TEST(RegPena, LayoutOfEveryField) {
     EXPECT_EQ(i16At(b, 64 + 2 * (204 * 20 + 19)), 48);
     EXPECT_EQ(i16At(b, 8264), 12);
     EXPECT_EQ(i16At(b, 8272), 1);
-    EXPECT_EQ(b.mid(8274, 15), QByteArray("Jueves y S\xE1" "bado"));
+    EXPECT_EQ(b.mid(8274, 15), QByteArray("Jueves y S\xE1"
+                                          "bado"));
     EXPECT_EQ(i16At(b, 8289), 205);
     EXPECT_EQ(f64At(b, 8291), 45000.0);
     EXPECT_EQ(f64At(b, 8299), 45010.0);

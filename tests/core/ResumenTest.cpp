@@ -1,5 +1,5 @@
-#include "core/OleDate.h"
 #include "core/Resumen.h"
+#include "core/OleDate.h"
 #include "core/Session.h"
 #include "platform/Clock.h"
 #include "support/FakeDialogs.h"
@@ -105,24 +105,22 @@ TEST_F(Resumenes, UpdateReminderThresholds) {
 
 TEST_F(Resumenes, DrawsPlayedCountOncePerDrawFromEachPenasCreation) {
     // Mondays 23 and 30 November, Thursday 26, Saturday 28.
-    sorteo(QDate(2026, 11, 23));
-    sorteo(QDate(2026, 11, 26));
-    sorteo(QDate(2026, 11, 28));
-    sorteo(QDate(2026, 11, 30));
-    pena(QStringLiteral("Lunes"), QDate(2026, 11, 24)); // a Tuesday: only the Monday the 30th
-    resumen(s);
-    EXPECT_EQ(s.sorteosjugados, 1);
-
-    pena(QStringLiteral("Todos (L+J+S)"), QDate(2026, 11, 26)); // 26, 28 and 30
-    resumen(s);
-    EXPECT_EQ(s.sorteosjugados, 3); // the 30th concerns both peñas and counts once
-
-    pena(QStringLiteral("Jueves y Sábado"), QDate(2026, 1, 1));
-    resumen(s);
-    EXPECT_EQ(s.sorteosjugados, 3);
-    pena(QStringLiteral("Lunes"), QDate(2026, 1, 1));
-    resumen(s);
-    EXPECT_EQ(s.sorteosjugados, 4);
+    for (int dia : {23, 26, 28, 30})
+        sorteo(QDate(2026, 11, dia));
+    // Peñas added one by one, and the draws played by all of them so far.
+    const struct {
+        const char* dias;
+        QDate creada;
+        int jugados;
+    } penas[] = {{"Lunes", QDate(2026, 11, 24), 1},         // a Tuesday: only the Monday the 30th
+                 {"Todos (L+J+S)", QDate(2026, 11, 26), 3}, // the 30th concerns both and counts once
+                 {"Jueves y Sábado", QDate(2026, 1, 1), 3},
+                 {"Lunes", QDate(2026, 1, 1), 4}};
+    for (const auto& p : penas) {
+        pena(QString::fromUtf8(p.dias), p.creada);
+        resumen(s);
+        EXPECT_EQ(s.sorteosjugados, p.jugados) << p.dias;
+    }
 }
 
 TEST_F(Resumenes, DamagedFilesAreReadSafely) {

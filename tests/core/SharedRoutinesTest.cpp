@@ -1,14 +1,14 @@
-#include "core/OleDate.h"
 #include "core/SharedRoutines.h"
+#include "core/OleDate.h"
 #include "core/VbText.h"
 
 #include <gtest/gtest.h>
 
 TEST(Cuantos, MultipleCodesAndBetCounts) {
-    const std::pair<int16_t, int16_t> casos[] = {{501, 7},  {502, 8},   {503, 5},   {504, 9},  {505, 10},
-                                                 {506, 11}, {507, 7},   {508, 28},  {509, 44}, {510, 84},
-                                                 {511, 210}, {512, 462}, {500, 0},  {513, 0},  {211, 205},
-                                                 {6, 0},    {7, 1},     {32767, 0}, {-32768, -32768}};
+    const std::pair<int16_t, int16_t> casos[] = {
+        {501, 7},   {502, 8},  {503, 5},  {504, 9},   {505, 10},       {506, 11}, {507, 7},
+        {508, 28},  {509, 44}, {510, 84}, {511, 210}, {512, 462},      {500, 0},  {513, 0},
+        {211, 205}, {6, 0},    {7, 1},    {32767, 0}, {-32768, -32768}};
     for (auto [son, esperado] : casos)
         EXPECT_EQ(cuantos(son), esperado) << son;
 }
@@ -67,6 +67,8 @@ TEST(Cstr, ShortAndLongForms) {
 }
 
 TEST(FechaLarga, SpanishForm) {
-    EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(2026, 12, 5)), QStringLiteral("Sábado, 5 de diciembre del 2026"));
-    EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(1985, 10, 17)), QStringLiteral("Jueves, 17 de octubre del 1985"));
+    EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(2026, 12, 5)),
+              QStringLiteral("Sábado, 5 de diciembre del 2026"));
+    EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(1985, 10, 17)),
+              QStringLiteral("Jueves, 17 de octubre del 1985"));
 }

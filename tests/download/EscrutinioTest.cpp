@@ -96,12 +96,13 @@ TEST(Escrutinio, TheReportAddressIsAPathOnTheOperatorsHost) {
     const struct {
         const char* ruta;
         const char* pedida; // empty: nothing fetched
-    } casos[] = {{"/documents/ACTA_SEM\\u00c1FORO.pdf", "http://www.loteriasyapuestas.es/documents/ACTA_SEMÁFORO.pdf"},
-                 {"@otro.example/x.pdf", ""},
-                 {"/x@otro.example/x.pdf", ""},
-                 {"\\\\otro\\x.pdf", ""},
-                 {"/a b.pdf", ""},
-                 {"x.pdf", ""}};
+    } casos[] = {
+        {"/documents/ACTA_SEM\\u00c1FORO.pdf", "http://www.loteriasyapuestas.es/documents/ACTA_SEMÁFORO.pdf"},
+        {"@otro.example/x.pdf", ""},
+        {"/x@otro.example/x.pdf", ""},
+        {"\\\\otro\\x.pdf", ""},
+        {"/a b.pdf", ""},
+        {"x.pdf", ""}};
     for (const auto& c : casos) {
         BancoEscrutinio b;
         QString texto = respuestas::respuesta({b.ultimo});
@@ -123,7 +124,8 @@ TEST(Escrutinio, TheTitleNamesTheDrawOfTheAmounts) {
     sinTabla.escrutinio = false;
     sinTabla.recientes = false;
     b.s.sorteo = RegSorteo(); // a buffer left by a check over old draws plays no part
-    b.respuesta(respuestas::objeto(dos.at(0), sinTabla).prepend(u'[') + u',' + respuestas::objeto(dos.at(1)) + u']');
+    b.respuesta(respuestas::objeto(dos.at(0), sinTabla).prepend(u'[') + u',' + respuestas::objeto(dos.at(1)) +
+                u']');
     b.e.leeescrutinio(1);
     EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Jueves, 17 de agosto del 2017"));
     EXPECT_EQ(b.e.label10(0), respuestas::premios(dos.at(1))[0]);

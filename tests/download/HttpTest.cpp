@@ -11,10 +11,7 @@
 TEST(Trae, ReturnsTheBodyOfAnOkReply) {
     ServidorPrueba web;
     web.responder("/texto", {200, "text/plain; charset=utf-8", "Peñas: 3 €", 0});
-    web.responder("/latin", {200, "text/plain; charset=ISO-8859-1",
-                             "Pe\xF1"
-                             "as",
-                             0});
+    web.responder("/latin", {200, "text/plain; charset=ISO-8859-1", "Pe\xF1\x61s", 0});
     CurlHttpClient http(web.base());
     FakeDialogs dialogs;
     EXPECT_EQ(trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/texto")),

@@ -1,5 +1,6 @@
 #include "Banco.h"
 #include "Respuestas.h"
+#include "support/LimiteEscritura.h"
 #include "support/TestFolder.h"
 
 #include "core/OleDate.h"
@@ -8,9 +9,7 @@
 #include "download/WwwFile.h"
 
 #include <QFile>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using respuestas::Sorteo;
 
@@ -103,27 +102,29 @@ TEST(Import, AnInvalidDrawLeavesNothingNew) {
         cambio(t[indice]);
         return Import(respuestas::respuesta(t), limite).r;
     };
-    // The newest draw not complete yet.
-    ResultadoImport r = importa(0, [](Sorteo& s) { s.joker = QStringLiteral("0000000"); });
-    EXPECT_FALSE(r.error);
-    EXPECT_TRUE(r.sorteos.isEmpty());
-    r = importa(0, [](Sorteo& s) { s.joker.clear(); });
-    EXPECT_TRUE(r.sorteos.isEmpty());
-    r = importa(0,
-                [](Sorteo& s) { s.combinacion = QStringLiteral("00 - 00 - 00 - 00 - 00 - 00 C(00) R(0)"); });
-    EXPECT_TRUE(r.sorteos.isEmpty());
-    r = importa(0, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 49 C() R(2)"); });
-    EXPECT_TRUE(r.sorteos.isEmpty());
-    // An invalid draw behind valid newer ones: storing those would leave a gap for good.
-    r = importa(2,
-                [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 77 C(43) R(2)"); });
-    EXPECT_FALSE(r.error);
-    EXPECT_TRUE(r.sorteos.isEmpty());
-    r = importa(
-        1, [](Sorteo& s) { s.combinacion = QStringLiteral("08 - 17 - 19 - 45 - 48 - 49 C(43) R(99999)"); });
-    EXPECT_TRUE(r.sorteos.isEmpty());
+    // The newest draw not complete yet, or an invalid draw behind valid newer ones: storing
+    // those would leave a gap for good.
+    const struct {
+        int indice;
+        const char *joker, *combinacion; // null: as it was
+    } casos[] = {{0, "0000000", nullptr},
+                 {0, "", nullptr},
+                 {0, nullptr, "00 - 00 - 00 - 00 - 00 - 00 C(00) R(0)"},
+                 {0, nullptr, "08 - 17 - 19 - 45 - 48 - 49 C() R(2)"},
+                 {2, nullptr, "08 - 17 - 19 - 45 - 48 - 77 C(43) R(2)"},
+                 {1, nullptr, "08 - 17 - 19 - 45 - 48 - 49 C(43) R(99999)"}};
+    for (const auto& c : casos) {
+        const ResultadoImport r = importa(c.indice, [&c](Sorteo& s) {
+            if (c.joker)
+                s.joker = QString::fromLatin1(c.joker);
+            if (c.combinacion)
+                s.combinacion = QString::fromLatin1(c.combinacion);
+        });
+        EXPECT_FALSE(r.error) << c.indice;
+        EXPECT_TRUE(r.sorteos.isEmpty()) << c.indice;
+    }
     // A reintegro of 0 is a valid one.
-    r = importa(0, [](Sorteo& s) { s.reintegro = 0; });
+    ResultadoImport r = importa(0, [](Sorteo& s) { s.reintegro = 0; });
     ASSERT_EQ(r.sorteos.size(), 4);
     EXPECT_EQ(r.sorteos.at(0).bolas[7], 0);
 }
@@ -179,22 +180,15 @@ TEST(Import, AppendsOldestFirstWholeOrNothing) {
                                      Banco::registro(todos.at(2))};
     ASSERT_TRUE(anexaSorteos(numeros, nuevos));
     ASSERT_EQ(numeros.count(), 4);
-    EXPECT_EQ(numeros.get<RegSorteo>(1), viejo);
-    EXPECT_EQ(numeros.get<RegSorteo>(2), nuevos.at(2));
-    EXPECT_EQ(numeros.get<RegSorteo>(3), nuevos.at(1));
-    EXPECT_EQ(numeros.get<RegSorteo>(4), nuevos.at(0));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(numeros.get<RegSorteo>(i + 1), i == 0 ? viejo : nuevos.at(3 - i)) << i;
 
     // A disk that fills up in the middle of the second record: the file stays as it was.
     const QByteArray antes = dir.read(QStringLiteral("numeros.dat"));
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limiteAntes{};
-    ::getrlimit(RLIMIT_FSIZE, &limiteAntes);
-    rlimit lleno = limiteAntes;
-    lleno.rlim_cur = rlim_t(antes.size() + RegSorteo::kSize + 8);
-    ::setrlimit(RLIMIT_FSIZE, &lleno);
-    const bool escrito = anexaSorteos(numeros, nuevos);
-    ::setrlimit(RLIMIT_FSIZE, &limiteAntes);
-    EXPECT_FALSE(escrito);
+    {
+        LimiteEscritura lleno(antes.size() + RegSorteo::kSize + 8);
+        EXPECT_FALSE(anexaSorteos(numeros, nuevos));
+    }
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), antes);
     EXPECT_EQ(numeros.count(), 4);
 }

@@ -87,58 +87,36 @@ Referencia referencia(const QByteArray& bytes, qint64 inicio, const QByteArray& 
 
 } // namespace
 
-TEST(Busca, KeyMatchesInAnyCaseAlsoInsideLongerWords) {
-    Archivo a("xx ESCRUtinio\" and more\r\n");
-    EXPECT_EQ(busca(a.buf, QStringLiteral("escru"), QStringLiteral("\""), 0), QStringLiteral("tinio"));
-    // The position is one byte behind the terminator's first byte.
-    EXPECT_EQ(a.pos(), 15);
-    Archivo b("[eScRu:1]\r\n");
-    EXPECT_EQ(busca(b.buf, QStringLiteral("ESCRU"), QStringLiteral("]"), 0), QStringLiteral(":1"));
-}
-
-TEST(Busca, TerminatorMatchesExactlyOrInUpperCaseOnly) {
-    Archivo a("joker: aOnbONc on tail....");
-    EXPECT_EQ(busca(a.buf, QStringLiteral("joker"), QStringLiteral("on"), 0), QStringLiteral(": aOnb"));
-    Archivo b("joker: aOnbxc on tail....");
-    EXPECT_EQ(busca(b.buf, QStringLiteral("joker"), QStringLiteral("on"), 0), QStringLiteral(": aOnbxc "));
-}
-
-TEST(Busca, DroppingBlanksKeepsNoBlankAnywhere) {
-    Archivo a("k= 12 / 3 ;.....");
-    EXPECT_EQ(busca(a.buf, QStringLiteral("k="), QStringLiteral(";"), 1), QStringLiteral("12/3"));
-    Archivo b("k= 12 / 3 ;.....");
-    EXPECT_EQ(busca(b.buf, QStringLiteral("k="), QStringLiteral(";"), 0), QStringLiteral(" 12 / 3 "));
-}
-
-TEST(Busca, MissesAndTheEndOfTheFile) {
-    // A key in the last bytes is not found; the position is left at length - k + 2.
-    Archivo a("0123456789 fin");
-    EXPECT_EQ(busca(a.buf, QStringLiteral("fin"), QStringLiteral("x"), 0), QString());
-    EXPECT_EQ(a.pos(), 14 - 3 + 2);
-    // A following search from there finds nothing either, even a key that is in the file.
-    EXPECT_EQ(busca(a.buf, QStringLiteral("0"), QStringLiteral("x"), 0), QString());
-
-    // A one-byte terminator that never occurs: the last two bytes never enter the result.
-    Archivo b("key:abcdefXY");
-    EXPECT_EQ(busca(b.buf, QStringLiteral("key:"), QStringLiteral("#"), 0), QStringLiteral("abcdef"));
-    EXPECT_EQ(b.pos(), 12);
-
-    // A missing terminator of three bytes reads past the end.
+// Each entry point with its variant; the scan's own rules are checked against the plain
+// scan below.
+TEST(Busca, EntryPointsAndTheirVariants) {
+    enum Via { Busca0, Busca1, Busca2, Busca3 };
+    const struct {
+        Via via;
+        const char *bytes, *key, *term, *texto;
+        qint64 pos; // 0: not checked
+    } casos[] = {
+        {Busca0, "xx ESCRUtinio\" and more\r\n", "escru", "\"", "tinio", 15},
+        {Busca0, "joker: aOnbONc on tail....", "joker", "on", ": aOnb", 0},
+        {Busca0, "k= 12 / 3 ;.....", "k=", ";", " 12 / 3 ", 0},
+        {Busca1, "k= 12 / 3 ;.....", "k=", ";", "12/3", 0},
+        {Busca0, "0123456789 fin", "fin", "x", "", 14 - 3 + 2},
+        {Busca3, "<html>web: my host> rest of the page", "web:", ">", "/my/host", 0},
+        {Busca2, "key:abcdef", "key:", "##", "", 0},
+        {Busca2, "key:ab##cdef", "key:", "##", "ab", 0},
+    };
+    for (const auto& c : casos) {
+        Archivo a(c.bytes);
+        const QString k = QString::fromLatin1(c.key), t = QString::fromLatin1(c.term);
+        const QString r = c.via == Busca2   ? busca2(a.buf, k, t)
+                          : c.via == Busca3 ? busca3(a.buf, k, t)
+                                            : busca(a.buf, k, t, c.via == Busca1 ? 1 : 0);
+        EXPECT_EQ(r, QString::fromLatin1(c.texto)) << c.bytes;
+        if (c.pos)
+            EXPECT_EQ(a.pos(), c.pos) << c.bytes;
+    }
     Archivo c("key:abcdef");
     EXPECT_THROW(busca(c.buf, QStringLiteral("key:"), QStringLiteral("###"), 0), scan::EndOfFile);
-    // So does a search that starts too close to the end.
-    Archivo d("abcdef", 5);
-    EXPECT_THROW(busca(d.buf, QStringLiteral("xyz"), QStringLiteral("#"), 0), scan::EndOfFile);
-}
-
-TEST(Busca, NoticeAndEndVariants) {
-    Archivo a("<html>web: my host> rest of the page");
-    EXPECT_EQ(busca3(a.buf, QStringLiteral("web:"), QStringLiteral(">")), QStringLiteral("/my/host"));
-    // The end test one terminator ahead: a stop on the last window gives "".
-    Archivo b("key:abcdef");
-    EXPECT_EQ(busca2(b.buf, QStringLiteral("key:"), QStringLiteral("##")), QString());
-    Archivo c("key:ab##cdef");
-    EXPECT_EQ(busca2(c.buf, QStringLiteral("key:"), QStringLiteral("##")), QStringLiteral("ab"));
 }
 
 TEST(Busca, ChainedSearchesWalkForward) {

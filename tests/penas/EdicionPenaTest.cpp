@@ -197,20 +197,6 @@ TEST(EdicionPena, RandomRewritesTheBetShown) {
     EXPECT_EQ(t.guardada().numApuestas, 3);
 }
 
-TEST(EditorPena, RandomStillWorksAfterASaveAtTheLimit) {
-    Entorno e;
-    EditorPena ed(e.s);
-    ed.Form_Load();
-    for (int b = 0; b < 205; ++b)
-        ed.Command3_Click();
-    ed.Image1_Click(0); // refused at the limit
-    ed.Text1_Change(QStringLiteral("LLENA"));
-    ed.Command1_Click();
-    ASSERT_EQ(e.s.files.apuestas.count(), 1);
-    ed.Command3_Click();
-    EXPECT_EQ(ed.lista().size(), 1);
-}
-
 TEST(EditorPena, UnsavedBetsOnlyGoWhenTheUserClosesTheEditor) {
     Entorno e;
     EditorPena ed(e.s);

@@ -22,12 +22,16 @@ TEST(EditorPena, EveryMultipleCodeTakesOneBetOfItsNumbers) {
             marcados.push_back(static_cast<int16_t>(49 - 4 * i));
         for (int16_t n : marcados)
             ed.Image1_Click(n - 1);
+        ed.Image1_Click(2); // one number more than the bet takes
+        EXPECT_EQ(e.textos(), QStringList{QStringLiteral("¡¡ Oficialmente sólo se admite una combinación por "
+                                                         "boleto cuando juegas a múltiples !! ")});
         ed.Text1_Change(QStringLiteral("MULTI"));
         ed.setOpcionDias(3);
         ed.Command1_Click();
         ASSERT_EQ(e.s.files.apuestas.count(), 1) << c.codigo;
         const RegPena p = e.s.files.apuestas.get<RegPena>(1);
         EXPECT_EQ(p.numApuestas, 500 + c.codigo);
+        EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Jueves y Sábado"));
         std::sort(marcados.begin(), marcados.end());
         EXPECT_EQ(std::vector<int16_t>(p.apuestas[0].begin(), p.apuestas[0].begin() + c.numeros), marcados)
             << c.codigo;

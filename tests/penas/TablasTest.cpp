@@ -50,7 +50,7 @@ TEST(Tablas, DamagedFilesAreListedButNotUsed) {
               tablas::Fallo::ApuestasFueraDeRango);
     EXPECT_EQ(tablas::leeDe("8\r\n4\r\n0\r\n", 0).fallo, tablas::Fallo::ApuestasFueraDeRango);
     EXPECT_EQ(tablas::leeDe("8\r\n4\r\n1\r\n000102030405\r\n", 0).fallo, tablas::Fallo::PosicionNoValida);
-    EXPECT_EQ(tablas::leeDe("8\r\n4\r\n1\r\n010203040577\r\n", 0).fallo, tablas::Fallo::PosicionNoValida);
+    EXPECT_EQ(tablas::leeDe("8\r\n4\r\n1\r\n010203040509\r\n", 0).fallo, tablas::Fallo::PosicionNoValida);
     EXPECT_EQ(tablas::leeDe("8\r\n4\r\n1\r\n010203040505\r\n", 0).fallo, tablas::Fallo::PosicionNoValida);
     EXPECT_EQ(tablas::leeDe("8\r\n4\r\n1\r\n0102\r\n", 0).fallo, tablas::Fallo::PosicionNoValida);
     EXPECT_EQ(tablas::leeDe("21\r\n4\r\n1\r\n010203040506\r\n", 0).fallo, tablas::Fallo::NumerosFueraDeRango);
