@@ -13,7 +13,8 @@
 // files, and the database is read only.
 namespace informe {
 
-// The engine's error numbers, shown to the user in the report message.
+// The engine's error numbers, shown to the user in the report message. A report the user
+// closes, or whose printer or file dialog the user cancels, is no error: it ends silently.
 enum Error : int {
     kNinguno = 0,
     kDefinicionNoSeLee = 20501, // the definition file is missing or cannot be read
@@ -22,7 +23,6 @@ enum Error : int {
     kBaseNoAbre = 20504,        // the database cannot be opened (missing file, wrong password)
     kBaseNoSeLee = 20505,       // a table of the database cannot be read
     kExpansion = 20506,         // the template failed while it was filled
-    kCerrado = 20520,           // the user closed the report: nothing to say
     kOcupada = 20534,           // the database was busy with another writer: run again
 };
 

@@ -114,8 +114,7 @@ void InformeVentana::Image2_Click(Session& s, int indice, const VentanasPenas& v
     // A busy database was already run again once; any failure left, that one included,
     // is told with its number.
     if (r.error != informe::kNinguno) {
-        if (r.error != informe::kCerrado)
-            avisa(s, r.error);
+        avisa(s, r.error);
         return;
     }
     auto* ventana = new InformeVentana(s, r.html, nombre);
