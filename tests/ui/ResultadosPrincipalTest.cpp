@@ -1,20 +1,17 @@
 #include "checking/gui/PanelResultados.h"
 #include "core/OleDate.h"
-#include "core/Session.h"
-#include "platform/Clock.h"
+#include "penas/gui/GestorTab.h"
 #include "support/SesionPrueba.h"
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,11 +52,14 @@ TEST_F(Resultados, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     // The peñas tab shows the counters the check just stored, without a click.
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("2"));
     EXPECT_EQ(pena().fecha2, oledate::fromYmd(2026, 12, 5));
-    // The menus of the results sit in the General menu, before Salir.
-    QMenu* general = w.menuBar()->findChild<QMenu*>(QStringLiteral("MenuGeneral"));
-    ASSERT_NE(general, nullptr);
-    EXPECT_EQ(general->actions().last()->objectName(), QStringLiteral("salir"));
-    EXPECT_NE(w.findChild<QAction*>(QStringLiteral("verprehi")), nullptr);
+    // The summary, the peña list and the results chooser are filled from the peñas file.
+    EXPECT_EQ(w.general()->label9(2)->text(), QStringLiteral("1"));
+    EXPECT_EQ(s.sigPena, 2);
+    auto* lista = w.gestor()->findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+    ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("OFICINA"));
+    ASSERT_EQ(panel->combo2()->count(), 2); // entry k is record k
+    EXPECT_EQ(panel->combo2()->itemText(1).trimmed(), QStringLiteral("OFICINA"));
 }
 
 TEST_F(Resultados, ActivationAfterASavedPeñaRefreshesTheNewestDraw) {
