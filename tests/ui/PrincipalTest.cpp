@@ -114,7 +114,8 @@ TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
     ASSERT_EQ(cajas(kBienvenida), 1);
     ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto& caja = dialogs.boxes.last();
-    EXPECT_TRUE(caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
+    EXPECT_TRUE(
+        caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
     EXPECT_EQ(caja.icon, Dialogs::Icon::Information);
 
     Session otra(dialogs, clock);
@@ -129,8 +130,9 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     guardarPena();
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
-    QStringList nombres = {QStringLiteral("Crea"), QStringLiteral("Creamenu"), QStringLiteral("Imprimir"),
-                           QStringLiteral("Acercade"), QStringLiteral("Configurar"), QStringLiteral("Infor")};
+    QStringList nombres = {QStringLiteral("Crea"),       QStringLiteral("Creamenu"),
+                           QStringLiteral("Imprimir"),   QStringLiteral("Acercade"),
+                           QStringLiteral("Configurar"), QStringLiteral("Infor")};
     QList<QPointer<QWidget>> ventanas;
     for (const QString& n : nombres) {
         auto* v = new QWidget;
