@@ -1,55 +1,129 @@
 #include "ui/Principal.h"
+#include "checking/gui/PanelResultados.h"
 #include "core/OleDate.h"
+#include "download/Descarga.h"
+#include "download/EnlacesWeb.h"
+#include "download/Fakes.h"
+#include "download/gui/Infor.h"
 #include "penas/gui/Crea.h"
+#include "penas/gui/GestorTab.h"
+#include "platform/gui/ImageList1.h"
+#include "stats/SeleccionEstadisticas.h"
+#include "stats/gui/EstadisticasTab.h"
+#include "stats/gui/FiltrosPaso1.h"
+#include "stats/gui/GraficaFrecuencias.h"
+#include "stats/gui/ModeloSorteos.h"
 #include "support/SesionPrueba.h"
+#include "ui/Acercade.h"
+#include "ui/Configurar.h"
 #include "ui/GeneralTab.h"
 #include "ui/IdiomaYFuentes.h"
 
-#include <QPointer>
-
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
 
+using F = FiltrosEstadisticas;
 const QString kBienvenida = QStringLiteral("Fichero de peñas vacío");
 
+// A program folder with the tables and the report database, a session on a fixed day and
+// the network, browser and PDF reader replaced by fakes.
 struct Ventana : ::testing::Test, SesionPrueba {
-    Ventana() : SesionPrueba(QDate(2026, 12, 1)) {
+    FakeHttp http;
+    FakeUrls urls;
+    FakePdf pdf;
+
+    explicit Ventana(QDate hoy = QDate(2026, 12, 1)) : SesionPrueba(hoy) {
         dir.conTablas();
         dir.conBase();
+        s.http = &http;
+        s.urls = &urls;
+        s.pdf = &pdf;
     }
-
     void guardarSorteo(QDate d) {
         RegSorteo r;
-        r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
+        r.bolas = {1, 2, 3, 30, 31, 32, 40, 8};
         r.fecha = oledate::fromQDate(d);
         dir.write(QStringLiteral("numeros.dat"), dir.read(QStringLiteral("numeros.dat")) + r.encode());
     }
+    // A peña of one bet, 1 to 6, created on 1 December 2026.
     void guardarPena() {
         RegPena p;
         p.nombre = QStringLiteral("OFICINA");
         p.dias = QStringLiteral("Todos (L+J+S)");
+        p.fecha = oledate::fromYmd(2026, 12, 1);
         p.numApuestas = 1;
+        p.apuestas[0] = {1, 2, 3, 4, 5, 6};
         dir.write(QStringLiteral("apuestas.dat"), p.encode());
     }
+    RegPena pena() const { return RegPena::decode(dir.read(QStringLiteral("apuestas.dat"))); }
+    Config guardada() const { return Config::decode(dir.read(QStringLiteral("nums.ini"))); }
     int cajas(const QString& titulo) const {
         int n = 0;
         for (const auto& b : dialogs.boxes)
             n += b.title == titulo;
         return n;
     }
+    template <typename T> T* hijo(QWidget& w, const char* nombre) {
+        return w.findChild<T*>(QString::fromLatin1(nombre));
+    }
 };
+
+// Draws on Thursday 3 and Saturday 5 December, the peña, and today five days later.
+struct Marco : Ventana {
+    Marco() : Ventana(QDate(2026, 12, 10)) {
+        guardarSorteo(QDate(2026, 12, 3));
+        guardarSorteo(QDate(2026, 12, 5));
+        guardarPena();
+    }
+};
+
+// The main window loaded on the real draw history.
+struct TabEstadisticas : Ventana {
+    TabEstadisticas() : Ventana(QDate(2026, 8, 20)) {
+        QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
+        f.open(QIODevice::ReadOnly);
+        historia = f.readAll();
+        dir.write(QStringLiteral("numeros.dat"), historia);
+        w.Form_Load();
+        tab = w.estadisticas();
+    }
+    void click(QCheckBox* c) { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(4, c->height() / 2)); }
+    int filas() const { return tab->modelo()->rowCount(); }
+
+    QByteArray historia;
+    Principal w{s, dir.path()};
+    EstadisticasTab* tab = nullptr;
+};
+
+void moverRaton(QWidget* w) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
 
 } // namespace
 
@@ -271,4 +345,234 @@ TEST(IdiomaYFuentes, StandardDialogsSpeakSpanish) {
     EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
     for (QTranslator* t : qApp->findChildren<QTranslator*>())
         QCoreApplication::removeTranslator(t);
+}
+
+TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
+    const QByteArray pagina = "<html><!-- web:nuevo.example> -->" + QByteArray(400, 'n') + "</html>";
+    http.replies << HttpReply{true, 200, QStringLiteral("OK"), "text/html", pagina};
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(http.gets, QStringList{QStringLiteral("http://www.velmorat.es/informe.dat")});
+    auto* infor = qobject_cast<Infor*>(w.ventana(QStringLiteral("Infor")));
+    ASSERT_NE(infor, nullptr);
+    EXPECT_TRUE(infor->isVisible());
+    EXPECT_EQ(guardada().webhost.trimmed(), QStringLiteral("nuevo.example"));
+
+    hijo<QAction>(w, "web")->trigger();
+    hijo<QAction>(w, "instrucciones")->trigger();
+    w.general()->label5()->setFocus();
+    emit w.general()->correoPulsado();
+    EXPECT_EQ(
+        urls.opened,
+        (QStringList{QStringLiteral("http://nuevo.example"),
+                     QStringLiteral("http://nuevo.example/descargas/Instrucciones%20Velmorat%203.2.pdf"),
+                     enlaces::correo()}));
+
+    // The stored host stands in for the next draw's date until the next summary.
+    emit w.general()->label9Pulsado();
+    EXPECT_EQ(w.general()->label9(5)->text(), QStringLiteral("nuevo.example").leftJustified(60));
+    w.resumen();
+    EXPECT_NE(w.general()->label9(5)->text(), QStringLiteral("nuevo.example").leftJustified(60));
+}
+
+TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(http.gets.size(), 1); // the newest draw is five days old; no network: nothing shown
+    EXPECT_EQ(w.ventana(QStringLiteral("Infor")), nullptr);
+
+    w.descarga()->timer1().start();
+    w.general()->command6()->click();
+    hijo<QAction>(w, "Leer")->trigger();
+    EXPECT_EQ(w.ventana(QStringLiteral("Infor")), nullptr);
+    w.descarga()->timer1().stop();
+
+    w.general()->command6()->click();
+    QPointer<QWidget> aviso = w.ventana(QStringLiteral("Infor"));
+    ASSERT_FALSE(aviso.isNull());
+    hijo<QAction>(w, "Leer")->trigger();
+    EXPECT_EQ(w.ventana(QStringLiteral("Infor")), aviso.data());
+    EXPECT_TRUE(qobject_cast<Infor*>(aviso.data())->webBrowser1()->isHidden()); // empty page
+    aviso->close();
+}
+
+TEST_F(Marco, SettingsTypedAreSavedAtOnceAndSetThePeriodMaximum) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    hijo<QAction>(w, "confi")->trigger();
+    auto* conf = qobject_cast<Configurar*>(w.ventana(QStringLiteral("Configurar")));
+    ASSERT_NE(conf, nullptr);
+    EXPECT_EQ(conf->text1()->text(), QStringLiteral("1"));
+    EXPECT_EQ(conf->text2()->text(), QStringLiteral("24"));
+
+    conf->text1()->selectAll();
+    QTest::keyClicks(conf->text1(), QStringLiteral("2,75"));
+    EXPECT_FLOAT_EQ(guardada().precio, 2.75f);
+    conf->text1()->selectAll();
+    QTest::keyClicks(conf->text1(), QStringLiteral("x"));
+    EXPECT_EQ(conf->text1()->text(), QStringLiteral("2,75"));
+
+    conf->text2()->selectAll();
+    QTest::keyClicks(conf->text2(), QStringLiteral("1"));
+    EXPECT_EQ(conf->text2()->text(), QStringLiteral("1"));
+    EXPECT_EQ(guardada().meses, 2);
+    EXPECT_EQ(s.cfg.meses, 2);
+    for (const char* nombre : {"Slider1_0", "Slider1_1"}) {
+        auto* barra = hijo<QSlider>(w, nombre);
+        ASSERT_NE(barra, nullptr) << nombre;
+        EXPECT_EQ(barra->maximum(), 2) << nombre;
+    }
+    const QByteArray antes = dir.read(QStringLiteral("nums.ini"));
+    ASSERT_EQ(antes.size(), Config::kSize);
+
+    hijo<QAction>(w, "acerca")->trigger();
+    auto* acerca = qobject_cast<Acercade*>(w.ventana(QStringLiteral("Acercade")));
+    ASSERT_NE(acerca, nullptr);
+    EXPECT_TRUE(acerca->label4()->text().startsWith(QStringLiteral("S.O: ")));
+    acerca->Label2_Click();
+    EXPECT_EQ(urls.opened, QStringList{QStringLiteral("http://www.velmorat.es")});
+}
+
+TEST_F(Marco, ShortcutsAndThePrintIconHover) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    auto* command5 = hijo<QPushButton>(w, "Command5");
+    ASSERT_NE(command5, nullptr);
+    command5->setEnabled(false);
+    w.Image1_Click(7); // out of range: nothing
+    w.Image1_Click(2); // "Borrar todos los sorteos" disabled: nothing
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    command5->setEnabled(true);
+    dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::No;
+    w.Image1_Click(2);
+    ASSERT_FALSE(dialogs.boxes.isEmpty());
+    EXPECT_EQ(dialogs.boxes.first().text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
+
+    QLabel* image5 = w.resultados()->image5();
+    ImageList1::show(image5, 14);
+    w.sstab1()->setCurrentIndex(2);
+    moverRaton(w.sstab1()->tabBar());
+    EXPECT_TRUE(ImageList1::shows(image5, 14));
+    w.sstab1()->setCurrentIndex(0);
+    moverRaton(w.sstab1()->tabBar());
+    EXPECT_TRUE(ImageList1::shows(image5, 13));
+    EXPECT_FALSE(ImageList1::shows(image5, 14));
+}
+
+TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    PanelResultados* panel = w.resultados();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->parentWidget(), w.general());
+    EXPECT_EQ(panel->listView(0)->model()->rowCount(), 4); // the newest draw: the scroll bar stands at 1
+    EXPECT_FALSE(panel->listView(0)->isHidden());
+    EXPECT_EQ(pena().acierto(3), 2); // both stored draws since its creation, though one is listed
+    // The peñas tab shows the counters the check just stored, without a click.
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("2"));
+    EXPECT_EQ(pena().fecha2, oledate::fromYmd(2026, 12, 5));
+    // The summary, the peña list and the results chooser are filled from the peñas file.
+    EXPECT_EQ(w.general()->label9(2)->text(), QStringLiteral("1"));
+    EXPECT_EQ(s.sigPena, 2);
+    auto* lista = w.gestor()->findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+    ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("OFICINA"));
+    ASSERT_EQ(panel->combo2()->count(), 2); // entry k is record k
+    EXPECT_EQ(panel->combo2()->itemText(1).trimmed(), QStringLiteral("OFICINA"));
+}
+
+TEST_F(Marco, ActivationAfterASavedPeñaRefreshesTheNewestDrawAndTabChangeStopsTheBlink) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.general()->hScroll1()->setValue(2);
+    EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 8);
+    s.penasCambiadas = 1;
+    w.Form_Activate();
+    EXPECT_EQ(w.general()->hScroll1()->value(), 1);
+    EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 4);
+    EXPECT_EQ(w.resultados()->combo2()->currentIndex(), -1);
+    EXPECT_EQ(s.penasCambiadas, 0);
+
+    // Leaving the General tab stops the prize blink.
+    w.resultados()->setConpremio(1);
+    w.resultados()->timer3().start();
+    w.resultados()->Timer3_Timer();
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("P R E M I O"));
+    w.sstab1()->setCurrentIndex(2);
+    EXPECT_FALSE(w.resultados()->timer3().isActive());
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("S E N C I L L A"));
+}
+
+TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
+    const int todos = int(historia.size() / RegSorteo::kSize);
+    EXPECT_EQ(tab->label7()->text(), QStringLiteral("TOTAL: %1 sorteos.").arg(todos));
+    EXPECT_EQ(filas(), todos);
+    EXPECT_FALSE(w.filtrosPaso1()->label21()->text().isEmpty());
+    EXPECT_EQ(tab->msChart1()->serie()->count(), 1);
+
+    // Unticking Monday in the wizard unticks it here too and recounts.
+    int lunes = 0;
+    for (int i = 0; i < todos; ++i)
+        lunes += QDate(1899, 12, 30)
+                     .addDays(qint64(RegSorteo::decode(historia.mid(i * 32, 32)).fecha))
+                     .dayOfWeek() == 1;
+    click(w.filtrosPaso1()->check3(F::LunesPaso1));
+    EXPECT_FALSE(tab->check3(F::Lunes)->isChecked());
+    EXPECT_EQ(filas(), todos - lunes);
+
+    click(tab->check3(F::Comparativa));
+    EXPECT_TRUE(tab->check3(F::Lunes)->isChecked());
+    EXPECT_TRUE(w.filtrosPaso1()->check3(F::LunesPaso1)->isChecked());
+    EXPECT_FALSE(tab->check3(F::Lunes)->isEnabled());
+    EXPECT_FALSE(tab->frame5()->isHidden());
+    const QList<QBarSet*> sets = tab->msChart1()->serie()->barSets();
+    ASSERT_EQ(sets.size(), 3);
+    EXPECT_EQ(sets[2]->label(), QStringLiteral("Sábado"));
+
+    // Unticking "Todos" shows both sliders; moving one moves the other.
+    click(tab->check3(F::Todos));
+    EXPECT_FALSE(tab->slider1()->isHidden());
+    EXPECT_TRUE(w.filtrosPaso1()->check3(F::UltimoMesPaso1)->isChecked());
+    w.filtrosPaso1()->slider1()->setValue(12);
+    EXPECT_EQ(tab->slider1()->value(), 12);
+    EXPECT_EQ(tab->check3(F::UltimoMes)->text(), QStringLiteral("Últimos 12 meses"));
+    EXPECT_EQ(tab->label7()->text(), w.seleccion()->label7());
+    EXPECT_LT(filas(), 200);
+}
+
+// Moving through the list with the keyboard never asks; Enter on a row deletes the draw it
+// shows, also under a weekday filter.
+TEST_F(TabEstadisticas, DeletingARowUnderAFilterRemovesThatDraw) {
+    click(tab->check3(F::Jueves));
+    click(tab->check3(F::Sabado)); // Mondays only
+    tab->mantenimiento().modoBorrar = 1;
+    QTreeView* lista = tab->listView3();
+    lista->setFocus();
+    lista->setCurrentIndex(tab->modelo()->index(0, 0));
+    QTest::keyClick(lista, Qt::Key_Down);
+    QTest::keyClick(lista, Qt::Key_Down);
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    const int antes = filas();
+    const SorteoListado elegido = *tab->modelo()->sorteo(2);
+    QTest::keyClick(lista, Qt::Key_Return);
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
+    EXPECT_EQ(filas(), antes - 1);
+    QByteArray esperado = historia;
+    esperado.remove(qint64(elegido.registro - 1) * 32, 32);
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), esperado);
+    EXPECT_EQ(s.sigSorteo, int(esperado.size() / 32) + 1);
+
+    // The rows above it now show one record lower: deleting the newest still finds it.
+    dialogs.answers = {Dialogs::Answer::Yes};
+    tab->ListView3_ItemClick(0);
+    esperado.chop(32);
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), esperado);
+}
+
+TEST_F(TabEstadisticas, ActivationPutsTheChartBackOnItsFirstPage) {
+    tab->hScroll2()->setValue(2);
+    w.general()->hScroll1()->setValue(3);
+    w.Form_Activate();
+    EXPECT_EQ(tab->hScroll2()->value(), 1);
 }
