@@ -87,6 +87,13 @@ struct Ventana : ::testing::Test, SesionPrueba {
             n += b.title == titulo;
         return n;
     }
+    // A plain window handed to the main window as the secondary window of that name.
+    static QWidget* abrir(Principal& w, const char* nombre) {
+        auto* v = new QWidget;
+        v->setObjectName(QString::fromLatin1(nombre));
+        w.mostrarVentana(v);
+        return v;
+    }
     template <typename T> T* hijo(QWidget& w, const char* nombre) {
         return w.findChild<T*>(QString::fromLatin1(nombre));
     }
@@ -204,22 +211,16 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     guardarPena();
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
-    QStringList nombres = {QStringLiteral("Crea"),       QStringLiteral("Creamenu"),
-                           QStringLiteral("Imprimir"),   QStringLiteral("Acercade"),
-                           QStringLiteral("Configurar"), QStringLiteral("Infor")};
+    const char* nombres[] = {"Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor"};
     QList<QPointer<QWidget>> ventanas;
-    for (const QString& n : nombres) {
-        auto* v = new QWidget;
-        v->setObjectName(n);
-        w.mostrarVentana(v);
-        ventanas.append(v);
-    }
+    for (const char* n : nombres)
+        ventanas.append(abrir(w, n));
     s.modoEdicion = 1;
     s.delAsistente = 1;
     w.Form_Activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(ventanas[i].isNull()) << nombres[i].toStdString();
+        EXPECT_TRUE(ventanas[i].isNull()) << nombres[i];
     ASSERT_FALSE(ventanas[5].isNull());
     EXPECT_TRUE(ventanas[5]->isVisible());
     EXPECT_EQ(s.modoEdicion, 0);
@@ -236,19 +237,14 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTRY_COMPARE(w.activaciones(), 1);
 
-    auto* acerca = new QWidget;
-    acerca->setObjectName(QStringLiteral("Acercade"));
-    QPointer<QWidget> guard(acerca);
-    w.mostrarVentana(acerca);
+    QPointer<QWidget> acerca = abrir(w, "Acercade");
     ASSERT_TRUE(QTest::qWaitForWindowActive(acerca));
     w.activateWindow();
     QTRY_COMPARE(w.activaciones(), 2);
-    QTRY_VERIFY(guard.isNull());
+    QTRY_VERIFY(acerca.isNull());
 
     // Closing a secondary window returns to the main window: one activation, not two.
-    auto* config = new QWidget;
-    config->setObjectName(QStringLiteral("Configurar"));
-    w.mostrarVentana(config);
+    QWidget* config = abrir(w, "Configurar");
     ASSERT_TRUE(QTest::qWaitForWindowActive(config));
     config->close();
     QTRY_COMPARE(w.activaciones(), 3);
@@ -257,14 +253,9 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
 
     // A window that opens another and closes (the chooser opening the editor) does not
     // return the user to the main window.
-    auto* creamenu = new QWidget;
-    creamenu->setObjectName(QStringLiteral("Creamenu"));
-    w.mostrarVentana(creamenu);
+    QWidget* creamenu = abrir(w, "Creamenu");
     ASSERT_TRUE(QTest::qWaitForWindowActive(creamenu));
-    auto* crea = new QWidget;
-    crea->setObjectName(QStringLiteral("Crea"));
-    QPointer<QWidget> editor(crea);
-    w.mostrarVentana(crea);
+    QPointer<QWidget> editor = abrir(w, "Crea");
     creamenu->close();
     QTest::qWait(50);
     EXPECT_EQ(w.activaciones(), 3);
@@ -422,8 +413,7 @@ TEST_F(Marco, SettingsTypedAreSavedAtOnceAndSetThePeriodMaximum) {
         ASSERT_NE(barra, nullptr) << nombre;
         EXPECT_EQ(barra->maximum(), 2) << nombre;
     }
-    const QByteArray antes = dir.read(QStringLiteral("nums.ini"));
-    ASSERT_EQ(antes.size(), Config::kSize);
+    ASSERT_EQ(dir.read(QStringLiteral("nums.ini")).size(), Config::kSize);
 
     hijo<QAction>(w, "acerca")->trigger();
     auto* acerca = qobject_cast<Acercade*>(w.ventana(QStringLiteral("Acercade")));
