@@ -51,7 +51,6 @@ TEST(Ajustes, BoxTextsAreSpanishAndAnEmptyMonthsBoxRaisesAStoredValueBelowTwo) {
 
 TEST(VersionSistema, NamesKnownVersionsAndKeepsAnyOtherText) {
     EXPECT_EQ(VersionToName(QStringLiteral("2.10.0")), QStringLiteral("Windows 10/11"));
-    EXPECT_EQ(VersionToName(QStringLiteral("2.5.2")), QStringLiteral("Windows 2003"));
     EXPECT_EQ(VersionToName(QStringLiteral("2.6.3")), QStringLiteral("2.6.3"));
     EXPECT_EQ(VersionToName(NativeGetVersion()), NativeGetVersion());
     EXPECT_FALSE(NativeGetVersion().isEmpty());

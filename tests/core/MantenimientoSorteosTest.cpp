@@ -52,12 +52,6 @@ struct Upkeep : SesionPrueba {
         m.enlaces.penasReseteadas = [this] { llamadas << QStringLiteral("reseteadas"); };
     }
     QByteArray leer(const char* f) const { return dir.read(QString::fromLatin1(f)); }
-    QStringList titulos() const {
-        QStringList t;
-        for (const auto& b : dialogs.boxes)
-            t << b.title;
-        return t;
-    }
 
     Urls urls;
     MantenimientoSorteos m{s};
@@ -77,21 +71,15 @@ TEST(Mantenimiento, DeleteAllAnswersDecideWhatChanges) {
         ASSERT_EQ(u.dialogs.boxes.size(), 2);
         EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
         EXPECT_EQ(u.leer("numeros.dat"), borrar == A::Yes ? QByteArray() : u.numeros);
-        const QByteArray penas = u.leer("apuestas.dat");
-        ASSERT_EQ(penas.size(), 2 * RegPena::kSize);
-        for (int i = 0; i < 2; ++i) {
-            const RegPena p = RegPena::decode(penas.mid(i * RegPena::kSize, RegPena::kSize));
-            const RegPena antes = RegPena::decode(u.penas.mid(i * RegPena::kSize, RegPena::kSize));
-            EXPECT_EQ(p.nombre, antes.nombre);
-            EXPECT_EQ(p.numApuestas, antes.numApuestas);
-            if (resetear == A::Yes) {
-                EXPECT_EQ(p.aciertos, (std::array<int16_t, 5>{}));
-                EXPECT_EQ(p.fecha2, 0);
-                EXPECT_EQ(p.fecha, oledate::fromYmd(2026, 12, 5));
-            } else {
-                EXPECT_EQ(p, antes);
-            }
+        QByteArray penas = u.penas;
+        for (int i = 0; resetear == A::Yes && i < 2; ++i) {
+            RegPena p = RegPena::decode(penas.mid(i * RegPena::kSize, RegPena::kSize));
+            p.aciertos = {};
+            p.fecha2 = 0;
+            p.fecha = oledate::fromYmd(2026, 12, 5);
+            penas.replace(i * RegPena::kSize, RegPena::kSize, p.encode());
         }
+        EXPECT_EQ(u.leer("apuestas.dat"), penas);
         QStringList esperadas;
         if (borrar == A::Yes)
             esperadas << QStringLiteral("resumen") << QStringLiteral("refrescar");
@@ -132,7 +120,8 @@ TEST(Mantenimiento, FailedCopyTellsAndKeepsTheFiles) {
     QDir().mkpath(u.dir.ruta(QStringLiteral("numeros.tmp")));
     u.dialogs.answers = {A::Yes};
     u.m.Command5_Click();
-    EXPECT_EQ(u.titulos(), (QStringList{QStringLiteral("Borrar..."), QStringLiteral("Error de permiso")}));
+    ASSERT_EQ(u.dialogs.boxes.size(), 2);
+    EXPECT_EQ(u.dialogs.boxes[1].title, QStringLiteral("Error de permiso"));
     EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
     EXPECT_TRUE(u.llamadas.isEmpty());
     EXPECT_EQ(u.s.files.numeros.count(), 3);
@@ -151,16 +140,11 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
     Upkeep u;
     const QString elegido = u.dir.ruta(QStringLiteral("otra/NUMEROS.DAT"));
     QDir().mkpath(u.dir.ruta(QStringLiteral("otra")));
-    if (QByteArray(p.caso) == "propio")
-        u.dialogs.files = {u.dir.ruta(QStringLiteral("numeros.dat"))};
-    else if (QByteArray(p.caso) != "falta") {
-        QFile f(elegido);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(p.datos);
-        u.dialogs.files = {elegido};
-    } else {
-        u.dialogs.files = {elegido};
-    }
+    const QByteArray caso(p.caso);
+    u.dialogs.files = {caso == "propio" ? u.dir.ruta(QStringLiteral("numeros.dat")) : elegido};
+    QFile f(elegido);
+    ASSERT_TRUE(caso == "propio" || caso == "falta" ||
+                (f.open(QIODevice::WriteOnly) && f.write(p.datos) == p.datos.size() && f.flush()));
     u.m.Command8_Click();
     ASSERT_EQ(u.dialogs.fileDialogs.size(), 1);
     EXPECT_EQ(u.dialogs.fileDialogs[0],
@@ -168,7 +152,7 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
     ASSERT_EQ(u.dialogs.boxes.size(), 1);
     if (p.valido) {
         EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("Archivo de sorteos importado con éxito"));
-        EXPECT_EQ(u.leer("numeros.dat"), QByteArray(p.caso) == "propio" ? u.numeros : p.datos);
+        EXPECT_EQ(u.leer("numeros.dat"), caso == "propio" ? u.numeros : p.datos);
         EXPECT_EQ(u.leer("numeros.bak"), u.numeros);
         EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("refrescar")}));
     } else {
@@ -221,9 +205,8 @@ TEST(Mantenimiento, CancelledImportOffersTheShop) {
         ASSERT_EQ(u.dialogs.boxes.size(), 1);
         EXPECT_EQ(u.dialogs.boxes[0].title, QStringLiteral("Velmorat"));
         ASSERT_EQ(u.urls.abiertas.size(), respuesta == A::Yes ? 1 : 0);
-        if (respuesta == A::Yes)
-            EXPECT_TRUE(
-                u.urls.abiertas[0].startsWith(QStringLiteral("http://ejemplo.es/tienda/Product_list_C)")));
+        EXPECT_TRUE(respuesta == A::No || u.urls.abiertas[0].startsWith(
+                                              QStringLiteral("http://ejemplo.es/tienda/Product_list_C)")));
         EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
     }
 }

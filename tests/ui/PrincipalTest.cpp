@@ -1,81 +1,140 @@
 #include "ui/Principal.h"
+#include "checking/gui/PanelResultados.h"
 #include "core/OleDate.h"
-#include "core/Session.h"
+#include "download/Descarga.h"
+#include "download/EnlacesWeb.h"
+#include "download/Fakes.h"
+#include "download/gui/Infor.h"
 #include "penas/gui/Crea.h"
-#include "platform/Clock.h"
+#include "penas/gui/GestorTab.h"
+#include "platform/gui/ImageList1.h"
+#include "stats/SeleccionEstadisticas.h"
+#include "stats/gui/EstadisticasTab.h"
+#include "stats/gui/FiltrosPaso1.h"
+#include "stats/gui/GraficaFrecuencias.h"
+#include "stats/gui/ModeloSorteos.h"
 #include "support/SesionPrueba.h"
+#include "ui/Acercade.h"
+#include "ui/Configurar.h"
 #include "ui/GeneralTab.h"
 #include "ui/IdiomaYFuentes.h"
 
-#include <QPointer>
-
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCheckBox>
-#include <QDir>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
 
+using F = FiltrosEstadisticas;
 const QString kBienvenida = QStringLiteral("Fichero de peñas vacío");
 
+// A program folder with the tables and the report database, a session on a fixed day and
+// the network, browser and PDF reader replaced by fakes.
 struct Ventana : ::testing::Test, SesionPrueba {
-    Ventana() : SesionPrueba(QDate(2026, 12, 1)) {
+    FakeHttp http;
+    FakeUrls urls;
+    FakePdf pdf;
+
+    explicit Ventana(QDate hoy = QDate(2026, 12, 1)) : SesionPrueba(hoy) {
         dir.conTablas();
         dir.conBase();
+        s.http = &http;
+        s.urls = &urls;
+        s.pdf = &pdf;
     }
-
     void guardarSorteo(QDate d) {
         RegSorteo r;
-        r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
+        r.bolas = {1, 2, 3, 30, 31, 32, 40, 8};
         r.fecha = oledate::fromQDate(d);
         dir.write(QStringLiteral("numeros.dat"), dir.read(QStringLiteral("numeros.dat")) + r.encode());
     }
+    // A peña of one bet, 1 to 6, created on 1 December 2026.
     void guardarPena() {
         RegPena p;
         p.nombre = QStringLiteral("OFICINA");
         p.dias = QStringLiteral("Todos (L+J+S)");
+        p.fecha = oledate::fromYmd(2026, 12, 1);
         p.numApuestas = 1;
+        p.apuestas[0] = {1, 2, 3, 4, 5, 6};
         dir.write(QStringLiteral("apuestas.dat"), p.encode());
     }
+    RegPena pena() const { return RegPena::decode(dir.read(QStringLiteral("apuestas.dat"))); }
+    Config guardada() const { return Config::decode(dir.read(QStringLiteral("nums.ini"))); }
     int cajas(const QString& titulo) const {
         int n = 0;
         for (const auto& b : dialogs.boxes)
             n += b.title == titulo;
         return n;
     }
+    // A plain window handed to the main window as the secondary window of that name.
+    static QWidget* abrir(Principal& w, const char* nombre) {
+        auto* v = new QWidget;
+        v->setObjectName(QString::fromLatin1(nombre));
+        w.mostrarVentana(v);
+        return v;
+    }
+    template <typename T> T* hijo(QWidget& w, const char* nombre) {
+        return w.findChild<T*>(QString::fromLatin1(nombre));
+    }
 };
+
+// Draws on Thursday 3 and Saturday 5 December, the peña, and today five days later.
+struct Marco : Ventana {
+    Marco() : Ventana(QDate(2026, 12, 10)) {
+        guardarSorteo(QDate(2026, 12, 3));
+        guardarSorteo(QDate(2026, 12, 5));
+        guardarPena();
+    }
+};
+
+// The main window loaded on the real draw history.
+struct TabEstadisticas : Ventana {
+    TabEstadisticas() : Ventana(QDate(2026, 8, 20)) {
+        QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
+        f.open(QIODevice::ReadOnly);
+        historia = f.readAll();
+        dir.write(QStringLiteral("numeros.dat"), historia);
+        w.Form_Load();
+        tab = w.estadisticas();
+    }
+    void click(QCheckBox* c) { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(4, c->height() / 2)); }
+    int filas() const { return tab->modelo()->rowCount(); }
+
+    QByteArray historia;
+    Principal w{s, dir.path()};
+    EstadisticasTab* tab = nullptr;
+};
+
+void moverRaton(QWidget* w) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
 
 } // namespace
 
-TEST_F(Ventana, TabsAndMenus) {
-    Principal w(s, dir.path());
-    QTabWidget* tabs = w.sstab1();
-    EXPECT_EQ(tabs->objectName(), QStringLiteral("SSTab1"));
-    const QStringList titulos = {QStringLiteral("General"), QStringLiteral("Último sorteo"),
-                                 QStringLiteral("Gestor de peñas"), QStringLiteral("Estadísticas"),
-                                 QStringLiteral("Crear combinación")};
-    ASSERT_EQ(tabs->count(), 5);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(tabs->tabText(i), titulos[i]);
-    auto* gestor = w.findChild<QAction*>(QStringLiteral("Gestor"));
-    ASSERT_NE(gestor, nullptr);
-    gestor->trigger();
-    EXPECT_EQ(tabs->currentIndex(), 2);
-    w.findChild<QAction*>(QStringLiteral("gene"))->trigger();
-    EXPECT_EQ(tabs->currentIndex(), 0);
-}
-
-TEST_F(Ventana, LoadFillsTheSummary) {
+TEST_F(Ventana, LoadFillsTheSummaryAndExitClosesTheFiles) {
     guardarSorteo(QDate(2026, 11, 26));
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
@@ -88,15 +147,19 @@ TEST_F(Ventana, LoadFillsTheSummary) {
     EXPECT_TRUE(g->check1()->isEnabled());
     EXPECT_FALSE(g->timer2().isActive());
     EXPECT_TRUE(dir.exists(QStringLiteral("nums.ini")));
+    EXPECT_TRUE(s.files.numeros.isOpen());
+    w.salir_Click();
+    EXPECT_FALSE(s.files.numeros.isOpen());
+    EXPECT_FALSE(s.files.apuestas.isOpen());
+    EXPECT_FALSE(s.files.numsIni.isOpen());
 }
 
-TEST_F(Ventana, ReminderBlinksEvery500ms) {
+TEST_F(Ventana, ReminderBlinks) {
     guardarSorteo(QDate(2026, 11, 1));
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
     GeneralTab* g = w.general();
     EXPECT_TRUE(g->timer2().isActive());
-    EXPECT_EQ(g->timer2().interval(), 500);
     EXPECT_EQ(g->label9(6)->text(), QStringLiteral("Faltan 4 semanas por actualizar"));
     const bool antes = g->label9(6)->isHidden();
     g->Timer2_Timer();
@@ -132,7 +195,8 @@ TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
     ASSERT_EQ(cajas(kBienvenida), 1);
     ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto& caja = dialogs.boxes.last();
-    EXPECT_TRUE(caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
+    EXPECT_TRUE(
+        caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
     EXPECT_EQ(caja.icon, Dialogs::Icon::Information);
 
     Session otra(dialogs, clock);
@@ -147,21 +211,16 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     guardarPena();
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
-    QStringList nombres = {QStringLiteral("Crea"), QStringLiteral("Creamenu"), QStringLiteral("Imprimir"),
-                           QStringLiteral("Acercade"), QStringLiteral("Configurar"), QStringLiteral("Infor")};
+    const char* nombres[] = {"Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor"};
     QList<QPointer<QWidget>> ventanas;
-    for (const QString& n : nombres) {
-        auto* v = new QWidget;
-        v->setObjectName(n);
-        w.mostrarVentana(v);
-        ventanas.append(v);
-    }
+    for (const char* n : nombres)
+        ventanas.append(abrir(w, n));
     s.modoEdicion = 1;
     s.delAsistente = 1;
     w.Form_Activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(ventanas[i].isNull()) << nombres[i].toStdString();
+        EXPECT_TRUE(ventanas[i].isNull()) << nombres[i];
     ASSERT_FALSE(ventanas[5].isNull());
     EXPECT_TRUE(ventanas[5]->isVisible());
     EXPECT_EQ(s.modoEdicion, 0);
@@ -178,19 +237,14 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTRY_COMPARE(w.activaciones(), 1);
 
-    auto* acerca = new QWidget;
-    acerca->setObjectName(QStringLiteral("Acercade"));
-    QPointer<QWidget> guard(acerca);
-    w.mostrarVentana(acerca);
+    QPointer<QWidget> acerca = abrir(w, "Acercade");
     ASSERT_TRUE(QTest::qWaitForWindowActive(acerca));
     w.activateWindow();
     QTRY_COMPARE(w.activaciones(), 2);
-    QTRY_VERIFY(guard.isNull());
+    QTRY_VERIFY(acerca.isNull());
 
     // Closing a secondary window returns to the main window: one activation, not two.
-    auto* config = new QWidget;
-    config->setObjectName(QStringLiteral("Configurar"));
-    w.mostrarVentana(config);
+    QWidget* config = abrir(w, "Configurar");
     ASSERT_TRUE(QTest::qWaitForWindowActive(config));
     config->close();
     QTRY_COMPARE(w.activaciones(), 3);
@@ -199,14 +253,9 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
 
     // A window that opens another and closes (the chooser opening the editor) does not
     // return the user to the main window.
-    auto* creamenu = new QWidget;
-    creamenu->setObjectName(QStringLiteral("Creamenu"));
-    w.mostrarVentana(creamenu);
+    QWidget* creamenu = abrir(w, "Creamenu");
     ASSERT_TRUE(QTest::qWaitForWindowActive(creamenu));
-    auto* crea = new QWidget;
-    crea->setObjectName(QStringLiteral("Crea"));
-    QPointer<QWidget> editor(crea);
-    w.mostrarVentana(crea);
+    QPointer<QWidget> editor = abrir(w, "Crea");
     creamenu->close();
     QTest::qWait(50);
     EXPECT_EQ(w.activaciones(), 3);
@@ -222,16 +271,6 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
     QMessageBox::information(&w, QStringLiteral("t"), QStringLiteral("x"));
     QTest::qWait(50);
     EXPECT_EQ(w.activaciones(), 4);
-}
-
-TEST_F(Ventana, ExitClosesTheFiles) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
-    EXPECT_TRUE(s.files.numeros.isOpen());
-    w.salir_Click();
-    EXPECT_FALSE(s.files.numeros.isOpen());
-    EXPECT_FALSE(s.files.apuestas.isOpen());
-    EXPECT_FALSE(s.files.numsIni.isOpen());
 }
 
 TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
@@ -271,7 +310,8 @@ TEST_F(Ventana, FitsASmallScreenAnswersTheKeyboardAndNamesItsControls) {
     EXPECT_LE(w.minimumSizeHint().height(), 700);
     QTest::keyClick(w.general()->hScroll1(), Qt::Key_Right);
     EXPECT_EQ(w.general()->text3()->text(), QStringLiteral("2"));
-    w.sstab1()->setCurrentIndex(2);
+    w.findChild<QAction*>(QStringLiteral("Gestor"))->trigger();
+    ASSERT_EQ(w.sstab1()->currentIndex(), 2);
     w.resize(w.minimumSizeHint());
     w.show();
     auto* lista = w.findChild<QWidget*>(QStringLiteral("ListView5"));
@@ -287,6 +327,8 @@ TEST_F(Ventana, FitsASmallScreenAnswersTheKeyboardAndNamesItsControls) {
                 QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
                 sinNombre << c->objectName();
     EXPECT_EQ(sinNombre, QStringList());
+    w.findChild<QAction*>(QStringLiteral("gene"))->trigger();
+    EXPECT_EQ(w.sstab1()->currentIndex(), 0);
 }
 
 TEST(IdiomaYFuentes, StandardDialogsSpeakSpanish) {
@@ -294,4 +336,233 @@ TEST(IdiomaYFuentes, StandardDialogsSpeakSpanish) {
     EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
     for (QTranslator* t : qApp->findChildren<QTranslator*>())
         QCoreApplication::removeTranslator(t);
+}
+
+TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
+    const QByteArray pagina = "<html><!-- web:nuevo.example> -->" + QByteArray(400, 'n') + "</html>";
+    http.replies << HttpReply{true, 200, QStringLiteral("OK"), "text/html", pagina};
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(http.gets, QStringList{QStringLiteral("http://www.velmorat.es/informe.dat")});
+    auto* infor = qobject_cast<Infor*>(w.ventana(QStringLiteral("Infor")));
+    ASSERT_NE(infor, nullptr);
+    EXPECT_TRUE(infor->isVisible());
+    EXPECT_EQ(guardada().webhost.trimmed(), QStringLiteral("nuevo.example"));
+
+    hijo<QAction>(w, "web")->trigger();
+    hijo<QAction>(w, "instrucciones")->trigger();
+    w.general()->label5()->setFocus();
+    emit w.general()->correoPulsado();
+    EXPECT_EQ(
+        urls.opened,
+        (QStringList{QStringLiteral("http://nuevo.example"),
+                     QStringLiteral("http://nuevo.example/descargas/Instrucciones%20Velmorat%203.2.pdf"),
+                     enlaces::correo()}));
+
+    // The stored host stands in for the next draw's date until the next summary.
+    emit w.general()->label9Pulsado();
+    EXPECT_EQ(w.general()->label9(5)->text(), QStringLiteral("nuevo.example").leftJustified(60));
+    w.resumen();
+    EXPECT_NE(w.general()->label9(5)->text(), QStringLiteral("nuevo.example").leftJustified(60));
+}
+
+TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(http.gets.size(), 1); // the newest draw is five days old; no network: nothing shown
+    EXPECT_EQ(w.ventana(QStringLiteral("Infor")), nullptr);
+
+    w.descarga()->timer1().start();
+    w.general()->command6()->click();
+    hijo<QAction>(w, "Leer")->trigger();
+    EXPECT_EQ(w.ventana(QStringLiteral("Infor")), nullptr);
+    w.descarga()->timer1().stop();
+
+    w.general()->command6()->click();
+    QPointer<QWidget> aviso = w.ventana(QStringLiteral("Infor"));
+    ASSERT_FALSE(aviso.isNull());
+    hijo<QAction>(w, "Leer")->trigger();
+    EXPECT_EQ(w.ventana(QStringLiteral("Infor")), aviso.data());
+    EXPECT_TRUE(qobject_cast<Infor*>(aviso.data())->webBrowser1()->isHidden()); // empty page
+    aviso->close();
+}
+
+TEST_F(Marco, SettingsTypedAreSavedAtOnceAndSetThePeriodMaximum) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    hijo<QAction>(w, "confi")->trigger();
+    auto* conf = qobject_cast<Configurar*>(w.ventana(QStringLiteral("Configurar")));
+    ASSERT_NE(conf, nullptr);
+    EXPECT_EQ(conf->text1()->text(), QStringLiteral("1"));
+    EXPECT_EQ(conf->text2()->text(), QStringLiteral("24"));
+
+    conf->text1()->selectAll();
+    QTest::keyClicks(conf->text1(), QStringLiteral("2,75"));
+    EXPECT_FLOAT_EQ(guardada().precio, 2.75f);
+    conf->text1()->selectAll();
+    QTest::keyClicks(conf->text1(), QStringLiteral("x"));
+    EXPECT_EQ(conf->text1()->text(), QStringLiteral("2,75"));
+
+    conf->text2()->selectAll();
+    QTest::keyClicks(conf->text2(), QStringLiteral("1"));
+    EXPECT_EQ(conf->text2()->text(), QStringLiteral("1"));
+    EXPECT_EQ(guardada().meses, 2);
+    EXPECT_EQ(s.cfg.meses, 2);
+    for (const char* nombre : {"Slider1_0", "Slider1_1"}) {
+        auto* barra = hijo<QSlider>(w, nombre);
+        ASSERT_NE(barra, nullptr) << nombre;
+        EXPECT_EQ(barra->maximum(), 2) << nombre;
+    }
+    ASSERT_EQ(dir.read(QStringLiteral("nums.ini")).size(), Config::kSize);
+
+    hijo<QAction>(w, "acerca")->trigger();
+    auto* acerca = qobject_cast<Acercade*>(w.ventana(QStringLiteral("Acercade")));
+    ASSERT_NE(acerca, nullptr);
+    EXPECT_TRUE(acerca->label4()->text().startsWith(QStringLiteral("S.O: ")));
+    acerca->Label2_Click();
+    EXPECT_EQ(urls.opened, QStringList{QStringLiteral("http://www.velmorat.es")});
+}
+
+TEST_F(Marco, ShortcutsAndThePrintIconHover) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    auto* command5 = hijo<QPushButton>(w, "Command5");
+    ASSERT_NE(command5, nullptr);
+    command5->setEnabled(false);
+    w.Image1_Click(7); // out of range: nothing
+    w.Image1_Click(2); // "Borrar todos los sorteos" disabled: nothing
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    command5->setEnabled(true);
+    dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::No;
+    w.Image1_Click(2);
+    ASSERT_FALSE(dialogs.boxes.isEmpty());
+    EXPECT_EQ(dialogs.boxes.first().text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
+
+    QLabel* image5 = w.resultados()->image5();
+    ImageList1::show(image5, 14);
+    w.sstab1()->setCurrentIndex(2);
+    moverRaton(w.sstab1()->tabBar());
+    EXPECT_TRUE(ImageList1::shows(image5, 14));
+    w.sstab1()->setCurrentIndex(0);
+    moverRaton(w.sstab1()->tabBar());
+    EXPECT_TRUE(ImageList1::shows(image5, 13));
+    EXPECT_FALSE(ImageList1::shows(image5, 14));
+}
+
+TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    PanelResultados* panel = w.resultados();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->parentWidget(), w.general());
+    EXPECT_EQ(panel->listView(0)->model()->rowCount(), 4); // the newest draw: the scroll bar stands at 1
+    EXPECT_FALSE(panel->listView(0)->isHidden());
+    EXPECT_EQ(pena().acierto(3), 2); // both stored draws since its creation, though one is listed
+    // The peñas tab shows the counters the check just stored, without a click.
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("2"));
+    EXPECT_EQ(pena().fecha2, oledate::fromYmd(2026, 12, 5));
+    // The summary, the peña list and the results chooser are filled from the peñas file.
+    EXPECT_EQ(w.general()->label9(2)->text(), QStringLiteral("1"));
+    EXPECT_EQ(s.sigPena, 2);
+    auto* lista = w.gestor()->findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+    ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("OFICINA"));
+    ASSERT_EQ(panel->combo2()->count(), 2); // entry k is record k
+    EXPECT_EQ(panel->combo2()->itemText(1).trimmed(), QStringLiteral("OFICINA"));
+}
+
+TEST_F(Marco, ActivationAfterASavedPeñaRefreshesTheNewestDrawAndTabChangeStopsTheBlink) {
+    Principal w(s, dir.path());
+    ASSERT_TRUE(w.Form_Load());
+    w.general()->hScroll1()->setValue(2);
+    EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 8);
+    s.penasCambiadas = 1;
+    w.Form_Activate();
+    EXPECT_EQ(w.general()->hScroll1()->value(), 1);
+    EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 4);
+    EXPECT_EQ(w.resultados()->combo2()->currentIndex(), -1);
+    EXPECT_EQ(s.penasCambiadas, 0);
+
+    // Leaving the General tab stops the prize blink.
+    w.resultados()->setConpremio(1);
+    w.resultados()->timer3().start();
+    w.resultados()->Timer3_Timer();
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("P R E M I O"));
+    w.sstab1()->setCurrentIndex(2);
+    EXPECT_FALSE(w.resultados()->timer3().isActive());
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("S E N C I L L A"));
+}
+
+TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
+    const int todos = int(historia.size() / RegSorteo::kSize);
+    EXPECT_EQ(tab->label7()->text(), QStringLiteral("TOTAL: %1 sorteos.").arg(todos));
+    EXPECT_EQ(filas(), todos);
+    EXPECT_FALSE(w.filtrosPaso1()->label21()->text().isEmpty());
+    EXPECT_EQ(tab->msChart1()->serie()->count(), 1);
+
+    // Unticking Monday in the wizard unticks it here too and recounts.
+    int lunes = 0;
+    for (int i = 0; i < todos; ++i)
+        lunes += QDate(1899, 12, 30)
+                     .addDays(qint64(RegSorteo::decode(historia.mid(i * 32, 32)).fecha))
+                     .dayOfWeek() == 1;
+    click(w.filtrosPaso1()->check3(F::LunesPaso1));
+    EXPECT_FALSE(tab->check3(F::Lunes)->isChecked());
+    EXPECT_EQ(filas(), todos - lunes);
+
+    click(tab->check3(F::Comparativa));
+    EXPECT_TRUE(tab->check3(F::Lunes)->isChecked());
+    EXPECT_TRUE(w.filtrosPaso1()->check3(F::LunesPaso1)->isChecked());
+    EXPECT_FALSE(tab->check3(F::Lunes)->isEnabled());
+    EXPECT_FALSE(tab->frame5()->isHidden());
+    const QList<QBarSet*> sets = tab->msChart1()->serie()->barSets();
+    ASSERT_EQ(sets.size(), 3);
+    EXPECT_EQ(sets[2]->label(), QStringLiteral("Sábado"));
+
+    // Unticking "Todos" shows both sliders; moving one moves the other.
+    click(tab->check3(F::Todos));
+    EXPECT_FALSE(tab->slider1()->isHidden());
+    EXPECT_TRUE(w.filtrosPaso1()->check3(F::UltimoMesPaso1)->isChecked());
+    w.filtrosPaso1()->slider1()->setValue(12);
+    EXPECT_EQ(tab->slider1()->value(), 12);
+    EXPECT_EQ(tab->check3(F::UltimoMes)->text(), QStringLiteral("Últimos 12 meses"));
+    EXPECT_EQ(tab->label7()->text(), w.seleccion()->label7());
+    EXPECT_LT(filas(), 200);
+}
+
+// Moving through the list with the keyboard never asks; Enter on a row deletes the draw it
+// shows, also under a weekday filter.
+TEST_F(TabEstadisticas, DeletingARowUnderAFilterRemovesThatDraw) {
+    click(tab->check3(F::Jueves));
+    click(tab->check3(F::Sabado)); // Mondays only
+    tab->mantenimiento().modoBorrar = 1;
+    QTreeView* lista = tab->listView3();
+    lista->setFocus();
+    lista->setCurrentIndex(tab->modelo()->index(0, 0));
+    QTest::keyClick(lista, Qt::Key_Down);
+    QTest::keyClick(lista, Qt::Key_Down);
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    const int antes = filas();
+    const SorteoListado elegido = *tab->modelo()->sorteo(2);
+    QTest::keyClick(lista, Qt::Key_Return);
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
+    EXPECT_EQ(filas(), antes - 1);
+    QByteArray esperado = historia;
+    esperado.remove(qint64(elegido.registro - 1) * 32, 32);
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), esperado);
+    EXPECT_EQ(s.sigSorteo, int(esperado.size() / 32) + 1);
+
+    // The rows above it now show one record lower: deleting the newest still finds it.
+    dialogs.answers = {Dialogs::Answer::Yes};
+    tab->ListView3_ItemClick(0);
+    esperado.chop(32);
+    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), esperado);
+}
+
+TEST_F(TabEstadisticas, ActivationPutsTheChartBackOnItsFirstPage) {
+    tab->hScroll2()->setValue(2);
+    w.general()->hScroll1()->setValue(3);
+    w.Form_Activate();
+    EXPECT_EQ(tab->hScroll2()->value(), 1);
 }
