@@ -1,8 +1,8 @@
 #include "Escenario.h"
 #include "platform/gui/QtPrinter.h"
+#include "support/Pdf.h"
 #include "support/RecordingPrinter.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,10 +139,7 @@ TEST_F(Listado, RealPdfReadsBack) {
     QImage logo(200, 75, QImage::Format_RGB32);
     logo.fill(Qt::darkBlue);
     comprobacion.imprimirListado(impresora, logo, 1);
-    QProcess pt;
-    pt.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(pt.waitForFinished(30000));
-    const QString texto = QString::fromUtf8(pt.readAllStandardOutput());
+    const QString texto = textoPdf(pdf, true);
     for (const char* t : {"PEÑAS SENCILLAS / REDUCIDAS", "¡¡ Premio !! Has acertado 3 números.",
                           "PEÑAS MÚLTIPLES", "¡¡ Premio !! Tienes 3 apuestas de 4 aciertos."})
         EXPECT_TRUE(texto.contains(QString::fromUtf8(t))) << t << texto.toStdString();

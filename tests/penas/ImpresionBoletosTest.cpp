@@ -1,10 +1,9 @@
 #include "penas/ImpresionBoletos.h"
 #include "Entorno.h"
 #include "platform/gui/QtPrinter.h"
+#include "support/Pdf.h"
 #include "support/RecordingPrinter.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,16 +141,10 @@ TEST(ImpresionBoletos, PdfKeepsTheMillimetreLayout) {
         t.e.s.cfg.margenY = my;
         const QString pdf = t.e.carpeta.ruta(QStringLiteral("boletos.pdf"));
         EXPECT_TRUE(t.imp.imprime(*QtPrinter::toPdf(pdf), ImpresionBoletos::PapelOficial, false));
-        QProcess proc;
-        proc.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-        proc.waitForFinished(20000);
-        const QString html = QString::fromUtf8(proc.readAllStandardOutput());
-        QRegularExpression re(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>X</word>"));
         QList<QPointF> x;
-        for (auto it = re.globalMatch(html); it.hasNext();) {
-            const auto m = it.next();
-            x.append({m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72});
-        }
+        for (const PalabraPdf& w : palabrasPdf(pdf))
+            if (w.texto == QStringLiteral("X"))
+                x.append(w.caja.topLeft() * 25.4 / 72);
         std::sort(x.begin(), x.end(),
                   [](QPointF a, QPointF b) { return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y()); });
         return x;

@@ -1,39 +1,11 @@
 #include "platform/gui/QtPrinter.h"
+#include "support/Pdf.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestFolder.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QXmlStreamReader>
 #include <algorithm>
 #include <gtest/gtest.h>
-
-namespace {
-
-// The words of a PDF as pdftotext reads them: page, box in points, text.
-struct Palabra {
-    int pagina;
-    QRectF caja;
-    QString texto;
-};
-QList<Palabra> palabras(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    QXmlStreamReader xml(p.readAllStandardOutput());
-    QList<Palabra> out;
-    int pagina = 0;
-    const auto n = [&](const char* a) { return xml.attributes().value(QLatin1String(a)).toDouble(); };
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("page"))
-            ++pagina;
-        else if (xml.isStartElement() && xml.name() == QLatin1String("word"))
-            out.append({pagina, QRectF(QPointF(n("xMin"), n("yMin")), QPointF(n("xMax"), n("yMax"))),
-                        xml.readElementText()});
-    return out;
-}
-
-} // namespace
 
 // A long listing on A4 with the PDF printer's 10-point margins: no word of any page comes
 // closer to an edge, and a later page starts where the first did, at the printable corner.
@@ -46,13 +18,13 @@ TEST(QtPrinter, PagesStayInsideThePrintableArea) {
     for (int i = 0; i < 120; ++i)
         printer->printLine(QStringLiteral("Línea%1").arg(i));
     ASSERT_TRUE(printer->endDoc());
-    const QList<Palabra> p = palabras(pdf);
+    const QList<PalabraPdf> p = palabrasPdf(pdf);
     ASSERT_EQ(p.size(), 120);
     const QRectF dentro = QRectF(0, 0, 595.3, 841.9).adjusted(9.5, 9.5, -9.5, -9.5);
-    for (const Palabra& w : p)
+    for (const PalabraPdf& w : p)
         EXPECT_TRUE(dentro.contains(w.caja)) << w.texto.toStdString();
     EXPECT_EQ(p.last().pagina, 2);
-    const auto segunda = std::find_if(p.begin(), p.end(), [](const Palabra& w) { return w.pagina == 2; });
+    const auto segunda = std::find_if(p.begin(), p.end(), [](const PalabraPdf& w) { return w.pagina == 2; });
     ASSERT_NE(segunda, p.end());
     EXPECT_NEAR(segunda->caja.top(), p.first().caja.top(), 1);
     EXPECT_NEAR(segunda->caja.left(), p.first().caja.left(), 1);

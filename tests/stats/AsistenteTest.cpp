@@ -2,6 +2,7 @@
 #include "stats/gui/AsistenteCombinacion.h"
 #include "stats/gui/AsistenteIcono.h"
 #include "stats/gui/InformeVentana.h"
+#include "support/Pdf.h"
 #include "support/SesionPrueba.h"
 
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPrinter>
-#include <QProcess>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -155,10 +155,7 @@ TEST(AsistenteCombinacion, ReportIconShowsTheReportOrTellsWhyNot) {
         return true;
     };
     ventana->imprimir();
-    QProcess texto;
-    texto.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(texto.waitForFinished(20000));
-    const QString impreso = QString::fromUtf8(texto.readAllStandardOutput());
+    const QString impreso = textoPdf(pdf);
     // The eight ranked numbers, the most frequent first.
     EXPECT_LT(impreso.indexOf(QStringLiteral("\n5\n")), impreso.indexOf(QStringLiteral("\n28\n")));
 }

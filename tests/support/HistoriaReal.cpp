@@ -1,24 +1,29 @@
 #include "support/HistoriaReal.h"
 
-#include "core/Records.h"
-
 #include <QFile>
 #include <algorithm>
 
+QByteArray bytesHistoriaReal() {
+    QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::vector<RegSorteo> sorteosHistoriaReal() {
+    const QByteArray todo = bytesHistoriaReal();
+    std::vector<RegSorteo> out;
+    for (qsizetype i = 0; i + RegSorteo::kSize <= todo.size(); i += RegSorteo::kSize)
+        out.push_back(RegSorteo::decode(todo.mid(i, RegSorteo::kSize)));
+    return out;
+}
+
 std::array<int, 49> vecesHistoriaReal() {
     std::array<int, 49> veces{};
-    QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
-    if (!f.open(QIODevice::ReadOnly))
-        return veces;
-    const QByteArray todo = f.readAll();
-    for (qsizetype i = 0; i + RegSorteo::kSize <= todo.size(); i += RegSorteo::kSize) {
-        const RegSorteo r = RegSorteo::decode(todo.mid(i, RegSorteo::kSize));
+    for (const RegSorteo& r : sorteosHistoriaReal())
         for (int k = 0; k < 6; ++k) {
             const int n = r.bolas[static_cast<size_t>(k)];
             if (n >= 1 && n <= 49)
                 ++veces[static_cast<size_t>(n - 1)];
         }
-    }
     return veces;
 }
 

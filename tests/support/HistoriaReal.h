@@ -1,9 +1,17 @@
 #pragma once
 
+#include "core/Records.h"
+
+#include <QByteArray>
 #include <array>
+#include <vector>
+
+// The real draw history in tests/data: the file's bytes and its records in file order.
+QByteArray bytesHistoriaReal();
+std::vector<RegSorteo> sorteosHistoriaReal();
 
 // How often each number 1..49 (element 0 is number 1) came out among the six winning
-// numbers of every draw of the real history in tests/data, counted record by record.
+// numbers of every draw of the real history, counted record by record.
 std::array<int, 49> vecesHistoriaReal();
 
 // The numbers 1..49 by falling count, equal counts in ascending order: the ranking made

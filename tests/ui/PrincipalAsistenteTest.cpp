@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSlider>
-#include <QTabWidget>
 #include <gtest/gtest.h>
 
 // On the real history the wizard ranks every stored draw at first, holds step 1 locked while

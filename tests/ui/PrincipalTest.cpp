@@ -13,6 +13,7 @@
 #include "stats/gui/FiltrosPaso1.h"
 #include "stats/gui/GraficaFrecuencias.h"
 #include "stats/gui/ModeloSorteos.h"
+#include "support/HistoriaReal.h"
 #include "support/SesionPrueba.h"
 #include "ui/Acercade.h"
 #include "ui/Configurar.h"
@@ -34,8 +35,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -111,9 +110,6 @@ struct Marco : Ventana {
 // The main window loaded on the real draw history.
 struct TabEstadisticas : Ventana {
     TabEstadisticas() : Ventana(QDate(2026, 8, 20)) {
-        QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
-        f.open(QIODevice::ReadOnly);
-        historia = f.readAll();
         dir.write(QStringLiteral("numeros.dat"), historia);
         w.Form_Load();
         tab = w.estadisticas();
@@ -121,7 +117,7 @@ struct TabEstadisticas : Ventana {
     void click(QCheckBox* c) { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(4, c->height() / 2)); }
     int filas() const { return tab->modelo()->rowCount(); }
 
-    QByteArray historia;
+    QByteArray historia = bytesHistoriaReal();
     Principal w{s, dir.path()};
     EstadisticasTab* tab = nullptr;
 };
@@ -502,10 +498,8 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
 
     // Unticking Monday in the wizard unticks it here too and recounts.
     int lunes = 0;
-    for (int i = 0; i < todos; ++i)
-        lunes += QDate(1899, 12, 30)
-                     .addDays(qint64(RegSorteo::decode(historia.mid(i * 32, 32)).fecha))
-                     .dayOfWeek() == 1;
+    for (const RegSorteo& r : sorteosHistoriaReal())
+        lunes += oledate::toQDate(r.fecha).dayOfWeek() == 1;
     click(w.filtrosPaso1()->check3(F::LunesPaso1));
     EXPECT_FALSE(tab->check3(F::Lunes)->isChecked());
     EXPECT_EQ(filas(), todos - lunes);
