@@ -1,8 +1,8 @@
 #include "Escenario.h"
 
 #include "core/SharedRoutines.h"
+#include "support/HistoriaReal.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
@@ -58,12 +58,7 @@ std::array<int16_t, 5> contarAMano(const RegPena& p, const std::vector<RegSorteo
 // peña's creation, and its counted date is the newest draw.
 TEST(HistoriaReal, CountersMatchAHandCountAcrossDownloads) {
     Escenario e;
-    QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray todo = f.readAll();
-    std::vector<RegSorteo> sorteos;
-    for (int i = 0; i + RegSorteo::kSize <= todo.size(); i += RegSorteo::kSize)
-        sorteos.push_back(RegSorteo::decode(todo.mid(i, RegSorteo::kSize)));
+    const std::vector<RegSorteo> sorteos = sorteosHistoriaReal();
     ASSERT_GT(sorteos.size(), 4000u);
 
     std::mt19937 azar(7);

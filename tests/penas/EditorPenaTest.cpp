@@ -163,7 +163,7 @@ TEST(EditorPena, DamagedTablesAreRefusedAtLoad) {
     EXPECT_EQ(e.s.files.apuestas.count(), 0);
 }
 
-TEST(EditorPena, SaveIsRefusedWithTheReasonAndNothingWritten) {
+TEST(EditorPena, SaveAndNamesAreRefusedWithTheReasonAndNothingWritten) {
     Entorno e;
     EditorPena ed(e.s);
     ed.Form_Load();
@@ -182,6 +182,18 @@ TEST(EditorPena, SaveIsRefusedWithTheReasonAndNothingWritten) {
     EXPECT_TRUE(e.textos().value(2).startsWith(QStringLiteral("Hay sorteos con fecha posterior")));
     EXPECT_EQ(e.s.files.apuestas.count(), 0);
 
+    // Names of more than 20 letters are refused.
+    e.dialogs.boxes.clear();
+    EXPECT_EQ(ed.Text1_Change(QStringLiteral("12345678901234567890")),
+              QStringLiteral("12345678901234567890"));
+    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
+    EXPECT_EQ(ed.Text1_Change(QStringLiteral("123456789012345678901")), QStringLiteral("AYYYYYY!!"));
+    EXPECT_EQ(e.textos(), QStringList{QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!")});
+    // Characters the peñas file cannot hold are refused; the rest stays.
+    EXPECT_EQ(ed.Text1_Change(QStringLiteral("PEÑA €5 ✓")), QStringLiteral("PEÑA €5 "));
+    EXPECT_EQ(e.dialogs.boxes.size(), 2);
+    EXPECT_EQ(EditorPena::Text1_KeyPress(QStringLiteral("ñandú µ")), QStringLiteral("ÑANDÚ µ"));
+
     Entorno f;
     f.guarda(Entorno::pena(QStringLiteral("FUTURA"), 1, QStringLiteral("Lunes"), QDate(2026, 12, 10)));
     EditorPena ed2(f.s);
@@ -193,21 +205,6 @@ TEST(EditorPena, SaveIsRefusedWithTheReasonAndNothingWritten) {
                               "¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. "
                               "Borre dicha peña antes de crear ésta.")});
     EXPECT_EQ(f.s.files.apuestas.count(), 1);
-}
-
-TEST(EditorPena, NameRules) {
-    Entorno e;
-    EditorPena ed(e.s);
-    ed.Form_Load();
-    EXPECT_EQ(ed.Text1_Change(QStringLiteral("12345678901234567890")),
-              QStringLiteral("12345678901234567890"));
-    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
-    EXPECT_EQ(ed.Text1_Change(QStringLiteral("123456789012345678901")), QStringLiteral("AYYYYYY!!"));
-    EXPECT_EQ(e.textos(), QStringList{QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!")});
-    // Characters the peñas file cannot hold are refused; the rest stays.
-    EXPECT_EQ(ed.Text1_Change(QStringLiteral("PEÑA €5 ✓")), QStringLiteral("PEÑA €5 "));
-    EXPECT_EQ(e.dialogs.boxes.size(), 2);
-    EXPECT_EQ(EditorPena::Text1_KeyPress(QStringLiteral("ñandú µ")), QStringLiteral("ÑANDÚ µ"));
 }
 
 TEST(EditorPena, FromTheWizardMarksTheRankingAndClosesAfterSaving) {

@@ -383,7 +383,7 @@ TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
     aviso->close();
 }
 
-TEST_F(Marco, SettingsTypedAreSavedAtOnceAndSetThePeriodMaximum) {
+TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     Principal w(s, dir.path());
     ASSERT_TRUE(w.Form_Load());
     hijo<QAction>(w, "confi")->trigger();
@@ -417,11 +417,8 @@ TEST_F(Marco, SettingsTypedAreSavedAtOnceAndSetThePeriodMaximum) {
     EXPECT_TRUE(acerca->label4()->text().startsWith(QStringLiteral("S.O: ")));
     acerca->Label2_Click();
     EXPECT_EQ(urls.opened, QStringList{QStringLiteral("http://www.velmorat.es")});
-}
 
-TEST_F(Marco, ShortcutsAndThePrintIconHover) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    // Shortcuts and the print icon under the pointer.
     auto* command5 = hijo<QPushButton>(w, "Command5");
     ASSERT_NE(command5, nullptr);
     command5->setEnabled(false);
@@ -465,11 +462,8 @@ TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("OFICINA"));
     ASSERT_EQ(panel->combo2()->count(), 2); // entry k is record k
     EXPECT_EQ(panel->combo2()->itemText(1).trimmed(), QStringLiteral("OFICINA"));
-}
 
-TEST_F(Marco, ActivationAfterASavedPeñaRefreshesTheNewestDrawAndTabChangeStopsTheBlink) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    // Activation after a saved peña puts the newest draw back; a tab change stops the blink.
     w.general()->hScroll1()->setValue(2);
     EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 8);
     s.penasCambiadas = 1;
