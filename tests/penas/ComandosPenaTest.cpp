@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 TEST(ComandosPena, NothingSelectedAsksForASelection) {
     Entorno e;
@@ -35,10 +36,10 @@ TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
     const QByteArray despues = e.carpeta.read(QStringLiteral("apuestas.dat"));
     EXPECT_EQ(despues, antes.left(L) + antes.mid(2 * L));
     EXPECT_FALSE(e.carpeta.exists(QStringLiteral("apuestas.tmp")));
-    EXPECT_EQ(e.s.penaSel, 0);
     // The file is open again on the new contents.
-    EXPECT_EQ(e.s.files.apuestas.count(), 3);
-    EXPECT_EQ(e.s.files.apuestas.get<RegPena>(2).nombre.trimmed(), QStringLiteral("PEÑA 3"));
+    EXPECT_EQ((std::tuple{e.s.penaSel, e.s.files.apuestas.count(),
+                          e.s.files.apuestas.get<RegPena>(2).nombre.trimmed()}),
+              (std::tuple{0, 3, QStringLiteral("PEÑA 3")}));
     EXPECT_FALSE(comandospena::seleccionada(e.s));
 }
 
@@ -68,18 +69,15 @@ TEST(ComandosPena, EditingHandsOverTheKindAndWarnsOnReducedPenas) {
     e.s.penaSel = 2;
     comandospena::seleccionada(e.s);
     comandospena::preparaEdicion(e.s);
-    EXPECT_EQ(e.s.codMultiple, 3);
-    EXPECT_EQ(e.s.modoEdicion, 1);
-    EXPECT_EQ(e.s.delAsistente, 1);
-    EXPECT_EQ(e.s.sigPena, 2);
-    EXPECT_TRUE(e.dialogs.boxes.isEmpty());
+    EXPECT_EQ(
+        (std::tuple{e.s.codMultiple, e.s.modoEdicion, e.s.delAsistente, e.s.sigPena, e.dialogs.boxes.size()}),
+        (std::tuple{3, 1, 1, 2, 0}));
 
     e.s.penaSel = 1;
     comandospena::seleccionada(e.s);
     comandospena::preparaEdicion(e.s);
-    EXPECT_EQ(e.s.codMultiple, 0);
-    ASSERT_EQ(e.dialogs.boxes.size(), 1);
-    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("Atención!"));
+    EXPECT_EQ((std::tuple{e.s.codMultiple, e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title}),
+              (std::tuple{0, 1, QStringLiteral("Atención!")}));
 }
 
 TEST(ComandosPena, UnwritableFolderShowsThePermissionMessageAndKeepsTheFile) {
@@ -94,6 +92,5 @@ TEST(ComandosPena, UnwritableFolderShowsThePermissionMessageAndKeepsTheFile) {
     EXPECT_FALSE(comandospena::eliminaPena(e.s));
     ASSERT_FALSE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Error de permiso"));
-    EXPECT_EQ(e.s.files.apuestas.count(), 2);
-    EXPECT_TRUE(e.s.files.apuestas.isOpen());
+    EXPECT_EQ(std::tuple(e.s.files.apuestas.count(), e.s.files.apuestas.isOpen()), std::tuple(2, true));
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 // Each multiple code takes one bet of its count of numbers, stored in ascending order under
 // 500 + the code, with nothing in the slots after them.
@@ -30,8 +31,8 @@ TEST(EditorPena, EveryMultipleCodeTakesOneBetOfItsNumbers) {
         ed.Command1_Click();
         ASSERT_EQ(e.s.files.apuestas.count(), 1) << c.codigo;
         const RegPena p = e.s.files.apuestas.get<RegPena>(1);
-        EXPECT_EQ(p.numApuestas, 500 + c.codigo);
-        EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Jueves y Sábado"));
+        EXPECT_EQ(std::tuple(p.numApuestas, p.dias.trimmed()),
+                  std::tuple(500 + c.codigo, QStringLiteral("Jueves y Sábado")));
         std::sort(marcados.begin(), marcados.end());
         EXPECT_EQ(std::vector<int16_t>(p.apuestas[0].begin(), p.apuestas[0].begin() + c.numeros), marcados)
             << c.codigo;

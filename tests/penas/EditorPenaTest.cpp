@@ -2,6 +2,7 @@
 #include "Entorno.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -37,11 +38,9 @@ TEST(EditorPena, SimpleBetsAreCollectedAndSaved) {
     EXPECT_EQ(ed.marcados(), 4);
     marca(ed, {8, 30});
     ASSERT_EQ(ed.lista(), QStringList{QStringLiteral(" 4- 8-21-30-33-45")});
-    EXPECT_EQ(ed.label3(), QStringLiteral("1"));
-    EXPECT_EQ(ed.marcados(), 0);
-    EXPECT_FALSE(ed.marcado(3));
-    EXPECT_TRUE(ed.grabarHabilitado());
-    EXPECT_TRUE(ed.borrarHabilitado());
+    EXPECT_EQ(
+        (std::tuple{ed.label3(), ed.marcados(), ed.marcado(3), ed.grabarHabilitado(), ed.borrarHabilitado()}),
+        (std::tuple{QStringLiteral("1"), 0, false, true, true}));
 
     marca(ed, {1, 2, 3, 4, 5});
     EXPECT_FALSE(ed.grabarHabilitado()); // a bet in progress
@@ -58,20 +57,14 @@ TEST(EditorPena, SimpleBetsAreCollectedAndSaved) {
     EXPECT_TRUE(e.dialogs.boxes.isEmpty());
     ASSERT_EQ(e.s.files.apuestas.count(), 1);
     const RegPena p = e.s.files.apuestas.get<RegPena>(1);
-    EXPECT_EQ(p.nombre, QStringLiteral("LOS DE PEÑA         "));
-    EXPECT_EQ(p.numApuestas, 2);
-    EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Todos (L+J+S)"));
-    EXPECT_EQ(p.fecha, oledate::fromQDate(QDate(2026, 12, 5)));
-    EXPECT_EQ(p.fecha2, 0);
-    EXPECT_EQ(p.reducida[0], 0);
+    EXPECT_EQ((std::tuple{p.nombre, p.numApuestas, p.dias.trimmed(), p.fecha, p.fecha2, p.reducida[0]}),
+              (std::tuple{QStringLiteral("LOS DE PEÑA         "), 2, QStringLiteral("Todos (L+J+S)"),
+                          oledate::fromQDate(QDate(2026, 12, 5)), 0, 0}));
     EXPECT_EQ((std::vector<int16_t>(p.apuestas[1].begin(), p.apuestas[1].begin() + 6)),
               (std::vector<int16_t>{11, 12, 13, 14, 15, 16}));
-    EXPECT_EQ(e.s.sigPena, 2);
-    EXPECT_EQ(e.s.penasCambiadas, 1);
     // Ready for the next peña of the same kind.
-    EXPECT_TRUE(ed.lista().isEmpty());
-    EXPECT_TRUE(ed.nombre().isEmpty());
-    EXPECT_EQ(e.s.contApuestas, 0);
+    EXPECT_EQ((std::tuple{e.s.sigPena, e.s.penasCambiadas, ed.lista().size(), ed.nombre(), e.s.contApuestas}),
+              (std::tuple{2, 1, 0, QString(), 0}));
 }
 
 TEST(EditorPena, SimpleBetLimitStopsAt205) {
@@ -82,11 +75,9 @@ TEST(EditorPena, SimpleBetLimitStopsAt205) {
         marca(ed, {1, 2, 3, 4, 5, 6});
     EXPECT_EQ(ed.label3(), QStringLiteral("205"));
     ed.Image1_Click(10);
-    ASSERT_EQ(e.dialogs.boxes.size(), 1);
-    EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("Máximo de apuestas sencillas por peña : 205."));
-    EXPECT_EQ(e.dialogs.boxes.at(0).icon, Dialogs::Icon::Information);
-    EXPECT_FALSE(ed.marcado(10));
-    EXPECT_TRUE(ed.grabarHabilitado());
+    EXPECT_EQ(e.textos(), QStringList{QStringLiteral("Máximo de apuestas sencillas por peña : 205.")});
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.value(0).icon, ed.marcado(10), ed.grabarHabilitado()}),
+              (std::tuple{Dialogs::Icon::Information, false, true}));
     ed.Command3_Click();
     EXPECT_EQ(e.dialogs.boxes.size(), 2);
 
@@ -139,9 +130,7 @@ TEST(EditorPena, ReducedSystemExpandsTheChosenNumbersByTheTable) {
     ed.Text1_Change(QStringLiteral("RED"));
     ed.Command1_Click();
     const RegPena p = e.s.files.apuestas.get<RegPena>(1);
-    EXPECT_EQ(p.numApuestas, 12);
-    EXPECT_EQ(p.reducida[0], 9);
-    EXPECT_EQ(p.reducida[1], 5);
+    EXPECT_EQ((std::tuple{p.numApuestas, p.reducida[0], p.reducida[1]}), (std::tuple{12, 9, 5}));
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(p.base[static_cast<size_t>(i)], elegidos[static_cast<size_t>(i)]);
     for (int j = 0; j < 12; ++j)
@@ -223,9 +212,8 @@ TEST(EditorPena, FromTheWizardMarksTheRankingAndClosesAfterSaving) {
     EXPECT_EQ(ed.lista(), QStringList{QStringLiteral("43-44-45-46-47-48-49")});
     ed.Text1_Change(QStringLiteral("ASISTENTE"));
     ed.Command1_Click();
-    EXPECT_TRUE(cerrado);
     ASSERT_EQ(e.s.files.apuestas.count(), 2);
-    EXPECT_EQ(e.s.files.apuestas.get<RegPena>(1).nombre.trimmed(), QStringLiteral("ANTES"));
-    EXPECT_EQ(e.s.files.apuestas.get<RegPena>(2).numApuestas, 501);
-    EXPECT_EQ(e.s.sigPena, 3);
+    EXPECT_EQ((std::tuple{cerrado, e.s.files.apuestas.get<RegPena>(1).nombre.trimmed(),
+                          e.s.files.apuestas.get<RegPena>(2).numApuestas, e.s.sigPena}),
+              (std::tuple{true, QStringLiteral("ANTES"), 501, 3}));
 }

@@ -3,6 +3,7 @@
 #include "stats/BaseInforme.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -42,19 +43,14 @@ TEST(GestorPenas, EmptyFileShowsTheEmptyListAndDetail) {
     Entorno e;
     GestorPenas g(e.s);
     const VistaLista v = g.cargapenas();
-    EXPECT_TRUE(v.vacio);
-    ASSERT_EQ(v.filas.size(), 1);
-    EXPECT_EQ(v.filas.at(0).nombre, QStringLiteral("VACÍO"));
-    EXPECT_EQ(v.combo2, QStringList{QStringLiteral("No hay Peñas creadas")});
-    EXPECT_EQ(e.s.sigPena, 0);
-    EXPECT_FALSE(v.botones);
-    EXPECT_EQ(v.text4, QStringLiteral("¡Nunca has acertado nada!"));
-    EXPECT_EQ(v.chart2[0], 1);
-    EXPECT_TRUE(v.detalle.listo);
-    EXPECT_EQ(v.detalle.label17, QStringLiteral("-"));
-    EXPECT_EQ(v.detalle.label16, QStringLiteral("-"));
-    EXPECT_EQ(v.detalle.label28, QStringLiteral("-Apuestas sencillas."));
-    EXPECT_EQ(v.detalle.label37, QStringLiteral("0 euros."));
+    EXPECT_EQ((std::tuple{v.vacio, v.botones, v.detalle.listo, e.s.sigPena, v.chart2[0], v.filas.size()}),
+              (std::tuple{true, false, true, 0, 1, 1}));
+    EXPECT_EQ(
+        (QStringList{v.filas.value(0).nombre, v.combo2.join(u'|'), v.text4, v.detalle.label17,
+                     v.detalle.label16, v.detalle.label28, v.detalle.label37}),
+        (QStringList{QStringLiteral("VACÍO"), QStringLiteral("No hay Peñas creadas"),
+                     QStringLiteral("¡Nunca has acertado nada!"), QStringLiteral("-"), QStringLiteral("-"),
+                     QStringLiteral("-Apuestas sencillas."), QStringLiteral("0 euros.")}));
     EXPECT_TRUE(apuestasEnBase(e).isEmpty());
     EXPECT_TRUE(e.dialogs.boxes.isEmpty());
 
@@ -76,25 +72,20 @@ TEST(GestorPenas, ListSumsCountersAndShowsEffectiveness) {
     e.s.sorteosjugados = 40;
     GestorPenas g(e.s);
     VistaLista v = g.cargapenas();
-    EXPECT_FALSE(v.vacio);
-    EXPECT_EQ(e.s.sigPena, 4);
-    EXPECT_EQ(v.label9_2, QStringLiteral("3"));
-    ASSERT_EQ(v.combo2.size(), 4);
-    EXPECT_EQ(v.combo2.at(0), QStringLiteral("TODAS LAS PEÑAS"));
-    EXPECT_EQ(v.combo2.at(2).trimmed(), QStringLiteral("DOS"));
-    ASSERT_EQ(v.filas.size(), 3);
-    EXPECT_EQ(v.filas.at(1).apuestas, 210); // a multiple of 10 numbers covers 210 bets
-    EXPECT_EQ(v.label13, QStringLiteral("5"));
-    EXPECT_EQ(v.text4, QStringLiteral("12,5% de efectividad en premios"));
-    EXPECT_EQ(v.text5, QStringLiteral("en 40 sorteos"));
-    EXPECT_EQ(v.chart2[0], 35);
-    EXPECT_EQ(v.chart2[1], 5);
-    EXPECT_EQ(e.s.penaSel, 0); // reloading selects nothing
+    // A multiple of 10 numbers covers 210 bets; reloading selects nothing.
+    EXPECT_EQ((std::tuple{v.vacio, e.s.sigPena, v.combo2.size(), v.filas.size(), v.filas.value(1).apuestas,
+                          v.chart2, e.s.penaSel}),
+              (std::tuple{false, 4, 4, 3, 210, std::array<double, 2>{35, 5}, 0}));
+    EXPECT_EQ((QStringList{v.label9_2, v.combo2.value(0), v.combo2.value(2).trimmed(), v.label13, v.text4,
+                           v.text5}),
+              (QStringList{QStringLiteral("3"), QStringLiteral("TODAS LAS PEÑAS"), QStringLiteral("DOS"),
+                           QStringLiteral("5"), QStringLiteral("12,5% de efectividad en premios"),
+                           QStringLiteral("en 40 sorteos")}));
 
     e.s.sorteosjugados = 4;
     v = g.cargapenas();
-    EXPECT_EQ(v.text4, QStringLiteral("100% de efectividad en premios"));
-    EXPECT_EQ(v.chart2[0], 0);
+    EXPECT_EQ(std::tuple(v.text4, v.chart2[0]),
+              std::tuple(QStringLiteral("100% de efectividad en premios"), 0.0));
 }
 
 TEST(GestorPenas, DetailListsBetsWithHeightAndStoresThemInTheDatabase) {
@@ -103,11 +94,10 @@ TEST(GestorPenas, DetailListsBetsWithHeightAndStoresThemInTheDatabase) {
         e.guarda(Entorno::pena(QStringLiteral("P%1").arg(n), n));
     GestorPenas g(e.s);
     g.cargapenas();
-    EXPECT_EQ(g.verpena(1).alturaLista, 4935);
-    EXPECT_EQ(g.verpena(3).alturaLista, 3225);
-    const VistaPena v = g.verpena(2);
-    EXPECT_EQ(v.alturaLista, 775);
-    ASSERT_EQ(v.apuestas.size(), 3);
+    const std::array<int, 2> otras{g.verpena(1).alturaLista, g.verpena(3).alturaLista};
+    const VistaPena v = g.verpena(2); // the last shown: its bets stand in the database
+    EXPECT_EQ((std::tuple{otras, v.alturaLista, v.apuestas.size()}),
+              (std::tuple{std::array{4935, 3225}, 775, 3}));
     EXPECT_EQ(apuestasEnBase(e), v.apuestas);
     EXPECT_EQ(e.s.penaActual.nombre.trimmed(), QStringLiteral("P3"));
 }
@@ -125,26 +115,25 @@ TEST(GestorPenas, KindLineAndWeeklyCost) {
     GestorPenas g(e.s);
     g.cargapenas();
 
-    VistaPena v = g.verpena(1);
-    EXPECT_EQ(v.apuestas, QStringList{QStringLiteral(" 3- 9-17-28-40")});
-    EXPECT_EQ(v.label28, QStringLiteral("-Apuesta múltiple de 5 nºs."));
-    EXPECT_EQ(v.label29, QString());
-    EXPECT_EQ(v.label37, QStringLiteral("44 euros."));
-
-    v = g.verpena(2);
-    EXPECT_EQ(v.label28, QStringLiteral("-Reducida de 8 nºs al 4:"));
-    EXPECT_EQ(v.label29, QStringLiteral("1-5-9-13-17-21-25-29"));
-    EXPECT_EQ(v.label37, QStringLiteral("24 euros."));
-
+    const auto lineas = [&g](int n) {
+        const VistaPena v = g.verpena(n);
+        return QStringList{v.apuestas.join(u'|'), v.label28, v.label29, v.label37};
+    };
+    EXPECT_EQ(lineas(1),
+              (QStringList{QStringLiteral(" 3- 9-17-28-40"), QStringLiteral("-Apuesta múltiple de 5 nºs."),
+                           QString(), QStringLiteral("44 euros.")}));
+    EXPECT_EQ(lineas(2).mid(1),
+              (QStringList{QStringLiteral("-Reducida de 8 nºs al 4:"), QStringLiteral("1-5-9-13-17-21-25-29"),
+                           QStringLiteral("24 euros.")}));
     e.s.cfg.precio = 1.5f;
-    v = g.verpena(3);
-    EXPECT_EQ(v.label37, QStringLiteral("45 euros."));
+    EXPECT_EQ(lineas(3).value(3), QStringLiteral("45 euros."));
+    // Dia2 is the creation date while the peña has not been counted.
     const QVariantList f = filaPena(e);
-    EXPECT_EQ(f.value(0).toString(), QStringLiteral("Todos (L+J+S)"));
+    EXPECT_EQ((QStringList{f.value(0).toString(), f.value(2).toString(), f.value(7).toString(),
+                           f.value(8).toString()}),
+              (QStringList{QStringLiteral("Todos (L+J+S)"), QStringLiteral("DIEZ                "),
+                           QStringLiteral("2026-01-01"), QStringLiteral("2026-01-01")}));
     EXPECT_EQ(f.value(1).toFloat(), 45.0f);
-    EXPECT_EQ(f.value(2).toString(), QStringLiteral("DIEZ                "));
-    EXPECT_EQ(f.value(7).toString(), QStringLiteral("2026-01-01"));
-    EXPECT_EQ(f.value(8).toString(), QStringLiteral("2026-01-01")); // not counted yet: the creation date
 }
 
 TEST(GestorPenas, DrawsTakenPartInFollowTheDaysAndTheCreationDate) {
@@ -190,16 +179,14 @@ TEST(GestorPenas, DamagedRecordAndMissingDatabaseAreReported) {
     g.cargapenas();
     for (int n : {2, 3}) {
         const VistaPena v = g.verpena(n);
-        EXPECT_FALSE(v.listo);
-        EXPECT_FALSE(v.salir);
+        EXPECT_EQ(std::tuple(v.listo, v.salir), std::tuple(false, false)) << n;
         EXPECT_EQ(v.mensaje, QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error 9"));
         EXPECT_TRUE(apuestasEnBase(e).isEmpty());
     }
 
     QFile::remove(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));
     const VistaPena v = g.verpena(1);
-    EXPECT_FALSE(v.listo);
-    EXPECT_TRUE(v.salir);
+    EXPECT_EQ(std::tuple(v.listo, v.salir), std::tuple(false, true));
     EXPECT_TRUE(v.mensaje.startsWith(QStringLiteral("Un archivo necesario para el funcionamiento del "
                                                     "programa ha sido modificado o eliminado. Reinstale el "
                                                     "programa. Error -")));
@@ -216,9 +203,7 @@ TEST(GestorPenas, SummaryTableWithoutItsRowEndsTheProgramAfterShowingTheDetail) 
     }
     GestorPenas g(e.s);
     const VistaPena v = g.cargapenas().detalle;
-    EXPECT_TRUE(v.listo);
-    EXPECT_FALSE(v.costeListo);
-    EXPECT_TRUE(v.salir);
+    EXPECT_EQ((std::tuple{v.listo, v.costeListo, v.salir}), (std::tuple{true, false, true}));
     EXPECT_TRUE(v.mensaje.endsWith(QStringLiteral("Error 3021")));
 }
 

@@ -42,6 +42,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <memory>
+#include <tuple>
 
 namespace {
 
@@ -96,6 +98,13 @@ struct Ventana : ::testing::Test, SesionPrueba {
     template <typename T> T* hijo(QWidget& w, const char* nombre) {
         return w.findChild<T*>(QString::fromLatin1(nombre));
     }
+    // The main window on this folder, loaded.
+    Principal& cargada() {
+        principal = std::make_unique<Principal>(s, dir.path());
+        EXPECT_TRUE(principal->Form_Load());
+        return *principal;
+    }
+    std::unique_ptr<Principal> principal;
 };
 
 // Draws on Thursday 3 and Saturday 5 December, the peña, and today five days later.
@@ -132,28 +141,24 @@ void moverRaton(QWidget* w) {
 
 TEST_F(Ventana, LoadFillsTheSummaryAndExitClosesTheFiles) {
     guardarSorteo(QDate(2026, 11, 26));
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     GeneralTab* g = w.general();
-    EXPECT_EQ(g->label9(3)->text(), QStringLiteral("Jueves, 26 de noviembre del 2026"));
-    EXPECT_EQ(g->label9(5)->text(), QStringLiteral("Jueves, 3 de diciembre del 2026"));
-    EXPECT_EQ(g->label9(7)->text(), QStringLiteral("Faltan 2 días"));
-    EXPECT_TRUE(g->hScroll1()->isEnabled());
-    EXPECT_EQ(g->hScroll1()->maximum(), 1);
-    EXPECT_TRUE(g->check1()->isEnabled());
-    EXPECT_FALSE(g->timer2().isActive());
+    EXPECT_EQ(
+        (QStringList{g->label9(3)->text(), g->label9(5)->text(), g->label9(7)->text()}),
+        (QStringList{QStringLiteral("Jueves, 26 de noviembre del 2026"),
+                     QStringLiteral("Jueves, 3 de diciembre del 2026"), QStringLiteral("Faltan 2 días")}));
+    EXPECT_EQ((std::tuple{g->hScroll1()->isEnabled(), g->hScroll1()->maximum(), g->check1()->isEnabled(),
+                          g->timer2().isActive(), s.files.numeros.isOpen()}),
+              (std::tuple{true, 1, true, false, true}));
     EXPECT_TRUE(dir.exists(QStringLiteral("nums.ini")));
-    EXPECT_TRUE(s.files.numeros.isOpen());
     w.salir_Click();
-    EXPECT_FALSE(s.files.numeros.isOpen());
-    EXPECT_FALSE(s.files.apuestas.isOpen());
-    EXPECT_FALSE(s.files.numsIni.isOpen());
+    EXPECT_EQ((std::tuple{s.files.numeros.isOpen(), s.files.apuestas.isOpen(), s.files.numsIni.isOpen()}),
+              (std::tuple{false, false, false}));
 }
 
 TEST_F(Ventana, ReminderBlinks) {
     guardarSorteo(QDate(2026, 11, 1));
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     GeneralTab* g = w.general();
     EXPECT_TRUE(g->timer2().isActive());
     EXPECT_EQ(g->label9(6)->text(), QStringLiteral("Faltan 4 semanas por actualizar"));
@@ -165,14 +170,13 @@ TEST_F(Ventana, ReminderBlinks) {
 }
 
 TEST_F(Ventana, EmptyDrawsFileDisablesTheFilters) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     GeneralTab* g = w.general();
-    EXPECT_EQ(g->label9(3)->text(), QStringLiteral("Fichero de datos vacío."));
-    EXPECT_FALSE(g->hScroll1()->isEnabled());
-    EXPECT_FALSE(g->check1()->isEnabled());
-    EXPECT_FALSE(g->check2()->isEnabled());
-    EXPECT_EQ(g->label9(6)->text(), QStringLiteral("No se ha actualizado nunca"));
+    EXPECT_EQ((QStringList{g->label9(3)->text(), g->label9(6)->text()}),
+              (QStringList{QStringLiteral("Fichero de datos vacío."),
+                           QStringLiteral("No se ha actualizado nunca")}));
+    EXPECT_EQ((std::tuple{g->hScroll1()->isEnabled(), g->check1()->isEnabled(), g->check2()->isEnabled()}),
+              (std::tuple{false, false, false}));
 }
 
 TEST_F(Ventana, MissingTablesFileStopsTheLoad) {
@@ -184,12 +188,10 @@ TEST_F(Ventana, MissingTablesFileStopsTheLoad) {
 }
 
 TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     w.Form_Activate();
     w.Form_Activate();
     ASSERT_EQ(cajas(kBienvenida), 1);
-    ASSERT_FALSE(dialogs.boxes.isEmpty());
     const auto& caja = dialogs.boxes.last();
     EXPECT_TRUE(
         caja.text.startsWith(QStringLiteral("Bienvenido a Velmorat. Vaya a la pestaña 'Crear Combinación'")));
@@ -205,8 +207,7 @@ TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
 
 TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     guardarPena();
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     const char* nombres[] = {"Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor"};
     QList<QPointer<QWidget>> ventanas;
     for (const char* n : nombres)
@@ -219,16 +220,14 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
         EXPECT_TRUE(ventanas[i].isNull()) << nombres[i];
     ASSERT_FALSE(ventanas[5].isNull());
     EXPECT_TRUE(ventanas[5]->isVisible());
-    EXPECT_EQ(s.modoEdicion, 0);
-    EXPECT_EQ(s.delAsistente, 0);
-    EXPECT_EQ(s.penasCambiadas, 0); // the edit raised it and the refresh consumed it
+    // The edit raised penasCambiadas and the refresh consumed it.
+    EXPECT_EQ((std::tuple{s.modoEdicion, s.delAsistente, s.penasCambiadas}), (std::tuple{0, 0, 0}));
     delete ventanas[5];
 }
 
 TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
     guardarPena();
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTRY_COMPARE(w.activaciones(), 1);
@@ -271,8 +270,7 @@ TEST_F(Ventana, ComingBackFromASecondaryWindowActivates) {
 
 TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
     guardarPena();
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     s.delAsistente = 1;
     s.codMultiple = 2;
     for (int i = 0; i < 49; ++i)
@@ -301,8 +299,7 @@ TEST_F(Ventana, FitsASmallScreenAnswersTheKeyboardAndNamesItsControls) {
     guardarPena();
     guardarSorteo(QDate(2026, 11, 26));
     guardarSorteo(QDate(2026, 11, 30));
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     EXPECT_LE(w.minimumSizeHint().height(), 700);
     QTest::keyClick(w.general()->hScroll1(), Qt::Key_Right);
     EXPECT_EQ(w.general()->text3()->text(), QStringLiteral("2"));
@@ -337,8 +334,7 @@ TEST(IdiomaYFuentes, StandardDialogsSpeakSpanish) {
 TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
     const QByteArray pagina = "<html><!-- web:nuevo.example> -->" + QByteArray(400, 'n') + "</html>";
     http.replies << HttpReply{true, 200, QStringLiteral("OK"), "text/html", pagina};
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     EXPECT_EQ(http.gets, QStringList{QStringLiteral("http://www.velmorat.es/informe.dat")});
     auto* infor = qobject_cast<Infor*>(w.ventana(QStringLiteral("Infor")));
     ASSERT_NE(infor, nullptr);
@@ -363,8 +359,7 @@ TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
 }
 
 TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     EXPECT_EQ(http.gets.size(), 1); // the newest draw is five days old; no network: nothing shown
     EXPECT_EQ(w.ventana(QStringLiteral("Infor")), nullptr);
 
@@ -384,13 +379,12 @@ TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
 }
 
 TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     hijo<QAction>(w, "confi")->trigger();
     auto* conf = qobject_cast<Configurar*>(w.ventana(QStringLiteral("Configurar")));
     ASSERT_NE(conf, nullptr);
-    EXPECT_EQ(conf->text1()->text(), QStringLiteral("1"));
-    EXPECT_EQ(conf->text2()->text(), QStringLiteral("24"));
+    EXPECT_EQ((QStringList{conf->text1()->text(), conf->text2()->text()}),
+              (QStringList{QStringLiteral("1"), QStringLiteral("24")}));
 
     conf->text1()->selectAll();
     QTest::keyClicks(conf->text1(), QStringLiteral("2,75"));
@@ -401,9 +395,8 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
 
     conf->text2()->selectAll();
     QTest::keyClicks(conf->text2(), QStringLiteral("1"));
-    EXPECT_EQ(conf->text2()->text(), QStringLiteral("1"));
-    EXPECT_EQ(guardada().meses, 2);
-    EXPECT_EQ(s.cfg.meses, 2);
+    EXPECT_EQ((std::tuple{conf->text2()->text(), guardada().meses, s.cfg.meses}),
+              (std::tuple{QStringLiteral("1"), 2, 2}));
     for (const char* nombre : {"Slider1_0", "Slider1_1"}) {
         auto* barra = hijo<QSlider>(w, nombre);
         ASSERT_NE(barra, nullptr) << nombre;
@@ -443,8 +436,7 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
 }
 
 TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
-    Principal w(s, dir.path());
-    ASSERT_TRUE(w.Form_Load());
+    Principal& w = cargada();
     PanelResultados* panel = w.resultados();
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->parentWidget(), w.general());
@@ -468,10 +460,9 @@ TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 8);
     s.penasCambiadas = 1;
     w.Form_Activate();
-    EXPECT_EQ(w.general()->hScroll1()->value(), 1);
-    EXPECT_EQ(w.resultados()->listView(0)->model()->rowCount(), 4);
-    EXPECT_EQ(w.resultados()->combo2()->currentIndex(), -1);
-    EXPECT_EQ(s.penasCambiadas, 0);
+    EXPECT_EQ((std::tuple{w.general()->hScroll1()->value(), panel->listView(0)->model()->rowCount(),
+                          panel->combo2()->currentIndex(), s.penasCambiadas}),
+              (std::tuple{1, 4, -1, 0}));
 
     // Leaving the General tab stops the prize blink.
     w.resultados()->setConpremio(1);
@@ -499,10 +490,10 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     EXPECT_EQ(filas(), todos - lunes);
 
     click(tab->check3(F::Comparativa));
-    EXPECT_TRUE(tab->check3(F::Lunes)->isChecked());
-    EXPECT_TRUE(w.filtrosPaso1()->check3(F::LunesPaso1)->isChecked());
-    EXPECT_FALSE(tab->check3(F::Lunes)->isEnabled());
-    EXPECT_FALSE(tab->frame5()->isHidden());
+    EXPECT_EQ(
+        (std::tuple{tab->check3(F::Lunes)->isChecked(), w.filtrosPaso1()->check3(F::LunesPaso1)->isChecked(),
+                    tab->check3(F::Lunes)->isEnabled(), tab->frame5()->isHidden()}),
+        (std::tuple{true, true, false, false}));
     const QList<QBarSet*> sets = tab->msChart1()->serie()->barSets();
     ASSERT_EQ(sets.size(), 3);
     EXPECT_EQ(sets[2]->label(), QStringLiteral("Sábado"));
