@@ -10,10 +10,10 @@ TEST(ComandosPena, NothingSelectedAsksForASelection) {
     e.guarda(Entorno::pena(QStringLiteral("UNA"), 1));
     e.s.penaSel = 0;
     EXPECT_FALSE(comandospena::seleccionada(e.s));
-    ASSERT_EQ(e.dialogs.boxes.size(), 1);
-    EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("Seleccione una peña primero..."));
-    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("¡Nooooo!"));
-    EXPECT_EQ(e.dialogs.boxes.at(0).icon, Dialogs::Icon::Information);
+    EXPECT_EQ(e.textos(), QStringList{QStringLiteral("Seleccione una peña primero...")});
+    const FakeDialogs::Box caja = e.dialogs.boxes.value(0);
+    EXPECT_EQ(std::tuple(caja.title, caja.icon),
+              std::tuple(QStringLiteral("¡Nooooo!"), Dialogs::Icon::Information));
 }
 
 TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
@@ -28,10 +28,10 @@ TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
     e.s.penaSel = 2;
     ASSERT_TRUE(comandospena::seleccionada(e.s));
     ASSERT_TRUE(comandospena::eliminaPena(e.s));
-    ASSERT_FALSE(e.dialogs.boxes.isEmpty());
-    EXPECT_EQ(e.dialogs.boxes.at(0).text, QStringLiteral("¿Seguro que quieres eliminar la Peña PEÑA 2?"));
-    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("Borrar..."));
-    EXPECT_EQ(e.dialogs.boxes.at(0).buttons, Dialogs::Buttons::YesNo);
+    const FakeDialogs::Box caja = e.dialogs.boxes.value(0);
+    EXPECT_EQ(std::tuple(caja.text, caja.title, caja.buttons),
+              std::tuple(QStringLiteral("¿Seguro que quieres eliminar la Peña PEÑA 2?"),
+                         QStringLiteral("Borrar..."), Dialogs::Buttons::YesNo));
     const int L = RegPena::kSize;
     const QByteArray despues = e.carpeta.read(QStringLiteral("apuestas.dat"));
     EXPECT_EQ(despues, antes.left(L) + antes.mid(2 * L));

@@ -131,8 +131,8 @@ TEST(EditorPena, ReducedSystemExpandsTheChosenNumbersByTheTable) {
     ed.Command1_Click();
     const RegPena p = e.s.files.apuestas.get<RegPena>(1);
     EXPECT_EQ((std::tuple{p.numApuestas, p.reducida[0], p.reducida[1]}), (std::tuple{12, 9, 5}));
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(p.base[static_cast<size_t>(i)], elegidos[static_cast<size_t>(i)]);
+    EXPECT_EQ(std::vector<int>(p.base.begin(), p.base.begin() + 9),
+              std::vector<int>(elegidos.begin(), elegidos.end()));
     for (int j = 0; j < 12; ++j)
         for (int s = 0; s < 6; ++s)
             EXPECT_EQ(p.apuestas[static_cast<size_t>(j)][static_cast<size_t>(s)],

@@ -5,6 +5,7 @@
 #include "support/RecordingPrinter.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -121,12 +122,11 @@ TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
         EXPECT_EQ(t.imp.Text1_Change(p.caja, QString::fromUtf8(p.texto)),
                   (std::array<QString, 2>{QString::fromUtf8(p.x), QString::fromUtf8(p.y)}));
     EXPECT_EQ(t.e.s.files.numsIni.get<Config>(1), t.e.s.cfg);
-    EXPECT_EQ(t.e.s.cfg.margenY, -1.0f);
-    EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
+    EXPECT_EQ(std::tuple(t.e.s.cfg.margenY, t.e.dialogs.boxes.size()), std::tuple(-1.0f, 0));
     EXPECT_EQ(t.imp.Text1_LostFocus(1, QString()), QStringLiteral("-1"));
-    ASSERT_EQ(t.e.dialogs.boxes.size(), 1);
-    EXPECT_EQ(t.e.dialogs.boxes.at(0).title, QStringLiteral("EHEHEHH"));
-    EXPECT_EQ(t.e.dialogs.boxes.at(0).icon, Dialogs::Icon::Critical);
+    const FakeDialogs::Box caja = t.e.dialogs.boxes.value(0);
+    EXPECT_EQ((std::tuple{t.e.dialogs.boxes.size(), caja.title, caja.icon}),
+              (std::tuple{1, QStringLiteral("EHEHEHH"), Dialogs::Icon::Critical}));
 }
 
 // Through the real printer layer to a PDF: the marks keep their distances on the page and

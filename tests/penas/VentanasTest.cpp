@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -58,25 +59,20 @@ struct Ventanas {
 
 TEST(Creamenu, ListsTheTablesAndHandsTheChoiceToTheEditor) {
     Entorno e;
-    QByteArray t = "8\r\n4\r\n12\r\n";
-    for (int i = 0; i < 12; ++i)
-        t += "010203040506\r\n";
-    t += "9\r\n5\r\n18\r\n";
-    for (int i = 0; i < 18; ++i)
-        t += "010203040509\r\n";
-    e.carpeta.write(QStringLiteral("tablas.bin"), t);
+    e.carpeta.write(QStringLiteral("tablas.bin"),
+                    "8\r\n4\r\n12\r\n" + QByteArray("010203040506\r\n").repeated(12) + "9\r\n5\r\n18\r\n" +
+                        QByteArray("010203040509\r\n").repeated(18));
     Ventanas v;
     Creamenu menu(e.s, v.contexto());
     auto* combo = hijo<QComboBox>(&menu, "Combo1");
     EXPECT_TRUE(combo->isHidden());
 
     menu.Option1_Click(2);
-    ASSERT_EQ(combo->count(), 2);
-    EXPECT_EQ(combo->itemText(0), QStringLiteral("8 números al 4, 12 apuestas."));
-    EXPECT_EQ(combo->itemText(1), QStringLiteral("9 números al 5, 18 apuestas."));
+    EXPECT_EQ((std::tuple{combo->count(), combo->itemText(0), combo->itemText(1)}),
+              (std::tuple{2, QStringLiteral("8 números al 4, 12 apuestas."),
+                          QStringLiteral("9 números al 5, 18 apuestas.")}));
     menu.Combo1_Click(1);
-    EXPECT_EQ(e.s.codMultiple, 7);
-    EXPECT_EQ(e.s.tablaElegida, 1);
+    EXPECT_EQ(std::tuple(e.s.codMultiple, e.s.tablaElegida), std::tuple(7, 1));
     Crea* editor = v.ultima<Crea>();
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->editor().label4(), QStringLiteral("INTRODUZCA EL NOMBRE Y 9 NÚMEROS:"));
@@ -90,8 +86,8 @@ TEST(Creamenu, ListsTheTablesAndHandsTheChoiceToTheEditor) {
     // The labels appear one per tick, 18 in all.
     for (int i = 0; i < 20; ++i)
         menu.Timer1_Timer();
-    EXPECT_FALSE(hijo<QLabel>(&menu, "Label1_17")->isHidden());
-    EXPECT_FALSE(menu.timer1().isActive());
+    EXPECT_EQ(std::tuple(hijo<QLabel>(&menu, "Label1_17")->isHidden(), menu.timer1().isActive()),
+              std::tuple(false, false));
 }
 
 TEST(Creamenu, SimpleOpensTheEditorAndClosesTheChooser) {
@@ -114,15 +110,14 @@ TEST(Crea, ClicksOnTheGridEnterABetAndGrabarSavesIt) {
     Crea* w = Crea::crear(e.s, v.contexto());
     ASSERT_NE(w, nullptr);
     w->show();
-    EXPECT_TRUE(hijo<QWidget>(w, "Command4")->isHidden());
-    EXPECT_TRUE(hijo<QWidget>(w, "HScroll1")->isHidden());
+    EXPECT_TRUE(hijo<QWidget>(w, "Command4")->isHidden() && hijo<QWidget>(w, "HScroll1")->isHidden());
     for (int n : {3, 14, 25, 36, 47, 49})
         QTest::mouseClick(hijo<QWidget>(w, QStringLiteral("Image1_%1").arg(n - 1).toLatin1().constData()),
                           Qt::LeftButton);
     auto* lista = hijo<QTreeWidget>(w, "ListView5");
     ASSERT_EQ(lista->topLevelItemCount(), 1);
-    EXPECT_EQ(lista->topLevelItem(0)->text(0), QStringLiteral(" 3-14-25-36-47-49"));
-    EXPECT_EQ(hijo<QLabel>(w, "Label3")->text(), QStringLiteral("1"));
+    EXPECT_EQ((QStringList{lista->topLevelItem(0)->text(0), hijo<QLabel>(w, "Label3")->text()}),
+              (QStringList{QStringLiteral(" 3-14-25-36-47-49"), QStringLiteral("1")}));
     auto* nombre = hijo<QLineEdit>(w, "Text1");
     QTest::keyClicks(nombre, QStringLiteral("mi pena"));
     EXPECT_EQ(nombre->text(), QStringLiteral("MI PENA"));
@@ -130,10 +125,8 @@ TEST(Crea, ClicksOnTheGridEnterABetAndGrabarSavesIt) {
     QTest::mouseClick(hijo<QPushButton>(w, "Command1"), Qt::LeftButton);
     ASSERT_EQ(e.s.files.apuestas.count(), 1);
     const RegPena p = e.s.files.apuestas.get<RegPena>(1);
-    EXPECT_EQ(p.nombre.trimmed(), QStringLiteral("MI PENA"));
-    EXPECT_EQ(p.dias.trimmed(), QStringLiteral("Lunes"));
-    EXPECT_EQ(lista->topLevelItemCount(), 0);
-    EXPECT_TRUE(nombre->text().isEmpty());
+    EXPECT_EQ((std::tuple{p.nombre.trimmed(), p.dias.trimmed(), lista->topLevelItemCount(), nombre->text()}),
+              (std::tuple{QStringLiteral("MI PENA"), QStringLiteral("Lunes"), 0, QString()}));
     delete w;
 }
 
@@ -166,12 +159,11 @@ TEST(GestorTab, ShowsTheListAndDeletesTheHighlightedPena) {
     tab.cargapenas();
     auto* lista = hijo<QTreeWidget>(&tab, "ListView1");
     ASSERT_EQ(lista->topLevelItemCount(), 2);
-    EXPECT_EQ(lista->topLevelItem(1)->text(1), QStringLiteral("44"));
-    EXPECT_EQ(lista->topLevelItem(0)->text(2), QStringLiteral("01/01/2026"));
-    EXPECT_EQ(combo.size(), 3);
-    EXPECT_EQ(hijo<QLineEdit>(&tab, "Text4")->text(), QStringLiteral("10% de efectividad en premios"));
-    EXPECT_EQ(hijo<QLabel>(&tab, "Label3_1")->text(), QStringLiteral("1"));
-    EXPECT_EQ(hijo<GraficoPremios>(&tab, "MSChart2")->valor(0), 9);
+    EXPECT_EQ((QStringList{lista->topLevelItem(1)->text(1), lista->topLevelItem(0)->text(2),
+                           hijo<QLineEdit>(&tab, "Text4")->text(), hijo<QLabel>(&tab, "Label3_1")->text()}),
+              (QStringList{QStringLiteral("44"), QStringLiteral("01/01/2026"),
+                           QStringLiteral("10% de efectividad en premios"), QStringLiteral("1")}));
+    EXPECT_EQ(std::tuple(combo.size(), hijo<GraficoPremios>(&tab, "MSChart2")->valor(0)), std::tuple(3, 9));
 
     tab.Command3_Click();
     ASSERT_FALSE(e.dialogs.boxes.isEmpty());
@@ -179,15 +171,13 @@ TEST(GestorTab, ShowsTheListAndDeletesTheHighlightedPena) {
 
     // Moving with the keyboard selects as a click does: the detail and the deletion follow.
     QTest::keyClick(lista, Qt::Key_Down);
-    EXPECT_EQ(e.s.penaSel, 2);
-    EXPECT_EQ(hijo<QLabel>(&tab, "Label28")->text(), QStringLiteral("-Apuesta múltiple de 5 nºs."));
-    EXPECT_EQ(hijo<QLabel>(&tab, "Label37")->text(), QStringLiteral("132 euros."));
+    EXPECT_EQ((std::tuple{e.s.penaSel, hijo<QLabel>(&tab, "Label28")->text(),
+                          hijo<QLabel>(&tab, "Label37")->text()}),
+              (std::tuple{2, QStringLiteral("-Apuesta múltiple de 5 nºs."), QStringLiteral("132 euros.")}));
     tab.Command3_Click();
-    EXPECT_EQ(resumenes, 1);
-    EXPECT_EQ(refrescos, 1);
     ASSERT_EQ(lista->topLevelItemCount(), 1);
-    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("PRIMERA"));
-    EXPECT_EQ(e.s.sigPena, 2);
+    EXPECT_EQ((std::tuple{resumenes, refrescos, lista->topLevelItem(0)->text(0).trimmed(), e.s.sigPena}),
+              (std::tuple{1, 1, QStringLiteral("PRIMERA"), 2}));
 
     // The last one goes too: the empty list.
     emit lista->itemClicked(lista->topLevelItem(0), 0);
@@ -205,9 +195,8 @@ TEST(GestorTab, MissingDatabaseEndsTheProgramAfterItsMessage) {
     bool salida = false;
     tab.salir = [&] { salida = true; };
     tab.cargapenas();
-    ASSERT_EQ(e.dialogs.boxes.size(), 1);
-    EXPECT_EQ(e.dialogs.boxes.at(0).title, QStringLiteral("¡Vaya hombre!"));
-    EXPECT_TRUE(salida);
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title, salida}),
+              (std::tuple{1, QStringLiteral("¡Vaya hombre!"), true}));
 }
 
 TEST(CrearCombinacionTab, AutomaticShowsTheWizardFramesAndLeavingRestoresTheIntro) {
@@ -216,13 +205,13 @@ TEST(CrearCombinacionTab, AutomaticShowsTheWizardFramesAndLeavingRestoresTheIntr
     CrearCombinacionTab tab(e.s, v.contexto());
     tab.show();
     tab.Command9_Click();
-    EXPECT_TRUE(hijo<QPushButton>(&tab, "Command4")->isHidden());
-    EXPECT_TRUE(hijo<QLabel>(&tab, "Label56")->isHidden());
-    EXPECT_TRUE(tab.frame12()->isVisible());
-    EXPECT_EQ(tab.frame7()->title(), QStringLiteral("Paso 3"));
+    EXPECT_EQ((std::tuple{hijo<QPushButton>(&tab, "Command4")->isHidden(),
+                          hijo<QLabel>(&tab, "Label56")->isHidden(), tab.frame12()->isVisible(),
+                          tab.frame7()->title()}),
+              (std::tuple{true, true, true, QStringLiteral("Paso 3")}));
     tab.restauraIntroduccion();
-    EXPECT_FALSE(hijo<QPushButton>(&tab, "Command9")->isHidden());
-    EXPECT_FALSE(tab.frame6()->isVisible());
+    EXPECT_EQ(std::tuple(hijo<QPushButton>(&tab, "Command9")->isHidden(), tab.frame6()->isVisible()),
+              std::tuple(false, false));
 
     e.s.contApuestas = 4;
     tab.Command4_Click();
@@ -244,9 +233,10 @@ TEST(GestorTab, EditAndPrintOpenTheirWindowsOnTheClickedPena) {
     tab.Command7_Click();
     Crea* editor = v.ultima<Crea>();
     ASSERT_NE(editor, nullptr);
-    EXPECT_FALSE(hijo<QWidget>(editor, "Command4")->isHidden());
-    EXPECT_TRUE(hijo<QWidget>(editor, "Command1")->isHidden());
-    EXPECT_EQ(hijo<QLineEdit>(editor, "Text1")->text(), QStringLiteral("PRIMERA"));
+    EXPECT_EQ(
+        (std::tuple{hijo<QWidget>(editor, "Command4")->isHidden(),
+                    hijo<QWidget>(editor, "Command1")->isHidden(), hijo<QLineEdit>(editor, "Text1")->text()}),
+        (std::tuple{false, true, QStringLiteral("PRIMERA")}));
     hijo<QRadioButton>(editor, "Option2")->click();
     EXPECT_EQ(e.s.files.apuestas.get<RegPena>(1).dias.trimmed(), QStringLiteral("Sábado"));
 }

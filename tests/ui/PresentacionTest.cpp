@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <tuple>
 
 // Eight pictures, then "Entrar"; the window enters by itself on the 58th tick, and only once.
 TEST(Presentacion, EightPicturesThenEntrarThenEntersOnce) {
@@ -14,18 +15,15 @@ TEST(Presentacion, EightPicturesThenEntrarThenEntersOnce) {
     ASSERT_NE(entrar, nullptr);
     for (int i = 0; i < 7; ++i)
         p.Timer1_Timer();
-    EXPECT_TRUE(entrar->isHidden());
-    EXPECT_EQ(p.fotograma(), 8);
+    EXPECT_EQ(std::tuple(entrar->isHidden(), p.fotograma()), std::tuple(true, 8));
     EXPECT_NE(p.picture().toImage(), primera); // the animation moved on
     p.Timer1_Timer();
-    EXPECT_FALSE(entrar->isHidden());
-    EXPECT_EQ(p.fotograma(), 10);
+    EXPECT_EQ(std::tuple(entrar->isHidden(), p.fotograma()), std::tuple(false, 10));
     for (int i = 8; i < 57; ++i)
         p.Timer1_Timer();
     EXPECT_EQ(spy.count(), 0);
     p.Timer1_Timer();
-    EXPECT_EQ(spy.count(), 1);
-    EXPECT_FALSE(p.timer1().isActive());
+    EXPECT_EQ(std::tuple(spy.count(), p.timer1().isActive()), std::tuple(1, false));
     p.Command1_Click();
     EXPECT_EQ(spy.count(), 1);
 }
@@ -37,8 +35,7 @@ TEST(Presentacion, EarlyClickOrTheRunningTimerEnters) {
     QSignalSpy spy(&p, &Presentacion::entrar);
     p.Timer1_Timer();
     p.Command1_Click();
-    EXPECT_EQ(spy.count(), 1);
-    EXPECT_FALSE(p.timer1().isActive());
+    EXPECT_EQ(std::tuple(spy.count(), p.timer1().isActive()), std::tuple(1, false));
 
     Presentacion q;
     q.timer1().setInterval(1);

@@ -282,15 +282,13 @@ TEST_F(Ventana, AnEditorHoldingUnsavedBetsStaysOpenAndListed) {
     w.Form_Activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(editor.isNull());
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(w.ventana(QStringLiteral("Crea")), editor.data());
-    EXPECT_EQ(s.delAsistente, 1);
+    EXPECT_EQ((std::tuple{editor->isVisible(), w.ventana(QStringLiteral("Crea")), s.delAsistente}),
+              (std::tuple{true, static_cast<QWidget*>(editor.data()), 1}));
     // Once the bets are gone, the next return to the main window closes it.
     editor->editor().Command2_Click();
     w.Form_Activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(editor.isNull());
-    EXPECT_EQ(s.delAsistente, 0);
+    EXPECT_EQ(std::tuple(editor.isNull(), s.delAsistente), std::tuple(true, 0));
 }
 
 // The window fits a 1366×768 screen with a panel and its lists grow with it; the draws to view
@@ -337,8 +335,7 @@ TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
     Principal& w = cargada();
     EXPECT_EQ(http.gets, QStringList{QStringLiteral("http://www.velmorat.es/informe.dat")});
     auto* infor = qobject_cast<Infor*>(w.ventana(QStringLiteral("Infor")));
-    ASSERT_NE(infor, nullptr);
-    EXPECT_TRUE(infor->isVisible());
+    EXPECT_TRUE(infor && infor->isVisible());
     EXPECT_EQ(guardada().webhost.trimmed(), QStringLiteral("nuevo.example"));
 
     hijo<QAction>(w, "web")->trigger();
@@ -421,8 +418,7 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     command5->setEnabled(true);
     dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::No;
     w.Image1_Click(2);
-    ASSERT_FALSE(dialogs.boxes.isEmpty());
-    EXPECT_EQ(dialogs.boxes.first().text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
+    EXPECT_EQ(dialogs.boxes.value(0).text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
 
     QLabel* image5 = w.resultados()->image5();
     ImageList1::show(image5, 14);
@@ -431,8 +427,8 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     EXPECT_TRUE(ImageList1::shows(image5, 14));
     w.sstab1()->setCurrentIndex(0);
     moverRaton(w.sstab1()->tabBar());
-    EXPECT_TRUE(ImageList1::shows(image5, 13));
-    EXPECT_FALSE(ImageList1::shows(image5, 14));
+    EXPECT_EQ(std::tuple(ImageList1::shows(image5, 13), ImageList1::shows(image5, 14)),
+              std::tuple(true, false));
 }
 
 TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
@@ -440,15 +436,16 @@ TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     PanelResultados* panel = w.resultados();
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->parentWidget(), w.general());
-    EXPECT_EQ(panel->listView(0)->model()->rowCount(), 4); // the newest draw: the scroll bar stands at 1
-    EXPECT_FALSE(panel->listView(0)->isHidden());
-    EXPECT_EQ(pena().acierto(3), 2); // both stored draws since its creation, though one is listed
-    // The peñas tab shows the counters the check just stored, without a click.
-    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("2"));
-    EXPECT_EQ(pena().fecha2, oledate::fromYmd(2026, 12, 5));
+    // The newest draw: the scroll bar stands at 1.
+    EXPECT_EQ(std::tuple(panel->listView(0)->model()->rowCount(), panel->listView(0)->isHidden()),
+              std::tuple(4, false));
+    // Both stored draws since its creation are counted, though one is listed; the peñas tab shows
+    // the counters the check just stored, without a click.
+    EXPECT_EQ((std::tuple{pena().acierto(3), pena().fecha2,
+                          w.findChild<QLabel*>(QStringLiteral("Label13"))->text()}),
+              (std::tuple{2, oledate::fromYmd(2026, 12, 5), QStringLiteral("2")}));
     // The summary, the peña list and the results chooser are filled from the peñas file.
-    EXPECT_EQ(w.general()->label9(2)->text(), QStringLiteral("1"));
-    EXPECT_EQ(s.sigPena, 2);
+    EXPECT_EQ(std::tuple(w.general()->label9(2)->text(), s.sigPena), std::tuple(QStringLiteral("1"), 2));
     auto* lista = w.gestor()->findChild<QTreeWidget*>(QStringLiteral("ListView1"));
     ASSERT_NE(lista, nullptr);
     EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("OFICINA"));
