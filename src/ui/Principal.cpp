@@ -53,6 +53,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     setWindowTitle(QStringLiteral("Velmorat"));
     m_sstab1 = new QTabWidget(this);
     m_sstab1->setObjectName(QStringLiteral("SSTab1"));
+    m_sstab1->setAccessibleName(QStringLiteral("Pestañas"));
     m_general = new GeneralTab(m_sstab1);
     m_sstab1->addTab(m_general, QStringLiteral("General"));
     const QStringList otras = {QStringLiteral("Último sorteo"), QStringLiteral("Gestor de peñas"),

@@ -316,12 +316,12 @@ TEST_F(Ventana, FitsASmallScreenAnswersTheKeyboardAndNamesItsControls) {
     QCoreApplication::processEvents();
     EXPECT_GT(lista->height(), antes);
     QStringList sinNombre;
-    for (int i = 0; i < 3; ++i)
-        for (QWidget* c : w.sstab1()->widget(i)->findChildren<QWidget*>())
-            if ((c->focusPolicy() != Qt::NoFocus || c->cursor().shape() == Qt::PointingHandCursor) &&
-                !qobject_cast<QAbstractScrollArea*>(c->parentWidget()) &&
-                QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
-                sinNombre << c->objectName();
+    for (QWidget* c : w.findChildren<QWidget*>())
+        if (c->window() == &w &&
+            (c->focusPolicy() != Qt::NoFocus || c->cursor().shape() == Qt::PointingHandCursor) &&
+            !qobject_cast<QAbstractScrollArea*>(c->parentWidget()) &&
+            QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
+            sinNombre << c->objectName();
     EXPECT_EQ(sinNombre, QStringList());
     w.findChild<QAction*>(QStringLiteral("gene"))->trigger();
     EXPECT_EQ(w.sstab1()->currentIndex(), 0);

@@ -152,6 +152,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     auto* derecha = new QVBoxLayout;
     m_listView5 = new QTreeWidget(this);
     m_listView5->setObjectName(QStringLiteral("ListView5"));
+    m_listView5->setAccessibleName(QStringLiteral("Apuestas de la peña"));
     m_listView5->setHeaderLabels({QStringLiteral("Apuestas")});
     m_listView5->setRootIsDecorated(false);
     m_listView5->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -66,6 +66,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_combo1->lineEdit()->setReadOnly(true);
     m_combo1->setEditText(QStringLiteral("Tablas de reducciones"));
     m_combo1->setAccessibleName(QStringLiteral("Apuesta a crear"));
+    m_combo1->lineEdit()->setAccessibleName(QStringLiteral("Apuesta a crear"));
     guardaSitio(m_combo1);
     m_combo1->hide();
     layout->addWidget(m_combo1, 2, 0, 1, 4);
