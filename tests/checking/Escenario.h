@@ -120,8 +120,3 @@ class Escenario {
 inline QColor bgr(uint32_t v) {
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
-
-// Readable texts in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}

@@ -30,31 +30,24 @@ TEST_F(Listado, SimplePeñasAtTheirPositions) {
     pena(QStringLiteral("AMIGOS"), kTodos, kJue(), {{5, 12, 23, 1, 2, 4}, {6, 7, 8, 10, 11, 13}});
     auto p = imprimir(1);
     ASSERT_TRUE(p->began);
-    EXPECT_TRUE(p->ended);
-    EXPECT_FALSE(p->killed);
+    EXPECT_EQ((std::tuple{p->ended, p->killed}), (std::tuple{true, false}));
     ASSERT_FALSE(p->ops.empty());
-    ASSERT_EQ(p->ops[0].kind, RecordingPrinter::Kind::Picture);
-    EXPECT_DOUBLE_EQ(p->ops[0].x, 0);
-    EXPECT_DOUBLE_EQ(p->ops[0].y, 5);
+    EXPECT_EQ((std::tuple{p->ops[0].kind, p->ops[0].x, p->ops[0].y}),
+              (std::tuple{RecordingPrinter::Kind::Picture, 0.0, 5.0}));
     const auto t = textos(*p);
     ASSERT_EQ(t.size(), 7);
-    EXPECT_EQ(t[0].text, QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"));
-    EXPECT_DOUBLE_EQ(t[0].x, 50);
-    EXPECT_DOUBLE_EQ(t[0].y, 40);
-    EXPECT_DOUBLE_EQ(t[0].fontSize, 22);
-    EXPECT_TRUE(t[0].underline);
-    EXPECT_EQ(t[1].text, QString());
-    EXPECT_FALSE(t[1].underline);
-    EXPECT_EQ(t[2].text, QStringLiteral("Sorteo del 05/12/2026  5-12-23-30-41-47  C:9  R:3"));
-    EXPECT_DOUBLE_EQ(t[2].x, 20);
-    EXPECT_DOUBLE_EQ(t[2].fontSize, 18);
-    EXPECT_DOUBLE_EQ(t[2].y, 40 + 11 + 11);
+    EXPECT_EQ(t[0].linea(),
+              (std::tuple{QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"), 50.0, 40.0, 22.0, true}));
+    EXPECT_EQ((std::tuple{t[1].text, t[1].underline}), (std::tuple{QString(), false}));
+    EXPECT_EQ(t[2].linea(), (std::tuple{QStringLiteral("Sorteo del 05/12/2026  5-12-23-30-41-47  C:9  R:3"),
+                                        20.0, 40.0 + 11 + 11, 18.0, false}));
     EXPECT_DOUBLE_EQ(t[3].fontSize, 8.2);
-    EXPECT_EQ(t[4].text, QStringLiteral("PEÑA AMIGOS              "));
-    EXPECT_DOUBLE_EQ(t[4].x, 30);
-    EXPECT_EQ(t[5].text,
-              QStringLiteral("    5  12  23    1    2    4  ¡¡ Premio !! Has acertado 3 números."));
-    EXPECT_DOUBLE_EQ(t[5].x, 30);
+    EXPECT_EQ((std::tuple{t[4].text, t[4].x}),
+              (std::tuple{QStringLiteral("PEÑA AMIGOS              "), 30.0}));
+    EXPECT_EQ(
+        (std::tuple{t[5].text, t[5].x}),
+        (std::tuple{QStringLiteral("    5  12  23    1    2    4  ¡¡ Premio !! Has acertado 3 números."),
+                    30.0}));
     EXPECT_EQ(t[6].text, QStringLiteral("    6    7    8  10  11  13"));
     EXPECT_FALSE(comprobacion.imprimiendo());
 }
@@ -67,11 +60,11 @@ TEST_F(Listado, OnlyPrizeBetsUnderTheFilterAndOneHeadingPerDraw) {
     vista.check2 = true;
     auto p = imprimir(2);
     const QStringList t = p->texts();
-    EXPECT_EQ(t.count(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS")), 1);
-    EXPECT_EQ(t.filter(QStringLiteral("Sorteo del ")).size(), 2);
-    EXPECT_EQ(t.filter(QStringLiteral("PEÑA ")).size(), 4);
-    EXPECT_EQ(t.filter(QStringLiteral("Premio")).size(), 4);
-    EXPECT_TRUE(t.filter(QStringLiteral("   7    8")).isEmpty());
+    EXPECT_EQ((QList<qsizetype>{
+                  t.count(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS")),
+                  t.filter(QStringLiteral("Sorteo del ")).size(), t.filter(QStringLiteral("PEÑA ")).size(),
+                  t.filter(QStringLiteral("Premio")).size(), t.filter(QStringLiteral("   7    8")).size()}),
+              (QList<qsizetype>{1, 2, 4, 4, 0}));
 }
 
 TEST_F(Listado, MultiplesOnANewPageWithTheLogo) {
@@ -85,10 +78,8 @@ TEST_F(Listado, MultiplesOnANewPageWithTheLogo) {
         if (t[i].text == QStringLiteral("PEÑAS MÚLTIPLES"))
             titulo = i;
     ASSERT_GE(titulo, 0);
-    EXPECT_EQ(t[titulo].page, 2);
-    EXPECT_DOUBLE_EQ(t[titulo].x, 70);
-    EXPECT_DOUBLE_EQ(t[titulo].y, 40);
-    EXPECT_TRUE(t[titulo].underline);
+    EXPECT_EQ((std::tuple{t[titulo].page, t[titulo].x, t[titulo].y, t[titulo].underline}),
+              (std::tuple{2, 70.0, 40.0, true}));
     int logos = 0;
     for (const auto& o : p->ops)
         if (o.kind == RecordingPrinter::Kind::Picture) {
@@ -97,11 +88,13 @@ TEST_F(Listado, MultiplesOnANewPageWithTheLogo) {
         }
     EXPECT_EQ(logos, 2);
     ASSERT_EQ(t.size(), titulo + 7);
-    EXPECT_EQ(t[titulo + 2].text, QStringLiteral("Sorteo del 05/12/2026  1-2-30-31-32-33  C:40  R:3"));
-    EXPECT_EQ(t[titulo + 4].text, QStringLiteral("PEÑA CINCO               "));
-    EXPECT_EQ(t[titulo + 5].text,
-              QStringLiteral("    1    2    3    4    5  ¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."));
-    EXPECT_DOUBLE_EQ(t[titulo + 5].x, 30);
+    EXPECT_EQ(
+        (QStringList{t[titulo + 2].text, t[titulo + 4].text}),
+        (QStringList{"Sorteo del 05/12/2026  1-2-30-31-32-33  C:40  R:3", "PEÑA CINCO               "}));
+    EXPECT_EQ((std::tuple{t[titulo + 5].text, t[titulo + 5].x}),
+              (std::tuple{
+                  QStringLiteral("    1    2    3    4    5  ¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."),
+                  30.0}));
     EXPECT_EQ(t[titulo + 6].text, QString()); // the blank row that closes the breakdown
     EXPECT_DOUBLE_EQ(t[titulo + 6].x, 83.3);
     EXPECT_TRUE(p->ended);
@@ -112,12 +105,10 @@ TEST_F(Listado, EmptyListingIsCancelledWithAMessage) {
     pena(QStringLiteral("S"), kTodos, kJue(), {{10, 11, 12, 13, 14, 15}});
     vista.check2 = true;
     auto p = imprimir(1);
-    EXPECT_TRUE(p->killed);
-    EXPECT_FALSE(p->ended);
+    EXPECT_EQ((std::tuple{p->killed, p->ended}), (std::tuple{true, false}));
     ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Listado vacío. No hay datos para imprimir,"));
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("No hay datos"));
-    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Information);
+    EXPECT_EQ(dialogs.caja(0), (std::tuple{QStringLiteral("Listado vacío. No hay datos para imprimir,"),
+                                           QStringLiteral("No hay datos"), Dialogs::Icon::Information}));
     EXPECT_TRUE(p->texts().isEmpty());
 }
 
@@ -125,9 +116,8 @@ TEST_F(Listado, CancelledDialogPrintsNothingAndChecksNothing) {
     sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 40);
     pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 30, 4, 5, 6}});
     comprobacion.imprimirListado(nullptr, QImage(), 1);
-    EXPECT_FALSE(comprobacion.imprimiendo());
-    EXPECT_EQ(leida(1).fecha2, 0);
-    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_EQ((std::tuple{comprobacion.imprimiendo(), leida(1).fecha2, dialogs.boxes.size()}),
+              (std::tuple{false, 0.0, 0}));
 }
 
 TEST_F(Listado, RealPdfReadsBack) {

@@ -16,13 +16,11 @@ TEST_F(Multiples, GroupRowsOfABetOfSevenWithoutPrize) {
     const ListaMultiples& l = comprobacion.lista4();
     ASSERT_EQ(l.filas(), 4);
     EXPECT_EQ(fila(l, 0), QStringList(12, QString()));
-    EXPECT_EQ(l.texto(1, 12), QStringLiteral("PEÑA SIETE               "));
-    EXPECT_EQ(l.color(1, 12), bgr(0x000080));
-    EXPECT_EQ(l.texto(2, 12), QStringLiteral("05/12/2026 Sábado"));
-    EXPECT_EQ(l.color(2, 12), bgr(0x008000));
+    EXPECT_EQ((QStringList{l.texto(1, 12), l.texto(2, 12)}),
+              (QStringList{"PEÑA SIETE               ", "05/12/2026 Sábado"}));
     EXPECT_EQ(fila(l, 3), (QStringList{"1", "2", "3", "4", "5", "6", "7", "", "", "", "", ""}));
-    EXPECT_EQ(l.color(3, 1), bgr(0x0000FF));
-    EXPECT_EQ(l.color(3, 2), bgr(0x0000FF));
+    EXPECT_EQ((QList<QColor>{l.color(1, 12), l.color(2, 12), l.color(3, 1), l.color(3, 2)}),
+              (QList<QColor>{bgr(0x000080), bgr(0x008000), bgr(0x0000FF), bgr(0x0000FF)}));
     EXPECT_FALSE(l.color(3, 3).isValid());
     EXPECT_FALSE(l.color(3, 7).isValid()); // the complementario stays uncoloured
     EXPECT_EQ(l.cabeceras().size(), 13);
@@ -39,11 +37,10 @@ TEST_F(Multiples, BreakdownRowsAndCounters) {
     EXPECT_EQ(comentarios(l), (QStringList{"", "PEÑA SIETE               ", "05/12/2026 Sábado",
                                            "¡¡ Premio !! Tienes 6 apuestas de 5 aciertos + C.",
                                            "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos."}));
-    EXPECT_EQ(l.color(3, 12), bgr(0x0040C0));
-    EXPECT_EQ(l.color(4, 12), bgr(0x0000FF));
+    EXPECT_EQ((QList<QColor>{l.color(3, 12), l.color(4, 12)}), (QList<QColor>{bgr(0x0040C0), bgr(0x0000FF)}));
     EXPECT_EQ(fila(l, 4).mid(0, 11), QStringList(11, QString()));
-    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 1, 6}));
-    EXPECT_EQ(leida(1).fecha2, kSab());
+    EXPECT_EQ((std::tuple{aciertos(1), leida(1).fecha2}),
+              (std::tuple{std::array<int16_t, 5>{0, 0, 0, 1, 6}, kSab()}));
     comprobacion.listamulti(1);
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 1, 6}));
 }
@@ -59,8 +56,7 @@ TEST_F(Multiples, FiveNumbersAgainstTheRest) {
     // Only prizes: the group stays, the closing blank row goes.
     vista.check2 = true;
     comprobacion.listamulti(1);
-    EXPECT_EQ(comprobacion.lista4().filas(), 4);
-    EXPECT_EQ(comprobacion.filalista(), 4);
+    EXPECT_EQ((std::tuple{comprobacion.lista4().filas(), comprobacion.filalista()}), (std::tuple{4, 4}));
 }
 
 TEST_F(Multiples, FiveNumbersWithFourHitsAndTheComplementario) {
@@ -83,8 +79,8 @@ TEST_F(Multiples, CountingWindowAndHistorico) {
     // Both draws listed with their messages; only Saturday, the creation day, counts.
     const QStringList c = comentarios(comprobacion.lista4());
     ASSERT_EQ(c.size(), 8);
-    EXPECT_EQ(c[3], QStringLiteral("¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."));
-    EXPECT_EQ(c[7], QStringLiteral("¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."));
+    EXPECT_EQ((QStringList{c[3], c[7]}),
+              QStringList(2, QStringLiteral("¡¡ Premio !! Tienes 4 apuestas de 3 aciertos.")));
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{4, 0, 0, 0, 0}));
 }
 
@@ -98,13 +94,10 @@ TEST_F(Multiples, ChooserFiltersAndSwitchesTheView) {
     comprobacion.penaelegida = 1;
     comprobacion.listasencillas(2);
     EXPECT_EQ(vista.clics, std::vector<int>{1});
-    EXPECT_EQ(comprobacion.lista4().filas(), 4);
-    EXPECT_EQ(comprobacion.lista4().texto(3, 12),
-              QStringLiteral("¡¡ Premio !! Tienes 10 apuestas de 3 aciertos."));
-    EXPECT_EQ(leida(1).fecha2, kSab());
-    EXPECT_EQ(aciertos(1)[0], 10);
-    EXPECT_EQ(leida(2).fecha2, 0);
-    EXPECT_EQ(comprobacion.penaelegida, 0);
+    EXPECT_EQ((std::tuple{comprobacion.lista4().filas(), comprobacion.lista4().texto(3, 12)}),
+              (std::tuple{4, QStringLiteral("¡¡ Premio !! Tienes 10 apuestas de 3 aciertos.")}));
+    EXPECT_EQ((std::tuple{leida(1).fecha2, aciertos(1)[0], leida(2).fecha2, comprobacion.penaelegida}),
+              (std::tuple{kSab(), int16_t(10), 0.0, 0}));
 }
 
 TEST_F(Multiples, PrizeAlertCombinesWithTheSimpleList) {
@@ -112,17 +105,14 @@ TEST_F(Multiples, PrizeAlertCombinesWithTheSimpleList) {
     pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}});
     pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
     comprobacion.listasencillas(1); // no alert without the download notice
-    EXPECT_EQ(comprobacion.conpremio, 0);
-    EXPECT_FALSE(vista.timer3);
+    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.timer3}), (std::tuple{0, false}));
     vista.aviso = true;
     comprobacion.listasencillas(1);
-    EXPECT_EQ(comprobacion.conpremio, 3);
-    EXPECT_EQ(vista.arranquesTimer3, 1);
+    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{3, 1}));
     comprobacion.conpremio = 0;
     vista.timer3 = false;
     comprobacion.listamulti(1);
-    EXPECT_EQ(comprobacion.conpremio, 2);
-    EXPECT_EQ(vista.arranquesTimer3, 2);
+    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{2, 2}));
     vista.aviso = false;
     comprobacion.conpremio = 0;
     comprobacion.listamulti(1);
@@ -137,6 +127,5 @@ TEST_F(Multiples, UnknownCodesShowAnEmptyBet) {
     const ListaMultiples& l = comprobacion.lista4();
     ASSERT_EQ(l.filas(), 8);
     EXPECT_EQ(fila(l, 3), QStringList(12, QString()));
-    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(leida(2).fecha2, kSab());
+    EXPECT_EQ((std::tuple{aciertos(1), leida(2).fecha2}), (std::tuple{std::array<int16_t, 5>{}, kSab()}));
 }

@@ -63,53 +63,49 @@ TEST_F(Panel, ModelsFollowTheChecksAndPassTheModelTester) {
     QAbstractItemModelTester t4(panel->listView(1)->model(),
                                 QAbstractItemModelTester::FailureReportingMode::Warning);
     hScroll1->setValue(2);
-    EXPECT_EQ(text3->text(), QStringLiteral("2"));
-    EXPECT_EQ(estadisticas, 1);
+    EXPECT_EQ((std::tuple{text3->text(), estadisticas}), (std::tuple{QStringLiteral("2"), 1}));
     QAbstractItemModel* m2 = panel->listView(0)->model();
     ASSERT_EQ(m2->rowCount(), 10);
-    EXPECT_EQ(m2->headerData(7, Qt::Horizontal).toString(), QStringLiteral("Comentario"));
-    EXPECT_EQ(m2->headerData(1, Qt::Horizontal).toString(), QStringLiteral("1")); // over the first number
-    EXPECT_EQ(m2->index(3, 7).data().toString(), QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    // Headers of the comment and the first number, a comment.
+    EXPECT_EQ((QStringList{m2->headerData(7, Qt::Horizontal).toString(),
+                           m2->headerData(1, Qt::Horizontal).toString(), m2->index(3, 7).data().toString()}),
+              (QStringList{"Comentario", "1", "¡¡ Premio !! Has acertado 3 números."}));
     EXPECT_EQ(m2->index(3, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
     EXPECT_FALSE(m2->index(3, 4).data(Qt::ForegroundRole).isValid());
-    EXPECT_EQ(panel->listView(1)->model()->rowCount(), 8);
-    EXPECT_EQ(panel->progressBar2()->value(), 0);
+    EXPECT_EQ((std::tuple{panel->listView(1)->model()->rowCount(), panel->progressBar2()->value()}),
+              (std::tuple{8, 0}));
 }
 
 TEST_F(Panel, SwitchButtonsAndBlink) {
     EXPECT_FALSE(panel->listView(0)->isHidden());
     panel->command1(1)->click();
-    EXPECT_TRUE(panel->listView(0)->isHidden());
-    EXPECT_FALSE(panel->listView(1)->isHidden());
+    EXPECT_EQ((std::tuple{panel->listView(0)->isHidden(), panel->listView(1)->isHidden()}),
+              (std::tuple{true, false}));
 
     label59->setText(QStringLiteral("2 sorteos"));
     panel->setConpremio(3);
     panel->timer3().start();
+    const auto botones = [&] { return QStringList{panel->command1(0)->text(), panel->command1(1)->text()}; };
     panel->Timer3_Timer();
-    EXPECT_EQ(panel->command1(0)->text(), QStringLiteral("P R E M I O"));
-    EXPECT_EQ(panel->command1(1)->text(), QStringLiteral("P R E M I O"));
+    EXPECT_EQ(botones(), (QStringList{"P R E M I O", "P R E M I O"}));
     panel->Timer3_Timer();
-    EXPECT_EQ(panel->command1(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(panel->command1(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_EQ(botones(), (QStringList{"S E N C I L L A", "M Ú L T I P L E"}));
     panel->setConpremio(2);
     panel->Timer3_Timer();
-    EXPECT_EQ(panel->command1(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(panel->command1(1)->text(), QStringLiteral("P R E M I O"));
+    EXPECT_EQ(botones(), (QStringList{"S E N C I L L A", "P R E M I O"}));
     EXPECT_EQ(panel->command1(1)->palette().color(QPalette::Button), QColor(255, 0, 0));
     // A click on the list already shown changes nothing but stops the blink.
     panel->command1(1)->click();
-    EXPECT_FALSE(panel->timer3().isActive());
-    EXPECT_EQ(panel->command1(1)->text(), QStringLiteral("M Ú L T I P L E"));
-    EXPECT_TRUE(label59->text().isEmpty());
-    EXPECT_FALSE(panel->listView(1)->isHidden());
+    EXPECT_EQ((std::tuple{panel->timer3().isActive(), panel->command1(1)->text(), label59->text(),
+                          panel->listView(1)->isHidden()}),
+              (std::tuple{false, QStringLiteral("M Ú L T I P L E"), QString(), false}));
 }
 
 TEST_F(Panel, NewPrizeAfterADownloadStartsTheBlink) {
     datos();
     label59->setText(QStringLiteral("1 sorteo"));
     panel->listasencillas(1);
-    EXPECT_TRUE(panel->timer3().isActive());
-    EXPECT_EQ(panel->conpremio(), 3);
+    EXPECT_EQ((std::tuple{panel->timer3().isActive(), panel->conpremio()}), (std::tuple{true, 3}));
 }
 
 TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
@@ -130,18 +126,16 @@ TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
               QStringLiteral("Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"));
 
     accion("verpremiom")->trigger();
-    EXPECT_EQ(tabs.currentIndex(), 0);
-    EXPECT_FALSE(panel->listView(1)->isHidden());
-    EXPECT_TRUE(check2->isChecked());
-    EXPECT_FALSE(check1->isChecked());
-    EXPECT_EQ(estadisticas, 1); // one refresh: only Check2 changed
+    // One refresh: only Check2 changed.
+    EXPECT_EQ((std::tuple{tabs.currentIndex(), panel->listView(1)->isHidden(), check2->isChecked(),
+                          check1->isChecked(), estadisticas}),
+              (std::tuple{0, false, true, false, 1}));
     accion("verpremiom")->trigger();
     EXPECT_EQ(estadisticas, 1);
     accion("verhisto")->trigger();
-    EXPECT_FALSE(panel->listView(0)->isHidden());
-    EXPECT_FALSE(check2->isChecked());
-    EXPECT_TRUE(check1->isChecked());
-    EXPECT_EQ(estadisticas, 3);
+    EXPECT_EQ(
+        (std::tuple{panel->listView(0)->isHidden(), check2->isChecked(), check1->isChecked(), estadisticas}),
+        (std::tuple{false, false, true, 3}));
 }
 
 TEST_F(Panel, ScrollBarDuringADownloadDoesNotRefresh) {
@@ -149,8 +143,7 @@ TEST_F(Panel, ScrollBarDuringADownloadDoesNotRefresh) {
     progressBar1->setMaximum(5);
     progressBar1->setValue(3);
     hScroll1->setValue(2);
-    EXPECT_EQ(text3->text(), QStringLiteral("2"));
-    EXPECT_EQ(estadisticas, 0);
+    EXPECT_EQ((std::tuple{text3->text(), estadisticas}), (std::tuple{QStringLiteral("2"), 0}));
 }
 
 TEST_F(Panel, ChooserListsOnePeña) {
@@ -160,10 +153,10 @@ TEST_F(Panel, ChooserListsOnePeña) {
     EXPECT_EQ(panel->combo2()->currentIndex(), -1);
     panel->combo2()->setCurrentIndex(2);
     panel->Combo2_Click();
-    EXPECT_FALSE(panel->listView(1)->isHidden()); // the multiple peña's list comes forward
-    EXPECT_EQ(panel->listView(0)->model()->rowCount(), 0);
-    EXPECT_EQ(panel->listView(1)->model()->rowCount(), 4);
-    EXPECT_EQ(panel->comprobacion().penaelegida, 0);
+    // The multiple peña's list comes forward.
+    EXPECT_EQ((std::tuple{panel->listView(1)->isHidden(), panel->listView(0)->model()->rowCount(),
+                          panel->listView(1)->model()->rowCount(), panel->comprobacion().penaelegida}),
+              (std::tuple{false, 0, 4, 0}));
 }
 
 TEST_F(Panel, RefreshOfTheNewestDraw) {
@@ -171,20 +164,17 @@ TEST_F(Panel, RefreshOfTheNewestDraw) {
     hScroll1->setValue(2);
     EXPECT_EQ(estadisticas, 1);
     panel->refrescarUltimoSorteo(); // through the scroll bar's change
-    EXPECT_EQ(hScroll1->value(), 1);
-    EXPECT_EQ(estadisticas, 2);
-    EXPECT_EQ(panel->listView(0)->model()->rowCount(), 5);
+    EXPECT_EQ((std::tuple{hScroll1->value(), estadisticas, panel->listView(0)->model()->rowCount()}),
+              (std::tuple{1, 2, 5}));
     panel->refrescarUltimoSorteo(); // directly, without the statistics
-    EXPECT_EQ(estadisticas, 2);
-    EXPECT_EQ(panel->listView(1)->model()->rowCount(), 4);
+    EXPECT_EQ((std::tuple{estadisticas, panel->listView(1)->model()->rowCount()}), (std::tuple{2, 4}));
 }
 
 TEST_F(Panel, PrintIcon) {
     datos();
     impresion.cancel = true;
     panel->Image5_Click();
-    EXPECT_EQ(impresion.shown, 1);
-    EXPECT_EQ(leida(1).fecha2, 0); // nothing checked
+    EXPECT_EQ((std::tuple{impresion.shown, leida(1).fecha2}), (std::tuple{1, 0.0})); // nothing checked
     impresion.cancel = false;
     panel->Image5_Click();
     ASSERT_TRUE(impresion.last);

@@ -28,23 +28,20 @@ TEST_F(Sencillas, BlockRowsTextsAndColours) {
     EXPECT_EQ(comprobacion.filalista(), 7);
     EXPECT_EQ(fila(l, 0), QStringList(7, QString()));
     EXPECT_EQ(fila(l, 1), (QStringList{"", "", "", "", "", "", "PEÑA AMIGOS              "}));
-    EXPECT_EQ(l.color(1, 7), bgr(0x000080));
     EXPECT_EQ(fila(l, 2), (QStringList{"", "", "", "", "", "", "05/12/2026 Sábado"}));
-    EXPECT_EQ(l.color(2, 7), bgr(0x008000));
     EXPECT_EQ(fila(l, 3), (QStringList{"5", "12", "23", "30", "41", "9", "¡¡ Premio !! 5 + COMPLEMENTARIO"}));
-    EXPECT_EQ(l.color(3, 7), bgr(0x0040C0));
-    EXPECT_EQ(l.color(3, 1), bgr(0x0000FF));
-    EXPECT_FALSE(l.color(3, 6).isValid()); // the complementario is not coloured
     EXPECT_EQ(fila(l, 4), (QStringList{"1", "2", "3", "4", "6", "9", ""}));
+    EXPECT_EQ((QStringList{l.texto(5, 7), l.texto(6, 7)}),
+              (QStringList{"¡¡ Premio !! Has acertado 3 números.", "¡¡ Premio !! Has acertado 6 números."}));
+    EXPECT_EQ((QList<QColor>{l.color(1, 7), l.color(2, 7), l.color(3, 7), l.color(3, 1), l.color(5, 7),
+                             l.color(6, 7)}),
+              (QList<QColor>{bgr(0x000080), bgr(0x008000), bgr(0x0040C0), bgr(0x0000FF), bgr(0x00C000),
+                             bgr(0x0000FF)}));
+    EXPECT_FALSE(l.color(3, 6).isValid()); // the complementario is not coloured
     EXPECT_FALSE(l.color(4, 7).isValid());
-    EXPECT_EQ(l.texto(5, 7), QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
-    EXPECT_EQ(l.color(5, 7), bgr(0x00C000));
-    EXPECT_EQ(l.texto(6, 7), QStringLiteral("¡¡ Premio !! Has acertado 6 números."));
-    EXPECT_EQ(l.color(6, 7), bgr(0x0000FF));
     // Counters: one each of 3, 6 and 5 + complementario; the newest counted date moves.
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 0, 0, 1, 1}));
-    EXPECT_EQ(leida(1).fecha2, kSab());
-    EXPECT_EQ(s.sorteo.fecha, kSab());
+    EXPECT_EQ((std::tuple{leida(1).fecha2, s.sorteo.fecha}), (std::tuple{kSab(), kSab()}));
 }
 
 // Draws older than the ones listed are counted too (a download stored but never counted),
@@ -59,24 +56,21 @@ TEST_F(Sencillas, EveryStoredDrawCountedOnceWhateverIsListed) {
     comprobacion.listasencillas(1);
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 0, 0}));
     EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4, 5 + 3, 1, 1, 6 + 1}));
-    EXPECT_EQ(leida(1).fecha2, kLun());
-    EXPECT_EQ(leida(2).fecha2, kLun());
+    EXPECT_EQ((std::tuple{leida(1).fecha2, leida(2).fecha2}), (std::tuple{kLun(), kLun()}));
     comprobacion.listasencillas(3);
     comprobacion.listasencillas(3);
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 0, 0}));
     const QStringList c = comentarios(comprobacion.lista2());
     ASSERT_EQ(c.size(), 12);
-    EXPECT_EQ(c[2], QStringLiteral("07/12/2026 Lunes"));
-    EXPECT_EQ(c[6], QStringLiteral("05/12/2026 Sábado"));
-    EXPECT_EQ(c[10], QStringLiteral("03/12/2026 Jueves"));
-    EXPECT_EQ(c[11], QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ((QStringList{c[2], c[6], c[10], c[11]}),
+              (QStringList{"07/12/2026 Lunes", "05/12/2026 Sábado", "03/12/2026 Jueves",
+                           "¡¡ Premio !! Has acertado 3 números."}));
     EXPECT_EQ(s.sorteo.fecha, kJue()); // the last draw read is the oldest of the walk
 
     // Back to a copy holding only Thursday's draw, then the two later draws again.
     QFile::resize(s.files.numeros.path(), RegSorteo::kSize);
     comprobacion.listasencillas(1);
-    EXPECT_EQ(leida(1).fecha2, kLun());
-    EXPECT_EQ(leida(2).fecha2, kLun());
+    EXPECT_EQ((std::tuple{leida(1).fecha2, leida(2).fecha2}), (std::tuple{kLun(), kLun()}));
     sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);
     sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
     comprobacion.listasencillas(3);
@@ -130,11 +124,9 @@ TEST_F(Sencillas, OnlyPrizesKeepsPrizeBetsAndEmptyPeñas) {
     const ListaSencillas& l = comprobacion.lista2();
     const QStringList c = comentarios(l);
     ASSERT_EQ(c.size(), 5 + 3);
-    EXPECT_EQ(c[1], QStringLiteral("PEÑA A                   "));
-    EXPECT_EQ(l.texto(3, 4), QStringLiteral("13"));
-    EXPECT_EQ(c[3], QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
-    EXPECT_EQ(c[4], QStringLiteral("¡¡ Premio !! Has acertado 4 números."));
-    EXPECT_EQ(c[6], QStringLiteral("PEÑA VACIA               "));
+    EXPECT_EQ((QStringList{c[1], l.texto(3, 4), c[3], c[4], c[6]}),
+              (QStringList{"PEÑA A                   ", "13", "¡¡ Premio !! Has acertado 3 números.",
+                           "¡¡ Premio !! Has acertado 4 números.", "PEÑA VACIA               "}));
     EXPECT_EQ(comprobacion.filalista(), 8);
 }
 
@@ -149,10 +141,8 @@ TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
     comprobacion.listasencillas(1);
     ASSERT_EQ(comprobacion.lista2().filas(), 4);
     EXPECT_EQ(comentarios(comprobacion.lista2())[1], QStringLiteral("PEÑA OTRA                "));
-    EXPECT_EQ(leida(1).fecha2, 0);
-    EXPECT_EQ(aciertos(1)[0], 0);
-    EXPECT_EQ(leida(2).fecha2, kSab());
-    EXPECT_EQ(aciertos(2)[0], 1);
+    EXPECT_EQ((std::tuple{leida(1).fecha2, aciertos(1)[0], leida(2).fecha2, aciertos(2)[0]}),
+              (std::tuple{0.0, int16_t(0), kSab(), int16_t(1)}));
     EXPECT_EQ(vista.clics, std::vector<int>{0}); // the simple-peña list is brought forward
     EXPECT_EQ(comprobacion.penaelegida, 0);
 }
@@ -211,8 +201,7 @@ TEST_F(Sencillas, FailedWriteIsReportedAndNothingIsTakenAsCounted) {
     ASSERT_EQ(dialogs.boxes.size(), 1); // one box for the simple and the multiple peña
     EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
     EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral(" 2 peña(s)")));
-    EXPECT_EQ(leida(1).fecha2, 0);
-    EXPECT_EQ(aciertos(1)[0], 0);
+    EXPECT_EQ((std::tuple{leida(1).fecha2, aciertos(1)[0]}), (std::tuple{0.0, int16_t(0)}));
     {
         // Further checks (activations) stay silent; an action that needs the write tells again.
         LimiteEscritura limite(100);
@@ -235,7 +224,6 @@ TEST_F(Sencillas, NoDrawsClearsBothListsAndTouchesNoPeña) {
     pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
     pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
     comprobacion.listasencillas(5);
-    EXPECT_EQ(comprobacion.lista2().filas(), 0);
-    EXPECT_EQ(comprobacion.lista4().filas(), 0);
-    EXPECT_EQ(leida(1).fecha2, 0);
+    EXPECT_EQ((std::tuple{comprobacion.lista2().filas(), comprobacion.lista4().filas(), leida(1).fecha2}),
+              (std::tuple{0, 0, 0.0}));
 }

@@ -3,12 +3,20 @@
 #include "core/ByteCodec.h"
 #include "core/Cp1252.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 
 namespace {
 
 int16_t i16At(const QByteArray& b, int off) {
     return ByteReader(b).i16(off);
+}
+// The 16-bit integers at each offset.
+QList<int16_t> i16At(const QByteArray& b, std::initializer_list<int> offs) {
+    QList<int16_t> out;
+    for (int off : offs)
+        out << i16At(b, off);
+    return out;
 }
 double f64At(const QByteArray& b, int off) {
     return ByteReader(b).f64(off);
@@ -26,14 +34,10 @@ TEST(RegSorteo, LayoutIs32BytesWithBallsDateAndJoker) {
     s.numJoker = 8337021;
     const QByteArray b = s.encode();
     ASSERT_EQ(b.size(), 32);
-    EXPECT_EQ(static_cast<uint8_t>(b[0]), 3);
-    EXPECT_EQ(static_cast<uint8_t>(b[1]), 0);
-    EXPECT_EQ(i16At(b, 10), 35);
-    EXPECT_EQ(i16At(b, 12), 27);
-    EXPECT_EQ(static_cast<uint8_t>(b[14]), 0xFF); // -1 in little-endian two's complement
-    EXPECT_EQ(static_cast<uint8_t>(b[15]), 0xFF);
-    EXPECT_EQ(f64At(b, 16), 31337.0);
-    EXPECT_EQ(f64At(b, 24), 8337021.0);
+    // Little-endian; -1 in two's complement.
+    EXPECT_EQ(b.left(2) + b.mid(14, 2), QByteArray("\x03\x00\xFF\xFF", 4));
+    EXPECT_EQ(i16At(b, {10, 12}), (QList<int16_t>{35, 27}));
+    EXPECT_EQ((std::tuple{f64At(b, 16), f64At(b, 24)}), (std::tuple{31337.0, 8337021.0}));
     EXPECT_EQ(RegSorteo::decode(b), s);
 }
 
@@ -43,11 +47,9 @@ TEST(RegSorteoAntiguo, LayoutIs24BytesWithoutJoker) {
     a.fecha = 30000;
     const QByteArray b = a.encode();
     ASSERT_EQ(b.size(), 24);
-    EXPECT_EQ(i16At(b, 14), 8);
-    EXPECT_EQ(f64At(b, 16), 30000.0);
+    EXPECT_EQ((std::tuple{i16At(b, 14), f64At(b, 16)}), (std::tuple{int16_t(8), 30000.0}));
     const RegSorteoAntiguo back = RegSorteoAntiguo::decode(b);
-    EXPECT_EQ(back.bolas, a.bolas);
-    EXPECT_EQ(back.fecha, a.fecha);
+    EXPECT_EQ((std::tuple{back.bolas, back.fecha}), (std::tuple{a.bolas, a.fecha}));
 }
 
 TEST(RegPena, LayoutOfEveryField) {
@@ -70,33 +72,23 @@ TEST(RegPena, LayoutOfEveryField) {
     // Name: Windows-1252, "Ñ" is the single byte 0xD1, padded with blanks to 20.
     EXPECT_EQ(b.left(20), QByteArray("PE\xD1"
                                      "A DE LA OFICINA  "));
-    EXPECT_EQ(i16At(b, 20), 12);
-    EXPECT_EQ(i16At(b, 22), 4);
-    EXPECT_EQ(i16At(b, 24), 7);
-    EXPECT_EQ(i16At(b, 62), 49);
-    EXPECT_EQ(i16At(b, 108), 33); // 64 + 2 * (20 + 2)
-    EXPECT_EQ(i16At(b, 64 + 2 * (204 * 20 + 19)), 48);
-    EXPECT_EQ(i16At(b, 8264), 12);
-    EXPECT_EQ(i16At(b, 8272), 1);
+    // Bet 2 slot 3 at 64 + 2 * (20 + 2).
+    EXPECT_EQ(i16At(b, {20, 22, 24, 62, 108, 64 + 2 * (204 * 20 + 19), 8264, 8272, 8289}),
+              (QList<int16_t>{12, 4, 7, 49, 33, 48, 12, 1, 205}));
     EXPECT_EQ(b.mid(8274, 15), QByteArray("Jueves y S\xE1"
                                           "bado"));
-    EXPECT_EQ(i16At(b, 8289), 205);
-    EXPECT_EQ(f64At(b, 8291), 45000.0);
-    EXPECT_EQ(f64At(b, 8299), 45010.0);
-
+    EXPECT_EQ((std::tuple{f64At(b, 8291), f64At(b, 8299)}), (std::tuple{45000.0, 45010.0}));
     const RegPena back = RegPena::decode(b);
-    EXPECT_EQ(back.nombre.trimmed(), p.nombre);
-    EXPECT_EQ(back.dias, p.dias);
+    EXPECT_EQ((std::tuple{back.nombre.trimmed(), back.dias}), (std::tuple{p.nombre, p.dias}));
     EXPECT_EQ(back, p);
     EXPECT_EQ(back.encode(), b);
 }
 
 TEST(RegPena, ShortRecordReadsAsZeros) {
     const RegPena p = RegPena::decode(QByteArray(100, '\x01'));
-    EXPECT_EQ(p.numApuestas, 0);
-    EXPECT_EQ(p.fecha2, 0.0);
-    EXPECT_EQ(p.apuestas[0][0], 0x0101); // byte 64
-    EXPECT_EQ(p.apuestas[1][0], 0);      // byte 104, beyond the 100 bytes read
+    // The first bet starts at byte 64; the second at byte 104, beyond the 100 bytes read.
+    EXPECT_EQ((std::tuple{p.numApuestas, p.fecha2, p.apuestas[0][0], p.apuestas[1][0]}),
+              (std::tuple{int16_t(0), 0.0, int16_t(0x0101), int16_t(0)}));
 }
 
 TEST(Config, LayoutKeepsReservedBytes) {
@@ -115,12 +107,9 @@ TEST(Config, LayoutKeepsReservedBytes) {
     c.webhost = QStringLiteral("www.example.es");
     const QByteArray b = c.encode();
     ASSERT_EQ(b.size(), 86);
-    EXPECT_EQ(b.mid(0, 2), QByteArray("ab"));
-    EXPECT_EQ(f32At(b, 2), 1.5f);
-    EXPECT_EQ(f32At(b, 6), -2.25f);
-    EXPECT_EQ(b.mid(10, 2), QByteArray("cd"));
-    EXPECT_EQ(f32At(b, 12), 1.0f);
-    EXPECT_EQ(i16At(b, 16), 24);
+    EXPECT_EQ(b.mid(0, 2) + b.mid(10, 2), QByteArray("abcd"));
+    EXPECT_EQ((std::tuple{f32At(b, 2), f32At(b, 6), f32At(b, 12), i16At(b, 16)}),
+              (std::tuple{1.5f, -2.25f, 1.0f, int16_t(24)}));
     EXPECT_EQ(b.mid(18, 60), QByteArray("www.example.es").leftJustified(60, ' '));
     EXPECT_EQ(b.mid(78, 8), raw.mid(78, 8));
     EXPECT_EQ(Config::decode(b), c);
@@ -129,11 +118,11 @@ TEST(Config, LayoutKeepsReservedBytes) {
 TEST(Cp1252, EuroAndAccentsRoundTrip) {
     const QString s = QStringLiteral("€ñÑáéíóúü¿¡");
     const QByteArray b = cp1252::encode(s);
-    EXPECT_EQ(b.size(), s.size());
-    EXPECT_EQ(static_cast<uint8_t>(b[0]), 0x80);
+    EXPECT_EQ((std::tuple{b.size(), b.left(1)}), (std::tuple{s.size(), QByteArray("\x80")}));
     EXPECT_EQ(cp1252::decode(b), s);
     EXPECT_FALSE(cp1252::canEncode(QStringLiteral("Ω")));
     EXPECT_EQ(cp1252::encode(QStringLiteral("aΩb")), QByteArray("a?b"));
-    EXPECT_EQ(cp1252::encodeFixed(QStringLiteral("abc"), 5), QByteArray("abc  "));
-    EXPECT_EQ(cp1252::encodeFixed(QStringLiteral("abcdef"), 3), QByteArray("abc"));
+    EXPECT_EQ(cp1252::encodeFixed(QStringLiteral("abc"), 5) +
+                  cp1252::encodeFixed(QStringLiteral("abcdef"), 3),
+              QByteArray("abc  abc"));
 }

@@ -42,34 +42,27 @@ struct Resumenes : ::testing::Test {
 
 TEST_F(Resumenes, EmptyFiles) {
     const ResumenVista v = resumen(s);
-    EXPECT_EQ(s.sigSorteo, 1);
-    EXPECT_EQ(s.sorteosjugados, 0);
-    EXPECT_EQ(s.sorteo, RegSorteo());
-    EXPECT_EQ(v.ultimaActualizacion, QStringLiteral("Fichero de datos vacío."));
-    EXPECT_FALSE(v.hayDatos);
-    EXPECT_FALSE(v.barraHabilitada);
-    EXPECT_TRUE(v.recordatorio);
-    EXPECT_EQ(v.recordatorioTexto, QStringLiteral("No se ha actualizado nunca"));
-    EXPECT_EQ(v.proximoSorteo, QStringLiteral("Jueves, 3 de diciembre del 2026"));
-    EXPECT_EQ(v.faltan, QStringLiteral("Faltan 2 días"));
+    EXPECT_EQ(
+        (std::tuple{s.sigSorteo, s.sorteosjugados, s.sorteo, v.hayDatos, v.barraHabilitada, v.recordatorio}),
+        (std::tuple{1, 0, RegSorteo(), false, false, true}));
+    EXPECT_EQ((QStringList{v.ultimaActualizacion, v.recordatorioTexto, v.proximoSorteo, v.faltan}),
+              (QStringList{"Fichero de datos vacío.", "No se ha actualizado nunca",
+                           "Jueves, 3 de diciembre del 2026", "Faltan 2 días"}));
 }
 
 TEST_F(Resumenes, NewestDrawDatesAndScrollRange) {
     sorteo(QDate(2026, 11, 26));
     const ResumenVista v = resumen(s);
-    EXPECT_EQ(s.sigSorteo, 2);
-    EXPECT_EQ(oledate::toQDate(s.sorteo.fecha), QDate(2026, 11, 26));
-    EXPECT_EQ(v.ultimaActualizacion, QStringLiteral("Jueves, 26 de noviembre del 2026"));
-    EXPECT_TRUE(v.hayDatos);
-    EXPECT_TRUE(v.barraHabilitada);
-    EXPECT_EQ(v.barraMaximo, 1);
-    EXPECT_FALSE(v.recordatorio);
+    EXPECT_EQ((std::tuple{s.sigSorteo, oledate::toQDate(s.sorteo.fecha), v.ultimaActualizacion}),
+              (std::tuple{2, QDate(2026, 11, 26), QStringLiteral("Jueves, 26 de noviembre del 2026")}));
+    EXPECT_EQ((std::tuple{v.hayDatos, v.barraHabilitada, v.barraMaximo, v.recordatorio}),
+              (std::tuple{true, true, 1, false}));
 
     sorteo(QDate(2026, 11, 28));
     sorteo(QDate(2026, 11, 30));
     resumen(s);
-    EXPECT_EQ(s.sigSorteo, 4);
-    EXPECT_EQ(oledate::toQDate(s.sorteo.fecha), QDate(2026, 11, 30));
+    EXPECT_EQ((std::tuple{s.sigSorteo, oledate::toQDate(s.sorteo.fecha)}),
+              (std::tuple{4, QDate(2026, 11, 30)}));
 }
 
 TEST_F(Resumenes, NextDrawOnMondayDependsOnWhetherItsDrawIsStored) {
@@ -79,8 +72,8 @@ TEST_F(Resumenes, NextDrawOnMondayDependsOnWhetherItsDrawIsStored) {
     EXPECT_EQ(v.faltan, QStringLiteral("¡Hoy sorteo!"));
     sorteo(QDate(2026, 11, 30));
     v = resumen(s);
-    EXPECT_EQ(v.proximoSorteo, QStringLiteral("Jueves, 3 de diciembre del 2026"));
-    EXPECT_EQ(v.faltan, QStringLiteral("Faltan 3 días"));
+    EXPECT_EQ((QStringList{v.proximoSorteo, v.faltan}),
+              (QStringList{"Jueves, 3 de diciembre del 2026", "Faltan 3 días"}));
     clock.set(QDate(2026, 12, 4)); // a Friday: one day to Saturday, still "días"
     EXPECT_EQ(resumen(s).faltan, QStringLiteral("Faltan 1 días"));
 }
@@ -98,8 +91,8 @@ TEST_F(Resumenes, UpdateReminderThresholds) {
     for (const auto& [dias, texto] : casos) {
         clock.set(ultimo.addDays(dias));
         const ResumenVista v = resumen(s);
-        EXPECT_EQ(v.recordatorio, !texto.isEmpty()) << dias;
-        EXPECT_EQ(v.recordatorioTexto, texto) << dias;
+        EXPECT_EQ((std::tuple{v.recordatorio, v.recordatorioTexto}), (std::tuple{!texto.isEmpty(), texto}))
+            << dias;
     }
 }
 
@@ -135,7 +128,6 @@ TEST_F(Resumenes, DamagedFilesAreReadSafely) {
     s.files.numeros.open(dir.ruta(QStringLiteral("numeros.dat")));
     s.files.apuestas.write(1, QByteArray(8307, '\xFF'));
     const ResumenVista v = resumen(s);
-    EXPECT_EQ(s.sigSorteo, 2);
-    EXPECT_EQ(oledate::toQDate(s.sorteo.fecha), QDate(2026, 11, 26));
-    EXPECT_TRUE(v.hayDatos);
+    EXPECT_EQ((std::tuple{s.sigSorteo, oledate::toQDate(s.sorteo.fecha), v.hayDatos}),
+              (std::tuple{2, QDate(2026, 11, 26), true}));
 }

@@ -49,11 +49,8 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     const QByteArray ini = dir.read(QStringLiteral("nums.ini"));
     ASSERT_EQ(ini.size(), 86);
     const Config c = Config::decode(ini);
-    EXPECT_EQ(c.precio, 1.0f);
-    EXPECT_EQ(c.meses, 24);
-    EXPECT_EQ(c.margenX, 0.0f);
-    EXPECT_EQ(c.margenY, 0.0f);
-    EXPECT_EQ(c.webhost.trimmed(), QString::fromLatin1(startup::kHostPorDefecto));
+    EXPECT_EQ((std::tuple{c.precio, c.meses, c.margenX, c.margenY, c.webhost.trimmed()}),
+              (std::tuple{1.0f, 24, 0.0f, 0.0f, QString::fromLatin1(startup::kHostPorDefecto)}));
     EXPECT_EQ(c, s.cfg);
 }
 
@@ -67,11 +64,10 @@ TEST_F(Arranque, StaleDeletionCopyIsRemoved) {
 TEST_F(Arranque, MissingTablesFileEndsWithItsMessage) {
     EXPECT_FALSE(startup::abrirArchivos(s, dir.path()));
     ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_EQ(dialogs.boxes[0].text,
-              QStringLiteral("No se encuentra un archivo necesario para el funcionamiento "
-                             "del programa. Reinstale el programa. Error 53"));
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("¡Vaya hombre!"));
-    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(dialogs.caja(0),
+              (std::tuple{QStringLiteral("No se encuentra un archivo necesario para el funcionamiento "
+                                         "del programa. Reinstale el programa. Error 53"),
+                          QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation}));
     EXPECT_FALSE(s.files.apuestas.isOpen());
     EXPECT_FALSE(s.files.numeros.isOpen());
 }
@@ -89,11 +85,9 @@ TEST_F(Configuracion, ZeroPriceIsRepairedWithTwentyFourMonthsAndOtherFieldsKept)
     s.rutaApp = dir.rutaApp();
     startup::leeconfig(s);
     const Config leido = leerIni();
-    EXPECT_EQ(leido.precio, 1.0f);
-    EXPECT_EQ(leido.meses, 24);
-    EXPECT_EQ(leido.margenX, 2.5f);
-    EXPECT_EQ(leido.webhost.trimmed(), QStringLiteral("mi.servidor.es"));
-    EXPECT_EQ(leido.reserved78, QByteArray("12345678"));
+    EXPECT_EQ(
+        (std::tuple{leido.precio, leido.meses, leido.margenX, leido.webhost.trimmed(), leido.reserved78}),
+        (std::tuple{1.0f, 24, 2.5f, QStringLiteral("mi.servidor.es"), QByteArray("12345678")}));
 }
 
 TEST_F(Configuracion, FullOrRetiredHostBecomesTheDefault) {
@@ -101,8 +95,8 @@ TEST_F(Configuracion, FullOrRetiredHostBecomesTheDefault) {
     // A record of NUL bytes: the host holds no blank at all.
     dir.write(QStringLiteral("nums.ini"), QByteArray(86, '\0'));
     startup::leeconfig(s);
-    EXPECT_EQ(leerIni().webhost.trimmed(), QString::fromLatin1(startup::kHostPorDefecto));
-    EXPECT_EQ(leerIni().precio, 1.0f);
+    EXPECT_EQ((std::tuple{leerIni().webhost.trimmed(), leerIni().precio}),
+              (std::tuple{QString::fromLatin1(startup::kHostPorDefecto), 1.0f}));
     s.files.numsIni.close();
 
     Config c;
@@ -111,9 +105,8 @@ TEST_F(Configuracion, FullOrRetiredHostBecomesTheDefault) {
     c.webhost = QString::fromLatin1(startup::kHostRetirado);
     dir.write(QStringLiteral("nums.ini"), c.encode());
     startup::leeconfig(s);
-    EXPECT_EQ(leerIni().webhost.trimmed(), QString::fromLatin1(startup::kHostPorDefecto));
-    EXPECT_EQ(leerIni().precio, 2.5f);
-    EXPECT_EQ(leerIni().meses, 12);
+    EXPECT_EQ((std::tuple{leerIni().webhost.trimmed(), leerIni().precio, leerIni().meses}),
+              (std::tuple{QString::fromLatin1(startup::kHostPorDefecto), 2.5f, 12}));
 }
 
 TEST_F(Configuracion, ShortSettingsFileIsReadAndRepairedNotCrashed) {
@@ -122,9 +115,8 @@ TEST_F(Configuracion, ShortSettingsFileIsReadAndRepairedNotCrashed) {
     c.margenX = 3.0f;
     dir.write(QStringLiteral("nums.ini"), c.encode().left(10));
     startup::leeconfig(s);
-    EXPECT_EQ(s.cfg.margenX, 3.0f);
-    EXPECT_EQ(s.cfg.precio, 1.0f);
-    EXPECT_EQ(dir.read(QStringLiteral("nums.ini")).size(), 86);
+    EXPECT_EQ((std::tuple{s.cfg.margenX, s.cfg.precio, dir.read(QStringLiteral("nums.ini")).size()}),
+              (std::tuple{3.0f, 1.0f, 86}));
 }
 
 using Conversion = Fixture;
@@ -158,12 +150,11 @@ TEST_F(Conversion, OldFileIsConvertedAfterItsBoxKeepingNumbersAndDates) {
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
     EXPECT_TRUE(startup::compruebanumeros(s));
     ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Actualización de datos"));
-    EXPECT_EQ(
-        dialogs.boxes[0].text,
-        QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior del "
-                       "programa y se va a convertir el fichero a la versión actual."));
-    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Information);
+    EXPECT_EQ(dialogs.caja(0),
+              (std::tuple{QStringLiteral(
+                              "Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior "
+                              "del programa y se va a convertir el fichero a la versión actual."),
+                          QStringLiteral("Actualización de datos"), Dialogs::Icon::Information}));
     EXPECT_EQ(dialogs.boxes[0].buttons, Dialogs::Buttons::Ok);
 
     const QByteArray nuevo = dir.read(QStringLiteral("numeros.dat"));
@@ -171,14 +162,12 @@ TEST_F(Conversion, OldFileIsConvertedAfterItsBoxKeepingNumbersAndDates) {
     for (int i = 0; i < 5; ++i) {
         const RegSorteo r = RegSorteo::decode(nuevo.mid(32 * i, 32));
         const RegSorteoAntiguo a = RegSorteoAntiguo::decode(viejo.mid(24 * i, 24));
-        EXPECT_EQ(r.bolas, a.bolas);
-        EXPECT_EQ(r.fecha, a.fecha);
-        EXPECT_EQ(r.numJoker, 0.0);
+        EXPECT_EQ((std::tuple{r.bolas, r.fecha, r.numJoker}), (std::tuple{a.bolas, a.fecha, 0.0}));
     }
     EXPECT_FALSE(dir.exists(QStringLiteral("numeros.tmp")));
     // The file stays open as the converted draws file.
-    EXPECT_EQ(s.files.numeros.count(), 5);
-    EXPECT_EQ(s.files.numeros.get<RegSorteo>(5).fecha, 30028.0);
+    EXPECT_EQ((std::tuple{s.files.numeros.count(), s.files.numeros.get<RegSorteo>(5).fecha}),
+              (std::tuple{5, 30028.0}));
 }
 
 TEST_F(Conversion, RefusedConversionEndsAndKeepsTheOldFile) {
@@ -220,8 +209,7 @@ TEST_F(Arranque, UnwritableFolderStartsWithDefaultsInMemory) {
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
     startup::leeconfig(s);
     EXPECT_TRUE(startup::compruebanumeros(s));
-    EXPECT_EQ(s.cfg.precio, 1.0f);
-    EXPECT_EQ(s.cfg.meses, 24);
+    EXPECT_EQ((std::tuple{s.cfg.precio, s.cfg.meses}), (std::tuple{1.0f, 24}));
     EXPECT_FALSE(dir.exists(QStringLiteral("nums.ini")));
     EXPECT_FALSE(s.files.numeros.put(1, RegSorteo()));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

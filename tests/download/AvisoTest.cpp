@@ -45,8 +45,8 @@ TEST(Aviso, FetchesOnlyWhenTheNewestDrawIsThreeDaysOldAndAPenaExists) {
     BancoAviso b;
     b.s.sorteo.fecha = oledate::fromQDate(b.clock.today().addDays(-2));
     b.aviso.miraaviso();
-    EXPECT_TRUE(b.http.gets.isEmpty());
-    EXPECT_FALSE(b.dir.exists(QStringLiteral("informe.dat")));
+    EXPECT_EQ((std::tuple{b.http.gets, b.dir.exists(QStringLiteral("informe.dat"))}),
+              (std::tuple{QStringList(), false}));
 
     b.s.sorteo.fecha = 0;
     b.aviso.miraaviso();
@@ -54,8 +54,9 @@ TEST(Aviso, FetchesOnlyWhenTheNewestDrawIsThreeDaysOldAndAPenaExists) {
 
     b.s.sorteo.fecha = oledate::fromQDate(b.clock.today().addDays(-3));
     b.aviso.miraaviso();
-    EXPECT_EQ(b.http.gets, QStringList{kDireccion}); // lower case
-    EXPECT_TRUE(b.dir.exists(QStringLiteral("informe.dat")));
+    // The address in lower case.
+    EXPECT_EQ((std::tuple{b.http.gets, b.dir.exists(QStringLiteral("informe.dat"))}),
+              (std::tuple{QStringList{kDireccion}, true}));
 
     BancoAviso sinPena;
     sinPena.s.files.apuestas.close();
@@ -76,8 +77,7 @@ TEST_P(PaginaNoMostrada, KeepsOrIgnores) {
     if (status)
         b.servir(BancoAviso::pagina(nuevo, "<!-- web:nuevo.example> -->"), status);
     b.aviso.miraaviso();
-    EXPECT_EQ(b.mostrados, 0);
-    EXPECT_EQ(b.hostGuardado(), kHost);
+    EXPECT_EQ((std::tuple{b.mostrados, b.hostGuardado()}), (std::tuple{0, kHost}));
     if (status != 200) {
         EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), antes);
     }
@@ -99,10 +99,8 @@ TEST_P(HostDelAviso, Stores) {
     b.dir.write(QStringLiteral("informe.dat"), BancoAviso::pagina(400));
     b.servir(BancoAviso::pagina(301, GetParam().first));
     b.aviso.miraaviso();
-    EXPECT_EQ(b.mostrados, 1);
-    EXPECT_EQ(b.aviso.text6().size(), 400);
-    EXPECT_EQ(b.aviso.text2().size(), 301);
-    EXPECT_EQ(b.hostGuardado(), GetParam().second);
+    EXPECT_EQ((std::tuple{b.mostrados, b.aviso.text6().size(), b.aviso.text2().size(), b.hostGuardado()}),
+              (std::tuple{1, 400, 301, GetParam().second}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,13 +124,11 @@ TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReply) {
     const QByteArray pagina = BancoAviso::pagina(500);
     web.responder("/informe.dat", {200, "text/html", pagina.toStdString()});
     aviso.miraaviso();
-    EXPECT_EQ(mostrados, 1);
-    EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), pagina);
+    EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
 
     web.responder("/informe.dat", {500, "text/html", BancoAviso::pagina(900).toStdString()});
     aviso.miraaviso();
-    EXPECT_EQ(mostrados, 1);
-    EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), pagina);
+    EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
 }
 
 TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {
@@ -166,6 +162,5 @@ TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {
 
     w.show();
     w.Label1_Click();
-    EXPECT_EQ(b.urls.opened.last(), enlaces::correo());
-    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ((std::tuple{b.urls.opened.last(), w.isVisible()}), (std::tuple{enlaces::correo(), false}));
 }

@@ -14,6 +14,8 @@ using respuestas::Sorteo;
 namespace {
 
 const QDate kHoy(2017, 8, 19);
+const std::tuple kSinDatos{QStringLiteral("Aun no hay datos de sorteos del 2017."),
+                           QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information};
 
 struct BancoDescarga : Banco {
     Escrutinio escrutinio{s, http, pdf, urls};
@@ -61,11 +63,8 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
     b.http.replies << FakeHttp::ok(reply);
     b.d.Picture2_Click();
     EXPECT_EQ(b.http.gets, QStringList{urlBusqueda(kHoy)});
-    EXPECT_EQ(b.d.fase, 3);
-    EXPECT_EQ(b.d.label6(), QStringLiteral("BUSCANDO SORTEOS"));
-    EXPECT_EQ(b.d.label58(), reply.size());
-    EXPECT_TRUE(b.d.timer1().isActive());
-    EXPECT_EQ(b.parpadeos, 1);
+    EXPECT_EQ((std::tuple{b.d.fase, b.d.label6(), b.d.label58(), b.d.timer1().isActive(), b.parpadeos}),
+              (std::tuple{3, QStringLiteral("BUSCANDO SORTEOS"), int(reply.size()), true, 1}));
 
     b.d.Timer1_Timer();
     EXPECT_TRUE(b.dialogs.boxes.isEmpty());
@@ -74,15 +73,10 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
     ASSERT_EQ(guardados.size(), antes + 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(guardados.at(antes + i), Banco::registro(todos.at(2 - i))) << i;
-    EXPECT_EQ(b.d.label59(), QStringLiteral("3 sorteos"));
-    EXPECT_EQ(b.checks, QList<int>{3});
-    EXPECT_EQ(b.barra, QList<int>{3});
-    EXPECT_EQ(b.resumenes, 2);
-    EXPECT_EQ(b.s.sigSorteo, antes + 4);
-    EXPECT_EQ(b.d.fase, 7);
-    EXPECT_EQ(b.d.progreso(), 5);
-    EXPECT_EQ(b.d.label6(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-    EXPECT_FALSE(b.d.timer1().isActive());
+    EXPECT_EQ((std::tuple{b.d.label59(), b.checks, b.barra, b.resumenes, b.s.sigSorteo}),
+              (std::tuple{QStringLiteral("3 sorteos"), QList<int>{3}, QList<int>{3}, 2, antes + 4}));
+    EXPECT_EQ((std::tuple{b.d.fase, b.d.progreso(), b.d.label6(), b.d.timer1().isActive()}),
+              (std::tuple{7, 5, QStringLiteral("TRANSFERENCIA FINALIZADA"), false}));
     // Prize data and report of the newest draw.
     const auto premios = respuestas::premios(todos.at(0));
     for (int k = 0; k < 6; ++k)
@@ -96,16 +90,13 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
     b.barra.clear();
     b.bajar(reply);
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Todavía no hay sorteos nuevos."));
-    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Pruebe más tarde"));
-    EXPECT_EQ(b.dialogs.boxes[0].icon, Dialogs::Icon::Information);
-    EXPECT_EQ(b.almacenados().size(), antes + 3);
-    EXPECT_EQ(b.d.label59(), QString());
-    EXPECT_EQ(b.checks, QList<int>{1});
-    EXPECT_EQ(b.barra, QList<int>{1});
+    EXPECT_EQ(b.dialogs.caja(0),
+              (std::tuple{QStringLiteral("Todavía no hay sorteos nuevos."),
+                          QStringLiteral("Pruebe más tarde"), Dialogs::Icon::Information}));
+    EXPECT_EQ((std::tuple{b.almacenados().size(), b.d.label59(), b.checks, b.barra}),
+              (std::tuple{antes + 3, QString(), QList<int>{1}, QList<int>{1}}));
     // Nothing stored: not announced as a finished transfer, the bar not left full.
-    EXPECT_EQ(b.d.label6(), QString());
-    EXPECT_EQ(b.d.progreso(), 0);
+    EXPECT_EQ((std::tuple{b.d.label6(), b.d.progreso()}), (std::tuple{QString(), 0}));
 }
 
 TEST(Descarga, ManyNewDrawsShowAtMostEight) {
@@ -113,10 +104,8 @@ TEST(Descarga, ManyNewDrawsShowAtMostEight) {
     const QList<Sorteo> todos = cienDias();
     b.sorteosHasta(todos.at(12).fecha);
     b.bajar(respuestas::respuesta(todos));
-    EXPECT_EQ(b.d.label59(), QStringLiteral("12 sorteos"));
-    EXPECT_EQ(b.checks, QList<int>{12});
-    EXPECT_EQ(b.barra, QList<int>{8});
-    EXPECT_EQ(b.d.nuevos, 8);
+    EXPECT_EQ((std::tuple{b.d.label59(), b.checks, b.barra, b.d.nuevos}),
+              (std::tuple{QStringLiteral("12 sorteos"), QList<int>{12}, QList<int>{8}, 8}));
 
     // An empty draws file takes every draw the reply has dates for.
     BancoDescarga vacio;
@@ -136,9 +125,8 @@ TEST(Descarga, RefusesWhenTheClockIsBeforeTheStoredDraws) {
     EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error de fechas"));
     EXPECT_TRUE(
         b.dialogs.boxes[0].text.startsWith(QStringLiteral("La fecha de tu ordenador parece incorrecta.")));
-    EXPECT_TRUE(b.http.gets.isEmpty());
-    EXPECT_FALSE(b.d.timer1().isActive());
-    EXPECT_EQ(b.d.label59(), QString());
+    EXPECT_EQ((std::tuple{b.http.gets, b.d.timer1().isActive(), b.d.label59()}),
+              (std::tuple{QStringList(), false, QString()}));
 
     // Nothing at all while the notice window is shown.
     b.dialogs.boxes.clear();
@@ -165,9 +153,8 @@ TEST(Descarga, NoReplyIsReportedOnTheFifthTick) {
     ASSERT_EQ(b.dialogs.boxes.size(), 2);
     EXPECT_EQ(b.dialogs.boxes[1].icon, Dialogs::Icon::Exclamation);
     EXPECT_TRUE(b.dialogs.boxes[1].text.startsWith(QStringLiteral("No conectado: Compruebe la conexión")));
-    EXPECT_FALSE(b.d.timer1().isActive());
-    EXPECT_EQ(b.d.progreso(), 0);
-    EXPECT_EQ(b.d.label6(), QString());
+    EXPECT_EQ((std::tuple{b.d.timer1().isActive(), b.d.progreso(), b.d.label6()}),
+              (std::tuple{false, 0, QString()}));
     // No network: no message until the fifth tick.
     BancoDescarga sinRed;
     sinRed.sorteosHasta(QDate(2017, 8, 1));
@@ -188,18 +175,15 @@ TEST(Descarga, CorruptDataStopsTheFollowUp) {
     const qint64 antes = b.s.files.numeros.count();
     b.bajar(respuestas::respuesta(dosAnyos.mid(0, 80)));
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error crítico"));
-    EXPECT_EQ(b.dialogs.boxes[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ((std::tuple{b.dialogs.boxes[0].title, b.dialogs.boxes[0].icon}),
+              (std::tuple{QStringLiteral("Error crítico"), Dialogs::Icon::Critical}));
     EXPECT_TRUE(b.dialogs.boxes[0].text.startsWith(QStringLiteral("¡¡Datos corruptos o inválidos!!")));
     EXPECT_EQ(b.escrutinio.text1(),
               QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
                              "vuelve a suceder envie un email a: info@velmorat.es"));
-    EXPECT_TRUE(b.d.errorDatos);
-    EXPECT_EQ(b.s.files.numeros.count(), antes);
-    EXPECT_TRUE(b.checks.isEmpty());
-    EXPECT_EQ(b.resumenes, 0);
-    EXPECT_EQ(b.d.label6(), QString());
-    EXPECT_FALSE(b.d.timer1().isActive());
+    EXPECT_EQ((std::tuple{b.d.errorDatos, b.s.files.numeros.count(), b.checks, b.resumenes}),
+              (std::tuple{true, antes, QList<int>(), 0}));
+    EXPECT_EQ((std::tuple{b.d.label6(), b.d.timer1().isActive()}), (std::tuple{QString(), false}));
 
     // An HTML page instead of the reply.
     BancoDescarga html;
@@ -222,13 +206,9 @@ TEST(Descarga, AFailureAfterGoodDrawsAppendsNothing) {
     const QString reply = respuestas::rellenaTrasFecha(entera.left(corte), 3);
     b.bajar(reply);
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Aun no hay datos de sorteos del 2017."));
-    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Pruebe mas tarde"));
-    EXPECT_EQ(b.s.files.numeros.count(), antes);
-    EXPECT_FALSE(b.d.errorDatos);
-    EXPECT_EQ(b.d.label59(), QString());
-    EXPECT_EQ(b.checks, QList<int>{3});
-    EXPECT_EQ(b.resumenes, 1);
+    EXPECT_EQ(b.dialogs.caja(0), kSinDatos);
+    EXPECT_EQ((std::tuple{b.s.files.numeros.count(), b.d.errorDatos, b.d.label59(), b.checks, b.resumenes}),
+              (std::tuple{antes, false, QString(), QList<int>{3}, 1}));
     EXPECT_EQ(b.d.label6(), QString());
 }
 
@@ -253,9 +233,8 @@ TEST(Descarga, AFileThatCannotBeWrittenIsNamed) {
         EXPECT_TRUE(b.dialogs.boxes[0].text.contains(falloRespuesta ? u"www.txt" : u"numeros.dat"))
             << b.dialogs.boxes[0].text.toStdString();
         EXPECT_EQ(b.dir.read(QStringLiteral("numeros.dat")), numeros);
-        EXPECT_TRUE(b.checks.isEmpty());
-        EXPECT_EQ(b.d.label6(), QString());
-        EXPECT_EQ(b.d.progreso(), 0);
+        EXPECT_EQ((std::tuple{b.checks, b.d.label6(), b.d.progreso()}),
+                  (std::tuple{QList<int>(), QString(), 0}));
     }
 }
 
@@ -269,7 +248,6 @@ TEST(Descarga, AnIncompleteDrawKeepsTheHistoryWithoutGaps) {
     todos[2].joker.clear();
     b.bajar(respuestas::respuesta(todos));
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Aun no hay datos de sorteos del 2017."));
-    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Pruebe mas tarde"));
+    EXPECT_EQ(b.dialogs.caja(0), kSinDatos);
     EXPECT_EQ(b.dir.read(QStringLiteral("numeros.dat")), numeros);
 }

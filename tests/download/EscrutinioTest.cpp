@@ -37,9 +37,8 @@ TEST(Escrutinio, ShowsTheAmountsAndTheKeptReport) {
     const auto premios = respuestas::premios(b.ultimo);
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(b.e.label10(k), premios[size_t(k)]) << k;
-    EXPECT_EQ(b.e.urlinforme(), b.urlInforme());
-    EXPECT_TRUE(b.http.downloads.isEmpty());
-    EXPECT_TRUE(b.e.informeVisible());
+    EXPECT_EQ((std::tuple{b.e.urlinforme(), b.http.downloads, b.e.informeVisible()}),
+              (std::tuple{b.urlInforme(), QStringList(), true}));
     ASSERT_EQ(b.mostrado.size(), 1);
     EXPECT_EQ(b.mostrado.first().first().toString(), b.dir.ruta(QStringLiteral("vek.pdf")));
 }
@@ -69,25 +68,21 @@ TEST(Escrutinio, WithoutPrizeTableOrAddressTheMessageShows) {
         QStringLiteral("\",\"categoria\":1,\"premio\":\"9,99\",\"contenidosRelacionados\":{\"documentos\":"
                        "[{\"urlContenido\":\"/a.pdf\"}]}}]"));
     b.e.leeescrutinio(1);
-    EXPECT_EQ(b.e.label10(0), antes);
-    EXPECT_EQ(b.e.text1(), kAtencion);
-    EXPECT_TRUE(b.e.text1Visible());
-    EXPECT_EQ(b.e.urlinforme(), QString());
+    EXPECT_EQ((std::tuple{b.e.label10(0), b.e.text1(), b.e.text1Visible(), b.e.urlinforme()}),
+              (std::tuple{antes, kAtencion, true, QString()}));
 
     // Neither key at all, an empty file, and a table without report address.
     for (const QString& t : {QStringLiteral("<html><body>Mantenimiento</body></html>"), QString()}) {
         b.respuesta(t);
         b.e.leeescrutinio(1);
-        EXPECT_EQ(b.e.label10(0), antes);
-        EXPECT_EQ(b.e.text1(), kAtencion);
+        EXPECT_EQ((std::tuple{b.e.label10(0), b.e.text1()}), (std::tuple{antes, kAtencion}));
     }
     respuestas::Opciones antiguas;
     antiguas.recientes = false;
     b.respuesta(respuestas::respuesta({b.ultimo}, antiguas));
     b.e.leeescrutinio(0);
-    EXPECT_EQ(b.e.text1(), kAtencion);
-    EXPECT_TRUE(b.http.downloads.isEmpty());
-    EXPECT_EQ(b.mostrado.size(), 1);
+    EXPECT_EQ((std::tuple{b.e.text1(), b.http.downloads, b.mostrado.size()}),
+              (std::tuple{kAtencion, QStringList(), 1}));
 }
 
 // The report is fetched only from a path on the operator's host; the accent may come as an
@@ -126,13 +121,13 @@ TEST(Escrutinio, TheTitleNamesTheDrawOfTheAmounts) {
     b.s.sorteo = RegSorteo(); // a buffer left by a check over old draws plays no part
     b.respuesta(respuestas::objeto(dos.at(0), sinTabla).prepend(u'[') + u',' + respuestas::objeto(dos.at(1)) +
                 u']');
+    const QStringList esperado{"-Informe del Jueves, 17 de agosto del 2017",
+                               respuestas::premios(dos.at(1))[0]};
     b.e.leeescrutinio(1);
-    EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Jueves, 17 de agosto del 2017"));
-    EXPECT_EQ(b.e.label10(0), respuestas::premios(dos.at(1))[0]);
+    EXPECT_EQ((QStringList{b.e.label8(), b.e.label10(0)}), esperado);
     b.respuesta(respuestas::respuesta({dos.at(0)}, sinTabla));
     b.e.leeescrutinio(1);
-    EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Jueves, 17 de agosto del 2017"));
-    EXPECT_EQ(b.e.label10(0), respuestas::premios(dos.at(1))[0]);
+    EXPECT_EQ((QStringList{b.e.label8(), b.e.label10(0)}), esperado);
 }
 
 TEST(Escrutinio, TheKeptReportMustBeAPdfUnlessJustFetched) {
@@ -141,8 +136,7 @@ TEST(Escrutinio, TheKeptReportMustBeAPdfUnlessJustFetched) {
     // At start-up: a kept file that is not a PDF, or none.
     b.pdfLocal("<html>");
     b.e.leeescrutinio(1);
-    EXPECT_EQ(b.e.text1(), kAtencion);
-    EXPECT_TRUE(b.mostrado.isEmpty());
+    EXPECT_EQ((std::tuple{b.e.text1(), b.mostrado.size()}), (std::tuple{kAtencion, 0}));
     QFile::remove(b.dir.ruta(QStringLiteral("vek.pdf")));
     b.e.leeescrutinio(1);
     EXPECT_EQ(b.e.text1(), kAtencion);
@@ -150,16 +144,14 @@ TEST(Escrutinio, TheKeptReportMustBeAPdfUnlessJustFetched) {
     // After a download the fetched report is shown whatever its first bytes.
     b.http.files[b.urlInforme()] = "\xEF\xBB\xBF%PDF";
     b.e.leeescrutinio(0);
-    EXPECT_TRUE(b.e.bajando);
-    EXPECT_EQ(b.dir.read(QStringLiteral("vek.pdf")), QByteArray("\xEF\xBB\xBF%PDF"));
-    EXPECT_EQ(b.mostrado.size(), 1);
+    EXPECT_EQ((std::tuple{b.e.bajando, b.dir.read(QStringLiteral("vek.pdf")), b.mostrado.size()}),
+              (std::tuple{true, QByteArray("\xEF\xBB\xBF%PDF"), 1}));
 
     // A report that could not be fetched cannot be shown.
     b.http.files.clear();
     b.e.leeescrutinio(0);
-    EXPECT_EQ(b.mostrado.size(), 1);
-    EXPECT_FALSE(b.e.informeVisible());
-    EXPECT_EQ(b.e.text1(), QStringLiteral("No se encuentra conexión a internet.... :("));
+    EXPECT_EQ((std::tuple{b.mostrado.size(), b.e.informeVisible(), b.e.text1()}),
+              (std::tuple{1, false, QStringLiteral("No se encuentra conexión a internet.... :(")}));
 }
 
 TEST(Escrutinio, WithoutAPdfReaderTheMessageOffersOne) {
@@ -174,8 +166,7 @@ TEST(Escrutinio, WithoutAPdfReaderTheMessageOffersOne) {
         QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado")));
     EXPECT_TRUE(b.e.text1().contains(QStringLiteral("\r\n(O haga click AQUÍ para instalarlo)\r\n\r\n")));
     EXPECT_TRUE(b.e.text1().endsWith(QStringLiteral("Velmorat con esta opción activada.")));
-    EXPECT_TRUE(b.e.text1Visible());
-    EXPECT_EQ(b.e.sinlector, 1);
+    EXPECT_EQ((std::tuple{b.e.text1Visible(), b.e.sinlector}), (std::tuple{true, 1}));
     b.e.Text1_Click();
     EXPECT_EQ(b.urls.opened.size(), 1);
 }

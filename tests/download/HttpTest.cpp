@@ -30,9 +30,8 @@ TEST(Trae, TellsAnotherStatusAndReturnsNothing) {
     EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/no-existe")), QString());
     EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/caido")), QString());
     ASSERT_EQ(dialogs.boxes.size(), 2);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Error al descargar la página: 404 - Not Found"));
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(dialogs.boxes[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(dialogs.caja(0), (std::tuple{QStringLiteral("Error al descargar la página: 404 - Not Found"),
+                                           QStringLiteral("Error"), Dialogs::Icon::Critical}));
     EXPECT_EQ(dialogs.boxes[1].text,
               QStringLiteral("Error al descargar la página: 503 - Service Unavailable"));
 }

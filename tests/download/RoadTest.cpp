@@ -105,23 +105,23 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     ASSERT_EQ(guardados.size(), antes + 3);
     EXPECT_EQ(guardados.at(antes), Banco::registro(c.todos.at(2)));
     EXPECT_EQ(guardados.at(antes + 2), Banco::registro(c.todos.at(0)));
-    EXPECT_EQ(c.hijo<QLabel>("Label59")->text(), QStringLiteral("3 sorteos"));
-    EXPECT_EQ(c.hijo<QLabel>("Label6")->text(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-    EXPECT_EQ(c.hijo<QLabel>("Label58")->text(), QString::number(c.reply.size()));
+    EXPECT_EQ((QStringList{c.hijo<QLabel>("Label59")->text(), c.hijo<QLabel>("Label6")->text(),
+                           c.hijo<QLabel>("Label58")->text(), c.hijo<QLabel>("Label8")->text()}),
+              (QStringList{"3 sorteos", "TRANSFERENCIA FINALIZADA", QString::number(c.reply.size()),
+                           "-Informe del Sábado, 19 de agosto del 2017"}));
     EXPECT_EQ(c.hijo<QProgressBar>("ProgressBar1")->value(), 5);
     const auto premios = respuestas::premios(c.todos.first());
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(c.p->findChild<QLabel*>(QStringLiteral("Label10_%1").arg(k))->text(), premios[size_t(k)]);
-    EXPECT_EQ(c.hijo<QLabel>("Label8")->text(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
     EXPECT_TRUE(c.web.peticiones().first().endsWith(
         QStringLiteral("fechaFinInclusiva=20170819&fechaInicioInclusiva=20170511&game_id=LAPR")));
 
     // The report is on its page; entering the page reloads nothing.
     c.p->sstab1()->setCurrentIndex(1);
-    EXPECT_TRUE(c.hijo<QPdfView>("WebBrowser1")->isVisible());
-    EXPECT_FALSE(c.hijo<QPlainTextEdit>("Text1")->isVisible());
-    EXPECT_EQ(c.p->ultimoSorteo()->documento()->pageCount(), 1);
-    EXPECT_EQ(c.p->general()->hScroll1()->value(), 3);
+    EXPECT_EQ((std::tuple{
+                  c.hijo<QPdfView>("WebBrowser1")->isVisible(), c.hijo<QPlainTextEdit>("Text1")->isVisible(),
+                  c.p->ultimoSorteo()->documento()->pageCount(), c.p->general()->hScroll1()->value()}),
+              (std::tuple{true, false, 1, 3}));
 
     // The new draws were checked against the peña once: counters and last counted date.
     const RegPena despues = c.s.files.apuestas.get<RegPena>(1);
@@ -150,8 +150,7 @@ TEST(Carretera, HoverPictureAndEnteringTheLastDrawPage) {
     c.abrir();
     QLabel* picture2 = c.hijo<QLabel>("Picture2");
     const Descarga& d = *c.p->descarga();
-    EXPECT_FALSE(picture2->pixmap().isNull());
-    EXPECT_EQ(d.imagen(), 2);
+    EXPECT_EQ((std::tuple{picture2->pixmap().isNull(), d.imagen()}), (std::tuple{false, 2}));
     for (const auto& [punto, imagen] :
          {std::pair{QPoint(6, 12), 1}, {QPoint(110, 40), 2}, {QPoint(50, 69), 1}, {QPoint(50, 70), 2}}) {
         QTest::mouseMove(picture2, punto);
@@ -161,7 +160,8 @@ TEST(Carretera, HoverPictureAndEnteringTheLastDrawPage) {
     // With the message shown, entering the page reads the kept reply again.
     grabaWww(c.s, c.reply);
     c.p->sstab1()->setCurrentIndex(1);
-    EXPECT_EQ(c.hijo<QLabel>("Label10_0")->text(), respuestas::premios(c.todos.first())[0]);
-    EXPECT_EQ(c.hijo<QLabel>("Label8")->text(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
+    EXPECT_EQ(
+        (QStringList{c.hijo<QLabel>("Label10_0")->text(), c.hijo<QLabel>("Label8")->text()}),
+        (QStringList{respuestas::premios(c.todos.first())[0], "-Informe del Sábado, 19 de agosto del 2017"}));
     EXPECT_TRUE(c.hijo<QPlainTextEdit>("Text1")->toPlainText().contains(QStringLiteral("ATENCIÓN:")));
 }

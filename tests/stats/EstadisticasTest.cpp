@@ -67,19 +67,16 @@ TEST_P(HistoriaReal, CountsMatchACountOverTheFile) {
         calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {p.lunes, p.jueves, p.sabado}, desde);
     EXPECT_EQ(e.sorteossel, total);
     ASSERT_EQ(e.filas.size(), size_t(total));
-    EXPECT_EQ(e.filas.front().sorteo.fecha, nueva);
-    EXPECT_EQ(e.fechasSel[0], nueva);
-    EXPECT_EQ(e.fechasSel[1], vieja);
+    EXPECT_EQ((std::tuple{e.filas.front().sorteo.fecha, e.fechasSel[0], e.fechasSel[1]}),
+              (std::tuple{nueva, nueva, vieja}));
     const std::array<int, 49> f = e.frecuencias();
     for (int n = 1; n <= 49; ++n)
         EXPECT_EQ(f[size_t(n - 1)], veces[size_t(n)]) << n;
     // Both pages show 25 with the same counts; page 2 row 2 is 26; the weekday grids add up.
     const PaginaGrafica g1 = e.datosGrafica(1), g2 = e.datosGrafica(2), g4 = e.datosGrafica(4);
-    EXPECT_EQ(g1[24].etiqueta, QStringLiteral(" 25"));
-    EXPECT_EQ(g2[0].etiqueta, QStringLiteral(" 25"));
-    EXPECT_EQ(g2[0].veces[0], veces[25]);
-    EXPECT_EQ(g2[1].veces[0], veces[26]);
-    EXPECT_EQ(g4[0].veces[0] + g4[0].veces[1] + g4[0].veces[2], veces[25]);
+    EXPECT_EQ((QStringList{g1[24].etiqueta, g2[0].etiqueta}), (QStringList{" 25", " 25"}));
+    EXPECT_EQ((std::tuple{g2[0].veces[0], g2[1].veces[0], g4[0].veces[0] + g4[0].veces[1] + g4[0].veces[2]}),
+              (std::tuple{veces[25], veces[26], veces[25]}));
     // The newest stored draw is a Monday.
     EXPECT_EQ(e.frase, p.lunes ? textoSorteo(h.sorteos.back()) : QString());
 }
@@ -94,15 +91,12 @@ TEST(TextoSorteo, RowCellsOfTheDrawsList) {
     r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
     r.fecha = oledate::fromYmd(2026, 11, 30); // a Monday
     r.numJoker = -1;
-    EXPECT_EQ(textoSorteo(r), QStringLiteral(" 1- 2- 3- 4- 5-6   C: 7  R: 8"));
-    EXPECT_EQ(textoJoker(r), QStringLiteral("-"));
-    EXPECT_EQ(textoFechaSorteo(r), QStringLiteral("30/11/2026  Lunes "));
+    const auto celdas = [&r] { return QStringList{textoSorteo(r), textoJoker(r), textoFechaSorteo(r)}; };
+    EXPECT_EQ(celdas(), (QStringList{" 1- 2- 3- 4- 5-6   C: 7  R: 8", "-", "30/11/2026  Lunes "}));
     r.bolas = {10, 20, 30, 40, 45, 49, 12, -1};
     r.fecha = oledate::fromYmd(2026, 12, 3);
     r.numJoker = 1234567;
-    EXPECT_EQ(textoSorteo(r), QStringLiteral("10-20-30-40-45-49  C: 12 R: -"));
-    EXPECT_EQ(textoJoker(r), QStringLiteral("1234567"));
-    EXPECT_EQ(textoFechaSorteo(r), QStringLiteral("03/12/2026  Jueves"));
+    EXPECT_EQ(celdas(), (QStringList{"10-20-30-40-45-49  C: 12 R: -", "1234567", "03/12/2026  Jueves"}));
 }
 
 // Numbers outside 1..49 in a damaged record are listed but never index a grid.
@@ -119,16 +113,13 @@ TEST(Estadisticas, DamagedNumbersAndEmptySelections) {
 
     const Estadisticas ninguno =
         calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {false, false, false}, 0);
-    EXPECT_EQ(ninguno.sorteossel, 0);
-    EXPECT_TRUE(ninguno.filas.empty());
-    EXPECT_FALSE(ninguno.hayFechas);
-    EXPECT_TRUE(ninguno.hayUltimo);
-    EXPECT_TRUE(ninguno.frase.isEmpty());
+    EXPECT_EQ((std::tuple{ninguno.sorteossel, ninguno.filas.size(), ninguno.hayFechas, ninguno.hayUltimo,
+                          ninguno.frase}),
+              (std::tuple{0, 0, false, true, QString()}));
 
     h.s.files.numeros.close();
     const Estadisticas vacio = calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {}, 0);
-    EXPECT_FALSE(vacio.hayUltimo);
-    EXPECT_EQ(vacio.sorteossel, 0);
+    EXPECT_EQ((std::tuple{vacio.hayUltimo, vacio.sorteossel}), (std::tuple{false, 0}));
 }
 
 TEST(Filtros, TwinsPeriodAndComparison) {
@@ -138,17 +129,16 @@ TEST(Filtros, TwinsPeriodAndComparison) {
     // Unticking "Todos" in the wizard ticks both period boxes and shows the sliders.
     EXPECT_EQ(f.click(F::TodosPaso1, false), 1);
     f.periodo(1);
-    EXPECT_FALSE(f.marcada(F::Todos));
-    EXPECT_TRUE(f.marcada(F::UltimoMes) && f.marcada(F::UltimoMesPaso1));
-    EXPECT_TRUE(f.barrasVisibles());
-    EXPECT_EQ(f.captionUltimoMes(), QStringLiteral("Último mes"));
+    EXPECT_EQ((std::tuple{f.marcada(F::Todos), f.marcada(F::UltimoMes), f.marcada(F::UltimoMesPaso1),
+                          f.barrasVisibles(), f.captionUltimoMes()}),
+              (std::tuple{false, true, true, true, QStringLiteral("Último mes")}));
     const QDate hoy(2026, 12, 5);
     EXPECT_DOUBLE_EQ(f.desde(hoy), oledate::fromQDate(hoy) - 30.5);
     f.fijaMeses(24);
     EXPECT_DOUBLE_EQ(f.desde(hoy), oledate::fromQDate(hoy) - 732);
     f.fijaMaximo(6);
-    EXPECT_EQ(f.meses(), 6);
-    EXPECT_EQ(f.textoPeriodo(), QStringLiteral("los últimos 6 meses de sorteos, desde el "));
+    EXPECT_EQ((std::tuple{f.meses(), f.textoPeriodo()}),
+              (std::tuple{6, QStringLiteral("los últimos 6 meses de sorteos, desde el ")}));
 
     // A weekday box moves its twin; "Comparativa" ticks and locks the boxes, and unticked
     // frees them still ticked.
@@ -157,12 +147,11 @@ TEST(Filtros, TwinsPeriodAndComparison) {
     EXPECT_EQ(f.descripcionDias(), QStringLiteral("sólo los números de los sorteos del LUNES y SÁBADO."));
     f.click(F::Comparativa, true);
     f.click(F::Comparativa, false);
-    EXPECT_TRUE(f.marcada(F::Jueves) && f.habilitada(F::Jueves));
-    EXPECT_FALSE(f.leyendaVisible());
+    EXPECT_EQ((std::tuple{f.marcada(F::Jueves), f.habilitada(F::Jueves), f.leyendaVisible()}),
+              (std::tuple{true, true, false}));
     for (int c : {F::Lunes, F::Jueves, F::Sabado})
         f.click(c, false);
-    EXPECT_EQ(f.descripcionDias(), QStringLiteral("0 días de la semana."));
-    EXPECT_TRUE(f.diasajugar().isEmpty());
+    EXPECT_EQ((QStringList{f.descripcionDias(), f.diasajugar()}), (QStringList{"0 días de la semana.", ""}));
 }
 
 // The stored selection and both summaries follow the boxes; with no weekday the stored
@@ -175,10 +164,8 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
     const QString nueva = oledate::toQDate(h.sorteos.back().fecha).toString(Qt::ISODate);
     QVariantList fila = h.fila(QStringLiteral("SELECT Dia1, Dia2, Total, Diasajugar FROM Sorteos"));
     ASSERT_EQ(fila.size(), 4);
-    EXPECT_EQ(fila[0].toString(), oledate::toQDate(h.sorteos.front().fecha).toString(Qt::ISODate));
-    EXPECT_EQ(fila[1].toString(), nueva);
-    EXPECT_EQ(fila[2].toInt(), int(h.sorteos.size()));
-    EXPECT_EQ(fila[3].toString(), QStringLiteral("Lunes, Jueves y sábado."));
+    EXPECT_EQ(fila, (QVariantList{oledate::toQDate(h.sorteos.front().fecha).toString(Qt::ISODate), nueva,
+                                  int(h.sorteos.size()), QStringLiteral("Lunes, Jueves y sábado.")}));
     EXPECT_EQ(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString(),
               textoSorteo(h.sorteos.back()));
     EXPECT_TRUE(
@@ -199,8 +186,8 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
     sel.Check3_Click(F::Todos, true);
     for (int c : {F::Lunes, F::Jueves, F::Sabado})
         sel.Check3_Click(c, false);
-    EXPECT_EQ(sel.label7(), QStringLiteral("TOTAL: 0 sorteos."));
-    EXPECT_EQ(sel.label27(), QStringLiteral("¡¡Con 0 sorteos seleccionados no es posible continuar!!"));
+    EXPECT_EQ((QStringList{sel.label7(), sel.label27()}),
+              (QStringList{"TOTAL: 0 sorteos.", "¡¡Con 0 sorteos seleccionados no es posible continuar!!"}));
     EXPECT_EQ(h.fila(QStringLiteral("SELECT Diasajugar, Total FROM Sorteos")),
               (QVariantList{QStringLiteral("Sábado."), 0}));
     EXPECT_TRUE(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString().isEmpty());

@@ -5,11 +5,13 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <ostream>
+#include <tuple>
 
 // Message boxes and file dialogs for tests: records every box and answers from a script
 // (Ok/Yes by default; an open-file dialog with no file scripted is cancelled).
 class FakeDialogs final : public Dialogs {
-public:
+  public:
     struct Box {
         QString text;
         QString title;
@@ -29,8 +31,18 @@ public:
         return files.isEmpty() ? QString() : files.takeFirst();
     }
 
+    // Text, title and icon of box i, to compare at once.
+    std::tuple<QString, QString, Icon> caja(qsizetype i) const {
+        return {boxes.at(i).text, boxes.at(i).title, boxes.at(i).icon};
+    }
+
     QList<Box> boxes;
     QList<Answer> answers;   // next answers, in order
     QStringList files;       // files chosen in the next open-file dialogs (none left: cancelled)
     QStringList fileDialogs; // "title|folder" of every open-file dialog shown
 };
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

@@ -6,12 +6,13 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <tuple>
 
 // A printer for tests: records every text, line, box and picture with its page, position
 // and font. Text metrics are fixed: a line is fontSize * 0.5 mm high, each character
 // fontSize * 0.2 mm wide, so positions can be computed by hand.
 class RecordingPrinter final : public Printer {
-public:
+  public:
     enum class Kind { Text, Line, Box, FilledBox, Picture };
     struct Op {
         Kind kind;
@@ -23,6 +24,11 @@ public:
         bool bold;
         bool underline;
         QColor color;
+
+        // Text, position, font size and underline of a printed text, to compare at once.
+        std::tuple<QString, double, double, double, bool> linea() const {
+            return {text, x, y, fontSize, underline};
+        }
     };
 
     explicit RecordingPrinter(double widthMm = 210, double heightMm = 297) : m_w(widthMm), m_h(heightMm) {}
@@ -40,8 +46,12 @@ public:
     double scaleHeight() const override { return m_h; }
     double textHeight(const QString&) const override { return fontSize() * 0.5; }
     double textWidth(const QString& t) const override { return fontSize() * 0.2 * t.size(); }
-    void line(double x1, double y1, double x2, double y2, const QColor& c) override { add(Kind::Line, x1, y1, x2, y2, {}, c); }
-    void box(double x1, double y1, double x2, double y2, const QColor& c) override { add(Kind::Box, x1, y1, x2, y2, {}, c); }
+    void line(double x1, double y1, double x2, double y2, const QColor& c) override {
+        add(Kind::Line, x1, y1, x2, y2, {}, c);
+    }
+    void box(double x1, double y1, double x2, double y2, const QColor& c) override {
+        add(Kind::Box, x1, y1, x2, y2, {}, c);
+    }
     void filledBox(double x1, double y1, double x2, double y2, const QColor& c) override {
         add(Kind::FilledBox, x1, y1, x2, y2, {}, c);
     }
@@ -62,11 +72,13 @@ public:
     int page = 1;
     bool began = false, ended = false, killed = false, beginResult = true;
 
-protected:
+  protected:
     void startNewPage() override { ++page; }
-    void drawText(double x, double y, const QString& t) override { add(Kind::Text, x, y, x, y, t, Qt::black); }
+    void drawText(double x, double y, const QString& t) override {
+        add(Kind::Text, x, y, x, y, t, Qt::black);
+    }
 
-private:
+  private:
     void add(Kind k, double x, double y, double x2, double y2, const QString& t, const QColor& c) {
         ops.append({k, page, x, y, x2, y2, t, fontName(), fontSize(), fontBold(), fontUnderline(), c});
     }
@@ -75,7 +87,7 @@ private:
 
 // A printer dialog for tests: hands out a recording printer, or cancels.
 class FakePrintService final : public PrintService {
-public:
+  public:
     std::shared_ptr<Printer> showPrinter() override {
         ++shown;
         if (cancel)
