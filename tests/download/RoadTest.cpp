@@ -21,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
