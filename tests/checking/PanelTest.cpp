@@ -5,23 +5,20 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace {
 
 // The panel with the General tab's scroll bar and boxes, and the download strip's controls.
-class Panel : public ::testing::Test, public Escenario {
+class PanelVacio : public ::testing::Test, public Escenario {
   protected:
-    Panel() {
+    PanelVacio() {
         hScroll1 = new QScrollBar(Qt::Horizontal, &ventana);
         hScroll1->setRange(1, 1);
         text3 = new QLineEdit(QStringLiteral("1"), &ventana);
@@ -34,14 +31,6 @@ class Panel : public ::testing::Test, public Escenario {
         panel->usarImpresora(&impresion);
         QObject::connect(panel, &PanelResultados::estadisticasPedidas, [this] { ++estadisticas; });
     }
-    void datos() {
-        sorteo(kJue(), {1, 2, 3, 30, 31, 32}, 40);
-        sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
-        pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
-        pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
-        hScroll1->setMaximum(2);
-    }
-
     QWidget ventana;
     QScrollBar* hScroll1;
     QLineEdit* text3;
@@ -54,10 +43,20 @@ class Panel : public ::testing::Test, public Escenario {
     int estadisticas = 0;
 };
 
+// Two draws, a peña of simple bets and one of a multiple bet.
+struct Panel : PanelVacio {
+    Panel() {
+        sorteo(kJue(), {1, 2, 3, 30, 31, 32}, 40);
+        sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
+        pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
+        pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
+        hScroll1->setMaximum(2);
+    }
+};
+
 } // namespace
 
 TEST_F(Panel, ModelsFollowTheChecksAndPassTheModelTester) {
-    datos();
     QAbstractItemModelTester t2(panel->listView(0)->model(),
                                 QAbstractItemModelTester::FailureReportingMode::Warning);
     QAbstractItemModelTester t4(panel->listView(1)->model(),
@@ -76,7 +75,7 @@ TEST_F(Panel, ModelsFollowTheChecksAndPassTheModelTester) {
               (std::tuple{8, 0}));
 }
 
-TEST_F(Panel, SwitchButtonsAndBlink) {
+TEST_F(PanelVacio, SwitchButtonsAndBlink) {
     EXPECT_FALSE(panel->listView(0)->isHidden());
     panel->command1(1)->click();
     EXPECT_EQ((std::tuple{panel->listView(0)->isHidden(), panel->listView(1)->isHidden()}),
@@ -102,14 +101,12 @@ TEST_F(Panel, SwitchButtonsAndBlink) {
 }
 
 TEST_F(Panel, NewPrizeAfterADownloadStartsTheBlink) {
-    datos();
     label59->setText(QStringLiteral("1 sorteo"));
     panel->listasencillas(1);
     EXPECT_EQ((std::tuple{panel->timer3().isActive(), panel->conpremio()}), (std::tuple{true, 3}));
 }
 
 TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
-    datos();
     QMenu general;
     QAction* salir = general.addAction(QStringLiteral("Salir"));
     QTabWidget tabs;
@@ -139,7 +136,6 @@ TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
 }
 
 TEST_F(Panel, ScrollBarDuringADownloadDoesNotRefresh) {
-    datos();
     progressBar1->setMaximum(5);
     progressBar1->setValue(3);
     hScroll1->setValue(2);
@@ -147,7 +143,6 @@ TEST_F(Panel, ScrollBarDuringADownloadDoesNotRefresh) {
 }
 
 TEST_F(Panel, ChooserListsOnePeña) {
-    datos();
     panel->llenarCombo2({QStringLiteral("TODAS LAS PEÑAS"), QStringLiteral("S").leftJustified(20),
                          QStringLiteral("M").leftJustified(20)});
     EXPECT_EQ(panel->combo2()->currentIndex(), -1);
@@ -160,7 +155,6 @@ TEST_F(Panel, ChooserListsOnePeña) {
 }
 
 TEST_F(Panel, RefreshOfTheNewestDraw) {
-    datos();
     hScroll1->setValue(2);
     EXPECT_EQ(estadisticas, 1);
     panel->refrescarUltimoSorteo(); // through the scroll bar's change
@@ -171,7 +165,6 @@ TEST_F(Panel, RefreshOfTheNewestDraw) {
 }
 
 TEST_F(Panel, PrintIcon) {
-    datos();
     impresion.cancel = true;
     panel->Image5_Click();
     EXPECT_EQ((std::tuple{impresion.shown, leida(1).fecha2}), (std::tuple{1, 0.0})); // nothing checked

@@ -41,23 +41,18 @@ TEST(DiaDeJuego, DaysAndCreationDate) {
     EXPECT_FALSE(diaDeJuego(QString(), martes, lunesDespues));
 }
 
-TEST(Val, ReadsLikeTheRuntime) {
+TEST(VbText, ValCstrAndFechaLargaReadAndWriteLikeTheRuntime) {
     // The comma is not a decimal point here.
     const std::pair<const char*, double> casos[] = {
         {" 3", 3}, {"03", 3},      {"3 ", 3},      {"1 2", 12}, {"12ab", 12},   {"abc", 0},
         {"", 0},   {"-4.5", -4.5}, {"1e3x", 1000}, {"2,5", 2},  {"\t8\r\n", 8}, {"1e999", 0}};
     for (const auto& [texto, valor] : casos)
         EXPECT_EQ(vbtext::Val(QString::fromLatin1(texto)), valor) << texto;
-}
-
-TEST(Cstr, ShortAndLongForms) {
+    // Numbers: short and long forms; dates: the long Spanish form.
     EXPECT_EQ((QStringList{vbtext::cstr(-1), vbtext::cstr(0), vbtext::cstr(1234567), vbtext::cstr(2.5),
                            vbtext::cstr(1.5e-300)}),
               (QStringList{"-1", "0", "1234567", "2.5", "1.5E-300"}));
     EXPECT_GT(vbtext::cstr(4.94e-310).size(), 7);
-}
-
-TEST(FechaLarga, SpanishForm) {
     EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(2026, 12, 5)),
               QStringLiteral("Sábado, 5 de diciembre del 2026"));
     EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(1985, 10, 17)),

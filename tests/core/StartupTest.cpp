@@ -28,16 +28,16 @@ QByteArray antiguos(int n) {
 
 } // namespace
 
-TEST(RutaApp, OneTrailingSeparator) {
-    EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/opt/velmorat")), QStringLiteral("/opt/velmorat/"));
-    EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/")), QStringLiteral("/"));
-}
-
 using Arranque = Fixture;
 
+// A stale copy left by an interrupted deletion is removed.
 TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
+    EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/opt/velmorat")), QStringLiteral("/opt/velmorat/"));
+    EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/")), QStringLiteral("/"));
     dir.conTablas();
+    dir.write(QStringLiteral("apuestas.tmp"), QByteArray(8307, 'x'));
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
     startup::leeconfig(s);
     EXPECT_TRUE(dialogs.boxes.isEmpty());
     EXPECT_EQ(s.rutaApp, dir.rutaApp());
@@ -52,13 +52,6 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     EXPECT_EQ((std::tuple{c.precio, c.meses, c.margenX, c.margenY, c.webhost.trimmed()}),
               (std::tuple{1.0f, 24, 0.0f, 0.0f, QString::fromLatin1(startup::kHostPorDefecto)}));
     EXPECT_EQ(c, s.cfg);
-}
-
-TEST_F(Arranque, StaleDeletionCopyIsRemoved) {
-    dir.conTablas();
-    dir.write(QStringLiteral("apuestas.tmp"), QByteArray(8307, 'x'));
-    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
-    EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
 }
 
 TEST_F(Arranque, MissingTablesFileEndsWithItsMessage) {

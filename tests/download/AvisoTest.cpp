@@ -7,7 +7,6 @@
 #include "platform/CurlHttpClient.h"
 
 #include <QLabel>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 namespace {

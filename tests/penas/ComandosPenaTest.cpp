@@ -43,23 +43,6 @@ TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
     EXPECT_FALSE(comandospena::seleccionada(e.s));
 }
 
-TEST(ComandosPena, AnsweringNoLeavesEverythingAndTheOnlyPenaCanGo) {
-    Entorno e;
-    e.guarda(Entorno::pena(QStringLiteral("SOLA"), 1));
-    e.s.files.apuestas.flush();
-    const QByteArray antes = e.carpeta.read(QStringLiteral("apuestas.dat"));
-    e.s.penaSel = 1;
-    comandospena::seleccionada(e.s);
-    e.dialogs.answers = {Dialogs::Answer::No};
-    EXPECT_FALSE(comandospena::eliminaPena(e.s));
-    EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
-    EXPECT_FALSE(e.carpeta.exists(QStringLiteral("apuestas.tmp")));
-    EXPECT_EQ(e.s.penaSel, 1);
-
-    EXPECT_TRUE(comandospena::eliminaPena(e.s));
-    EXPECT_TRUE(e.carpeta.read(QStringLiteral("apuestas.dat")).isEmpty());
-}
-
 TEST(ComandosPena, EditingHandsOverTheKindAndWarnsOnReducedPenas) {
     Entorno e;
     RegPena r = Entorno::pena(QStringLiteral("RED"), 12);
@@ -80,11 +63,12 @@ TEST(ComandosPena, EditingHandsOverTheKindAndWarnsOnReducedPenas) {
               (std::tuple{0, 1, QStringLiteral("Atención!")}));
 }
 
-TEST(ComandosPena, UnwritableFolderShowsThePermissionMessageAndKeepsTheFile) {
+// A refused copy keeps the file, answering No leaves everything, and the only peña can go.
+TEST(ComandosPena, UnwritableFolderAnsweringNoAndTheOnlyPena) {
     Entorno e;
-    e.guarda(Entorno::pena(QStringLiteral("A"), 1));
-    e.guarda(Entorno::pena(QStringLiteral("B"), 1));
+    e.guarda(Entorno::pena(QStringLiteral("SOLA"), 1));
     e.s.files.apuestas.flush();
+    const QByteArray antes = e.carpeta.read(QStringLiteral("apuestas.dat"));
     // apuestas.tmp cannot be created where a folder of that name stands.
     QDir(e.carpeta.path()).mkdir(QStringLiteral("apuestas.tmp"));
     e.s.penaSel = 1;
@@ -92,5 +76,16 @@ TEST(ComandosPena, UnwritableFolderShowsThePermissionMessageAndKeepsTheFile) {
     EXPECT_FALSE(comandospena::eliminaPena(e.s));
     ASSERT_FALSE(e.dialogs.boxes.isEmpty());
     EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Error de permiso"));
-    EXPECT_EQ(std::tuple(e.s.files.apuestas.count(), e.s.files.apuestas.isOpen()), std::tuple(2, true));
+    EXPECT_EQ(std::tuple(e.s.files.apuestas.count(), e.s.files.apuestas.isOpen()), std::tuple(1, true));
+    EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
+
+    QDir(e.carpeta.path()).rmdir(QStringLiteral("apuestas.tmp"));
+    e.dialogs.answers = {Dialogs::Answer::No};
+    EXPECT_FALSE(comandospena::eliminaPena(e.s));
+    EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
+    EXPECT_FALSE(e.carpeta.exists(QStringLiteral("apuestas.tmp")));
+    EXPECT_EQ(e.s.penaSel, 1);
+
+    EXPECT_TRUE(comandospena::eliminaPena(e.s));
+    EXPECT_TRUE(e.carpeta.read(QStringLiteral("apuestas.dat")).isEmpty());
 }

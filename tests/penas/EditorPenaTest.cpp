@@ -139,19 +139,6 @@ TEST(EditorPena, ReducedSystemExpandsTheChosenNumbersByTheTable) {
                       elegidos[static_cast<size_t>((j + s) % 9)]);
 }
 
-// Each kind of damage the table reader finds is refused the same way.
-TEST(EditorPena, DamagedTablesAreRefusedAtLoad) {
-    Entorno e;
-    e.carpeta.write(QStringLiteral("tablas.bin"), "8\r\n4\r\n2\r\n010203040506\r\n010203040509\r\n");
-    e.s.codMultiple = 7;
-    e.s.tablaElegida = 0;
-    EditorPena ed(e.s);
-    EXPECT_FALSE(ed.Form_Load());
-    EXPECT_EQ(e.textos(), QStringList{QStringLiteral(
-                              "La tabla de reducción elegida no es válida. Reinstale el programa.")});
-    EXPECT_EQ(e.s.files.apuestas.count(), 0);
-}
-
 TEST(EditorPena, SaveAndNamesAreRefusedWithTheReasonAndNothingWritten) {
     Entorno e;
     EditorPena ed(e.s);

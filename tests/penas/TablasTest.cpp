@@ -1,6 +1,5 @@
 #include "penas/TablasReducidas.h"
 
-#include <QFile>
 #include <bit>
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -132,11 +132,14 @@ TEST(Crea, ClicksOnTheGridEnterABetAndGrabarSavesIt) {
 
 TEST(Crea, DamagedTableKeepsTheEditorClosed) {
     Entorno e;
-    e.carpeta.write(QStringLiteral("tablas.bin"), "8\r\n4\r\n");
+    e.carpeta.write(QStringLiteral("tablas.bin"), "8\r\n4\r\n2\r\n010203040506\r\n010203040509\r\n");
     e.s.codMultiple = 7;
+    e.s.tablaElegida = 0;
     Ventanas v;
     EXPECT_EQ(Crea::crear(e.s, v.contexto()), nullptr);
-    EXPECT_EQ(e.dialogs.boxes.size(), 1);
+    EXPECT_EQ(e.textos(), QStringList{QStringLiteral(
+                              "La tabla de reducción elegida no es válida. Reinstale el programa.")});
+    EXPECT_EQ(e.s.files.apuestas.count(), 0);
 }
 
 TEST(GestorTab, ShowsTheListAndDeletesTheHighlightedPena) {

@@ -169,16 +169,6 @@ TEST_F(Ventana, ReminderBlinks) {
     EXPECT_EQ(g->label9(6)->isHidden(), antes);
 }
 
-TEST_F(Ventana, EmptyDrawsFileDisablesTheFilters) {
-    Principal& w = cargada();
-    GeneralTab* g = w.general();
-    EXPECT_EQ((QStringList{g->label9(3)->text(), g->label9(6)->text()}),
-              (QStringList{QStringLiteral("Fichero de datos vacío."),
-                           QStringLiteral("No se ha actualizado nunca")}));
-    EXPECT_EQ((std::tuple{g->hScroll1()->isEnabled(), g->check1()->isEnabled(), g->check2()->isEnabled()}),
-              (std::tuple{false, false, false}));
-}
-
 TEST_F(Ventana, MissingTablesFileStopsTheLoad) {
     QFile::remove(dir.ruta(QStringLiteral("tablas.bin")));
     Principal w(s, dir.path());
@@ -187,8 +177,15 @@ TEST_F(Ventana, MissingTablesFileStopsTheLoad) {
     EXPECT_FALSE(dir.exists(QStringLiteral("nums.ini"))); // nothing after the check ran
 }
 
-TEST_F(Ventana, WelcomeOnlyOnceAndOnlyWithoutPenas) {
+// With empty files the filters are disabled and the welcome shows once.
+TEST_F(Ventana, EmptyFilesDisableTheFiltersAndWelcomeOnlyOnceWithoutPenas) {
     Principal& w = cargada();
+    GeneralTab* g = w.general();
+    EXPECT_EQ((QStringList{g->label9(3)->text(), g->label9(6)->text()}),
+              (QStringList{QStringLiteral("Fichero de datos vacío."),
+                           QStringLiteral("No se ha actualizado nunca")}));
+    EXPECT_EQ((std::tuple{g->hScroll1()->isEnabled(), g->check1()->isEnabled(), g->check2()->isEnabled()}),
+              (std::tuple{false, false, false}));
     w.Form_Activate();
     w.Form_Activate();
     ASSERT_EQ(cajas(kBienvenida), 1);
@@ -477,6 +474,11 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     EXPECT_EQ(filas(), todos);
     EXPECT_FALSE(w.filtrosPaso1()->label21()->text().isEmpty());
     EXPECT_EQ(tab->msChart1()->serie()->count(), 1);
+    // Activation puts the chart back on its first page.
+    tab->hScroll2()->setValue(2);
+    w.general()->hScroll1()->setValue(3);
+    w.Form_Activate();
+    EXPECT_EQ(tab->hScroll2()->value(), 1);
 
     // Unticking Monday in the wizard unticks it here too and recounts.
     int lunes = 0;
@@ -534,11 +536,4 @@ TEST_F(TabEstadisticas, DeletingARowUnderAFilterRemovesThatDraw) {
     tab->ListView3_ItemClick(0);
     esperado.chop(32);
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), esperado);
-}
-
-TEST_F(TabEstadisticas, ActivationPutsTheChartBackOnItsFirstPage) {
-    tab->hScroll2()->setValue(2);
-    w.general()->hScroll1()->setValue(3);
-    w.Form_Activate();
-    EXPECT_EQ(tab->hScroll2()->value(), 1);
 }
