@@ -40,16 +40,14 @@ INSTANTIATE_TEST_SUITE_P(Ajustes, Cajas,
                                            Caso{true, "3,5", 4, nullptr}, Caso{true, "", 24, nullptr},
                                            Caso{true, "99999", 24, "24"}, Caso{true, "doce", 24, "24"}));
 
-TEST(Ajustes, BoxTextsAreSpanishAndAnEmptyMonthsBoxRaisesAStoredValueBelowTwo) {
+TEST(Ajustes, BoxTextsAreSpanishAnEmptyMonthsBoxRaisesAStoredValueBelowTwoAndVersionNames) {
     EXPECT_EQ(ajustes::textoPrecio(1.5f), QStringLiteral("1,5"));
     EXPECT_EQ(ajustes::textoPrecio(1234.25f), QStringLiteral("1234,25"));
     Config c;
     c.meses = 0;
     EXPECT_FALSE(ajustes::cambiaMeses(c, QString()).has_value());
     EXPECT_EQ(c.meses, 2);
-}
-
-TEST(VersionSistema, NamesKnownVersionsAndKeepsAnyOtherText) {
+    // The system version: known ones by name, any other text as it is.
     EXPECT_EQ(VersionToName(QStringLiteral("2.10.0")), QStringLiteral("Windows 10/11"));
     EXPECT_EQ(VersionToName(QStringLiteral("2.6.3")), QStringLiteral("2.6.3"));
     EXPECT_EQ(VersionToName(NativeGetVersion()), NativeGetVersion());

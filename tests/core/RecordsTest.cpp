@@ -52,7 +52,7 @@ TEST(RegSorteoAntiguo, LayoutIs24BytesWithoutJoker) {
     EXPECT_EQ((std::tuple{back.bolas, back.fecha}), (std::tuple{a.bolas, a.fecha}));
 }
 
-TEST(RegPena, LayoutOfEveryField) {
+TEST(RegPena, LayoutOfEveryFieldAndAShortRecord) {
     RegPena p;
     p.nombre = QStringLiteral("PEÑA DE LA OFICINA");
     p.reducida = {12, 4};
@@ -82,12 +82,10 @@ TEST(RegPena, LayoutOfEveryField) {
     EXPECT_EQ((std::tuple{back.nombre.trimmed(), back.dias}), (std::tuple{p.nombre, p.dias}));
     EXPECT_EQ(back, p);
     EXPECT_EQ(back.encode(), b);
-}
-
-TEST(RegPena, ShortRecordReadsAsZeros) {
-    const RegPena p = RegPena::decode(QByteArray(100, '\x01'));
+    // A short record reads as zeros past its end.
+    const RegPena corto = RegPena::decode(QByteArray(100, '\x01'));
     // The first bet starts at byte 64; the second at byte 104, beyond the 100 bytes read.
-    EXPECT_EQ((std::tuple{p.numApuestas, p.fecha2, p.apuestas[0][0], p.apuestas[1][0]}),
+    EXPECT_EQ((std::tuple{corto.numApuestas, corto.fecha2, corto.apuestas[0][0], corto.apuestas[1][0]}),
               (std::tuple{int16_t(0), 0.0, int16_t(0x0101), int16_t(0)}));
 }
 

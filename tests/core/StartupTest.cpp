@@ -1,6 +1,4 @@
 #include "core/Startup.h"
-#include "core/Session.h"
-#include "platform/Clock.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
 

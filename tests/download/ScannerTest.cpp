@@ -119,7 +119,7 @@ TEST(Busca, EntryPointsAndTheirVariants) {
     EXPECT_THROW(busca(c.buf, QStringLiteral("key:"), QStringLiteral("###"), 0), scan::EndOfFile);
 }
 
-TEST(Busca, ChainedSearchesWalkForwardAlsoInLongFiles) {
+TEST(Busca, ChainedSearchesLongFilesAndRaros) {
     Archivo a("\"\"fecha_sorteo\"\":\"\"2017-08-17 21:43:00\"\"");
     busca(a.buf, QStringLiteral("fecha_sorteo"), QStringLiteral(":\""), 0);
     scan::setPosition(a.buf, a.pos() + 1);
@@ -135,6 +135,9 @@ TEST(Busca, ChainedSearchesWalkForwardAlsoInLongFiles) {
     Archivo b(big);
     EXPECT_EQ(busca(b.buf, QStringLiteral("key="), QStringLiteral(";"), 0), QStringLiteral("value"));
     EXPECT_EQ(b.pos(), 250011);
+    // Only the characters from '!' to 'z' are kept.
+    EXPECT_EQ(raros(QStringLiteral("1.234,56 €")), QStringLiteral("1.234,56"));
+    EXPECT_EQ(raros(QStringLiteral("\t{Año}|~ 12\r\n")), QStringLiteral("Ao12"));
 }
 
 // The buffered scan must give the results and positions of a plain byte-by-byte scan,
@@ -177,9 +180,4 @@ TEST(Busca, AgreesWithAPlainScanEverywhere) {
         ASSERT_EQ(got.pos, esperado.pos) << bytes.constData() << " key " << key.constData() << " term "
                                          << term.constData() << " from " << inicio;
     }
-}
-
-TEST(Raros, KeepsOnlyTheCharactersFromBangToZ) {
-    EXPECT_EQ(raros(QStringLiteral("1.234,56 €")), QStringLiteral("1.234,56"));
-    EXPECT_EQ(raros(QStringLiteral("\t{Año}|~ 12\r\n")), QStringLiteral("Ao12"));
 }

@@ -1,4 +1,3 @@
-#include "core/Session.h"
 #include "stats/gui/AsistenteCombinacion.h"
 #include "stats/gui/AsistenteIcono.h"
 #include "stats/gui/InformeVentana.h"
