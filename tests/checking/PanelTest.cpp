@@ -5,12 +5,15 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace {
