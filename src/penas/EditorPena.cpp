@@ -4,6 +4,7 @@
 #include "core/OleDate.h"
 #include "core/Permiso.h"
 #include "core/Session.h"
+#include "core/SharedRoutines.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
@@ -67,9 +68,8 @@ void EditorPena::limpiaRejilla() {
 }
 
 void EditorPena::numerosPorApuesta() {
-    static constexpr int kPorCodigo[] = {6, 7, 8, 5, 9, 10, 11};
     if (m_cod >= 0 && m_cod <= 6) {
-        m_porApuesta = kPorCodigo[m_cod];
+        m_porApuesta = m_cod == 0 ? 6 : cuantos(static_cast<int16_t>(500 + m_cod));
         if (!m_edicion)
             m_requeridos = m_porApuesta;
     }

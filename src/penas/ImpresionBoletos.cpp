@@ -2,6 +2,7 @@
 
 #include "core/Permiso.h"
 #include "core/Session.h"
+#include "core/SharedRoutines.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintService.h"
 #include "platform/Printer.h"
@@ -27,7 +28,6 @@ struct CasillaMultiple {
     int bloque;
 };
 constexpr CasillaMultiple kMultiple[6] = {{39, 1}, {9, 2}, {19, 1}, {29, 2}, {49, 2}, {19, 3}};
-constexpr int kNumerosMultiple[6] = {7, 8, 5, 9, 10, 11};
 
 QString recortado(const QString& s) {
     return s.trimmed();
@@ -52,7 +52,7 @@ int ImpresionBoletos::apuestas() const {
 }
 
 int ImpresionBoletos::numerosPorApuesta() const {
-    return multiple() ? kNumerosMultiple[m_s.penaActual.numApuestas - 501] : 6;
+    return multiple() ? cuantos(m_s.penaActual.numApuestas) : 6;
 }
 
 int ImpresionBoletos::boletos() const {
