@@ -96,7 +96,6 @@ class EditorPena {
     // Edit mode.
     void cargaEdicion();
     bool apuestaCompleta() const;
-    bool apuestaGuardada() const;
     void muestraApuestaElegida(int valor);
     void descartaApuestaNueva();
     void eliminaApuesta();

@@ -41,8 +41,6 @@ class ImpresionBoletos {
     // The box of number n (1..49) in the current block, as casillas computes it.
     double casillaX(int n) const { return m_coords.at(static_cast<size_t>(n - 1))[0]; }
     double casillaY(int n) const { return m_coords.at(static_cast<size_t>(n - 1))[1]; }
-    void setBloque(int b) { m_bloque = b; }
-    void setModo(Modo m) { m_modo = m; }
     // Fills the box positions of block `bloque` for the paper `modo`.
     void casillas();
 

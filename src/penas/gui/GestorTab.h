@@ -40,9 +40,6 @@ class GestorTab : public QWidget {
     // The program ends (a file it needs is missing or damaged).
     std::function<void()> salir;
 
-    QStringList nombresCombo2() const { return m_combo2; }
-    GestorPenas& logica() { return m_gestor; }
-
   private:
     void muestraDetalle(const VistaPena& v);
     void alPulsarFila(QTreeWidgetItem* item);
