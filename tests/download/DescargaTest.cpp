@@ -194,7 +194,7 @@ TEST(Descarga, CorruptDataStopsTheFollowUp) {
     EXPECT_EQ(html.dialogs.boxes[0].title, QStringLiteral("Error crítico"));
 }
 
-TEST(Descarga, AFailureAfterGoodDrawsAppendsNothing) {
+TEST(Descarga, ACutShortReplyOrAnIncompleteDrawAppendsNothing) {
     BancoDescarga b;
     const QList<Sorteo> todos = cienDias();
     b.sorteosHasta(todos.at(4).fecha);
@@ -210,6 +210,18 @@ TEST(Descarga, AFailureAfterGoodDrawsAppendsNothing) {
     EXPECT_EQ((std::tuple{b.s.files.numeros.count(), b.d.errorDatos, b.d.label59(), b.checks, b.resumenes}),
               (std::tuple{antes, false, QString(), QList<int>{3}, 1}));
     EXPECT_EQ(b.d.label6(), QString());
+
+    // A new draw with incomplete data between good ones: nothing newer than it is stored, so
+    // the history has no gap, and the user is told the draws are not complete yet.
+    BancoDescarga incompleto;
+    incompleto.sorteosHasta(todos.at(4).fecha);
+    const QByteArray numeros = incompleto.dir.read(QStringLiteral("numeros.dat"));
+    QList<Sorteo> sinJoker = todos;
+    sinJoker[2].joker.clear();
+    incompleto.bajar(respuestas::respuesta(sinJoker));
+    ASSERT_EQ(incompleto.dialogs.boxes.size(), 1);
+    EXPECT_EQ(incompleto.dialogs.caja(0), kSinDatos);
+    EXPECT_EQ(incompleto.dir.read(QStringLiteral("numeros.dat")), numeros);
 }
 
 // A reply that cannot be stored, or draws that cannot be appended, import nothing and say
@@ -236,18 +248,4 @@ TEST(Descarga, AFileThatCannotBeWrittenIsNamed) {
         EXPECT_EQ((std::tuple{b.checks, b.d.label6(), b.d.progreso()}),
                   (std::tuple{QList<int>(), QString(), 0}));
     }
-}
-
-// A new draw with incomplete data between good ones: nothing newer than it is stored and
-// the user is told that the draws are not complete yet.
-TEST(Descarga, AnIncompleteDrawKeepsTheHistoryWithoutGaps) {
-    BancoDescarga b;
-    QList<Sorteo> todos = cienDias();
-    b.sorteosHasta(todos.at(4).fecha);
-    const QByteArray numeros = b.dir.read(QStringLiteral("numeros.dat"));
-    todos[2].joker.clear();
-    b.bajar(respuestas::respuesta(todos));
-    ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ(b.dialogs.caja(0), kSinDatos);
-    EXPECT_EQ(b.dir.read(QStringLiteral("numeros.dat")), numeros);
 }
