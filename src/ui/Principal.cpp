@@ -454,7 +454,7 @@ void Principal::Form_Activate() {
         m_s.modoEdicion = 0;
     if (m_s.penasCambiadas == 1) {
         m_resultados->combo2()->setCurrentIndex(-1);
-        refrescarUltimoSorteo();
+        m_resultados->refrescarUltimoSorteo(); // the summary below reloads the peña list
         resumen();
         m_s.penasCambiadas = 0;
     }
