@@ -1,6 +1,7 @@
 #include "core/Startup.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
+#include "support/SinPrivilegios.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -193,10 +194,7 @@ TEST_F(Conversion, FailedConversionEndsWithThePermissionBoxAndKeepsTheFiles) {
 TEST_F(Arranque, UnwritableFolderStartsWithDefaultsInMemory) {
     dir.conTablas();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (QFileInfo(dir.path()).isWritable()) {
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        GTEST_SKIP() << "running with privileges that ignore folder permissions";
-    }
+    SinPrivilegios comoUsuario;
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
     startup::leeconfig(s);
     EXPECT_TRUE(startup::compruebanumeros(s));

@@ -56,6 +56,7 @@ struct Carretera : Banco {
     }
     void abrir() {
         p = std::make_unique<Principal>(s, dir.path());
+        p->descarga()->timer1().setInterval(1); // the download's ticks, without waiting a second each
         p->resumen();
         p->show();
     }

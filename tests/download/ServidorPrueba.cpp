@@ -30,8 +30,10 @@ ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>())
             res.set_content("<html><body>Not here</body></html>", "text/html");
             return;
         }
-        if (r.esperaMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(r.esperaMs));
+        if (r.esperaMs > 0) {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_cierre.wait_for(lock, std::chrono::milliseconds(r.esperaMs), [this] { return m_cerrando; });
+        }
         res.status = r.status;
         res.set_content(r.cuerpo, r.tipo.c_str());
     });
@@ -42,6 +44,11 @@ ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>())
 }
 
 ServidorPrueba::~ServidorPrueba() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_cerrando = true;
+    }
+    m_cierre.notify_all();
     m_server->stop();
     m_thread.join();
 }
@@ -60,16 +67,19 @@ QStringList ServidorPrueba::peticiones() const {
     return m_peticiones;
 }
 
-int puertoCerrado() {
-    // A port the system just handed out and that is closed again at once.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+PuertoCerrado::PuertoCerrado() : m_fd(::socket(AF_INET, SOCK_STREAM, 0)) {
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     a.sin_port = 0;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
     socklen_t n = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &n);
-    ::close(fd);
-    return ntohs(a.sin_port);
+    ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &n);
+    m_port = ntohs(a.sin_port);
+}
+
+PuertoCerrado::~PuertoCerrado() { ::close(m_fd); }
+
+QString PuertoCerrado::base() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -20,7 +21,7 @@ class ServidorPrueba {
         int status = 200;
         std::string tipo = "application/json;charset=UTF-8";
         std::string cuerpo;
-        int esperaMs = 0; // delay before answering
+        int esperaMs = 0; // the reply waits this long, or until the server closes
     };
 
     ServidorPrueba();
@@ -36,9 +37,23 @@ class ServidorPrueba {
     std::thread m_thread;
     int m_port = 0;
     mutable std::mutex m_mutex;
+    std::condition_variable m_cierre;
+    bool m_cerrando = false;
     std::map<std::string, Respuesta> m_respuestas;
     QStringList m_peticiones;
 };
 
-// A loopback port where nothing listens.
-int puertoCerrado();
+// A loopback port where nothing listens, held bound (never listening) for the life of the
+// object so that no one else can take it meanwhile: connections to it are refused.
+class PuertoCerrado {
+  public:
+    PuertoCerrado();
+    ~PuertoCerrado();
+    PuertoCerrado(const PuertoCerrado&) = delete;
+    PuertoCerrado& operator=(const PuertoCerrado&) = delete;
+    QString base() const; // "http://127.0.0.1:<port>"
+
+  private:
+    int m_fd = -1;
+    int m_port = 0;
+};
