@@ -3,14 +3,9 @@
 #include "checking/Comprobacion.h"
 #include "checking/VistaResultados.h"
 #include "core/OleDate.h"
-#include "core/Session.h"
-#include "platform/Clock.h"
-#include "support/FakeDialogs.h"
-#include "support/TestFolder.h"
+#include "support/SesionPrueba.h"
 
 #include <QColor>
-#include <algorithm>
-#include <initializer_list>
 #include <vector>
 
 // The draw days most peñas of these tests play, and Thursday 3 and Saturday 5 December 2026.
@@ -50,45 +45,11 @@ class FakeVista final : public VistaResultados {
 };
 
 // A program folder with draws and peñas, and a check over it.
-class Escenario {
+class Escenario : public SesionConDatos {
   public:
-    Escenario() : s(dialogs, clock), comprobacion(s, vista) {
-        s.rutaApp = dir.rutaApp();
-        s.files.abrir(s.rutaApp);
-    }
+    Escenario() : SesionConDatos(QDate(2026, 12, 6)) {}
 
     static double fecha(int y, int m, int d) { return oledate::fromYmd(y, m, d); }
-
-    // Appends a draw: six numbers, complementario, reintegro.
-    int sorteo(double f, std::initializer_list<int> seis, int comp, int reint = 3) {
-        RegSorteo r;
-        std::copy(seis.begin(), seis.end(), r.bolas.begin());
-        r.bolas[6] = static_cast<int16_t>(comp);
-        r.bolas[7] = static_cast<int16_t>(reint);
-        r.fecha = f;
-        r.numJoker = -1;
-        const int n = int(s.files.numeros.count()) + 1;
-        s.files.numeros.put(n, r);
-        s.sigSorteo = n + 1;
-        return n;
-    }
-
-    // Appends a peña; `apuestas` are its bets (six numbers each, or one multiple bet).
-    int pena(const QString& nombre, const QString& dias, double creada,
-             std::vector<std::vector<int>> apuestas, int numApuestas = -1) {
-        RegPena p;
-        p.nombre = nombre.leftJustified(RegPena::kNombre);
-        p.dias = dias.leftJustified(RegPena::kDias);
-        p.fecha = creada;
-        for (size_t b = 0; b < apuestas.size(); ++b)
-            for (size_t k = 0; k < apuestas[b].size(); ++k)
-                p.apuestas[b][k] = static_cast<int16_t>(apuestas[b][k]);
-        p.numApuestas = static_cast<int16_t>(numApuestas >= 0 ? numApuestas : int(apuestas.size()));
-        const int n = int(s.files.apuestas.count()) + 1;
-        s.files.apuestas.put(n, p);
-        s.sigPena = n + 1;
-        return n;
-    }
 
     RegPena leida(int n) { return s.files.apuestas.get<RegPena>(n); }
     std::array<int16_t, 5> aciertos(int n) { return leida(n).aciertos; }
@@ -109,12 +70,8 @@ class Escenario {
         return t;
     }
 
-    TestFolder dir;
-    FakeDialogs dialogs;
-    FixedClock clock{QDate(2026, 12, 6)};
-    Session s;
     FakeVista vista;
-    Comprobacion comprobacion;
+    Comprobacion comprobacion{s, vista};
 };
 
 inline QColor bgr(uint32_t v) {

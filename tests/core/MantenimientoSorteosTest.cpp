@@ -16,12 +16,8 @@ class Urls final : public UrlOpener {
     QStringList abiertas;
 };
 
-RegSorteo sorteo(QDate d, int16_t primero) {
-    RegSorteo r;
-    r.bolas = {primero, 12, 23, 34, 41, 49, 7, 3};
-    r.fecha = oledate::fromQDate(d);
-    r.numJoker = -1;
-    return r;
+RegSorteo sorteo(QDate d, int primero) {
+    return registroSorteo(oledate::fromQDate(d), {primero, 12, 23, 34, 41, 49}, 7, 3);
 }
 
 // Three draws (Thursday, Saturday, Monday) and two peñas with counters.
@@ -32,18 +28,14 @@ struct Upkeep : SesionPrueba {
             numeros += r.encode();
         dir.write(QStringLiteral("numeros.dat"), numeros);
         for (int i = 0; i < 2; ++i) {
-            RegPena p;
-            p.nombre = QStringLiteral("PEÑA %1").arg(i);
-            p.dias = QStringLiteral("Todos (L+J+S)");
-            p.numApuestas = 3;
+            RegPena p = registroPena(QStringLiteral("PEÑA %1").arg(i), QStringLiteral("Todos (L+J+S)"),
+                                     oledate::fromYmd(2020, 1, 1), {}, 3);
             p.aciertos = {4, 3, 2, 1, 1};
-            p.fecha = oledate::fromYmd(2020, 1, 1);
             p.fecha2 = oledate::fromYmd(2026, 11, 30);
             penas += p.encode();
         }
         dir.write(QStringLiteral("apuestas.dat"), penas);
-        s.rutaApp = dir.rutaApp();
-        s.files.abrir(s.rutaApp);
+        abreDatos();
         s.sigSorteo = 4;
         s.urls = &urls;
         s.cfg.webhost = QStringLiteral("  ejemplo.es  ");

@@ -1,40 +1,17 @@
 #include "core/Resumen.h"
 #include "core/OleDate.h"
-#include "core/Session.h"
-#include "platform/Clock.h"
-#include "support/FakeDialogs.h"
-#include "support/TestFolder.h"
+#include "support/SesionPrueba.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Resumenes : ::testing::Test {
-    FakeDialogs dialogs;
-    FixedClock clock{QDate(2026, 12, 1)}; // a Tuesday
-    Session s{dialogs, clock};
-    TestFolder dir;
+struct Resumenes : ::testing::Test, SesionConDatos {
+    Resumenes() : SesionConDatos(QDate(2026, 12, 1)) {} // a Tuesday
 
-    Resumenes() {
-        s.rutaApp = dir.rutaApp();
-        s.files.abrir(s.rutaApp);
-    }
-    ~Resumenes() override { s.files.cerrarTodos(); }
-
-    void sorteo(QDate d) {
-        RegSorteo r;
-        r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
-        r.fecha = oledate::fromQDate(d);
-        r.numJoker = 1234567;
-        s.files.numeros.put(s.files.numeros.count() + 1, r);
-    }
+    void sorteo(QDate d) { SesionConDatos::sorteo(oledate::fromQDate(d), {1, 2, 3, 4, 5, 6}, 7, 8); }
     void pena(const QString& dias, QDate creada) {
-        RegPena p;
-        p.nombre = QStringLiteral("P");
-        p.dias = dias;
-        p.numApuestas = 1;
-        p.fecha = oledate::fromQDate(creada);
-        s.files.apuestas.put(s.files.apuestas.count() + 1, p);
+        SesionConDatos::pena(QStringLiteral("P"), dias, oledate::fromQDate(creada), {}, 1);
     }
 };
 

@@ -23,9 +23,7 @@ struct BancoAviso : Banco {
         s.cfg.webhost = kHost;
         s.files.numsIni.put(1, s.cfg);
         aviso.mostrarInfor = [this] { ++mostrados; };
-        RegPena p;
-        p.nombre = QStringLiteral("CASA");
-        s.files.apuestas.put(1, p);
+        s.files.apuestas.put(1, registroPena(QStringLiteral("CASA"), {}, 0));
         s.sorteo.fecha = oledate::fromQDate(clock.today().addDays(-3));
     }
     static QByteArray pagina(int largo, const QByteArray& dentro = {}) {

@@ -2,33 +2,23 @@
 
 #include "Fakes.h"
 #include "Respuestas.h"
-#include "support/FakeDialogs.h"
-#include "support/TestFolder.h"
+#include "support/SesionPrueba.h"
 
 #include "core/OleDate.h"
 #include "core/Resumen.h"
-#include "core/Session.h"
-#include "platform/Clock.h"
 
 // A program folder with a draws file, a session on it and the fakes around it.
-struct Banco {
-    TestFolder dir;
-    FakeDialogs dialogs;
-    FixedClock clock{QDate(2017, 8, 19)};
-    Session s{dialogs, clock};
+struct Banco : SesionConDatos {
     FakeHttp http;
     FakePdf pdf;
     FakeUrls urls;
 
-    Banco() {
+    Banco() : SesionConDatos(QDate(2017, 8, 19)) {
         dir.conBase(); // the peña detail needs the report database beside the program
-        s.rutaApp = dir.rutaApp();
-        s.files.abrir(s.rutaApp);
         s.http = &http;
         s.pdf = &pdf;
         s.urls = &urls;
     }
-    ~Banco() { s.files.cerrarTodos(); }
 
     // Stores the real draws up to `hasta` and leaves the newest in the draw buffer.
     void sorteosHasta(const QDate& hasta) {

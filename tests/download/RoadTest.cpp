@@ -77,16 +77,10 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
                     {200, "application/pdf", informePdf(), 0});
     // A peña created on the day of the oldest new draw: its first bet is the newest draw, its
     // second wins nothing in the three new draws.
-    RegPena pena;
-    pena.nombre = QStringLiteral("OFICINA");
-    pena.dias = QStringLiteral("Todos (L+J+S)");
-    pena.fecha = oledate::fromQDate(c.todos.at(2).fecha);
-    pena.numApuestas = 2;
-    const std::array<int16_t, 6> segunda = {2, 9, 17, 26, 33, 41};
-    for (size_t k = 0; k < 6; ++k) {
-        pena.apuestas[0][k] = int16_t(c.todos.at(0).numeros[k]);
-        pena.apuestas[1][k] = segunda[k];
-    }
+    const std::array<int, 6>& nuevo = c.todos.at(0).numeros;
+    const RegPena pena = registroPena(QStringLiteral("OFICINA"), QStringLiteral("Todos (L+J+S)"),
+                                      oledate::fromQDate(c.todos.at(2).fecha),
+                                      {{nuevo.begin(), nuevo.end()}, {2, 9, 17, 26, 33, 41}});
     ASSERT_TRUE(c.s.files.apuestas.put(1, pena));
     c.abrir();
     QMenu* general = c.hijo<QMenu>("MenuGeneral");

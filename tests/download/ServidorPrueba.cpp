@@ -67,19 +67,16 @@ QStringList ServidorPrueba::peticiones() const {
     return m_peticiones;
 }
 
-PuertoCerrado::PuertoCerrado() : m_fd(::socket(AF_INET, SOCK_STREAM, 0)) {
+PuertoCerrado::PuertoCerrado() : fd(::socket(AF_INET, SOCK_STREAM, 0)) {
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = 0;
-    ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
     socklen_t n = sizeof a;
-    ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &n);
-    m_port = ntohs(a.sin_port);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &n);
+    puerto = ntohs(a.sin_port);
 }
 
-PuertoCerrado::~PuertoCerrado() { ::close(m_fd); }
+PuertoCerrado::~PuertoCerrado() { ::close(fd); }
 
-QString PuertoCerrado::base() const {
-    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
-}
+QString PuertoCerrado::base() const { return QStringLiteral("http://127.0.0.1:%1").arg(puerto); }

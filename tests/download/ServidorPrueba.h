@@ -45,15 +45,10 @@ class ServidorPrueba {
 
 // A loopback port where nothing listens, held bound (never listening) for the life of the
 // object so that no one else can take it meanwhile: connections to it are refused.
-class PuertoCerrado {
-  public:
+struct PuertoCerrado {
     PuertoCerrado();
     ~PuertoCerrado();
     PuertoCerrado(const PuertoCerrado&) = delete;
-    PuertoCerrado& operator=(const PuertoCerrado&) = delete;
     QString base() const; // "http://127.0.0.1:<port>"
-
-  private:
-    int m_fd = -1;
-    int m_port = 0;
+    int fd, puerto = 0;
 };

@@ -17,8 +17,7 @@ struct Historia : SesionPrueba {
     Historia() : SesionPrueba(QDate(2026, 8, 20)) {
         dir.write(QStringLiteral("numeros.dat"), bytesHistoriaReal());
         dir.conBase();
-        s.rutaApp = dir.rutaApp();
-        s.files.abrir(s.rutaApp);
+        abreDatos();
         s.sigSorteo = int(sorteos.size()) + 1;
     }
     QVariantList fila(const QString& sql) {

@@ -3,6 +3,7 @@
 #include "core/Session.h"
 #include "platform/Clock.h"
 #include "support/FakeDialogs.h"
+#include "support/Registros.h"
 #include "support/TestFolder.h"
 
 #include <QDate>
@@ -16,10 +17,33 @@ struct SesionPrueba {
         s.files.cerrarTodos();
         QDir::setCurrent(cwd);
     }
+    // Opens the data files of the program folder, as the program does at start.
+    void abreDatos() {
+        s.rutaApp = dir.rutaApp();
+        s.files.abrir(s.rutaApp);
+    }
 
     FakeDialogs dialogs;
     FixedClock clock;
     Session s{dialogs, clock};
     TestFolder dir;
     QString cwd = QDir::currentPath();
+};
+
+// A test session whose data files are open from the start. Draws and peñas are appended to
+// them, each becoming the newest the session knows of; each returns its record number.
+struct SesionConDatos : SesionPrueba {
+    explicit SesionConDatos(QDate hoy) : SesionPrueba(hoy) { abreDatos(); }
+
+    int sorteo(double fecha, std::initializer_list<int> seis = {1, 2, 3, 4, 5, 6}, int comp = 7, int reint = 3) {
+        s.sigSorteo = int(s.files.numeros.count()) + 1;
+        s.files.numeros.put(s.sigSorteo, registroSorteo(fecha, seis, comp, reint));
+        return s.sigSorteo++;
+    }
+    int pena(const QString& nombre, const QString& dias, double creada,
+             const std::vector<std::vector<int>>& apuestas = {}, int numApuestas = -1) {
+        s.sigPena = int(s.files.apuestas.count()) + 1;
+        s.files.apuestas.put(s.sigPena, registroPena(nombre, dias, creada, apuestas, numApuestas));
+        return s.sigPena++;
+    }
 };

@@ -65,19 +65,13 @@ struct Ventana : ::testing::Test, SesionPrueba {
         s.pdf = &pdf;
     }
     void guardarSorteo(QDate d) {
-        RegSorteo r;
-        r.bolas = {1, 2, 3, 30, 31, 32, 40, 8};
-        r.fecha = oledate::fromQDate(d);
+        const RegSorteo r = registroSorteo(oledate::fromQDate(d), {1, 2, 3, 30, 31, 32}, 40, 8);
         dir.write(QStringLiteral("numeros.dat"), dir.read(QStringLiteral("numeros.dat")) + r.encode());
     }
     // A peña of one bet, 1 to 6, created on 1 December 2026.
     void guardarPena() {
-        RegPena p;
-        p.nombre = QStringLiteral("OFICINA");
-        p.dias = QStringLiteral("Todos (L+J+S)");
-        p.fecha = oledate::fromYmd(2026, 12, 1);
-        p.numApuestas = 1;
-        p.apuestas[0] = {1, 2, 3, 4, 5, 6};
+        const RegPena p = registroPena(QStringLiteral("OFICINA"), QStringLiteral("Todos (L+J+S)"),
+                                       oledate::fromYmd(2026, 12, 1), {{1, 2, 3, 4, 5, 6}});
         dir.write(QStringLiteral("apuestas.dat"), p.encode());
     }
     RegPena pena() const { return RegPena::decode(dir.read(QStringLiteral("apuestas.dat"))); }

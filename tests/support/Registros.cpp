@@ -1,0 +1,25 @@
+#include "support/Registros.h"
+
+#include <algorithm>
+
+RegSorteo registroSorteo(double fecha, std::initializer_list<int> seis, int comp, int reint) {
+    RegSorteo r;
+    std::copy(seis.begin(), seis.end(), r.bolas.begin());
+    r.bolas[6] = int16_t(comp);
+    r.bolas[7] = int16_t(reint);
+    r.fecha = fecha;
+    r.numJoker = -1;
+    return r;
+}
+
+RegPena registroPena(const QString& nombre, const QString& dias, double creada,
+                     const std::vector<std::vector<int>>& apuestas, int numApuestas) {
+    RegPena p;
+    p.nombre = nombre;
+    p.dias = dias;
+    p.fecha = creada;
+    for (size_t b = 0; b < apuestas.size(); ++b)
+        std::copy(apuestas[b].begin(), apuestas[b].end(), p.apuestas.at(b).begin());
+    p.numApuestas = int16_t(numApuestas >= 0 ? numApuestas : int(apuestas.size()));
+    return p;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/Records.h"
+
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+// A draw on an OLE date: six winning numbers, complementario and reintegro; no joker.
+RegSorteo registroSorteo(double fecha, std::initializer_list<int> seis = {1, 2, 3, 4, 5, 6}, int comp = 7,
+                         int reint = 3);
+
+// A peña created on an OLE date with these bets (six numbers each, or the numbers of one
+// multiple bet); its count of bets is that of `apuestas` unless given (501..506: multiple).
+RegPena registroPena(const QString& nombre, const QString& dias, double creada,
+                     const std::vector<std::vector<int>>& apuestas = {}, int numApuestas = -1);
