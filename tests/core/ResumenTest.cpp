@@ -9,9 +9,13 @@ namespace {
 struct Resumenes : ::testing::Test, SesionConDatos {
     Resumenes() : SesionConDatos(QDate(2026, 12, 1)) {} // a Tuesday
 
-    void sorteo(QDate d) { SesionConDatos::sorteo(oledate::fromQDate(d), {1, 2, 3, 4, 5, 6}, 7, 8); }
+    // Appended behind the session's back: the summary finds the newest draw itself.
+    void sorteo(QDate d) {
+        s.files.numeros.put(s.files.numeros.count() + 1, registroSorteo(oledate::fromQDate(d)));
+    }
     void pena(const QString& dias, QDate creada) {
-        SesionConDatos::pena(QStringLiteral("P"), dias, oledate::fromQDate(creada), {}, 1);
+        const RegPena p = registroPena(QStringLiteral("P"), dias, oledate::fromQDate(creada), {}, 1);
+        s.files.apuestas.put(s.files.apuestas.count() + 1, p);
     }
 };
 
