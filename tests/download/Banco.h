@@ -30,12 +30,7 @@ struct Banco : SesionConDatos {
     }
 
     static RegSorteo registro(const respuestas::Sorteo& x) {
-        RegSorteo r;
-        for (int i = 0; i < 6; ++i)
-            r.bolas[size_t(i)] = int16_t(x.numeros[size_t(i)]);
-        r.bolas[6] = int16_t(x.complementario);
-        r.bolas[7] = int16_t(x.reintegro);
-        r.fecha = oledate::fromQDate(x.fecha);
+        RegSorteo r = registroSorteo(oledate::fromQDate(x.fecha), x.numeros, x.complementario, x.reintegro);
         r.numJoker = x.joker.toDouble();
         return r;
     }

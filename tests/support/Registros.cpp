@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-RegSorteo registroSorteo(double fecha, std::initializer_list<int> seis, int comp, int reint) {
+RegSorteo registroSorteo(double fecha, const std::array<int, 6>& seis, int comp, int reint) {
     RegSorteo r;
     std::copy(seis.begin(), seis.end(), r.bolas.begin());
     r.bolas[6] = int16_t(comp);

@@ -3,11 +3,11 @@
 #include "core/Records.h"
 
 #include <QString>
-#include <initializer_list>
+#include <array>
 #include <vector>
 
 // A draw on an OLE date: six winning numbers, complementario and reintegro; no joker.
-RegSorteo registroSorteo(double fecha, std::initializer_list<int> seis = {1, 2, 3, 4, 5, 6}, int comp = 7,
+RegSorteo registroSorteo(double fecha, const std::array<int, 6>& seis = {1, 2, 3, 4, 5, 6}, int comp = 7,
                          int reint = 3);
 
 // A peña created on an OLE date with these bets (six numbers each, or the numbers of one

@@ -35,7 +35,8 @@ struct SesionPrueba {
 struct SesionConDatos : SesionPrueba {
     explicit SesionConDatos(QDate hoy) : SesionPrueba(hoy) { abreDatos(); }
 
-    int sorteo(double fecha, std::initializer_list<int> seis = {1, 2, 3, 4, 5, 6}, int comp = 7, int reint = 3) {
+    int sorteo(double fecha, const std::array<int, 6>& seis = {1, 2, 3, 4, 5, 6}, int comp = 7,
+               int reint = 3) {
         s.sigSorteo = int(s.files.numeros.count()) + 1;
         s.files.numeros.put(s.sigSorteo, registroSorteo(fecha, seis, comp, reint));
         return s.sigSorteo++;
