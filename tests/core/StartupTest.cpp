@@ -117,9 +117,7 @@ using Conversion = Fixture;
 // garbage are current files: never converted.
 TEST_F(Conversion, CurrentFilesAreLeftAlone) {
     dir.conTablas();
-    RegSorteo r;
-    r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
-    r.fecha = 40000;
+    RegSorteo r = registroSorteo(40000, {1, 2, 3, 4, 5, 6}, 7, 8);
     QList<QByteArray> archivos = {QByteArray()};
     for (double joker : {-1.0, 9999999.0, std::numeric_limits<double>::quiet_NaN()}) {
         r.numJoker = joker;

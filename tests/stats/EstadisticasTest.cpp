@@ -86,10 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Filtros, HistoriaReal,
                                            Recuento{true, true, true, QDate(2024, 6, 15)}));
 
 TEST(TextoSorteo, RowCellsOfTheDrawsList) {
-    RegSorteo r;
-    r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
-    r.fecha = oledate::fromYmd(2026, 11, 30); // a Monday
-    r.numJoker = -1;
+    RegSorteo r = registroSorteo(oledate::fromYmd(2026, 11, 30), {1, 2, 3, 4, 5, 6}, 7, 8); // a Monday
     const auto celdas = [&r] { return QStringList{textoSorteo(r), textoJoker(r), textoFechaSorteo(r)}; };
     EXPECT_EQ(celdas(), (QStringList{" 1- 2- 3- 4- 5-6   C: 7  R: 8", "-", "30/11/2026  Lunes "}));
     r.bolas = {10, 20, 30, 40, 45, 49, 12, -1};
