@@ -2,6 +2,8 @@
 #include "core/Records.h"
 #include "core/VersionSistema.h"
 
+#include <QStringList>
+#include <cfloat>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,9 +21,7 @@ struct Cajas : ::testing::TestWithParam<Caso> {};
 
 TEST_P(Cajas, ConvertOrPutBack) {
     const Caso& k = GetParam();
-    Config c;
-    c.precio = 1.0f;
-    c.meses = 24;
+    Config c{.precio = 1.0f, .meses = 24, .webhost = {}};
     const QString texto = QString::fromUtf8(k.texto);
     const std::optional<QString> r =
         k.meses ? ajustes::cambiaMeses(c, texto) : ajustes::cambiaPrecio(c, texto);
@@ -29,27 +29,32 @@ TEST_P(Cajas, ConvertOrPutBack) {
     EXPECT_EQ(r, k.reponer ? std::optional<QString>(QString::fromUtf8(k.reponer)) : std::nullopt);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ajustes, Cajas,
-                         ::testing::Values(Caso{false, "1,5", 1.5, nullptr}, Caso{false, " 2 ", 2, nullptr},
-                                           Caso{false, "0", 0, nullptr}, Caso{false, "1,", 1, nullptr},
-                                           Caso{false, "", 1, nullptr}, Caso{false, "abc", 1, "1"},
-                                           Caso{false, "1e39", 1, "1"}, Caso{false, "inf", 1, "1"},
-                                           Caso{false, "nan", 1, "1"}, Caso{true, "36", 36, nullptr},
-                                           Caso{true, "1", 2, nullptr}, Caso{true, "0", 2, nullptr},
-                                           Caso{true, "-5", 2, nullptr}, Caso{true, "2,5", 2, nullptr},
-                                           Caso{true, "3,5", 4, nullptr}, Caso{true, "", 24, nullptr},
-                                           Caso{true, "99999", 24, "24"}, Caso{true, "doce", 24, "24"}));
+INSTANTIATE_TEST_SUITE_P(
+    Ajustes, Cajas,
+    ::testing::Values(
+        Caso{false, "1,5", 1.5, nullptr}, Caso{false, " -2,5 ", -2.5, nullptr}, Caso{false, "0", 0, nullptr},
+        Caso{false, "1,", 1, nullptr}, Caso{false, "", 1, nullptr}, Caso{false, "abc", 1, "1"},
+        Caso{false, "340282346638528859811704183484516925440", FLT_MAX, nullptr},
+        Caso{false, "-1e39", 1, "1"}, Caso{false, "inf", 1, "1"}, Caso{false, "nan", 1, "1"},
+        Caso{true, "36", 36, nullptr}, Caso{true, "1", 2, nullptr}, Caso{true, "-32768", 2, nullptr},
+        Caso{true, "32767", 32767, nullptr}, Caso{true, "2,5", 2, nullptr}, Caso{true, "3,5", 4, nullptr},
+        Caso{true, "", 24, nullptr}, Caso{true, "32768", 24, "24"}, Caso{true, "doce", 24, "24"}));
 
 TEST(Ajustes, BoxTextsAreSpanishAnEmptyMonthsBoxRaisesAStoredValueBelowTwoAndVersionNames) {
-    EXPECT_EQ(ajustes::textoPrecio(1.5f), QStringLiteral("1,5"));
-    EXPECT_EQ(ajustes::textoPrecio(1234.25f), QStringLiteral("1234,25"));
-    Config c;
-    c.meses = 0;
-    EXPECT_FALSE(ajustes::cambiaMeses(c, QString()).has_value());
-    EXPECT_EQ(c.meses, 2);
+    // Seven significant digits, no thousands separator, an upper-case exponent.
+    EXPECT_EQ((QStringList{ajustes::textoPrecio(1.5f), ajustes::textoPrecio(12345.5f),
+                           ajustes::textoPrecio(1234567.f), ajustes::textoPrecio(1e20f)}),
+              (QStringList{"1,5", "12345,5", "1234567", "1E+20"}));
+    Config c; // no months stored
+    EXPECT_EQ((std::pair{ajustes::cambiaMeses(c, QString()).has_value(), c.meses}),
+              (std::pair{false, int16_t(2)}));
     // The system version: known ones by name, any other text as it is.
-    EXPECT_EQ(VersionToName(QStringLiteral("2.10.0")), QStringLiteral("Windows 10/11"));
-    EXPECT_EQ(VersionToName(QStringLiteral("2.6.3")), QStringLiteral("2.6.3"));
+    QStringList nombres;
+    for (const char* v : {"1.0.0", "1.1.0", "1.9.0", "2.3.0", "2.4.0", "2.5.0", "2.5.1", "2.5.2", "2.6.0",
+                          "2.6.1", "2.6.2", "2.10.0", "2.6.3"})
+        nombres << VersionToName(QString::fromLatin1(v)).remove(QStringLiteral("Windows "));
+    EXPECT_EQ(nombres.join(u'|'),
+              QStringLiteral("95|98|Millenium|NT 3.51|NT 4.0|2000|XP|2003|Vista|7|8|10/11|2.6.3"));
     EXPECT_EQ(VersionToName(NativeGetVersion()), NativeGetVersion());
     EXPECT_FALSE(NativeGetVersion().isEmpty());
 }

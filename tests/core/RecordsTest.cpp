@@ -4,47 +4,38 @@
 #include "core/Cp1252.h"
 
 #include <QList>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
-int16_t i16At(const QByteArray& b, int off) {
-    return ByteReader(b).i16(off);
-}
+const auto i16At = [](const QByteArray& b, int off) { return ByteReader(b).i16(off); };
+const auto f32At = [](const QByteArray& b, int off) { return ByteReader(b).f32(off); };
+const auto f64At = [](const QByteArray& b, int off) { return ByteReader(b).f64(off); };
 // The 16-bit integers at each offset.
-QList<int16_t> i16At(const QByteArray& b, std::initializer_list<int> offs) {
+QList<int16_t> i16s(const QByteArray& b, std::initializer_list<int> offs) {
     QList<int16_t> out;
     for (int off : offs)
         out << i16At(b, off);
     return out;
 }
-double f64At(const QByteArray& b, int off) {
-    return ByteReader(b).f64(off);
-}
-float f32At(const QByteArray& b, int off) {
-    return ByteReader(b).f32(off);
-}
 
 } // namespace
 
 TEST(RegSorteo, LayoutIs32BytesWithBallsDateAndJoker) {
-    RegSorteo s;
-    s.bolas = {3, 11, 13, 15, 34, 35, 27, -1};
-    s.fecha = 31337;
-    s.numJoker = 8337021;
+    const RegSorteo s{.bolas = {3, 11, 13, 15, 34, 35, 27, -1}, .fecha = 31337, .numJoker = 8337021};
     const QByteArray b = s.encode();
     ASSERT_EQ(b.size(), 32);
     // Little-endian; -1 in two's complement.
     EXPECT_EQ(b.left(2) + b.mid(14, 2), QByteArray("\x03\x00\xFF\xFF", 4));
-    EXPECT_EQ(i16At(b, {10, 12}), (QList<int16_t>{35, 27}));
+    EXPECT_EQ(i16s(b, {10, 12}), (QList<int16_t>{35, 27}));
     EXPECT_EQ((std::tuple{f64At(b, 16), f64At(b, 24)}), (std::tuple{31337.0, 8337021.0}));
     EXPECT_EQ(RegSorteo::decode(b), s);
 }
 
 TEST(RegSorteoAntiguo, LayoutIs24BytesWithoutJoker) {
-    RegSorteoAntiguo a;
-    a.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
-    a.fecha = 30000;
+    const RegSorteoAntiguo a{.bolas = {1, 2, 3, 4, 5, 6, 7, 8}, .fecha = 30000};
     const QByteArray b = a.encode();
     ASSERT_EQ(b.size(), 24);
     EXPECT_EQ((std::tuple{i16At(b, 14), f64At(b, 16)}), (std::tuple{int16_t(8), 30000.0}));
@@ -73,7 +64,7 @@ TEST(RegPena, LayoutOfEveryFieldAndAShortRecord) {
     EXPECT_EQ(b.left(20), QByteArray("PE\xD1"
                                      "A DE LA OFICINA  "));
     // Bet 2 slot 3 at 64 + 2 * (20 + 2).
-    EXPECT_EQ(i16At(b, {20, 22, 24, 62, 108, 64 + 2 * (204 * 20 + 19), 8264, 8272, 8289}),
+    EXPECT_EQ(i16s(b, {20, 22, 24, 62, 108, 64 + 2 * (204 * 20 + 19), 8264, 8272, 8289}),
               (QList<int16_t>{12, 4, 7, 49, 33, 48, 12, 1, 205}));
     EXPECT_EQ(b.mid(8274, 15), QByteArray("Jueves y S\xE1"
                                           "bado"));
@@ -113,14 +104,32 @@ TEST(Config, LayoutKeepsReservedBytes) {
     EXPECT_EQ(Config::decode(b), c);
 }
 
-TEST(Cp1252, EuroAndAccentsRoundTrip) {
-    const QString s = QStringLiteral("€ñÑáéíóúü¿¡");
-    const QByteArray b = cp1252::encode(s);
-    EXPECT_EQ((std::tuple{b.size(), b.left(1)}), (std::tuple{s.size(), QByteArray("\x80")}));
-    EXPECT_EQ(cp1252::decode(b), s);
-    EXPECT_FALSE(cp1252::canEncode(QStringLiteral("Ω")));
-    EXPECT_EQ(cp1252::encode(QStringLiteral("aΩb")), QByteArray("a?b"));
-    EXPECT_EQ(cp1252::encodeFixed(QStringLiteral("abc"), 5) +
+// The system's converter is the reference; its five undefined bytes decode to U+FFFD here.
+TEST(Cp1252, EveryByteAgreesWithTheSystemCodecAndTextFieldsArePadded) {
+    QStringDecoder sistema("windows-1252");
+    ASSERT_TRUE(sistema.isValid());
+    QByteArray bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');
+    QString texto = sistema.decode(bytes);
+    QByteArray vuelta = bytes;
+    for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        texto[b] = QChar(0xFFFD);
+        vuelta[b] = '?';
+    }
+    EXPECT_EQ(cp1252::decode(bytes), texto);
+    EXPECT_EQ(cp1252::encode(texto), vuelta);
+    // C1 controls and characters beyond the code page have no byte.
+    const QString fuera = QString(QChar(0x80)) + QChar(0x81) + QChar(0x9F) + QChar(0x3A9);
+    EXPECT_EQ((std::tuple{cp1252::encode(QStringLiteral("a") + fuera), cp1252::canEncode(fuera.right(1)),
+                          cp1252::canEncode(texto.remove(QChar(0xFFFD)))}),
+              (std::tuple{QByteArray("a????"), false, true}));
+    EXPECT_EQ(cp1252::encodeFixed(QStringLiteral(" abc"), 5) +
                   cp1252::encodeFixed(QStringLiteral("abcdef"), 3),
-              QByteArray("abc  abc"));
+              QByteArray(" abc abc"));
+    // Fields of a record: little-endian, bytes not written stay zero.
+    ByteWriter w(16);
+    w.f32(2, 1.5f);
+    w.i16(0, -2);
+    w.text(12, 3, QStringLiteral("ñ"));
+    EXPECT_EQ(w.bytes(), QByteArray("\xFE\xFF\0\0\xC0\x3F\0\0\0\0\0\0\xF1  \0", 16));
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Cuantos, MultipleCodesAndBetCountsAndDayNames) {
+TEST(Cuantos, MultipleCodesBetCountsDayNamesAndDayCounts) {
     const std::pair<int16_t, int16_t> casos[] = {
         {501, 7},   {502, 8},  {503, 5},  {504, 9},   {505, 10},       {506, 11}, {507, 7},
         {508, 28},  {509, 44}, {510, 84}, {511, 210}, {512, 462},      {500, 0},  {513, 0},
@@ -14,44 +14,54 @@ TEST(Cuantos, MultipleCodesAndBetCountsAndDayNames) {
     // Day 0 is 30 December 1899; garbage read from a file (NaN, 1e300) must not crash.
     QStringList dias;
     for (double d :
-         {0.0, oledate::fromYmd(2026, 12, 6), oledate::fromYmd(2026, 12, 7), oledate::fromYmd(2026, 12, 9),
-          oledate::fromYmd(1985, 10, 17), -1.0, std::numeric_limits<double>::quiet_NaN(), 1e300})
+         {0.0, oledate::fromYmd(2026, 12, 6), oledate::fromYmd(2026, 12, 7), oledate::fromYmd(2026, 12, 8),
+          oledate::fromYmd(2026, 12, 9), oledate::fromYmd(1985, 10, 17), -1.0, oledate::fromYmd(1800, 1, 1),
+          std::numeric_limits<double>::quiet_NaN(), 1e300})
         dias << diasemana(d);
-    EXPECT_EQ(dias, (QStringList{"Sábado", "Domingo", "Lunes", "Miércoles", "Jueves", "Viernes", "Sábado",
-                                 "Sábado"}));
+    EXPECT_EQ(dias, (QStringList{"Sábado", "Domingo", "Lunes", "Martes", "Miércoles", "Jueves", "Viernes",
+                                 "Miércoles", "Sábado", "Sábado"}));
+    // Stored days run from 1 January 100 to 31 December 9999; a time of day counts for its day.
+    const std::pair<double, qint64> valores[] = {{-657434, -657434}, {-657434.5, 0}, {2958465.5, 2958465},
+                                                 {2958466.5, 0},     {-1.5, -2},     {2.75, 2}};
+    for (auto [valor, dia] : valores)
+        EXPECT_EQ(oledate::days(valor), dia) << valor;
+    EXPECT_EQ((std::tuple{oledate::fromYmd(100, 1, 1), oledate::fromYmd(9999, 12, 31),
+                          oledate::fromYmd(2026, 2, 30)}),
+              (std::tuple{-657434.0, 2958465.0, 0.0}));
 }
 
 TEST(DiaDeJuego, DaysAndCreationDate) {
-    const double martes = oledate::fromYmd(2026, 12, 1);
-    const double lunesAntes = oledate::fromYmd(2026, 11, 30);
-    const double lunesDespues = oledate::fromYmd(2026, 12, 7);
-    const double jueves = oledate::fromYmd(2026, 12, 3);
-    const double sabado = oledate::fromYmd(2026, 12, 5);
-    EXPECT_FALSE(diaDeJuego(QStringLiteral("Lunes"), martes, lunesAntes));
-    EXPECT_TRUE(diaDeJuego(QStringLiteral("Lunes          "), martes, lunesDespues));
-    EXPECT_FALSE(diaDeJuego(QStringLiteral("Lunes"), martes, jueves));
-    EXPECT_TRUE(diaDeJuego(QStringLiteral("Jueves y Sábado"), martes, jueves));
-    EXPECT_TRUE(diaDeJuego(QStringLiteral("Jueves y Sábado"), martes, sabado));
-    EXPECT_FALSE(diaDeJuego(QStringLiteral("Jueves y Sábado"), martes, lunesDespues));
-    EXPECT_TRUE(diaDeJuego(QStringLiteral("Todos (L+J+S)"), martes, martes));
-    EXPECT_FALSE(diaDeJuego(QStringLiteral("Todos (L+J+S)"), martes, lunesAntes));
-    EXPECT_FALSE(diaDeJuego(QString(), martes, lunesDespues));
+    // Day 0 is Monday 30 November 2026; the peña was created during Tuesday, whose draw concerns it.
+    const std::tuple<const char*, int, bool> casos[] = {
+        {"Lunes", 0, false},           {"Lunes          ", 7, true},
+        {"Lunes", 3, false},           {"Jueves y Sábado", 3, true},
+        {"Jueves y Sábado", 5, true},  {"Jueves y Sábado", 7, false},
+        {"Jueves y Sábado", 1, false}, {"Todos (L+J+S)", 1, true},
+        {"Todos (L+J+S)", 0, false},   {"", 7, false},
+        {"Lunes y Jueves", 7, false}};
+    const double lunes = oledate::fromYmd(2026, 11, 30);
+    for (auto [dias, dia, juega] : casos)
+        EXPECT_EQ(diaDeJuego(QString::fromUtf8(dias), lunes + 1.5, lunes + dia), juega) << dias << dia;
 }
 
 TEST(VbText, ValCstrAndFechaLargaReadAndWriteLikeTheRuntime) {
     // The comma is not a decimal point here.
     const std::pair<const char*, double> casos[] = {
-        {" 3", 3}, {"03", 3},      {"3 ", 3},      {"1 2", 12}, {"12ab", 12},   {"abc", 0},
-        {"", 0},   {"-4.5", -4.5}, {"1e3x", 1000}, {"2,5", 2},  {"\t8\r\n", 8}, {"1e999", 0}};
+        {" 3", 3},    {"03", 3},      {"3 ", 3},        {"1 2", 12},  {"12ab", 12},   {"abc", 0},
+        {"", 0},      {"-4.5", -4.5}, {"+7", 7},        {".5", 0.5},  {"1e3x", 1000}, {"1E+2", 100},
+        {"1d2", 100}, {"2,5", 2},     {"\t8\r\n1", 81}, {"1e999", 0}, {"2\u01333", 2}};
     for (const auto& [texto, valor] : casos)
-        EXPECT_EQ(vbtext::Val(QString::fromLatin1(texto)), valor) << texto;
+        EXPECT_EQ(vbtext::Val(QString::fromUtf8(texto)), valor) << texto;
     // Numbers: short and long forms; dates: the long Spanish form.
-    EXPECT_EQ((QStringList{vbtext::cstr(-1), vbtext::cstr(0), vbtext::cstr(1234567), vbtext::cstr(2.5),
-                           vbtext::cstr(1.5e-300)}),
-              (QStringList{"-1", "0", "1234567", "2.5", "1.5E-300"}));
-    EXPECT_GT(vbtext::cstr(4.94e-310).size(), 7);
-    EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(2026, 12, 5)),
-              QStringLiteral("Sábado, 5 de diciembre del 2026"));
-    EXPECT_EQ(vbtext::fechaLarga(oledate::fromYmd(1985, 10, 17)),
-              QStringLiteral("Jueves, 17 de octubre del 1985"));
+    QStringList textos;
+    for (double v : {-1.0, 0.0, 1234560.0, 2.5, 1.0 / 3, -2.5e20, 1e-6, 1e-10 / 3, 1.5e-300,
+                     std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()})
+        textos << vbtext::cstr(v);
+    EXPECT_EQ(textos, (QStringList{"-1", "0", "1234560", "2.5", "0.333333333333333", "-2.5E+20", "1E-06",
+                                   "3.33333333333333E-11", "1.5E-300", "NaN", "-Inf"}));
+    EXPECT_EQ((QStringList{vbtext::fechaLarga(oledate::fromYmd(2026, 12, 5)),
+                           vbtext::fechaLarga(oledate::fromYmd(1985, 10, 17)), vbtext::nombreMes(9),
+                           vbtext::nombreMes(0), vbtext::nombreMes(13)}),
+              (QStringList{"Sábado, 5 de diciembre del 2026", "Jueves, 17 de octubre del 1985", "septiembre",
+                           "", ""}));
 }

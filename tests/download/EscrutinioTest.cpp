@@ -15,7 +15,7 @@ const QString kAtencion =
 
 struct BancoEscrutinio : Banco {
     Escrutinio e{s, http, pdf, urls};
-    QSignalSpy mostrado{&e, &Escrutinio::mostrarInforme};
+    QSignalSpy mostrado{&e, &Escrutinio::mostrarInforme}, cambios{&e, &Escrutinio::cambiado};
     Sorteo ultimo = respuestas::entre(QDate(2017, 8, 19), QDate(2017, 8, 19)).first();
 
     BancoEscrutinio() { s.sorteo = registro(ultimo); }
@@ -28,31 +28,22 @@ struct BancoEscrutinio : Banco {
 
 } // namespace
 
+// The amounts keep only plain characters.
 TEST(Escrutinio, ShowsTheAmountsAndTheKeptReport) {
     BancoEscrutinio b;
-    b.respuesta(respuestas::respuesta({b.ultimo}));
+    auto premios = respuestas::premios(b.ultimo);
+    b.respuesta(respuestas::respuesta({b.ultimo})
+                    .replace(u'"' + premios[0] + u'"', QStringLiteral("\"1.234,56 €\"")));
+    premios[0] = QStringLiteral("1.234,56");
     b.pdfLocal("%pdf-1.4 ...");
     b.e.leeescrutinio(1);
     EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
-    const auto premios = respuestas::premios(b.ultimo);
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(b.e.label10(k), premios[size_t(k)]) << k;
     EXPECT_EQ((std::tuple{b.e.urlinforme(), b.http.downloads, b.e.informeVisible()}),
               (std::tuple{b.urlInforme(), QStringList(), true}));
     ASSERT_EQ(b.mostrado.size(), 1);
     EXPECT_EQ(b.mostrado.first().first().toString(), b.dir.ruta(QStringLiteral("vek.pdf")));
-}
-
-TEST(Escrutinio, AmountsKeepOnlyPlainCharacters) {
-    BancoEscrutinio b;
-    Sorteo x = b.ultimo;
-    QString texto = respuestas::respuesta({x});
-    const QString primero = respuestas::premios(x)[0];
-    texto.replace(QStringLiteral("\"premio\":\"") + primero + QLatin1Char('"'),
-                  QStringLiteral("\"premio\":\"1.234,56 €\""));
-    b.respuesta(texto);
-    b.e.leeescrutinio(1);
-    EXPECT_EQ(b.e.label10(0), QStringLiteral("1.234,56"));
 }
 
 TEST(Escrutinio, WithoutPrizeTableOrAddressTheMessageShows) {
@@ -62,51 +53,44 @@ TEST(Escrutinio, WithoutPrizeTableOrAddressTheMessageShows) {
     b.e.leeescrutinio(1);
     const QString antes = b.e.label10(0);
 
-    // "cate" 300 characters or more behind "escru": no table.
-    b.respuesta(
-        QStringLiteral("[{\"escrutinio\":\"") + QString(300, QLatin1Char('x')) +
-        QStringLiteral("\",\"categoria\":1,\"premio\":\"9,99\",\"contenidosRelacionados\":{\"documentos\":"
-                       "[{\"urlContenido\":\"/a.pdf\"}]}}]"));
-    b.e.leeescrutinio(1);
-    EXPECT_EQ((std::tuple{b.e.label10(0), b.e.text1(), b.e.text1Visible(), b.e.urlinforme()}),
-              (std::tuple{antes, kAtencion, true, QString()}));
-
-    // Neither key at all, an empty file, and a table without report address.
-    for (const QString& t : {QStringLiteral("<html><body>Mantenimiento</body></html>"), QString()}) {
-        b.respuesta(t);
-        b.e.leeescrutinio(1);
-        EXPECT_EQ((std::tuple{b.e.label10(0), b.e.text1()}), (std::tuple{antes, kAtencion}));
-    }
+    // Neither key at all, an empty file, a prize key alone, "cate" 300 bytes of the file behind "escru",
+    // a table without report address or with the address too far behind its key.
+    const QString lejana =
+        QStringLiteral("[{\"escrutinio\":\"") + QString(281, u'x') +
+        QStringLiteral("\",\"categoria\":1,\"premio\":\"9,99\",\"contenidosRelacionados\":{"
+                       "\"documentos\":[{\"urlContenido\":\"/a.pdf\"}]}}]");
     respuestas::Opciones antiguas;
     antiguas.recientes = false;
-    b.respuesta(respuestas::respuesta({b.ultimo}, antiguas));
-    b.e.leeescrutinio(0);
-    EXPECT_EQ((std::tuple{b.e.text1(), b.http.downloads, b.mostrado.size()}),
-              (std::tuple{kAtencion, QStringList(), 1}));
+    QString lejos = respuestas::respuesta({b.ultimo});
+    lejos.replace(QStringLiteral("\"documentos\":"), QStringLiteral("\"documentos\":") + QString(300, u' '));
+    for (const QString& t : {QStringLiteral("<html><body>Mantenimiento</body></html>"), QString(),
+                             QStringLiteral("[{\"escrutinio\":[]}]"), lejana,
+                             respuestas::respuesta({b.ultimo}, antiguas), lejos}) {
+        b.respuesta(t);
+        b.e.leeescrutinio(0);
+        EXPECT_EQ((std::tuple{b.e.label10(0), b.e.text1(), b.e.text1Visible(), b.e.urlinforme(),
+                              b.http.downloads, b.mostrado.size()}),
+                  (std::tuple{antes, kAtencion, true, QString(), QStringList(), 1}));
+    }
 }
 
 // The report is fetched only from a path on the operator's host; the accent may come as an
 // escape.
 TEST(Escrutinio, TheReportAddressIsAPathOnTheOperatorsHost) {
-    const struct {
-        const char* ruta;
-        const char* pedida; // empty: nothing fetched
-    } casos[] = {
-        {"/documents/ACTA_SEM\\u00c1FORO.pdf", "http://www.loteriasyapuestas.es/documents/ACTA_SEMÁFORO.pdf"},
-        {"@otro.example/x.pdf", ""},
-        {"/x@otro.example/x.pdf", ""},
-        {"\\\\otro\\x.pdf", ""},
-        {"/a b.pdf", ""},
-        {"x.pdf", ""}};
-    for (const auto& c : casos) {
+    const auto pide = [](const char* ruta) {
         BancoEscrutinio b;
         QString texto = respuestas::respuesta({b.ultimo});
-        texto.replace(respuestas::urlInforme(b.ultimo), QString::fromUtf8(c.ruta));
+        texto.replace(respuestas::urlInforme(b.ultimo), QString::fromUtf8(ruta));
         b.respuesta(texto);
         b.e.leeescrutinio(0);
-        const QString pedida = QString::fromUtf8(c.pedida);
-        EXPECT_EQ(b.http.downloads, pedida.isEmpty() ? QStringList() : QStringList{pedida}) << c.ruta;
-    }
+        return b.http.downloads.join(u' ');
+    };
+    EXPECT_EQ(pide("/ACTA_SEM\\u00c1FORO.pdf") + u' ' + pide("/informe_€.pdf"),
+              QStringLiteral("http://www.loteriasyapuestas.es/ACTA_SEMÁFORO.pdf "
+                             "http://www.loteriasyapuestas.es/informe_€.pdf"));
+    for (const char* ruta : {"@otro.example/x.pdf", "/x@otro.example/x.pdf", "/\\\\otro/x.pdf", "/a\x01.pdf",
+                             "/a\x7F.pdf", "/a b.pdf", "x.pdf"})
+        EXPECT_EQ(pide(ruta), QString()) << ruta;
 }
 
 // The title names the draw whose amounts are shown: the newest draw with a prize table, and
@@ -118,13 +102,19 @@ TEST(Escrutinio, TheTitleNamesTheDrawOfTheAmounts) {
     respuestas::Opciones sinTabla;
     sinTabla.escrutinio = false;
     sinTabla.recientes = false;
-    b.s.sorteo = RegSorteo(); // a buffer left by a check over old draws plays no part
-    b.respuesta(respuestas::objeto(dos.at(0), sinTabla).prepend(u'[') + u',' + respuestas::objeto(dos.at(1)) +
-                u']');
+    // No title before any draw; the draw buffer (left by a check over old draws) plays no part after.
+    b.s.sorteo = RegSorteo();
+    b.respuesta(respuestas::respuesta({dos.at(0)}, sinTabla));
+    b.e.leeescrutinio(1);
+    EXPECT_EQ(b.e.label8(), QString());
+    QString ambas =
+        respuestas::objeto(dos.at(0), sinTabla).prepend(u'[') + u',' + respuestas::objeto(dos.at(1)) + u']';
+    b.respuesta(ambas.replace(QStringLiteral("fecha_sorteo"), QStringLiteral("Fecha_Sorteo")));
     const QStringList esperado{"-Informe del Jueves, 17 de agosto del 2017",
                                respuestas::premios(dos.at(1))[0]};
     b.e.leeescrutinio(1);
     EXPECT_EQ((QStringList{b.e.label8(), b.e.label10(0)}), esperado);
+    b.s.sorteo = b.registro(dos.at(0));
     b.respuesta(respuestas::respuesta({dos.at(0)}, sinTabla));
     b.e.leeescrutinio(1);
     EXPECT_EQ((QStringList{b.e.label8(), b.e.label10(0)}), esperado);
@@ -162,11 +152,18 @@ TEST(Escrutinio, WithoutAPdfReaderTheMessageOffersOne) {
     EXPECT_TRUE(b.urls.opened.isEmpty());
     b.pdf.available = false;
     b.e.leeescrutinio(1);
-    EXPECT_TRUE(b.e.text1().startsWith(
-        QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado")));
-    EXPECT_TRUE(b.e.text1().contains(QStringLiteral("\r\n(O haga click AQUÍ para instalarlo)\r\n\r\n")));
-    EXPECT_TRUE(b.e.text1().endsWith(QStringLiteral("Velmorat con esta opción activada.")));
+    EXPECT_EQ(b.e.text1(),
+              QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader "
+                             "para la lectura de archivos PDF.\r\nSi quiere instalarlo y disfrutar de "
+                             "esta opción, vaya a la web https://get.adobe.com/reader/\r\n(O haga click "
+                             "AQUÍ para instalarlo)\r\n\r\nEs totalmente gratuito. Una vez instalado, "
+                             "ejecútelo y acepte el contrato de licencia. Después ya podrá utilizar "
+                             "Velmorat con esta opción activada."));
     EXPECT_EQ((std::tuple{b.e.text1Visible(), b.e.sinlector}), (std::tuple{true, 1}));
     b.e.Text1_Click();
-    EXPECT_EQ(b.urls.opened.size(), 1);
+    EXPECT_EQ(b.urls.opened, QStringList{QStringLiteral("https://get.adobe.com/reader/")});
+    // The error text of an import replaces the message at once.
+    b.cambios.clear();
+    b.e.setText1(QStringLiteral("Error"));
+    EXPECT_EQ((std::tuple{b.e.text1(), b.cambios.size()}), (std::tuple{QStringLiteral("Error"), 1}));
 }

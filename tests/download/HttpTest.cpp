@@ -2,32 +2,29 @@
 #include "support/FakeDialogs.h"
 #include "support/TestFolder.h"
 
+#include "core/Records.h"
+#include "download/EnlacesWeb.h"
 #include "download/Trae.h"
 #include "platform/CurlHttpClient.h"
 
 #include <gtest/gtest.h>
 
-TEST(Trae, ReturnsTheBodyOfAnOkReply) {
+// The body of an OK reply as text; another status is told and gives nothing.
+TEST(Trae, ReturnsTheBodyOfAnOkReplyAndTellsAnotherStatus) {
     ServidorPrueba web;
     web.responder("/texto", {200, "text/plain; charset=utf-8", "Peñas: 3 €", 0});
     web.responder("/latin", {200, "text/plain; charset=ISO-8859-1", "Pe\xF1\x61s", 0});
-    CurlHttpClient http(web.base());
-    FakeDialogs dialogs;
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/texto")),
-              QStringLiteral("Peñas: 3 €"));
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/latin")),
-              QStringLiteral("Peñas"));
-    EXPECT_TRUE(dialogs.boxes.isEmpty());
-}
-
-TEST(Trae, TellsAnotherStatusAndReturnsNothing) {
-    ServidorPrueba web;
     web.responder("/caido",
                   {503, "text/html", "<html>Service down, try later. Lots of words here.</html>", 0});
     CurlHttpClient http(web.base());
     FakeDialogs dialogs;
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/no-existe")), QString());
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/caido")), QString());
+    EXPECT_EQ((QStringList{trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/texto")),
+                           trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/latin"))}),
+              (QStringList{"Peñas: 3 €", "Peñas"}));
+    EXPECT_TRUE(dialogs.boxes.isEmpty());
+    EXPECT_EQ((QStringList{trae(http, dialogs, QStringLiteral("http://x/no-existe")),
+                           trae(http, dialogs, QStringLiteral("http://x/caido"))}),
+              (QStringList{QString(), QString()}));
     ASSERT_EQ(dialogs.boxes.size(), 2);
     EXPECT_EQ(dialogs.caja(0), (std::tuple{QStringLiteral("Error al descargar la página: 404 - Not Found"),
                                            QStringLiteral("Error"), Dialogs::Icon::Critical}));
@@ -57,11 +54,17 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
+// The operator's draw search for the last hundred days, and the program's own addresses.
 TEST(Trae, AsksTheOperatorsDrawSearchForTheLastHundredDays) {
-    const QString url = urlBusqueda(QDate(2017, 8, 19));
-    EXPECT_EQ(url,
+    EXPECT_EQ(urlBusqueda(QDate(2017, 8, 19)),
               QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id=LAPR&"
                              "celebrados=true&fechaInicioInclusiva=20170511&fechaFinInclusiva=20170819"));
+    const Config cfg{.webhost = QStringLiteral(" www.Velmorat.es ")};
+    EXPECT_EQ(
+        (QStringList{enlaces::web(cfg), enlaces::instrucciones(cfg), enlaces::aviso(cfg), enlaces::correo()}),
+        (QStringList{"http://www.Velmorat.es",
+                     "http://www.Velmorat.es/descargas/Instrucciones%20Velmorat%203.2.pdf",
+                     "http://www.velmorat.es/informe.dat", "mailto:info@velmorat.es"}));
 }
 
 TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
