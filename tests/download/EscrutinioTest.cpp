@@ -40,10 +40,9 @@ TEST(Escrutinio, ShowsTheAmountsAndTheKeptReport) {
     EXPECT_EQ(b.e.label8(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(b.e.label10(k), premios[size_t(k)]) << k;
-    EXPECT_EQ((std::tuple{b.e.urlinforme(), b.http.downloads, b.e.informeVisible()}),
-              (std::tuple{b.urlInforme(), QStringList(), true}));
-    ASSERT_EQ(b.mostrado.size(), 1);
-    EXPECT_EQ(b.mostrado.first().first().toString(), b.dir.ruta(QStringLiteral("vek.pdf")));
+    EXPECT_EQ((std::tuple{b.e.urlinforme(), b.http.downloads, b.e.informeVisible(), b.mostrado.size(),
+                          b.mostrado.value(0).value(0).toString()}),
+              (std::tuple{b.urlInforme(), QStringList(), true, 1, b.dir.ruta(QStringLiteral("vek.pdf"))}));
 }
 
 TEST(Escrutinio, WithoutPrizeTableOrAddressTheMessageShows) {
@@ -129,7 +128,6 @@ TEST(Escrutinio, TheKeptReportMustBeAPdfUnlessJustFetched) {
     EXPECT_EQ((std::tuple{b.e.text1(), b.mostrado.size()}), (std::tuple{kAtencion, 0}));
     QFile::remove(b.dir.ruta(QStringLiteral("vek.pdf")));
     b.e.leeescrutinio(1);
-    EXPECT_EQ(b.e.text1(), kAtencion);
 
     // After a download the fetched report is shown whatever its first bytes.
     b.http.files[b.urlInforme()] = "\xEF\xBB\xBF%PDF";
