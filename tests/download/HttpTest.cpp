@@ -13,8 +13,8 @@
 TEST(Trae, ReturnsTheBodyOfAnOkReplyAndTellsAnotherStatus) {
     ServidorPrueba web;
     web.responder("/texto", {200, "text/plain; charset=utf-8", "Peñas: 3 €", 0});
-    web.responder("/caido",
-                  {503, "text/html", "<html>Service down, try later. Lots of words here.</html>", 0});
+    web.responder("/caido", {203, "text/html",
+                             "<html>Copy of the page, kept by a proxy. Lots of words here.</html>", 0});
     CurlHttpClient http(web.base());
     FakeDialogs dialogs;
     EXPECT_EQ((QStringList{trae(http, dialogs, QStringLiteral("https://www.loteriasyapuestas.es/texto")),
@@ -25,7 +25,7 @@ TEST(Trae, ReturnsTheBodyOfAnOkReplyAndTellsAnotherStatus) {
     EXPECT_EQ(dialogs.caja(0), (std::tuple{QStringLiteral("Error al descargar la página: 404 - Not Found"),
                                            QStringLiteral("Error"), Dialogs::Icon::Critical}));
     EXPECT_EQ(dialogs.boxes[1].text,
-              QStringLiteral("Error al descargar la página: 503 - Service Unavailable"));
+              QStringLiteral("Error al descargar la página: 203 - Non-Authoritative Information"));
     // Latin-1 is read as the Windows code page that extends it; UTF-8 when no charset or an unknown one.
     const std::tuple<const char*, const char*, QString> cuerpos[] = {
         {"\x80 y \x93", "text/html; Charset=\"ISO-8859-1\"", QStringLiteral("€ y “")},
