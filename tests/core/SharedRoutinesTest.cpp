@@ -4,13 +4,15 @@
 
 #include <gtest/gtest.h>
 
-TEST(Cuantos, MultipleCodesBetCountsDayNamesAndDayCounts) {
+TEST(Cuantos, MultipleCodesBetCountsFactorialsDayNamesAndDayCounts) {
     const std::pair<int16_t, int16_t> casos[] = {
         {501, 7},   {502, 8},  {503, 5},  {504, 9},   {505, 10},       {506, 11}, {507, 7},
         {508, 28},  {509, 44}, {510, 84}, {511, 210}, {512, 462},      {500, 0},  {513, 0},
         {211, 205}, {6, 0},    {7, 1},    {32767, 0}, {-32768, -32768}};
     for (auto [son, esperado] : casos)
         EXPECT_EQ(cuantos(son), esperado) << son;
+    EXPECT_EQ((std::tuple{Factorial(0), Factorial(1), Factorial(6), Factorial(-3)}),
+              (std::tuple{1.0, 1.0, 720.0, 1.0}));
     // Day 0 is 30 December 1899; garbage read from a file (NaN, 1e300) must not crash.
     QStringList dias;
     for (double d :
