@@ -10,16 +10,18 @@
 
 namespace {
 
-const auto i16At = [](const QByteArray& b, int off) { return ByteReader(b).i16(off); };
-const auto f32At = [](const QByteArray& b, int off) { return ByteReader(b).f32(off); };
-const auto f64At = [](const QByteArray& b, int off) { return ByteReader(b).f64(off); };
+int16_t i16At(const QByteArray& b, int off) {
+    return ByteReader(b).i16(off);
+}
 // The 16-bit integers at each offset.
-QList<int16_t> i16s(const QByteArray& b, std::initializer_list<int> offs) {
+QList<int16_t> i16At(const QByteArray& b, std::initializer_list<int> offs) {
     QList<int16_t> out;
     for (int off : offs)
         out << i16At(b, off);
     return out;
 }
+const auto f64At = [](const QByteArray& b, int off) { return ByteReader(b).f64(off); };
+const auto f32At = [](const QByteArray& b, int off) { return ByteReader(b).f32(off); };
 
 } // namespace
 
@@ -29,7 +31,7 @@ TEST(RegSorteo, LayoutIs32BytesWithBallsDateAndJoker) {
     ASSERT_EQ(b.size(), 32);
     // Little-endian; -1 in two's complement.
     EXPECT_EQ(b.left(2) + b.mid(14, 2), QByteArray("\x03\x00\xFF\xFF", 4));
-    EXPECT_EQ(i16s(b, {10, 12}), (QList<int16_t>{35, 27}));
+    EXPECT_EQ(i16At(b, {10, 12}), (QList<int16_t>{35, 27}));
     EXPECT_EQ((std::tuple{f64At(b, 16), f64At(b, 24)}), (std::tuple{31337.0, 8337021.0}));
     EXPECT_EQ(RegSorteo::decode(b), s);
 }
@@ -64,7 +66,7 @@ TEST(RegPena, LayoutOfEveryFieldAndAShortRecord) {
     EXPECT_EQ(b.left(20), QByteArray("PE\xD1"
                                      "A DE LA OFICINA  "));
     // Bet 2 slot 3 at 64 + 2 * (20 + 2).
-    EXPECT_EQ(i16s(b, {20, 22, 24, 62, 108, 64 + 2 * (204 * 20 + 19), 8264, 8272, 8289}),
+    EXPECT_EQ(i16At(b, {20, 22, 24, 62, 108, 64 + 2 * (204 * 20 + 19), 8264, 8272, 8289}),
               (QList<int16_t>{12, 4, 7, 49, 33, 48, 12, 1, 205}));
     EXPECT_EQ(b.mid(8274, 15), QByteArray("Jueves y S\xE1"
                                           "bado"));

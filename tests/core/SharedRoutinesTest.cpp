@@ -27,9 +27,8 @@ TEST(Cuantos, MultipleCodesBetCountsFactorialsDayNamesAndDayCounts) {
                                                  {2958466.5, 0},     {-1.5, -2},     {2.75, 2}};
     for (auto [valor, dia] : valores)
         EXPECT_EQ(oledate::days(valor), dia) << valor;
-    EXPECT_EQ((std::tuple{oledate::fromYmd(100, 1, 1), oledate::fromYmd(9999, 12, 31),
-                          oledate::fromYmd(2026, 2, 30)}),
-              (std::tuple{-657434.0, 2958465.0, 0.0}));
+    EXPECT_EQ((std::pair{oledate::fromYmd(100, 1, 1), oledate::fromYmd(9999, 12, 31)}),
+              (std::pair{-657434.0, 2958465.0}));
 }
 
 TEST(DiaDeJuego, DaysAndCreationDate) {
