@@ -80,8 +80,6 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
     int escritas = 0;
     for (size_t i = 0; i < penas.size(); ++i) {
         PenaLeida& p = penas[i];
-        if (p.danada)
-            continue;
         const QByteArray nuevo = p.reg.encode();
         QByteArray bytes = p.original;
         bytes.replace(kOffsetAciertos, 10, nuevo.mid(kOffsetAciertos, 10));
