@@ -7,9 +7,12 @@
 #include <algorithm>
 #include <bit>
 
+static_assert(RegPena::kMaxApuestas <= 64 * cuentaapuestas::kPalabras);
+
 int ListaSencillas::agregarPena(const RegPena& p) {
     PenaFoto f;
     f.nombre = p.nombre;
+    f.porNumero.fill(0);
     const int n = std::clamp<int>(p.numApuestas, 0, RegPena::kMaxApuestas);
     f.numeros.resize(static_cast<size_t>(n));
     f.mascaras.resize(static_cast<size_t>(n));
@@ -19,6 +22,8 @@ int ListaSencillas::agregarPena(const RegPena& p) {
             const int16_t v = p.apuestas[static_cast<size_t>(b)][static_cast<size_t>(k)];
             f.numeros[static_cast<size_t>(b)][static_cast<size_t>(k)] = v;
             m |= premios::bit(v);
+            if (premios::bit(v))
+                f.porNumero[static_cast<size_t>(v * cuentaapuestas::kPalabras + b / 64)] |= uint64_t(1) << (b % 64);
         }
         f.mascaras[static_cast<size_t>(b)] = m;
     }

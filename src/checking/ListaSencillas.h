@@ -51,8 +51,8 @@ class ListaSencillas final : public FuenteFilas {
     int contar(int pena, int sorteo, cuentaapuestas::PorAciertos& cuenta, uint8_t* premiadas) const {
         const PenaFoto& p = m_penas[static_cast<size_t>(pena)];
         const SorteoFoto& s = m_sorteos[static_cast<size_t>(sorteo)];
-        return cuentaapuestas::contar(p.mascaras.data(), int(p.mascaras.size()), s.ganadores, s.complementario,
-                                      cuenta, premiadas);
+        return cuentaapuestas::contar({p.mascaras.data(), p.porNumero.data()}, s.ganadores, s.complementario, cuenta,
+                                      premiadas);
     }
     int apuestas(int pena) const { return int(m_penas[static_cast<size_t>(pena)].mascaras.size()); }
     QString nombre(int pena) const;
@@ -62,6 +62,7 @@ class ListaSencillas final : public FuenteFilas {
         QString nombre;
         std::vector<std::array<int16_t, 6>> numeros;
         std::vector<uint64_t> mascaras;
+        std::array<uint64_t, 50 * cuentaapuestas::kPalabras> porNumero; // as cuentaapuestas reads them
     };
     struct SorteoFoto {
         double fecha;

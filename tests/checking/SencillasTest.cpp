@@ -115,10 +115,10 @@ TEST_F(Sencillas, OnlyPrizesKeepsPrizeBets) {
     pena(QStringLiteral("A"), kTodos, kJue(),
          {{10, 11, 12, 13, 14, 15},
           {1, 2, 3, 13, 14, 15},
-          {20, 21, 22, 23, 24, 25},
+          {1, 2, 22, 23, 24, 25}, // two hits win nothing
           {1, 2, 3, 4, 14, 15},
           {30, 31, 32, 33, 34, 35}});
-    pena(QStringLiteral("SIN PREMIO"), kTodos, kJue(), {{10, 11, 12, 13, 14, 15}});
+    pena(QStringLiteral("SIN PREMIO"), kTodos, kJue(), {{1, 2, 10, 11, 12, 13}});
     vista.check2 = true;
     comprobacion.listasencillas(1);
     const ListaSencillas& l = comprobacion.lista2();
