@@ -350,7 +350,10 @@ void Comprobacion::contarYFechar(std::vector<PenaLeida>& penas, const std::vecto
             if (dias.empty()) {
                 for (int d = 1; d <= primero; ++d) {
                     const RegSorteo& s = sorteos[static_cast<size_t>(d - 1)];
-                    multiples ? multiplesCuenta.agregarSorteo(s) : sencillas.agregarSorteo(s);
+                    if (multiples)
+                        multiplesCuenta.agregarSorteo(s);
+                    else
+                        sencillas.agregarSorteo(s);
                     dias.push_back(uint8_t(1u << diaDeLaSemana(s.fecha)));
                 }
             }
