@@ -60,6 +60,8 @@ class Comprobacion {
         RegPena reg;
         QByteArray original; // the record as read, rewritten only in its counters and date
         int foto = -1;       // the peña's entry in the list being built
+        uint8_t dias = 0;    // the days of the week it plays, bit per diaDeLaSemana
+        bool danada = false; // never checked nor written
     };
     std::vector<PenaLeida> leerPenas();
     void escribirPenas(std::vector<PenaLeida>& penas);
@@ -73,16 +75,19 @@ class Comprobacion {
     };
     Filtros filtros() const;
     bool participa(const RegPena& p, int indice, const QString& elegida) const;
-    static bool seLista(const RegPena& p, const RegSorteo& s, bool historico);
+    static bool seLista(const PenaLeida& p, const RegSorteo& s, bool historico);
     static bool enVentana(const RegPena& p, const RegSorteo& s);
     int sorteosGuardados() const;
 
-    void contarYFechar(std::vector<PenaLeida>& penas, int listados, int total, int indice,
-                       const QString& elegida, bool multiples);
+    void contarYFechar(std::vector<PenaLeida>& penas, const std::vector<RegSorteo>& sorteos, int listados,
+                       int indice, const QString& elegida, bool multiples);
     static void sumarDesglose(RegPena& p, const premios::Desglose& d);
+    static void sumarCuenta(RegPena& p, const cuentaapuestas::PorAciertos& cuenta);
     void premiomultiple(int aciertosSorteo);
     void lineablanca();
 
+    void imprimirApuestasSencillas(const ListaSencillas& lista, int pena, int foto, int si, int d,
+                                   const RegSorteo& s, bool soloPremio);
     void imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera,
                                  const QString& linea);
     void imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera, const QString& linea,

@@ -84,7 +84,7 @@ VistaLista GestorPenas::cargapenas() {
         const int n = p.numApuestas < 500 ? p.numApuestas : cuantos(static_cast<int16_t>(p.numApuestas + 6));
         v.filas.append({p.nombre, n, p.fecha, p.dias});
         for (int16_t a : p.aciertos)
-            total += a;
+            total += p.danada() ? 0 : a; // a damaged record's counters are garbage
     }
     v.label9_2 = QString::number(m_s.sigPena - 1);
     v.detalle = verpena(1);

@@ -98,6 +98,12 @@ void ImpresionBoletos::marcaX(Printer& p, int n, double bajada) {
 }
 
 bool ImpresionBoletos::imprime(PrintService& servicio, Modo modo, bool joker) {
+    if (m_s.penaActual.danada()) {
+        m_s.dialogs.message(QStringLiteral("El registro de esta peña está dañado y no se puede imprimir. "
+                                           "Elimine la peña y vuelva a crearla."),
+                            QStringLiteral("Peña dañada"), Dialogs::Icon::Exclamation);
+        return false;
+    }
     const std::shared_ptr<Printer> impresora = servicio.showPrinter();
     if (!impresora)
         return false;

@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <gtest/gtest.h>
+#include <functional>
+#include <limits>
 
 namespace {
 
@@ -87,6 +89,30 @@ TEST(RegPena, LayoutOfEveryFieldAndAShortRecord) {
     // The first bet starts at byte 64; the second at byte 104, beyond the 100 bytes read.
     EXPECT_EQ((std::tuple{corto.numApuestas, corto.fecha2, corto.apuestas[0][0], corto.apuestas[1][0]}),
               (std::tuple{int16_t(0), 0.0, int16_t(0x0101), int16_t(0)}));
+}
+
+// Damaged: a bet count neither 1..205 nor 501..506, a counter below 0, a date that is no day.
+TEST(RegPena, DamagedOnlyOutOfEveryValidRange) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    for (int n : {1, 205, 501, 506, 0, 206, 500, 507, -1}) {
+        RegPena p;
+        p.numApuestas = static_cast<int16_t>(n);
+        EXPECT_EQ(p.danada(), n == 0 || n == 206 || n == 500 || n == 507 || n == -1) << n;
+    }
+    RegPena p;
+    p.numApuestas = 3;
+    p.fecha = 46000.5; // a time of day is still that day
+    p.fecha2 = -5;
+    p.acierto(7) = 32767;
+    EXPECT_FALSE(p.danada());
+    for (const auto& cambio : std::vector<std::function<void(RegPena&)>>{
+             [](RegPena& r) { r.acierto(3) = -1; }, [](RegPena& r) { r.acierto(7) = -32768; },
+             [&](RegPena& r) { r.fecha = nan; }, [&](RegPena& r) { r.fecha2 = inf; },
+             [](RegPena& r) { r.fecha = 2958467; }, [](RegPena& r) { r.fecha2 = -657436; }}) {
+        RegPena q = p;
+        cambio(q);
+        EXPECT_TRUE(q.danada());
+    }
 }
 
 TEST(Config, LayoutKeepsReservedBytes) {
