@@ -22,6 +22,11 @@ public:
     // printable area, where the first page started.
     void newPage();
 
+    // The pages the user chose in the printer dialog, from 1; both 0 when every page is to
+    // be printed. The document is laid out whole; whoever starts the pages skips the others.
+    virtual int fromPage() const { return 0; }
+    virtual int toPage() const { return 0; }
+
     // Size of the printable area in millimetres.
     virtual double scaleWidth() const = 0;
     virtual double scaleHeight() const = 0;

@@ -40,6 +40,15 @@ bool hay(const QList<Op>& ops, Kind k, int page, double x, double y) {
     return false;
 }
 
+// Every text but the marks, as (page, x, y, text).
+QList<std::tuple<int, double, double, QString>> rotulos(const QList<Op>& ops) {
+    QList<std::tuple<int, double, double, QString>> out;
+    for (const Op& o : ops)
+        if (o.kind == Kind::Text && o.text != QStringLiteral("X"))
+            out.append({o.page, o.x, o.y, o.text});
+    return out;
+}
+
 } // namespace
 
 TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
@@ -48,6 +57,7 @@ TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
     Impresion t(p);
     EXPECT_EQ(t.imp.boletos(), 3);
     const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal, true);
+    EXPECT_EQ(t.servicio.ofrecidas, 2);
     const QList<Op> x = Impresion::equis(ops);
     ASSERT_EQ(x.size(), 16 * 6 + 3 + 3); // bet 17 keeps only its numbers in 1..49
     // Bet 1 (1, 8, ...) in block 1 of ticket 1; bet 9 in block 1 of ticket 2, 104 mm lower.
@@ -60,8 +70,49 @@ TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
     EXPECT_TRUE(hay(ops, Kind::Box, 1, 20, 124));
     EXPECT_TRUE(hay(ops, Kind::FilledBox, 1, 22.5, 104 + 62)); // not Thursday and Saturday
     EXPECT_EQ(t.servicio.last->page, 2);
-    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA DIECISIETE (3/3)")));
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 72.5, 25)); // the program's mark, upper case
+    // Each ticket's own texts in its own half, numbered in order.
+    const QString marca = QStringLiteral("VELMORAT V.3.4.9992");
+    const QString para = QStringLiteral("Participación para: ");
+    const QString lunes = QStringLiteral("LUNES");
+    EXPECT_EQ(rotulos(ops), (QList<std::tuple<int, double, double, QString>>{
+                                {1, 32, 37, QStringLiteral("PEÑA DIECISIETE (1/3)")},
+                                {1, 110, 97, para},
+                                {1, 110, 102, lunes},
+                                {1, 72.5, 25, marca},
+                                {1, 32, 141, QStringLiteral("PEÑA DIECISIETE (2/3)")},
+                                {1, 110, 201, para},
+                                {1, 110, 206, lunes},
+                                {1, 72.5, 129, marca},
+                                {2, 32, 37, QStringLiteral("PEÑA DIECISIETE (3/3)")},
+                                {2, 110, 97, para},
+                                {2, 110, 102, lunes},
+                                {2, 72.5, 25, marca}}));
+
+    // An even number of tickets fills its last sheet and starts no other.
+    Impresion dos(Entorno::pena(QStringLiteral("D"), 16));
+    dos.imprime(ImpresionBoletos::PapelNormal);
+    EXPECT_EQ(dos.servicio.last->page, 1);
+}
+
+// The printer dialog's page range: a plain page holds two tickets, an official one one.
+TEST(ImpresionBoletos, OnlyThePagesChosenInTheDialog) {
+    Impresion t(Entorno::pena(QStringLiteral("R"), 17));
+    t.servicio.desde = t.servicio.hasta = 2;
+    QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
+    EXPECT_EQ(rotulos(ops).value(0), std::make_tuple(1, 32.0, 37.0, QStringLiteral("PEÑA R (3/3)")));
+    EXPECT_EQ(std::tuple(Impresion::equis(ops).size(), t.servicio.last->page), std::tuple(6, 1));
+    t.servicio.hasta = 3;
+    ops = t.imprime(ImpresionBoletos::PapelOficial);
+    EXPECT_EQ(t.servicio.ofrecidas, 3);
+    QStringList cabeceras = t.servicio.last->texts().filter(QStringLiteral("PEÑA"));
+    EXPECT_EQ(cabeceras.replaceInStrings(QStringLiteral("     ") + ImpresionBoletos::marca(), QString()),
+              (QStringList{QStringLiteral("PEÑA R (2/3)"), QStringLiteral("PEÑA R (3/3)")}));
+    EXPECT_EQ(std::tuple(Impresion::equis(ops).size(), t.servicio.last->page), std::tuple(8 * 6 + 6, 2));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 0, 5 * 9)); // bet 9 (9, 16, ...) opens the first sheet
+    // A range beyond the document prints no sheet.
+    t.servicio.desde = t.servicio.hasta = 4;
+    EXPECT_FALSE(t.imp.imprime(t.servicio, ImpresionBoletos::PapelOficial, false));
+    EXPECT_TRUE(t.servicio.last->killed);
 }
 
 TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
@@ -69,16 +120,22 @@ TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
     p.apuestas[2] = {40, 41, 42, 43, 44, 45};
     Impresion t(p);
     t.e.s.cfg.margenX = 2.5f;
-    t.e.s.cfg.margenY = -1.0f;
-    const QList<Op> ops = t.imprime(ImpresionBoletos::PapelOficial);
+    t.e.s.cfg.margenY = 9.0f;
+    QList<Op> ops = t.imprime(ImpresionBoletos::PapelOficial);
     EXPECT_EQ(Impresion::equis(ops).size(), 9 * 6);
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 4));                 // 1 in block 1
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, -1)); // 40 in block 3
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 5, -1.0 - 7));     // the header
-    EXPECT_TRUE(hay(ops, Kind::Text, 2, 2.5, 5 * 9 - 1));         // bet 9 (9, 16, ...) on ticket 2
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 14));                // 1 in block 1
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, 9));  // 40 in block 3
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 5, 2));            // the header, 7 mm above
+    EXPECT_TRUE(hay(ops, Kind::Text, 2, 2.5, 5 * 9 + 9));         // bet 9 (9, 16, ...) on ticket 2
     EXPECT_EQ(t.servicio.last->page, 2);
-    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA OCHO (2/2)     ") +
-                                                  ImpresionBoletos::marca()));
+    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA OCHO (2/2)     Velmorat v.3.4.9992")));
+    // Marks close to the top: the header stays on the page, the marks where they were.
+    t.e.s.cfg.margenX = -6.0f;
+    t.e.s.cfg.margenY = -1.0f;
+    ops = t.imprime(ImpresionBoletos::PapelOficial);
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 0, 0));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, -6, 4));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, -6 + 15.2 + 38.4, -1));
 }
 
 TEST(ImpresionBoletos, MultipleBetsMarkTheirBox) {
@@ -116,9 +173,10 @@ TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
         int caja;
         const char *texto, *x, *y;
     };
-    // A sign alone is a number being typed; "abc" puts back the stored values.
+    // A sign alone is a number being typed; "abc" or a correction off any sheet puts back
+    // the stored values.
     for (const Paso& p : {Paso{0, "2,5", "2,5", "0"}, Paso{1, "-", "2,5", "-"}, Paso{1, "-1", "2,5", "-1"},
-                          Paso{0, "abc", "2,5", "-1"}})
+                          Paso{0, "abc", "2,5", "-1"}, Paso{0, "-500", "2,5", "-1"}, Paso{1, "500", "2,5", "-1"}})
         EXPECT_EQ(t.imp.Text1_Change(p.caja, QString::fromUtf8(p.texto)),
                   (std::array<QString, 2>{QString::fromUtf8(p.x), QString::fromUtf8(p.y)}));
     EXPECT_EQ(t.e.s.files.numsIni.get<Config>(1), t.e.s.cfg);
@@ -127,16 +185,23 @@ TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
     const FakeDialogs::Box caja = t.e.dialogs.boxes.value(0);
     EXPECT_EQ((std::tuple{t.e.dialogs.boxes.size(), caja.title, caja.icon}),
               (std::tuple{1, QStringLiteral("EHEHEHH"), Dialogs::Icon::Critical}));
+    // A correction that could not be stored is not taken: the tickets keep the stored one.
+    t.e.s.files.numsIni.close();
+    EXPECT_EQ(t.imp.Text1_Change(0, QStringLiteral("7")), (std::array<QString, 2>{"2,5", "-1"}));
+    EXPECT_EQ(t.e.dialogs.boxes.size(), 2);
+    EXPECT_TRUE(hay(t.imprime(ImpresionBoletos::PapelOficial), Kind::Text, 1, 2.5, 4));
 }
 
-// Through the real printer layer to a PDF: the marks keep their distances on the page and
-// the correction moves every one of them by exactly the amount typed.
+// Through the real printer layer to a PDF: the marks keep their distances on the page, the
+// correction moves every one of them by exactly the amount typed, and the header is never
+// cut off at the top (the PDF printer's printable area starts 10 points down).
 TEST(ImpresionBoletos, PdfKeepsTheMillimetreLayout) {
     RegPena p = Entorno::pena(QStringLiteral("PDF"), 2);
     p.apuestas[0] = {1, 2, 3, 4, 5, 6};
     p.apuestas[1] = {1, 2, 3, 4, 5, 6};
     Impresion t(p);
-    const auto marcas = [&t](float mx, float my) {
+    double cabecera = -1;
+    const auto marcas = [&](float mx, float my) {
         t.e.s.cfg.margenX = mx;
         t.e.s.cfg.margenY = my;
         const QString pdf = t.e.carpeta.ruta(QStringLiteral("boletos.pdf"));
@@ -145,17 +210,24 @@ TEST(ImpresionBoletos, PdfKeepsTheMillimetreLayout) {
         for (const PalabraPdf& w : palabrasPdf(pdf))
             if (w.texto == QStringLiteral("X"))
                 x.append(w.caja.topLeft() * 25.4 / 72);
+            else if (w.texto == QStringLiteral("PEÑA"))
+                cabecera = w.caja.top();
         std::sort(x.begin(), x.end(),
                   [](QPointF a, QPointF b) { return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y()); });
         return x;
     };
     const QList<QPointF> x = marcas(10, 20);
     const QList<QPointF> y = marcas(12.5f, 19);
+    const QList<QPointF> cero = marcas(0, 0);
+    EXPECT_GE(cabecera, 10);
     ASSERT_EQ(x.size(), 12);
     ASSERT_EQ(y.size(), 12);
+    ASSERT_EQ(cero.size(), 12);
     for (int i = 0; i < 12; ++i) {
         EXPECT_NEAR(y[i].x() - x[i].x(), 2.5, 0.05);
         EXPECT_NEAR(y[i].y() - x[i].y(), -1, 0.05);
+        EXPECT_NEAR(x[i].x() - cero[i].x(), 10, 0.05);
+        EXPECT_NEAR(x[i].y() - cero[i].y(), 20, 0.05);
         EXPECT_NEAR(x[i].y() - x[i / 6 * 6].y(), 5 * (i % 6), 0.3);
         EXPECT_NEAR(x[i].x() - x[i % 6].x(), 19.2 * (i / 6), 0.3);
     }

@@ -42,6 +42,8 @@ class RecordingPrinter final : public Printer {
         return true;
     }
     void killDoc() override { killed = true; }
+    int fromPage() const override { return desde; }
+    int toPage() const override { return hasta; }
     double scaleWidth() const override { return m_w; }
     double scaleHeight() const override { return m_h; }
     double textHeight(const QString&) const override { return fontSize() * 0.5; }
@@ -70,6 +72,7 @@ class RecordingPrinter final : public Printer {
 
     QList<Op> ops;
     int page = 1;
+    int desde = 0, hasta = 0; // the page range chosen in the dialog
     bool began = false, ended = false, killed = false, beginResult = true;
 
   protected:
@@ -88,14 +91,19 @@ class RecordingPrinter final : public Printer {
 // A printer dialog for tests: hands out a recording printer, or cancels.
 class FakePrintService final : public PrintService {
   public:
-    std::shared_ptr<Printer> showPrinter() override {
+    std::shared_ptr<Printer> showPrinter(int paginas) override {
         ++shown;
+        ofrecidas = paginas;
         if (cancel)
             return nullptr;
         last = std::make_shared<RecordingPrinter>();
+        last->desde = desde;
+        last->hasta = hasta;
         return last;
     }
     bool cancel = false;
     int shown = 0;
+    int ofrecidas = 0;        // the pages the dialog offered
+    int desde = 0, hasta = 0; // the page range the user chooses
     std::shared_ptr<RecordingPrinter> last; // the printer of the last job
 };
