@@ -40,12 +40,10 @@ bool hay(const QList<Op>& ops, Kind k, int page, double x, double y) {
     return false;
 }
 
-// Every text but the marks, as (page, x, y, text).
-QList<std::tuple<int, double, double, QString>> rotulos(const QList<Op>& ops) {
-    QList<std::tuple<int, double, double, QString>> out;
-    for (const Op& o : ops)
-        if (o.kind == Kind::Text && o.text != QStringLiteral("X"))
-            out.append({o.page, o.x, o.y, o.text});
+// Every text but the marks, as "page x y size text".
+QStringList rotulos(const RecordingPrinter& p) {
+    QStringList out = p.lineas();
+    out.removeIf([](const QString& l) { return l.endsWith(QStringLiteral(" X")); });
     return out;
 }
 
@@ -71,22 +69,13 @@ TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
     EXPECT_TRUE(hay(ops, Kind::FilledBox, 1, 22.5, 104 + 62)); // not Thursday and Saturday
     EXPECT_EQ(t.servicio.last->page, 2);
     // Each ticket's own texts in its own half, numbered in order.
-    const QString marca = QStringLiteral("VELMORAT V.3.4.9992");
-    const QString para = QStringLiteral("Participación para: ");
-    const QString lunes = QStringLiteral("LUNES");
-    EXPECT_EQ(rotulos(ops), (QList<std::tuple<int, double, double, QString>>{
-                                {1, 32, 37, QStringLiteral("PEÑA DIECISIETE (1/3)")},
-                                {1, 110, 97, para},
-                                {1, 110, 102, lunes},
-                                {1, 72.5, 25, marca},
-                                {1, 32, 141, QStringLiteral("PEÑA DIECISIETE (2/3)")},
-                                {1, 110, 201, para},
-                                {1, 110, 206, lunes},
-                                {1, 72.5, 129, marca},
-                                {2, 32, 37, QStringLiteral("PEÑA DIECISIETE (3/3)")},
-                                {2, 110, 97, para},
-                                {2, 110, 102, lunes},
-                                {2, 72.5, 25, marca}}));
+    EXPECT_EQ(rotulos(*t.servicio.last).join(u'|'),
+              QStringLiteral("1 32 37 11.5 PEÑA DIECISIETE (1/3)|1 110 97 11.5 Participación para: |"
+                             "1 110 102 11.5 LUNES|1 72.5 25 18 VELMORAT V.3.4.9992|"
+                             "1 32 141 11.5 PEÑA DIECISIETE (2/3)|1 110 201 11.5 Participación para: |"
+                             "1 110 206 11.5 LUNES|1 72.5 129 18 VELMORAT V.3.4.9992|"
+                             "2 32 37 11.5 PEÑA DIECISIETE (3/3)|2 110 97 11.5 Participación para: |"
+                             "2 110 102 11.5 LUNES|2 72.5 25 18 VELMORAT V.3.4.9992"));
 
     // An even number of tickets fills its last sheet and starts no other.
     Impresion dos(Entorno::pena(QStringLiteral("D"), 16));
@@ -99,14 +88,13 @@ TEST(ImpresionBoletos, OnlyThePagesChosenInTheDialog) {
     Impresion t(Entorno::pena(QStringLiteral("R"), 17));
     t.servicio.desde = t.servicio.hasta = 2;
     QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
-    EXPECT_EQ(rotulos(ops).value(0), std::make_tuple(1, 32.0, 37.0, QStringLiteral("PEÑA R (3/3)")));
+    EXPECT_EQ(rotulos(*t.servicio.last).value(0), QStringLiteral("1 32 37 11.5 PEÑA R (3/3)"));
     EXPECT_EQ(std::tuple(Impresion::equis(ops).size(), t.servicio.last->page), std::tuple(6, 1));
     t.servicio.hasta = 3;
     ops = t.imprime(ImpresionBoletos::PapelOficial);
     EXPECT_EQ(t.servicio.ofrecidas, 3);
-    QStringList cabeceras = t.servicio.last->texts().filter(QStringLiteral("PEÑA"));
-    EXPECT_EQ(cabeceras.replaceInStrings(QStringLiteral("     ") + ImpresionBoletos::marca(), QString()),
-              (QStringList{QStringLiteral("PEÑA R (2/3)"), QStringLiteral("PEÑA R (3/3)")}));
+    EXPECT_EQ(rotulos(*t.servicio.last), (QStringList{"1 5 0 11.5 PEÑA R (2/3)     Velmorat v.3.4.9992",
+                                                      "2 5 0 11.5 PEÑA R (3/3)     Velmorat v.3.4.9992"}));
     EXPECT_EQ(std::tuple(Impresion::equis(ops).size(), t.servicio.last->page), std::tuple(8 * 6 + 6, 2));
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 0, 5 * 9)); // bet 9 (9, 16, ...) opens the first sheet
     // A range beyond the document prints no sheet.
@@ -125,10 +113,9 @@ TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
     EXPECT_EQ(Impresion::equis(ops).size(), 9 * 6);
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 14));                // 1 in block 1
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, 9));  // 40 in block 3
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 5, 2));            // the header, 7 mm above
     EXPECT_TRUE(hay(ops, Kind::Text, 2, 2.5, 5 * 9 + 9));         // bet 9 (9, 16, ...) on ticket 2
-    EXPECT_EQ(t.servicio.last->page, 2);
-    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA OCHO (2/2)     Velmorat v.3.4.9992")));
+    EXPECT_EQ(rotulos(*t.servicio.last), (QStringList{"1 7.5 2 11.5 PEÑA OCHO (1/2)     Velmorat v.3.4.9992",
+                                                      "2 7.5 2 11.5 PEÑA OCHO (2/2)     Velmorat v.3.4.9992"}));
     // Marks close to the top: the header stays on the page, the marks where they were.
     t.e.s.cfg.margenX = -6.0f;
     t.e.s.cfg.margenY = -1.0f;

@@ -70,6 +70,18 @@ class RecordingPrinter final : public Printer {
         return out;
     }
 
+    // The texts printed, each as "page x y size text", the size followed by "_" when
+    // underlined; positions in millimetres.
+    QStringList lineas() const {
+        QStringList out;
+        for (const Op& o : ops)
+            if (o.kind == Kind::Text)
+                out << QStringLiteral("%1 %2 %3 %4%5 %6")
+                           .arg(o.page).arg(o.x).arg(o.y).arg(o.fontSize)
+                           .arg(o.underline ? QStringLiteral("_") : QString(), o.text);
+        return out;
+    }
+
     QList<Op> ops;
     int page = 1;
     int desde = 0, hasta = 0; // the page range chosen in the dialog
