@@ -1,6 +1,5 @@
 #include "platform/gui/QtPrinter.h"
 #include "support/Pdf.h"
-#include "support/RecordingPrinter.h"
 #include "support/TestFolder.h"
 
 #include <QFile>

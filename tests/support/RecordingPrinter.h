@@ -6,7 +6,6 @@
 #include <QList>
 #include <QString>
 #include <memory>
-#include <tuple>
 
 // A printer for tests: records every text, line, box and picture with its page, position
 // and font. Text metrics are fixed: a line is fontSize * 0.5 mm high, each character
@@ -24,11 +23,6 @@ class RecordingPrinter final : public Printer {
         bool bold;
         bool underline;
         QColor color;
-
-        // Text, position, font size and underline of a printed text, to compare at once.
-        std::tuple<QString, double, double, double, bool> linea() const {
-            return {text, x, y, fontSize, underline};
-        }
     };
 
     explicit RecordingPrinter(double widthMm = 210, double heightMm = 297) : m_w(widthMm), m_h(heightMm) {}
