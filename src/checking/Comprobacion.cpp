@@ -466,7 +466,8 @@ void Comprobacion::imprimirGrupoMultiple(int d, const RegSorteo& s, const QStrin
     juntas.append({cabecera, 30, kTamanoListado});
     // The heading stays with the bet line; the breakdown under it may run on to the next page.
     const int comentario = ListaMultiples::kColumnas - 1;
-    juntas.append({linea + QStringLiteral("  ") + m_lista4->texto(filaApuesta, comentario), 30, kTamanoListado});
+    juntas.append(
+        {linea + QStringLiteral("  ") + m_lista4->texto(filaApuesta, comentario), 30, kTamanoListado});
     imprimirJuntas(juntas);
     for (int r = filaApuesta + 1; r < m_lista4->filas(); ++r)
         imprimirJuntas({{m_lista4->texto(r, comentario), 83.3, kTamanoListado}});

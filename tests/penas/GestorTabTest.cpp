@@ -1,5 +1,5 @@
-#include "Entorno.h"
 #include "penas/gui/GestorTab.h"
+#include "Entorno.h"
 #include "penas/gui/GraficoPremios.h"
 
 #include <QLabel>

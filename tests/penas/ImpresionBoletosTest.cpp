@@ -1,9 +1,12 @@
 #include "penas/ImpresionBoletos.h"
 #include "Entorno.h"
+#include "penas/gui/Imprimir.h"
 #include "platform/gui/QtPrinter.h"
 #include "support/Pdf.h"
 #include "support/RecordingPrinter.h"
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -21,8 +24,12 @@ struct Impresion {
         e.s.penaActual = p;
         e.s.files.numsIni.open(e.s.ruta(QStringLiteral("nums.ini")));
     }
+    // Prints through the window: its Joker box, the button of the paper.
     QList<Op> imprime(ImpresionBoletos::Modo modo, bool joker = false) {
-        EXPECT_TRUE(imp.imprime(servicio, modo, joker));
+        Imprimir w(e.s);
+        w.usarImpresora(&servicio);
+        w.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(joker);
+        w.findChild<QPushButton*>(modo == ImpresionBoletos::PapelOficial ? "Command1" : "Command2")->click();
         EXPECT_TRUE(servicio.last && servicio.last->ended);
         return servicio.last ? servicio.last->ops : QList<Op>{};
     }
@@ -57,8 +64,7 @@ TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 149 + 45));          // bet 9: number 9
     EXPECT_TRUE(hay(ops, Kind::Text, 2, 25.8 + 3.8 * 4, 45 + 45)); // bet 17: 49
     // Joker: the box of 9 in block 8, 10 mm lower, on every ticket.
-    for (double d : {0.0, 104.0})
-        EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8 + 19.2 * 7, d + 45 + 45 + 10));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 160.2, 100) && hay(ops, Kind::Text, 1, 160.2, 204));
     EXPECT_TRUE(hay(ops, Kind::Box, 1, 20, 124));
     EXPECT_TRUE(hay(ops, Kind::FilledBox, 1, 22.5, 104 + 62)); // not Thursday and Saturday
     EXPECT_EQ(t.servicio.last->page, 2);
@@ -83,7 +89,8 @@ TEST(ImpresionBoletos, OnlyThePagesChosenInTheDialog) {
     t.servicio.desde = t.servicio.hasta = 2;
     QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
     EXPECT_EQ(rotulos(*t.servicio.last).value(0), QStringLiteral("1 32 37 11.5 PEÑA R (3/3)"));
-    EXPECT_EQ(std::tuple(t.equis(), t.servicio.last->page), std::tuple(6, 1));
+    EXPECT_EQ(std::tuple(t.equis(), t.servicio.last->page, hay(ops, Kind::FilledBox, 1, 22.5, 86)),
+              std::tuple(6, 1, true)); // every day: the day marks at 44, 56 and 86
     t.servicio.hasta = 3;
     ops = t.imprime(ImpresionBoletos::PapelOficial);
     EXPECT_EQ(t.servicio.ofrecidas, 3);
@@ -112,50 +119,44 @@ TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
     t.e.s.cfg.margenY = 9.0f;
     QList<Op> ops = t.imprime(ImpresionBoletos::PapelOficial);
     EXPECT_EQ(t.equis(), 9 * 6);
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 14));                // 1 in block 1
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, 9));  // 40 in block 3
-    EXPECT_TRUE(hay(ops, Kind::Text, 2, 2.5, 5 * 9 + 9));         // bet 9 (9, 16, ...) on ticket 2
-    EXPECT_EQ(rotulos(*t.servicio.last), (QStringList{"1 7.5 2 11.5 PEÑA OCHO (1/2)     Velmorat v.3.4.9992",
-                                                      "2 7.5 2 11.5 PEÑA OCHO (2/2)     Velmorat v.3.4.9992"}));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 14));               // 1 in block 1
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, 9)); // 40 in block 3
+    EXPECT_EQ(rotulos(*t.servicio.last),
+              (QStringList{"1 7.5 2 11.5 PEÑA OCHO (1/2)     Velmorat v.3.4.9992",
+                           "2 7.5 2 11.5 PEÑA OCHO (2/2)     Velmorat v.3.4.9992"}));
     // Marks close to the top: the header stays on the page, the marks where they were.
     t.e.s.cfg.margenX = -6.0f;
     t.e.s.cfg.margenY = -1.0f;
     ops = t.imprime(ImpresionBoletos::PapelOficial);
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 0, 0));
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, -6, 4));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 0, 0) && hay(ops, Kind::Text, 1, -6, 4)); // header, number 1
     EXPECT_TRUE(hay(ops, Kind::Text, 1, -6 + 15.2 + 38.4, -1));
 }
 
+// The multiple box: the box of 39, 19, 49 or 19 in block 1, 1, 2 or 3, 10 mm lower.
 TEST(ImpresionBoletos, MultipleBetsMarkTheirBox) {
-    struct Caso {
-        int codigo, numeros, referencia, bloque;
-    };
-    for (const Caso c :
-         {Caso{501, 7, 39, 1}, Caso{503, 5, 19, 1}, Caso{505, 10, 49, 2}, Caso{506, 11, 19, 3}}) {
-        RegPena p = Entorno::pena(QStringLiteral("M"), c.codigo);
-        for (int k = 0; k < c.numeros; ++k)
+    for (const auto [codigo, numeros, x] : {std::tuple{501, 7, 37.2}, std::tuple{503, 5, 29.6},
+                                            std::tuple{505, 10, 60.2}, std::tuple{506, 11, 68.0}}) {
+        RegPena p = Entorno::pena(QStringLiteral("M"), codigo);
+        for (int k = 0; k < numeros; ++k)
             p.apuestas[0][static_cast<size_t>(k)] = static_cast<int16_t>(4 * k + 1);
         Impresion t(p);
         EXPECT_EQ(t.imp.label2(1), QStringLiteral("1"));
         const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
-        EXPECT_EQ(t.equis(), c.numeros + 1) << c.codigo;
-        const double x = 25.8 + 3.8 * (c.referencia / 10) + 19.2 * (c.bloque - 1);
-        EXPECT_TRUE(hay(ops, Kind::Text, 1, x, 45 + 5.0 * (c.referencia % 10) + 10)) << c.codigo;
+        EXPECT_EQ(t.equis(), numeros + 1) << codigo;
+        EXPECT_TRUE(hay(ops, Kind::Text, 1, x, 100)) << codigo;
     }
 }
 
 TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
     Impresion t(Entorno::pena(QStringLiteral("A"), 3));
-    struct Paso {
-        int caja;
-        const char *texto, *x, *y;
-    };
     // A sign alone is a number being typed; "abc" or a correction off any sheet puts back
     // the stored values.
-    for (const Paso& p : {Paso{0, "2,5", "2,5", "0"}, Paso{1, "-", "2,5", "-"}, Paso{1, "-1", "2,5", "-1"},
-                          Paso{0, "abc", "2,5", "-1"}, Paso{0, "-500", "2,5", "-1"}, Paso{1, "500", "2,5", "-1"}})
-        EXPECT_EQ(t.imp.Text1_Change(p.caja, QString::fromUtf8(p.texto)),
-                  (std::array<QString, 2>{QString::fromUtf8(p.x), QString::fromUtf8(p.y)}));
+    for (const auto [caja, texto, x, y] :
+         {std::tuple{0, "2,5", "2,5", "0"}, std::tuple{1, "-", "2,5", "-"}, std::tuple{1, "-1", "2,5", "-1"},
+          std::tuple{0, "abc", "2,5", "-1"}, std::tuple{0, "-500", "2,5", "-1"},
+          std::tuple{1, "500", "2,5", "-1"}})
+        EXPECT_EQ(t.imp.Text1_Change(caja, QString::fromUtf8(texto)),
+                  (std::array<QString, 2>{QString::fromUtf8(x), QString::fromUtf8(y)}));
     EXPECT_EQ(t.e.s.files.numsIni.get<Config>(1), t.e.s.cfg);
     EXPECT_EQ(std::tuple(t.e.s.cfg.margenY, t.e.dialogs.boxes.size()), std::tuple(-1.0f, 0));
     EXPECT_EQ(t.imp.Text1_LostFocus(1, QString()), QStringLiteral("-1"));

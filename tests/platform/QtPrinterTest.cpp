@@ -40,3 +40,12 @@ TEST(QtPrinter, CancelledJobLeavesNoDocument) {
     printer->killDoc();
     EXPECT_FALSE(QFile::exists(pdf));
 }
+
+// The pages chosen in the printer dialog reach the layout; "all pages" reads as no range.
+TEST(QtPrinter, PageRangeOfTheDialog) {
+    auto rango = std::make_unique<QPrinter>();
+    rango->setPrintRange(QPrinter::PageRange);
+    rango->setFromTo(2, 3);
+    const QtPrinter p(std::move(rango)), todas(std::make_unique<QPrinter>());
+    EXPECT_EQ(std::tuple(p.fromPage(), p.toPage(), todas.fromPage()), std::tuple(2, 3, 0));
+}

@@ -71,7 +71,10 @@ class RecordingPrinter final : public Printer {
         for (const Op& o : ops)
             if (o.kind == Kind::Text)
                 out << QStringLiteral("%1 %2 %3 %4%5 %6")
-                           .arg(o.page).arg(o.x).arg(o.y).arg(o.fontSize)
+                           .arg(o.page)
+                           .arg(o.x)
+                           .arg(o.y)
+                           .arg(o.fontSize)
                            .arg(o.underline ? QStringLiteral("_") : QString(), o.text);
         return out;
     }
@@ -109,7 +112,7 @@ class FakePrintService final : public PrintService {
     }
     bool cancel = false;
     int shown = 0;
-    int ofrecidas = 0;        // the pages the dialog offered
-    int desde = 0, hasta = 0; // the page range the user chooses
+    int ofrecidas = 0;                      // the pages the dialog offered
+    int desde = 0, hasta = 0;               // the page range the user chooses
     std::shared_ptr<RecordingPrinter> last; // the printer of the last job
 };

@@ -213,9 +213,8 @@ void GestorTab::cargapenas() {
     m_command2->setEnabled(v.botones);
     m_command7->setEnabled(v.botones);
     // The peña the user chose stays highlighted and shown; without one, the first.
-    const int elegida = !v.vacio && m_s.penaSel > 1 && m_s.penaSel <= m_listView1->topLevelItemCount()
-                            ? m_s.penaSel
-                            : 1;
+    const int elegida =
+        !v.vacio && m_s.penaSel > 1 && m_s.penaSel <= m_listView1->topLevelItemCount() ? m_s.penaSel : 1;
     if (v.vacio)
         m_listView5->clear();
     else if (QTreeWidgetItem* fila = m_listView1->topLevelItem(elegida - 1))
