@@ -393,19 +393,48 @@ void Comprobacion::imprimirListado(std::shared_ptr<Printer> impresora, const QIm
     m_errorImpresion = !m_impresora->begin();
     m_imprimiendo = true;
     m_impreso = false;
-    m_impresora->picture(m_logo, 0, 5, kLogoAncho, kLogoAlto);
+    // A page the listing runs on to starts where the logo of a first page stands.
+    m_impresora->setPageTop(kArribaPagina);
+    m_impresora->picture(m_logo, 0, kArribaPagina, kLogoAncho, kLogoAlto);
     m_impresora->setCurrentY(40);
     listasencillas(numSorteos);
 }
 
-void Comprobacion::imprimirSorteo(const RegSorteo& s) {
+// A draw's line: after an empty line, "Sorteo del " with the date and the draw's numbers.
+void Comprobacion::lineasSorteo(QList<LineaListado>& lineas, const RegSorteo& s) {
+    lineas.append({QString(), 0, 0});
+    lineas.append({QStringLiteral("Sorteo del ") + textosorteo::fechaCorta(s.fecha) + QStringLiteral("  ") +
+                       textosorteo::numeros(s),
+                   20, 18});
+}
+
+void Comprobacion::imprimirJuntas(const QList<LineaListado>& lineas) {
     Printer& pr = *m_impresora;
-    pr.printLine(QString());
-    pr.setFontSize(18);
-    pr.setCurrentX(20);
-    pr.printLine(QStringLiteral("Sorteo del ") + textosorteo::fechaCorta(s.fecha) + QStringLiteral("  ") +
-                 textosorteo::numeros(s));
-    pr.setFontSize(8.2);
+    const double tamano = pr.fontSize();
+    double alto = 0;
+    for (const LineaListado& l : lineas) {
+        if (l.tamano > 0)
+            pr.setFontSize(l.tamano);
+        pr.setFontUnderline(l.titulo);
+        alto += pr.textHeight(l.texto.isEmpty() ? QStringLiteral(" ") : l.texto);
+    }
+    pr.setFontSize(tamano);
+    const bool otraPagina = pr.currentY() + alto > pr.scaleHeight() && pr.currentY() > kArribaPagina;
+    if (otraPagina)
+        pr.newPage();
+    bool arriba = otraPagina;
+    for (const LineaListado& l : lineas) {
+        if (l.tamano > 0)
+            pr.setFontSize(l.tamano);
+        // A page does not start with the empty line that parts a group from the one before.
+        if (arriba && l.texto.isEmpty())
+            continue;
+        arriba = false;
+        pr.setFontUnderline(l.titulo);
+        pr.setCurrentX(l.x);
+        pr.printLine(l.texto);
+    }
+    pr.setFontUnderline(false);
 }
 
 // The bet lines of a peña in a draw, each with its prize message; only the bets with a prize
@@ -428,65 +457,53 @@ void Comprobacion::imprimirApuestasSencillas(const ListaSencillas& lista, int pe
 
 void Comprobacion::imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera,
                                            const QString& linea) {
-    Printer& pr = *m_impresora;
+    // The headings stay on one page with the first bet under them.
+    QList<LineaListado> juntas;
     if (pena != m_ultimaPenaImpresa || d != m_ultimoSorteoImpreso) {
         if (d != m_ultimoSorteoImpreso) {
             m_impreso = true;
             if (!m_tituloImpreso) {
                 m_tituloImpreso = true;
-                pr.setFontSize(22);
-                pr.setFontUnderline(true);
-                pr.setCurrentX(50);
-                pr.printLine(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"));
-                pr.setFontUnderline(false);
+                juntas.append({QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"), 50, 22, true});
             }
-            imprimirSorteo(s);
+            lineasSorteo(juntas, s);
             m_ultimoSorteoImpreso = d;
         }
-        pr.printLine(QString());
-        pr.setCurrentX(30);
-        pr.printLine(cabecera);
+        juntas.append({QString(), 0, kTamanoListado});
+        juntas.append({cabecera, 30, kTamanoListado});
         m_ultimaPenaImpresa = pena;
     }
-    pr.setCurrentX(30);
-    pr.printLine(linea);
+    juntas.append({linea, 30, kTamanoListado});
+    imprimirJuntas(juntas);
 }
 
 void Comprobacion::imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera,
                                          const QString& linea, int filaApuesta) {
     Printer& pr = *m_impresora;
+    QList<LineaListado> juntas;
     if (d != m_ultimoSorteoMultiples) {
         if (!m_tituloMultiples) {
             if (m_impreso) {
                 pr.newPage();
-                pr.picture(m_logo, 0, 5, kLogoAncho, kLogoAlto);
+                pr.picture(m_logo, 0, kArribaPagina, kLogoAncho, kLogoAlto);
                 pr.setCurrentY(40);
             }
             m_tituloMultiples = true;
-            pr.setFontSize(22);
-            pr.setCurrentX(70);
-            pr.setFontUnderline(true);
-            pr.printLine(QStringLiteral("PEÑAS MÚLTIPLES"));
-            pr.setFontUnderline(false);
+            juntas.append({QStringLiteral("PEÑAS MÚLTIPLES"), 70, 22, true});
         }
         m_impreso = true;
-        imprimirSorteo(s);
+        lineasSorteo(juntas, s);
         m_ultimoSorteoMultiples = d;
     }
-    pr.printLine(QString());
-    pr.setCurrentX(30);
-    pr.printLine(cabecera);
-    pr.setCurrentX(30);
+    juntas.append({QString(), 0, kTamanoListado});
+    juntas.append({cabecera, 30, kTamanoListado});
+    // The heading stays with the bet line; the breakdown under it may run on to the next page.
     const int comentario = ListaMultiples::kColumnas - 1;
-    for (int r = filaApuesta; r < m_lista4->filas(); ++r) {
-        if (r == filaApuesta) {
-            pr.printLine(linea + QStringLiteral("  ") + m_lista4->texto(r, comentario));
-        } else {
-            pr.setCurrentX(83.3);
-            pr.printLine(m_lista4->texto(r, comentario));
-        }
-        pr.setCurrentX(30);
-    }
+    juntas.append(
+        {linea + QStringLiteral("  ") + m_lista4->texto(filaApuesta, comentario), 30, kTamanoListado});
+    imprimirJuntas(juntas);
+    for (int r = filaApuesta + 1; r < m_lista4->filas(); ++r)
+        imprimirJuntas({{m_lista4->texto(r, comentario), 83.3, kTamanoListado}});
 }
 
 void Comprobacion::terminarImpresion() {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <memory>
 #include <vector>
 
@@ -92,7 +93,20 @@ class Comprobacion {
                                  const QString& linea);
     void imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera, const QString& linea,
                                int filaApuesta);
-    void imprimirSorteo(const RegSorteo& s);
+    // One line of the printed listing: its text, x position, font size (0: the size in
+    // use) and whether it is a title.
+    struct LineaListado {
+        QString texto;
+        double x;
+        double tamano;
+        bool titulo = false;
+    };
+    static constexpr double kTamanoListado = 8.2;
+    static constexpr double kArribaPagina = 5; // top of the logo, and of a page run on to
+    static void lineasSorteo(QList<LineaListado>& lineas, const RegSorteo& s);
+    // Prints lines that stay on one page: when they do not fit under the current position
+    // they go to a new page.
+    void imprimirJuntas(const QList<LineaListado>& lineas);
     void terminarImpresion();
 
     Session& m_s;
