@@ -579,7 +579,7 @@ RegPena EditorPena::leeRegistro() {
 bool EditorPena::grabaRegistro(const std::function<void(RegPena&)>& cambio) {
     RecordFile& f = m_s.files.apuestas;
     RegPena p = leeRegistro();
-    if (m_perdida || m_cerrado)
+    if (m_perdida)
         return false;
     cambio(p);
     const QByteArray bytes = p.encode();
