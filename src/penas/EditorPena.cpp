@@ -463,9 +463,9 @@ QString EditorPena::Text1_Change(const QString& texto) {
                 true);
     }
     if (t.size() > RegPena::kNombre) {
-        // The box goes back to the name it held: nothing is stored.
-        mensaje(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"), true);
+        // The box goes back to the name it held, before the message: nothing is stored.
         cambiado();
+        mensaje(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"), true);
         return m_nombre;
     }
     if (m_edicion && m_leido) {
