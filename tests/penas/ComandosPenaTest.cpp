@@ -22,8 +22,7 @@ TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
               std::tuple(QStringLiteral("¿Seguro que quieres eliminar la Peña PEÑA 2?"),
                          QStringLiteral("Borrar..."), Dialogs::Buttons::YesNo));
     const int L = RegPena::kSize;
-    const QByteArray despues = e.carpeta.read(QStringLiteral("apuestas.dat"));
-    EXPECT_EQ(despues, antes.left(L) + antes.mid(2 * L));
+    EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes.left(L) + antes.mid(2 * L));
     EXPECT_FALSE(e.carpeta.exists(QStringLiteral("apuestas.tmp")));
     // The file is open again on the new contents.
     EXPECT_EQ((std::tuple{e.s.penaSel, e.s.files.apuestas.count(),

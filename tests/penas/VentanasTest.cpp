@@ -119,9 +119,9 @@ TEST(Creamenu, AnEditorThatCannotCloseKeepsItsBetsAndNoSecondIsBuilt) {
     Creamenu menu(e.s, v.contexto());
     menu.Option1_Click(1);
     EXPECT_EQ(
-        (std::tuple{v.mostradas.size(), primero->isVisible(), ed.marcado(4), e.dialogs.boxes.value(0).title}),
-        (std::tuple{1, true, true, QStringLiteral("Editor de peñas abierto")}));
-    EXPECT_TRUE(e.textos().value(0).contains(QStringLiteral("no se han pasado al editor")));
+        (std::tuple{v.mostradas.size(), primero->isVisible(), ed.marcado(4), e.dialogs.boxes.value(0).title,
+                    e.textos().value(0).contains(QStringLiteral("no se han pasado al editor"))}),
+        (std::tuple{1, true, true, QStringLiteral("Editor de peñas abierto"), true}));
     // Stored bets too; its count is its own, whatever another window sets.
     ed.Image1_Click(4);
     ed.Command3_Click();
@@ -133,10 +133,12 @@ TEST(Creamenu, AnEditorThatCannotCloseKeepsItsBetsAndNoSecondIsBuilt) {
     ed.Command2_Click();
     ed.Command2_Click();
     e.s.codMultiple = 5;
+    e.s.modoEdicion = e.s.delAsistente = 1; // left by an edit whose editor closed without activation
     menu.show();
     menu.Option1_Click(1);
-    EXPECT_EQ((std::tuple{v.mostradas.size(), primero->isVisible(), menu.isVisible(), e.s.codMultiple}),
-              (std::tuple{2, false, false, 0}));
+    EXPECT_EQ((std::tuple{v.mostradas.size(), primero->isVisible(), menu.isVisible(), e.s.codMultiple,
+                          v.ultima<Crea>()->editor().edicion(), e.s.delAsistente}),
+              (std::tuple{2, false, false, 0, false, 0}));
 }
 
 // The editor of a stored peña, from the keyboard and the mouse: Space toggles the number
@@ -150,9 +152,9 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
     comandospena::seleccionada(e.s);
     comandospena::preparaEdicion(e.s);
     Ventanas v;
-    Crea* w = Crea::abre(e.s, v.contexto());
-    ASSERT_NE(w, nullptr);
-    auto* uno = hijo<QWidget>(w, "Image1_0");
+    std::unique_ptr<Crea> w(Crea::crear(e.s, v.contexto()));
+    w->show();
+    auto* uno = hijo<QWidget>(w.get(), "Image1_0");
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(uno);
     EXPECT_EQ((std::tuple{a->role(), a->text(QAccessible::Name), a->state().checked, a->state().focusable}),
               (std::tuple{QAccessible::CheckBox, QStringLiteral("1"), 1, 1}));
@@ -164,7 +166,7 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
     const auto& apuesta = e.s.files.apuestas.get<RegPena>(1).apuestas[0];
     EXPECT_EQ((std::tuple{w->focusWidget(), apuesta[0], apuesta[1]}), (std::tuple{uno, 8, 12}));
 
-    auto* barra = hijo<QScrollBar>(w, "HScroll1");
+    auto* barra = hijo<QScrollBar>(w.get(), "HScroll1");
     QTest::keyClick(barra, Qt::Key_Right);
     EXPECT_EQ(std::tuple(barra->focusPolicy(), barra->value(), w->editor().text2()),
               std::tuple(Qt::StrongFocus, 2, QStringLiteral("2")));
@@ -181,7 +183,7 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
     w->editor().Image1_Click(47);
     w->editor().Image1_Click(1);
     QTest::keyClick(barra, Qt::Key_Right);
-    QTest::keyClick(w, Qt::Key_Escape);
+    QTest::keyClick(w.get(), Qt::Key_Escape);
     const QString sobran = QStringLiteral("¡¡ Sobran números !!. Por favor, completa la apuesta.");
     EXPECT_EQ(
         e.textos(),
@@ -190,7 +192,7 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
             QStringLiteral("¡¡ 5 números !!. Por favor, rectifica la apuesta. Ha de ser de 6 números")}));
     EXPECT_EQ(std::tuple(w->isVisible(), barra->value()), std::tuple(true, 2));
     w->editor().Image1_Click(1);
-    QTest::keyClick(w, Qt::Key_Escape);
+    QTest::keyClick(w.get(), Qt::Key_Escape);
     EXPECT_FALSE(w->isVisible());
 }
 

@@ -100,6 +100,8 @@ Crea* Crea::abre(Session& s, const VentanasPenas& ventanas) {
     }
     if (ventanas.descargar)
         ventanas.descargar(QStringLiteral("Crea"));
+    // A new peña: the edit mode of an editor just closed does not carry over.
+    s.modoEdicion = 0;
     Crea* editor = crear(s, ventanas);
     if (editor) {
         if (ventanas.mostrar)

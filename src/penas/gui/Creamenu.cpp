@@ -172,6 +172,7 @@ void Creamenu::Combo1_Click(int posicion) {
 }
 
 void Creamenu::abreEditor() {
-    // One editor at a time: a new choice starts a new peña.
+    // A peña entered by hand, not handed over by the wizard.
+    m_s.delAsistente = 0;
     Crea::abre(m_s, m_ventanas);
 }
