@@ -88,7 +88,7 @@ void CasillaNumero::paintEvent(QPaintEvent*) {
 Crea* Crea::abre(Session& s, const VentanasPenas& ventanas) {
     auto* abierto =
         ventanas.abierta ? qobject_cast<Crea*>(ventanas.abierta(QStringLiteral("Crea"))) : nullptr;
-    if (abierto && !abierto->m_editor.puedeCerrarse(false)) {
+    if (abierto && abierto->isVisible() && !abierto->m_editor.puedeCerrarse(false)) {
         s.dialogs.message(
             QStringLiteral("El editor de peñas sigue abierto con apuestas sin grabar o sin completar, y se "
                            "muestra tal como estaba. Los números elegidos no se han pasado al editor: "
