@@ -273,15 +273,7 @@ void AsistenteCombinacion::Image3_Click(int indice) {
 }
 
 void AsistenteCombinacion::abreEditor() {
-    if (m_ventanas.descargar)
-        m_ventanas.descargar(QStringLiteral("Crea"));
-    Crea* editor = Crea::crear(m_s, m_ventanas);
-    if (!editor)
-        return;
-    if (m_ventanas.mostrar)
-        m_ventanas.mostrar(editor);
-    else
-        editor->show();
+    Crea::abre(m_s, m_ventanas);
 }
 
 void AsistenteCombinacion::Image4_Click() {
