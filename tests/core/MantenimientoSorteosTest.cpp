@@ -1,9 +1,12 @@
 #include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
 #include "platform/UrlOpener.h"
+#include "support/HistoriaReal.h"
+#include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
 
 #include <QFile>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,11 +19,11 @@ class Urls final : public UrlOpener {
     QStringList abiertas;
 };
 
-RegSorteo sorteo(QDate d, int16_t primero) {
+RegSorteo sorteo(QDate d, int16_t primero, double joker = -1) {
     RegSorteo r;
     r.bolas = {primero, 12, 23, 34, 41, 49, 7, 3};
     r.fecha = oledate::fromQDate(d);
-    r.numJoker = -1;
+    r.numJoker = joker;
     return r;
 }
 
@@ -50,6 +53,8 @@ struct Upkeep : SesionPrueba {
         m.enlaces.resumen = [this] { llamadas << QStringLiteral("resumen"); };
         m.enlaces.refrescar = [this] { llamadas << QStringLiteral("refrescar"); };
         m.enlaces.penasReseteadas = [this] { llamadas << QStringLiteral("reseteadas"); };
+        m.enlaces.estadisticas = [this] { llamadas << QStringLiteral("estadisticas"); };
+        m.enlaces.guardaSeleccion = [this] { llamadas << QStringLiteral("guarda"); };
     }
     QByteArray leer(const char* f) const { return dir.read(QString::fromLatin1(f)); }
 
@@ -82,7 +87,8 @@ TEST(Mantenimiento, DeleteAllAnswersDecideWhatChanges) {
         EXPECT_EQ(u.leer("apuestas.dat"), penas);
         QStringList esperadas;
         if (borrar == A::Yes)
-            esperadas << QStringLiteral("resumen") << QStringLiteral("refrescar");
+            esperadas << QStringLiteral("resumen") << QStringLiteral("refrescar") << QStringLiteral("estadisticas")
+                      << QStringLiteral("guarda");
         if (resetear == A::Yes)
             esperadas << QStringLiteral("reseteadas") << QStringLiteral("resumen");
         EXPECT_EQ(u.llamadas, esperadas);
@@ -104,27 +110,61 @@ TEST(Mantenimiento, DeleteOneDrawRemovesThatRecord) {
     EXPECT_FALSE(u.m.ListView3_ItemClick(2, jueves));
     EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
 
-    EXPECT_TRUE(u.m.ListView3_ItemClick(1, jueves));
+    // The recount fills the list anew; without one the caller takes the row out.
+    EXPECT_FALSE(u.m.ListView3_ItemClick(1, jueves));
     EXPECT_EQ(u.leer("numeros.dat"), u.numeros.mid(32));
     EXPECT_EQ(u.s.sigSorteo, 3);
-    EXPECT_EQ(u.llamadas, QStringList{QStringLiteral("resumen")});
+    EXPECT_EQ(u.llamadas,
+              (QStringList{QStringLiteral("resumen"), QStringLiteral("estadisticas"), QStringLiteral("guarda")}));
+    u.m.enlaces.estadisticas = nullptr;
+    EXPECT_TRUE(u.m.ListView3_ItemClick(1, RegSorteo::decode(u.numeros.mid(32, 32))));
     EXPECT_FALSE(u.dir.exists(QStringLiteral("numeros.tmp")));
     // The file in use is the new one.
-    EXPECT_EQ(u.s.files.numeros.count(), 2);
+    EXPECT_EQ(u.s.files.numeros.count(), 1);
 }
 
-// A temporary copy that cannot be written (here a folder stands in its place) stops the
-// operation with the permission message and leaves the draws as they were.
-TEST(Mantenimiento, FailedCopyTellsAndKeepsTheFiles) {
+// A copy that cannot be written whole stops the operation with a message naming the file
+// and the reason, and leaves every file as it was: a folder standing where the copy goes,
+// and a limit on the size of written files that lets the backup through but not the draws.
+TEST(Mantenimiento, FailedWritesNameTheFileAndKeepEverything) {
+    const std::tuple kEscritura{QStringLiteral("Error de escritura"), Dialogs::Icon::Exclamation};
     Upkeep u;
     QDir().mkpath(u.dir.ruta(QStringLiteral("numeros.tmp")));
     u.dialogs.answers = {A::Yes};
     u.m.Command5_Click();
     ASSERT_EQ(u.dialogs.boxes.size(), 2);
-    EXPECT_EQ(u.dialogs.boxes[1].title, QStringLiteral("Error de permiso"));
-    EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
+    EXPECT_EQ((std::tuple{u.dialogs.boxes[1].title, u.dialogs.boxes[1].icon}), kEscritura);
+    EXPECT_TRUE(u.dialogs.boxes[1].text.startsWith(QStringLiteral("No se ha podido guardar el archivo numeros.dat.")));
     EXPECT_TRUE(u.llamadas.isEmpty());
-    EXPECT_EQ(u.s.files.numeros.count(), 3);
+    QDir().rmdir(u.dir.ruta(QStringLiteral("numeros.tmp")));
+
+    const QString elegido = u.dir.ruta(QStringLiteral("NUMEROS.DAT"));
+    u.dir.write(QStringLiteral("NUMEROS.DAT"), u.numeros.left(64) + sorteo({2026, 12, 3}, 9).encode() +
+                                                   sorteo({2026, 12, 5}, 8).encode());
+    u.dialogs.boxes.clear();
+    u.dialogs.answers = {A::Ok, A::Yes, A::Ok, A::No, A::Yes};
+    u.dialogs.files = {elegido};
+    {
+        LimiteEscritura limite(u.numeros.size() + 16); // the backup fits, the new draws do not
+        u.m.Command8_Click();
+    }
+    {
+        LimiteEscritura limite(40);
+        u.m.ListView3_ItemClick(1, RegSorteo::decode(u.numeros.left(32)));
+        u.m.Command5_Click();
+    }
+    for (const auto& b : u.dialogs.boxes) std::cerr << b.title.toStdString() << " / " << b.text.toStdString() << "\n";
+    ASSERT_EQ(u.dialogs.boxes.size(), 6);
+    for (const int i : {0, 2, 5})
+        EXPECT_EQ((std::tuple{u.dialogs.boxes[i].title, u.dialogs.boxes[i].icon}), kEscritura) << i;
+    for (const int i : {0, 2})
+        EXPECT_TRUE(u.dialogs.boxes[i].text.startsWith(QStringLiteral("No se ha podido guardar el archivo numeros.dat. (")));
+    EXPECT_TRUE(u.dialogs.boxes[5].text.startsWith(QStringLiteral("No se ha podido guardar el archivo apuestas.dat.")));
+    EXPECT_EQ((std::tuple{u.leer("numeros.dat"), u.leer("numeros.bak"), u.leer("apuestas.dat")}),
+              (std::tuple{u.numeros, u.numeros, u.penas}));
+    // The peñas, not reset, are shown as they are on disk.
+    EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("reseteadas"), QStringLiteral("resumen")}));
+    EXPECT_EQ(QDir(u.dir.path()).entryList(QDir::Files).filter(QStringLiteral(".tmp")), QStringList());
 }
 
 struct Importar {
@@ -154,7 +194,8 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
         EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("Archivo de sorteos importado con éxito"));
         EXPECT_EQ(u.leer("numeros.dat"), caso == "propio" ? u.numeros : p.datos);
         EXPECT_EQ(u.leer("numeros.bak"), u.numeros);
-        EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("refrescar")}));
+        EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("refrescar"),
+                                            QStringLiteral("estadisticas"), QStringLiteral("guarda")}));
     } else {
         EXPECT_EQ(u.dialogs.boxes[0].title, QStringLiteral("¡Vaya hombre!"));
         EXPECT_TRUE(u.dialogs.boxes[0].text.startsWith(QStringLiteral("Fichero de sorteos no válido.")));
@@ -173,6 +214,15 @@ QByteArray historia(std::initializer_list<QDate> dias) {
         b += sorteo(d, 5).encode();
     return b;
 }
+// Three good draws whose last one has `valor` in ball slot `campo` (8: the Joker).
+QByteArray ultimoCon(size_t campo, double valor) {
+    RegSorteo r = sorteo({2011, 10, 3}, 5);
+    if (campo < 8)
+        r.bolas[campo] = int16_t(valor);
+    else
+        r.numJoker = valor;
+    return historia({{1999, 1, 2}, {1999, 1, 7}}) + r.encode();
+}
 // Four 24-byte records: their size is a multiple of 32 and the first date sits where a
 // 32-byte record has it.
 QByteArray antiguos() {
@@ -189,13 +239,39 @@ QByteArray antiguos() {
 
 INSTANTIATE_TEST_SUITE_P(
     Archivos, Importa,
-    ::testing::Values(Importar{"bueno", historia({{1999, 1, 2}, {1999, 1, 7}, {2011, 10, 3}}), true},
+    ::testing::Values(Importar{"bueno", ultimoCon(7, -1) + sorteo({2012, 1, 5}, 2, 0).encode(), true},
+                      Importar{"historia", bytesHistoriaReal(), true},
                       Importar{"propio", {}, true}, Importar{"vacio", {}, false},
                       Importar{"lunes", historia({{2011, 10, 3}, {2011, 10, 6}}), false},
                       Importar{"antiguo", antiguos(), false},
                       Importar{"corto", historia({{1999, 1, 2}}) + QByteArray(5, '\1'), false},
+                      Importar{"fragmento", historia({{1999, 1, 2}, {1999, 1, 7}}) +
+                                                historia({{1999, 1, 9}}).left(31), false},
+                      Importar{"repetido", ultimoCon(1, 5), false}, Importar{"cero", ultimoCon(5, 0), false},
+                      Importar{"cincuenta", ultimoCon(4, 50), false},
+                      Importar{"complementario", ultimoCon(6, 12), false},
+                      Importar{"reintegro", ultimoCon(7, 10), false},
+                      Importar{"joker", ultimoCon(8, std::numeric_limits<double>::infinity()), false},
+                      Importar{"desordenado", historia({{1999, 1, 7}, {1999, 1, 2}}), false},
                       Importar{"falta", {}, false}),
     [](const auto& i) { return std::string(i.param.caso); });
+
+// A pipe would hold the window in its opening for good and a device would be read without
+// end: only a regular file is opened.
+TEST(Mantenimiento, ImportOpensOnlyARegularFile) {
+    Upkeep u;
+    const QString fifo = u.dir.ruta(QStringLiteral("fifo.dat")), cero = u.dir.ruta(QStringLiteral("cero.dat"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), cero));
+    u.dialogs.files = {fifo, cero, u.dir.path()};
+    for (int i = 0; i < 3; ++i)
+        u.m.Command8_Click();
+    ASSERT_EQ(u.dialogs.boxes.size(), 3);
+    for (const auto& caja : u.dialogs.boxes)
+        EXPECT_EQ(caja.text, QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT "
+                                            "sea para Velmorat."));
+    EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
+}
 
 TEST(Mantenimiento, CancelledImportOffersTheShop) {
     for (const A respuesta : {A::No, A::Yes}) {

@@ -1,3 +1,4 @@
+#include "core/OleDate.h"
 #include "core/Startup.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
@@ -17,7 +18,7 @@ QByteArray antiguos(int n) {
     QByteArray out;
     for (int i = 0; i < n; ++i) {
         RegSorteoAntiguo a;
-        a.bolas = {int16_t(1 + i), 12, 23, 34, 45, 49, 7, 3};
+        a.bolas = {int16_t(1 + i), 12, 23, 34, 45, 49, 48, 3};
         a.fecha = 30000 + 7 * i;
         out += a.encode();
     }
@@ -33,9 +34,15 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/opt/velmorat")), QStringLiteral("/opt/velmorat/"));
     EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/")), QStringLiteral("/"));
     dir.conTablas();
-    dir.write(QStringLiteral("apuestas.tmp"), QByteArray(8307, 'x'));
+    // The copies and save files of interrupted writes go; files that only look alike stay.
+    const QStringList propios = {"apuestas.tmp",       "numeros.tmp",        "numeros.bak.tmp",
+                                 "informe.dat.QwErTy", "www.txt.AbCdEf",     "vek.pdf.ZxCvBn"};
+    const QStringList ajenos = {"notas.tmp", "www.txt.viejo", "vek.pdf.123456", "informe.dat.bak", "vek.pdf"};
+    for (const QString& f : propios + ajenos)
+        dir.write(f, QByteArray(8307, 'x'));
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
-    EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
+    for (const QString& f : propios + ajenos)
+        EXPECT_EQ(dir.exists(f), ajenos.contains(f)) << f.toStdString();
     startup::leeconfig(s);
     EXPECT_TRUE(dialogs.boxes.isEmpty());
     EXPECT_EQ(s.rutaApp, dir.rutaApp());
@@ -159,6 +166,31 @@ TEST_F(Conversion, OldFileIsConvertedAfterItsBoxKeepingNumbersAndDates) {
     // The file stays open as the converted draws file.
     EXPECT_EQ((std::tuple{s.files.numeros.count(), s.files.numeros.get<RegSorteo>(5).fecha}),
               (std::tuple{5, 30028.0}));
+}
+
+// Only whole old draws with rising dates are converted: nonsense that passes the first-record
+// test (random numbers, a random Joker) and an old file with a bad record stay as they are,
+// and the user hears that the draws file is damaged.
+TEST_F(Conversion, DamagedFilesAreLeftAloneAndTold) {
+    dir.conTablas();
+    RegSorteo basura;
+    basura.bolas = {77, -3, 1000, 5, 5, 0, 60, 12};
+    basura.fecha = oledate::fromYmd(2024, 5, 2);
+    basura.numJoker = 1.234567891e-300;
+    QByteArray viejo = antiguos(4);
+    viejo.replace(24 * 3 + 2, 2, viejo.mid(24 * 3 + 4, 2)); // the last old draw repeats a number
+    for (const QByteArray& a : {basura.encode() + basura.encode(), viejo}) {
+        dir.write(QStringLiteral("numeros.dat"), a);
+        dialogs.boxes.clear();
+        ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+        EXPECT_TRUE(startup::compruebanumeros(s));
+        ASSERT_EQ(dialogs.boxes.size(), 1);
+        EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("¡Vaya hombre!"));
+        EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("El archivo de sorteos numeros.dat está dañado")));
+        EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), a);
+        EXPECT_EQ(s.files.numeros.count(), a.size() / 32);
+        s.files.cerrarTodos();
+    }
 }
 
 TEST_F(Conversion, RefusedConversionEndsAndKeepsTheOldFile) {
