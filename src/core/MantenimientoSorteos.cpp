@@ -32,7 +32,9 @@ constexpr int kLargoAciertos = 10;
 constexpr int kOffsetFechas = 8291;
 constexpr int kLargoFechas = 16;
 
-QString razon(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString razon(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // The bytes of a file of the program folder as they stand on disk (none when it is missing).
 QByteArray contenido(const QString& ruta) {
@@ -117,7 +119,9 @@ bool MantenimientoSorteos::reemplazaNumeros(const QByteArray& datos) {
                      &m_s.files.numeros);
 }
 
-void MantenimientoSorteos::avisaFallo() { errorEscritura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle); }
+void MantenimientoSorteos::avisaFallo() {
+    errorEscritura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
+}
 
 bool MantenimientoSorteos::borraTodos() {
     if (!reemplazaNumeros({}))
@@ -200,7 +204,8 @@ MantenimientoSorteos::Importado MantenimientoSorteos::importa(const QString& arc
     // The backup first: numeros.dat is replaced only once its copy is safely stored.
     QByteArray actual = contenido(m_s.ruta(QStringLiteral("numeros.dat")));
     actual.truncate(actual.size() / RegSorteo::kSize * RegSorteo::kSize);
-    if (!reemplaza(m_s.ruta(QStringLiteral("numeros.bak.tmp")), m_s.ruta(QStringLiteral("numeros.bak")), actual) ||
+    if (!reemplaza(m_s.ruta(QStringLiteral("numeros.bak.tmp")), m_s.ruta(QStringLiteral("numeros.bak")),
+                   actual) ||
         !reemplazaNumeros(datos))
         return {E::NoGrabado, 0};
     return {E::Importado, 0};

@@ -123,10 +123,11 @@ bool compruebanumeros(Session& s) {
     if (todosValidos(datos, RegSorteo::kSize))
         return true;
     if (!todosValidos(datos, RegSorteoAntiguo::kSize)) {
-        s.dialogs.message(QStringLiteral("El archivo de sorteos numeros.dat está dañado y no se ha modificado. "
-                                         "Puede importar uno válido con \"Añadir todos los sorteos\" o "
-                                         "vaciarlo con \"Borrar todos los sorteos\"."),
-                          QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
+        s.dialogs.message(
+            QStringLiteral("El archivo de sorteos numeros.dat está dañado y no se ha modificado. "
+                           "Puede importar uno válido con \"Añadir todos los sorteos\" o "
+                           "vaciarlo con \"Borrar todos los sorteos\"."),
+            QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
         return true;
     }
     const auto respuesta = s.dialogs.message(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -36,6 +38,12 @@ class Descarga : public QObject {
     DescargaEnlaces enlaces;
 
     void Picture2_Click();
+    // The first days of the searches one download makes, oldest first: the last 100 days;
+    // after a longer break since `ultimo` (the newest stored draw), first windows of 100
+    // days from 30 days before it, each 70 days after the previous. A window thus begins
+    // among draws already stored (the scan leaves the oldest draws of a reply unread) and
+    // holds fewer new draws than one reply may bring.
+    static QList<QDate> ventanas(const QDate& hoy, const QDate& ultimo);
     void Timer1_Timer();
     QTimer& timer1() { return m_timer1; }
 
@@ -57,7 +65,12 @@ class Descarga : public QObject {
     void cambiado();
 
   private:
-    void leesorteos();
+    // Imports the reply of one search. True when it was read whole and stored (or brought
+    // nothing new), so that the next window may follow without a gap. `ultima`: the search
+    // up to today, whose outcome the user is told.
+    bool leesorteos(bool ultima);
+    bool procesaRespuesta(bool ultima);
+    QString urlVentana(const QDate& desde) const;
     void setLabel6(const QString& t);
     void setProgreso(int v);
 
@@ -70,5 +83,6 @@ class Descarga : public QObject {
     int m_label58 = 0;
     QString m_label59;
     int m_imagen = 2;
-    int m_guardados = 0; // draws this download stored
+    int m_guardados = 0;     // draws this download stored
+    QList<QDate> m_ventanas; // first days of the searches still to make
 };

@@ -59,11 +59,23 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-TEST(Trae, AsksTheOperatorsDrawSearchForTheLastHundredDays) {
-    const QString url = urlBusqueda(QDate(2017, 8, 19));
-    EXPECT_EQ(url,
-              QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id=LAPR&"
-                             "celebrados=true&fechaInicioInclusiva=20170511&fechaFinInclusiva=20170819"));
+// A redirect on the same host is followed; one to another host (here the same server under
+// another name) is not.
+TEST(Trae, FollowsARedirectOnlyOnTheSameHost) {
+    ServidorPrueba web;
+    web.redirigir("/movido", 302, "/nuevo");
+    web.responder("/nuevo", {200, "text/plain; charset=utf-8", "Aviso nuevo", 0});
+    web.redirigir("/fuera.pdf", 301,
+                  web.base().replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost")).toStdString() +
+                      "/nuevo");
+    CurlHttpClient http(web.base());
+    FakeDialogs dialogs;
+    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://www.velmorat.es/movido")),
+              QStringLiteral("Aviso nuevo"));
+    TestFolder dir;
+    EXPECT_FALSE(http.download(QStringLiteral("http://x/fuera.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
+    EXPECT_EQ(web.peticiones(), (QStringList{QStringLiteral("/movido"), QStringLiteral("/nuevo"),
+                                             QStringLiteral("/fuera.pdf")}));
 }
 
 TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {

@@ -27,6 +27,8 @@ class ServidorPrueba {
     ~ServidorPrueba();
 
     void responder(const std::string& ruta, Respuesta r);
+    // Answers `ruta` with a redirect of `status` to `destino`.
+    void redirigir(const std::string& ruta, int status, const std::string& destino);
     QString base() const; // "http://127.0.0.1:<port>"
     // Each request as its decoded path, then "?" and its parameters "k=v" joined by "&".
     QStringList peticiones() const;
@@ -37,6 +39,7 @@ class ServidorPrueba {
     int m_port = 0;
     mutable std::mutex m_mutex;
     std::map<std::string, Respuesta> m_respuestas;
+    std::map<std::string, std::string> m_destinos;
     QStringList m_peticiones;
 };
 
