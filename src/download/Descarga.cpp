@@ -54,30 +54,31 @@ void Descarga::setImagen(int i) {
     emit cambiado();
 }
 
-QList<QDate> Descarga::ventanas(const QDate& hoy, const QDate& ultimo) {
+std::pair<QDate, QDate> Descarga::ventana(const QDate& hoy, const QDate& ultimo, const QDate& hastaAnterior) {
     constexpr int kSolape = 30;
-    QList<QDate> out;
-    if (ultimo.isValid() && ultimo < hoy.addDays(-kDiasBusqueda))
-        for (QDate d = ultimo.addDays(-kSolape); d.addDays(kDiasBusqueda) < hoy;
-             d = d.addDays(kDiasBusqueda - kSolape))
-            out << d;
-    out << hoy.addDays(-kDiasBusqueda);
-    return out;
+    const QDate cien = hoy.addDays(-kDiasBusqueda);
+    if (!ultimo.isValid() || (!hastaAnterior.isValid() && ultimo >= cien))
+        return {cien, hoy};
+    const QDate hasta = (hastaAnterior.isValid() ? hastaAnterior : ultimo).addDays(kDiasBusqueda - kSolape);
+    return {std::min(cien, ultimo.addDays(-kSolape)), std::min(hasta, hoy)};
 }
 
-QString Descarga::urlVentana(const QDate& desde) const {
-    return urlBusqueda(desde, std::min(desde.addDays(kDiasBusqueda), m_s.clock.today()));
+QString Descarga::urlSiguiente() {
+    const qint64 guardados = m_s.files.numeros.count();
+    const double ultimo = m_s.files.numeros.get<RegSorteo>(guardados).fecha;
+    const auto [desde, hasta] =
+        ventana(m_s.clock.today(),
+                guardados > 0 && oledate::days(ultimo) > 0 ? oledate::toQDate(ultimo) : QDate(), m_hasta);
+    m_hasta = hasta;
+    return urlBusqueda(desde, hasta);
 }
 
 void Descarga::Picture2_Click() {
     if (enlaces.avisoVisible && enlaces.avisoVisible())
         return;
     const QDate hoy = m_s.clock.today();
-    const qint64 guardados = m_s.files.numeros.count();
-    const RegSorteo ultimo = m_s.files.numeros.get<RegSorteo>(guardados);
-    m_ventanas = ventanas(
-        hoy, guardados > 0 && oledate::days(ultimo.fecha) > 0 ? oledate::toQDate(ultimo.fecha) : QDate());
-    const QString url = urlVentana(m_ventanas.takeFirst());
+    m_hasta = QDate();
+    const QString url = urlSiguiente();
 
     m_escrutinio.bajando = false;
     setLabel59(QString());
@@ -126,13 +127,14 @@ void Descarga::Timer1_Timer() {
         fase = 5;
         // After a long break the searches follow one another, oldest first, each stored and
         // counted before the next; one that fails leaves the rest for the next download.
-        bool seguir = procesaRespuesta(m_ventanas.isEmpty());
-        while (seguir && !m_ventanas.isEmpty()) {
+        const QDate hoy = m_s.clock.today();
+        bool seguir = procesaRespuesta(m_hasta >= hoy);
+        while (seguir && m_hasta < hoy) {
             if (nuevos > 0) {
                 llama(enlaces.limpiarSelectorPena);
                 llama(enlaces.listasencillas, static_cast<int16_t>(nuevos));
             }
-            respuesta = trae(m_http, m_s.dialogs, urlVentana(m_ventanas.takeFirst()));
+            respuesta = trae(m_http, m_s.dialogs, urlSiguiente());
             m_label58 = int(respuesta.size());
             if (respuesta.size() <= 100) {
                 m_s.dialogs.message(kNoConectado, QStringLiteral("Error de conexión"),
@@ -140,9 +142,8 @@ void Descarga::Timer1_Timer() {
                 errorDatos = true;
                 break;
             }
-            seguir = procesaRespuesta(m_ventanas.isEmpty());
+            seguir = procesaRespuesta(m_hasta >= hoy);
         }
-        m_ventanas.clear();
     }
     if (fase == 5)
         fase = 6;

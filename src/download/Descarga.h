@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDate>
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class Escrutinio;
 class HttpClient;
@@ -38,12 +38,12 @@ class Descarga : public QObject {
     DescargaEnlaces enlaces;
 
     void Picture2_Click();
-    // The first days of the searches one download makes, oldest first: the last 100 days;
-    // after a longer break since `ultimo` (the newest stored draw), first windows of 100
-    // days from 30 days before it, each 70 days after the previous. A window thus begins
-    // among draws already stored (the scan leaves the oldest draws of a reply unread) and
-    // holds fewer new draws than one reply may bring.
-    static QList<QDate> ventanas(const QDate& hoy, const QDate& ultimo);
+    // The days of the next search of a download, given the newest stored draw `ultimo` and
+    // the last day of the previous search (null for the first): normally the last 100 days.
+    // After a longer break, from 30 days before `ultimo`, so that the oldest draws of the
+    // reply, which the scan leaves unread, are stored already, up to 70 days after the
+    // previous search, so that a reply holds fewer new draws than the scan takes.
+    static std::pair<QDate, QDate> ventana(const QDate& hoy, const QDate& ultimo, const QDate& hastaAnterior);
     void Timer1_Timer();
     QTimer& timer1() { return m_timer1; }
 
@@ -70,7 +70,8 @@ class Descarga : public QObject {
     // up to today, whose outcome the user is told.
     bool leesorteos(bool ultima);
     bool procesaRespuesta(bool ultima);
-    QString urlVentana(const QDate& desde) const;
+    // The next search of this download; it moves m_hasta.
+    QString urlSiguiente();
     void setLabel6(const QString& t);
     void setProgreso(int v);
 
@@ -83,6 +84,6 @@ class Descarga : public QObject {
     int m_label58 = 0;
     QString m_label59;
     int m_imagen = 2;
-    int m_guardados = 0;     // draws this download stored
-    QList<QDate> m_ventanas; // first days of the searches still to make
+    int m_guardados = 0; // draws this download stored
+    QDate m_hasta;       // last day of the search made last
 };

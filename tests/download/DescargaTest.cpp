@@ -245,27 +245,39 @@ TEST(Descarga, AFileThatCannotBeWrittenIsNamed) {
 }
 
 // After a break longer than one search, the missing draws come in searches oldest first,
-// each stored and counted before the next, from a service that answers for the dates asked.
+// each stored and counted before the next, from a service that answers for the dates asked;
+// also when the first search finds no new draw at all (a pause of the draws).
 TEST(Descarga, ALongBreakIsFetchedInWindowsOldestFirst) {
-    BancoDescarga b;
-    b.sorteosHasta(kHoy.addDays(-130)); // the newest stored draw: Saturday 8 April 2017
-    b.http.servicio = [](const QString& url) {
-        const QUrlQuery q{QUrl(url)};
-        const auto dia = [&](const char* k) { return QDate::fromString(q.queryItemValue(k), u"yyyyMMdd"); };
-        return FakeHttp::ok(
-            respuestas::respuesta(respuestas::entre(dia("fechaInicioInclusiva"), dia("fechaFinInclusiva"))));
-    };
-    b.d.Picture2_Click();
-    b.d.Timer1_Timer();
-    EXPECT_TRUE(b.dialogs.boxes.isEmpty());
-    EXPECT_EQ(b.http.gets,
-              (QStringList{urlBusqueda(QDate(2017, 3, 9), QDate(2017, 6, 17)), urlBusqueda(kHoy)}));
+    const QDate desde(2017, 4, 9), hasta(2017, 6, 17);
     BancoDescarga completo;
     completo.sorteosHasta(kHoy);
-    EXPECT_EQ(b.almacenados(), completo.almacenados());
-    const int primera = int(respuestas::entre(QDate(2017, 4, 9), QDate(2017, 6, 17)).size());
-    const int segunda = int(respuestas::entre(QDate(2017, 6, 18), kHoy).size());
-    EXPECT_EQ((std::tuple{b.checks, b.d.label59(), b.d.label6()}),
-              (std::tuple{QList<int>{primera, segunda}, QStringLiteral("%1 sorteos").arg(primera + segunda),
-                          QStringLiteral("TRANSFERENCIA FINALIZADA")}));
+    for (const bool pausa : {false, true}) {
+        BancoDescarga b;
+        b.sorteosHasta(kHoy.addDays(-130)); // the newest stored draw: Saturday 8 April 2017
+        b.http.servicio = [&](const QString& url) {
+            const QUrlQuery q{QUrl(url)};
+            const auto dia = [&](const char* k) {
+                return QDate::fromString(q.queryItemValue(k), u"yyyyMMdd");
+            };
+            QList<Sorteo> t = respuestas::entre(dia("fechaInicioInclusiva"), dia("fechaFinInclusiva"));
+            t.removeIf([&](const Sorteo& x) { return pausa && x.fecha >= desde && x.fecha <= hasta; });
+            return FakeHttp::ok(respuestas::respuesta(t));
+        };
+        b.d.Picture2_Click();
+        b.d.Timer1_Timer();
+        EXPECT_TRUE(b.dialogs.boxes.isEmpty());
+        // After no draw at all, the next search goes on from the same first day.
+        EXPECT_EQ(b.http.gets,
+                  (QStringList{urlBusqueda(QDate(2017, 3, 9), hasta),
+                               pausa ? urlBusqueda(QDate(2017, 3, 9), kHoy) : urlBusqueda(kHoy)}));
+        QList<RegSorteo> esperados = completo.almacenados();
+        esperados.removeIf([&](const RegSorteo& r) { return pausa && r.fecha >= 42834 && r.fecha <= 42903; });
+        EXPECT_EQ(b.almacenados(), esperados);
+        const int primera = pausa ? 0 : int(respuestas::entre(desde, hasta).size());
+        const int segunda = int(respuestas::entre(hasta.addDays(1), kHoy).size());
+        EXPECT_EQ((std::tuple{b.checks, b.d.label59(), b.d.label6()}),
+                  (std::tuple{pausa ? QList<int>{segunda} : QList<int>{primera, segunda},
+                              QStringLiteral("%1 sorteos").arg(primera + segunda),
+                              QStringLiteral("TRANSFERENCIA FINALIZADA")}));
+    }
 }
