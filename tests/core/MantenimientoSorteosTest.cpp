@@ -1,6 +1,6 @@
 #include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
-#include "platform/UrlOpener.h"
+#include "download/Fakes.h"
 #include "support/HistoriaReal.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
@@ -12,12 +12,6 @@
 namespace {
 
 using A = Dialogs::Answer;
-
-class Urls final : public UrlOpener {
-  public:
-    void open(const QString& url) override { abiertas << url; }
-    QStringList abiertas;
-};
 
 RegSorteo sorteo(QDate d, int16_t primero, double joker = -1) {
     RegSorteo r;
@@ -58,7 +52,7 @@ struct Upkeep : SesionPrueba {
     }
     QByteArray leer(const char* f) const { return dir.read(QString::fromLatin1(f)); }
 
-    Urls urls;
+    FakeUrls urls;
     MantenimientoSorteos m{s};
     QByteArray numeros, penas;
     QStringList llamadas;
@@ -252,9 +246,9 @@ TEST(Mantenimiento, CancelledImportOffersTheShop) {
         u.m.Command8_Click();
         ASSERT_EQ(u.dialogs.boxes.size(), 1);
         EXPECT_EQ(u.dialogs.boxes[0].title, QStringLiteral("Velmorat"));
-        ASSERT_EQ(u.urls.abiertas.size(), respuesta == A::Yes ? 1 : 0);
-        EXPECT_TRUE(respuesta == A::No || u.urls.abiertas[0].startsWith(
-                                              QStringLiteral("http://ejemplo.es/tienda/Product_list_C)")));
+        ASSERT_EQ(u.urls.opened.size(), respuesta == A::Yes ? 1 : 0);
+        EXPECT_TRUE(respuesta == A::No ||
+                    u.urls.opened[0].startsWith(QStringLiteral("http://ejemplo.es/tienda/Product_list_C)")));
         EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
     }
 }

@@ -119,9 +119,11 @@ TEST_F(Configuracion, ShortSettingsFileIsReadAndRepairedNotCrashed) {
 
 using Conversion = Fixture;
 
-// An empty file, a file without joker, one with a seven-digit joker and one whose joker is
-// garbage are current files: never converted.
-TEST_F(Conversion, CurrentFilesAreLeftAlone) {
+// Files that are not converted stay as they are: an empty file, current files (a joker of
+// -1, of seven digits, or garbage) without a word; nonsense that passes the first-record
+// test (random numbers, a random Joker) and an old file with a bad record with the news that
+// the draws file is damaged.
+TEST_F(Conversion, FilesNotWhollyOldAreLeftAlone) {
     dir.conTablas();
     RegSorteo r;
     r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -131,11 +133,19 @@ TEST_F(Conversion, CurrentFilesAreLeftAlone) {
         r.numJoker = joker;
         archivos << r.encode() + r.encode();
     }
+    r = {{77, -3, 1000, 5, 5, 0, 60, 12}, oledate::fromYmd(2024, 5, 2), 1.234567891e-300};
+    QByteArray viejo = antiguos(4);
+    viejo.replace(24 * 3 + 2, 2, viejo.mid(24 * 3 + 4, 2)); // the last old draw repeats a number
+    archivos << r.encode() + r.encode() << viejo;
     for (const QByteArray& a : archivos) {
         dir.write(QStringLiteral("numeros.dat"), a);
+        dialogs.boxes.clear();
         ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
         EXPECT_TRUE(startup::compruebanumeros(s));
-        EXPECT_TRUE(dialogs.boxes.isEmpty());
+        const bool danado = archivos.indexOf(a) > 3;
+        ASSERT_EQ(dialogs.boxes.size(), danado ? 1 : 0);
+        EXPECT_TRUE(!danado || (dialogs.boxes[0].title == QStringLiteral("¡Vaya hombre!") &&
+                                dialogs.boxes[0].text.contains(QStringLiteral("numeros.dat está dañado"))));
         EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), a);
         s.files.cerrarTodos();
     }
@@ -166,30 +176,6 @@ TEST_F(Conversion, OldFileIsConvertedAfterItsBoxKeepingNumbersAndDates) {
     // The file stays open as the converted draws file.
     EXPECT_EQ((std::tuple{s.files.numeros.count(), s.files.numeros.get<RegSorteo>(5).fecha}),
               (std::tuple{5, 30028.0}));
-}
-
-// Only whole old draws with rising dates are converted: nonsense that passes the first-record
-// test (random numbers, a random Joker) and an old file with a bad record stay as they are,
-// and the user hears that the draws file is damaged.
-TEST_F(Conversion, DamagedFilesAreLeftAloneAndTold) {
-    dir.conTablas();
-    RegSorteo basura;
-    basura.bolas = {77, -3, 1000, 5, 5, 0, 60, 12};
-    basura.fecha = oledate::fromYmd(2024, 5, 2);
-    basura.numJoker = 1.234567891e-300;
-    QByteArray viejo = antiguos(4);
-    viejo.replace(24 * 3 + 2, 2, viejo.mid(24 * 3 + 4, 2)); // the last old draw repeats a number
-    for (const QByteArray& a : {basura.encode() + basura.encode(), viejo}) {
-        dir.write(QStringLiteral("numeros.dat"), a);
-        dialogs.boxes.clear();
-        ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
-        EXPECT_TRUE(startup::compruebanumeros(s));
-        ASSERT_EQ(dialogs.boxes.size(), 1);
-        EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("¡Vaya hombre!"));
-        EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral("numeros.dat está dañado")));
-        EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), a);
-        s.files.cerrarTodos();
-    }
 }
 
 TEST_F(Conversion, RefusedConversionEndsAndKeepsTheOldFile) {

@@ -121,7 +121,8 @@ TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReplyFromThatHo
     aviso.mostrarInfor = [&] { ++mostrados; };
     b.s.cfg.webhost = web.base().mid(7); // "127.0.0.1:<port>"
     const QByteArray pagina = BancoAviso::pagina(500);
-    web.responder("/informe.dat", {200, "text/html", pagina.toStdString()});
+    web.redirigir("/informe.dat", 302, "/aviso.dat"); // on the same host: followed
+    web.responder("/aviso.dat", {200, "text/html", pagina.toStdString()});
     aviso.miraaviso();
     EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
 

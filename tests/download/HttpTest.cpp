@@ -59,25 +59,6 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-// A redirect on the same host is followed; one to another host (here the same server under
-// another name) is not.
-TEST(Trae, FollowsARedirectOnlyOnTheSameHost) {
-    ServidorPrueba web;
-    web.redirigir("/movido", 302, "/nuevo");
-    web.responder("/nuevo", {200, "text/plain; charset=utf-8", "Aviso nuevo", 0});
-    web.redirigir("/fuera.pdf", 301,
-                  web.base().replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost")).toStdString() +
-                      "/nuevo");
-    CurlHttpClient http(web.base());
-    FakeDialogs dialogs;
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://www.velmorat.es/movido")),
-              QStringLiteral("Aviso nuevo"));
-    TestFolder dir;
-    EXPECT_FALSE(http.download(QStringLiteral("http://x/fuera.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
-    EXPECT_EQ(web.peticiones(), (QStringList{QStringLiteral("/movido"), QStringLiteral("/nuevo"),
-                                             QStringLiteral("/fuera.pdf")}));
-}
-
 TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
     ServidorPrueba web;
     web.responder("/informe Á.pdf", {200, "application/pdf", "%PDF-1.4 nuevo", 0});
