@@ -182,6 +182,8 @@ void Principal::crearEstadisticas() {
     MantenimientoSorteos::Enlaces& e = m_estadisticas->mantenimiento().enlaces;
     e.resumen = [this] { resumen(); };
     e.refrescar = [this] { refrescar(); };
+    e.estadisticas = [this] { m_seleccion->estadisticasSeleccion(); };
+    e.guardaSeleccion = [this] { m_seleccion->guardaSeleccion(); };
     e.penasReseteadas = [this] {
         m_general->hScroll1()->setValue(1);
         m_resultados->comprobacion().modelo4().reemplazar(std::make_unique<ListaMultiples>());

@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::make_pair(QByteArray("web:\xe1\x01.es>"), kHost),
                       std::make_pair(QByteArray("sin clave"), kHost)));
 
-TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReply) {
+TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReplyFromThatHost) {
     ServidorPrueba web;
     BancoAviso b;
     CurlHttpClient curl;
@@ -119,11 +119,16 @@ TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReply) {
     aviso.mostrarInfor = [&] { ++mostrados; };
     b.s.cfg.webhost = web.base().mid(7); // "127.0.0.1:<port>"
     const QByteArray pagina = BancoAviso::pagina(500);
-    web.responder("/informe.dat", {200, "text/html", pagina.toStdString()});
+    web.redirigir("/informe.dat", 302, "/aviso.dat"); // on the same host: followed
+    web.responder("/aviso.dat", {200, "text/html", pagina.toStdString()});
     aviso.miraaviso();
     EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
 
-    web.responder("/informe.dat", {500, "text/html", BancoAviso::pagina(900).toStdString()});
+    // A redirect to another host (the same server under another name) is not followed.
+    web.redirigir("/informe.dat", 302,
+                  web.base().replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost")).toStdString() +
+                      "/otra.dat");
+    web.responder("/otra.dat", {200, "text/html", BancoAviso::pagina(900).toStdString()});
     aviso.miraaviso();
     EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
 }

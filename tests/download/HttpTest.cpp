@@ -57,13 +57,6 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-TEST(Trae, AsksTheOperatorsDrawSearchForTheLastHundredDays) {
-    const QString url = urlBusqueda(QDate(2017, 8, 19));
-    EXPECT_EQ(url,
-              QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id=LAPR&"
-                             "celebrados=true&fechaInicioInclusiva=20170511&fechaFinInclusiva=20170819"));
-}
-
 TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
     ServidorPrueba web;
     web.responder("/informe Á.pdf", {200, "application/pdf", "%PDF-1.4 nuevo", 0});
