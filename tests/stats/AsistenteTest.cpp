@@ -9,6 +9,7 @@
 #include <QEnterEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPrinter>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Tamanos, AsistentePaso2,
                                            Paso2{6, false, true, false}, Paso2{8, true, false, true},
                                            Paso2{12, true, false, false}));
 
-TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefuses) {
+TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefusesAndWithoutTheDatabaseTheReportStaysOff) {
     Asistente e;
     e.sorteos = 0;
     e.a->slider2()->setValue(7);
@@ -79,6 +80,14 @@ TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefuses) {
     EXPECT_EQ(e.dialogs.boxes.first().title, QStringLiteral("Mal, mal, mal..."));
     EXPECT_EQ((std::tuple{e.a->slider2()->value(), e.a->image2()->isEnabled(), e.paso1}),
               (std::tuple{0, false, true}));
+
+    e.sorteos = 300;
+    QFile::remove(e.dir.ruta(QStringLiteral("Velmorat.mdb")));
+    e.a->slider2()->setValue(6);
+    ASSERT_EQ(e.dialogs.boxes.size(), 2);
+    EXPECT_EQ(e.dialogs.boxes[1].title, QStringLiteral("Falta un archivo"));
+    EXPECT_EQ((std::tuple{e.a->image2()->isEnabled(), e.activo(1), e.s.numerosAuto[0]}),
+              (std::tuple{false, true, int16_t(5)}));
 }
 
 TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
@@ -96,16 +105,29 @@ TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
     e.a->Image3_Click(0);
     ASSERT_EQ(e.dialogs.boxes.size(), 1);
     EXPECT_EQ(e.dialogs.boxes.first().title, QStringLiteral("No tan deprisa!"));
-    e.a->combo1()->setCurrentIndex(1);
-    e.a->Combo1_Click(1);
+    const auto eligeSegunda = [&e] {
+        e.a->combo1()->setCurrentIndex(1);
+        e.a->Combo1_Click(1);
+    };
+    eligeSegunda();
     // The second table of 10 numbers in the shipped file.
     EXPECT_EQ((std::tuple{e.s.codMultiple, e.s.tablaElegida}), (std::tuple{7, 7}));
-    EXPECT_TRUE(e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10"))->isVisibleTo(e.frame7));
+    auto* frame10 = e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10"));
+    auto* label43 = frame10->findChild<QLabel*>(QStringLiteral("Label43"));
+    EXPECT_TRUE(frame10->isVisibleTo(e.frame7));
+    // Another count of numbers puts away the figures of the table chosen for 10.
+    e.a->slider2()->setValue(8);
+    EXPECT_EQ((std::tuple{frame10->isVisibleTo(e.frame7), label43->text()}), (std::tuple{false, QString()}));
+
     // Coming back to the main window (from the report, say) clears the hand-over.
+    e.a->slider2()->setValue(10);
+    eligeSegunda();
     e.s.delAsistente = 0;
     e.s.codMultiple = 0;
+    e.s.tablaElegida = 0;
     e.a->Image3_Click(0);
-    EXPECT_EQ((std::tuple{e.mostradas.size(), e.s.delAsistente, e.s.codMultiple}), (std::tuple{2, 1, 7}));
+    EXPECT_EQ((std::tuple{e.mostradas.size(), e.s.delAsistente, e.s.codMultiple, e.s.tablaElegida}),
+              (std::tuple{2, 1, 7, 7}));
 }
 
 TEST(AsistenteCombinacion, IconsShowTheirPictureUnderThePointerOnlyWhileEnabled) {

@@ -2,6 +2,7 @@
 #include "stats/BaseInforme.h"
 #include "stats/SeleccionEstadisticas.h"
 #include "support/HistoriaReal.h"
+#include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
 
 #include <QFile>
@@ -173,15 +174,28 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
     EXPECT_TRUE(sel.label21().endsWith(
         QStringLiteral(", en total, %1 sorteos en la base de datos.").arg(h.sorteos.size())));
 
-    sel.Check3_Click(F::Todos, false); // the last month: from noon on 20 July
+    // The last month runs from noon on 20 July: that Monday's draw is out, 12 draws remain.
+    sel.Check3_Click(F::Todos, false);
     EXPECT_EQ(sel.ocupado(), 0);
-    fila = h.fila(QStringLiteral("SELECT Dia1, Dia2, Total FROM Sorteos"));
-    ASSERT_EQ(fila.size(), 3);
-    EXPECT_EQ(fila[2].toInt(), sel.sorteossel());
-    EXPECT_GE(fila[0].toString(), QStringLiteral("2026-07-21"));
+    EXPECT_EQ(h.fila(QStringLiteral("SELECT Dia1, Dia2, Total FROM Sorteos")),
+              (QVariantList{QStringLiteral("2026-07-23"), QStringLiteral("2026-08-17"), 12}));
+    EXPECT_EQ(sel.label21(), QStringLiteral("-Tiene seleccionados sólo el último mes de sorteos, desde el "
+                                            "23/07/2026 al 17/08/2026, en total, 12 sorteos en la base de datos."));
     EXPECT_EQ(sel.label27(),
               QStringLiteral("-Ha seleccionado tanto los números de los sorteos del LUNES, JUEVES, "
                              "como los del SÁBADO."));
+    // Two months run from midnight on 20 June: that Saturday is in, 25 draws.
+    sel.Slider1_Change(2);
+    EXPECT_EQ((QStringList{sel.filtros().captionUltimoMes(), sel.label7(), sel.label21()}),
+              (QStringList{"Últimos 2 meses", "TOTAL: 25 sorteos.",
+                           "-Tiene seleccionados los últimos 2 meses de sorteos, desde el 20/06/2026 al "
+                           "17/08/2026, en total, 25 sorteos en la base de datos."}));
+    // A lower month limit moves the sliders and counts again.
+    sel.Slider1_Change(6);
+    EXPECT_EQ(sel.label7(), QStringLiteral("TOTAL: 77 sorteos."));
+    sel.fijaMaximoMeses(2);
+    EXPECT_EQ((std::tuple{sel.label7(), h.fila(QStringLiteral("SELECT Total FROM Sorteos")).value(0).toInt()}),
+              (std::tuple{QStringLiteral("TOTAL: 25 sorteos."), 25}));
 
     sel.Check3_Click(F::Todos, true);
     for (int c : {F::Lunes, F::Jueves, F::Sabado})
@@ -193,10 +207,17 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
     EXPECT_TRUE(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString().isEmpty());
     EXPECT_TRUE(h.dialogs.boxes.isEmpty());
 
+    {
+        // A failed write names the file and its reason.
+        LimiteEscritura lleno(0);
+        sel.guardaSeleccion();
+    }
     QFile::remove(h.dir.ruta(QStringLiteral("Velmorat.mdb")));
     sel.guardaSeleccion();
-    ASSERT_EQ(h.dialogs.boxes.size(), 1);
-    EXPECT_EQ(h.dialogs.boxes[0].title, QStringLiteral("¡Error!"));
-    EXPECT_TRUE(h.dialogs.boxes[0].text.startsWith(
-        QStringLiteral("Sistema operativo no actualizado. El programa no funcionará correctamente. Error ")));
+    ASSERT_EQ(h.dialogs.boxes.size(), 2);
+    EXPECT_EQ(h.dialogs.boxes[0].title, QStringLiteral("Error de escritura"));
+    EXPECT_TRUE(h.dialogs.boxes[0].text.startsWith(QStringLiteral("No se ha podido guardar el archivo Velmorat.mdb. (")));
+    EXPECT_EQ(h.dialogs.caja(1), (std::tuple{QStringLiteral("No se encuentra el archivo Velmorat.mdb en la carpeta "
+                                                           "del programa. Reinstalar el programa lo restaura."),
+                                             QStringLiteral("Falta un archivo"), Dialogs::Icon::Exclamation}));
 }
