@@ -1,6 +1,7 @@
 #include "stats/gui/AsistenteCombinacion.h"
 #include "stats/gui/AsistenteIcono.h"
 #include "stats/gui/InformeVentana.h"
+#include "support/LimiteEscritura.h"
 #include "support/Pdf.h"
 #include "support/SesionPrueba.h"
 
@@ -170,6 +171,16 @@ TEST(AsistenteCombinacion, ReportIconShowsTheReportOrTellsWhyNot) {
     };
     ventana->imprimir();
     const QString impreso = textoPdf(pdf);
+    ventana->elegirPdf = [&e] { return e.dir.ruta(QStringLiteral("informe")); };
+    {
+        LimiteEscritura limite(1000);
+        ventana->guardarPdf();
+    }
+    ASSERT_EQ(e.dialogs.boxes.size(), 2);
+    EXPECT_TRUE(e.dialogs.boxes[1].text.startsWith(QStringLiteral("No se ha podido guardar el archivo informe.pdf. (")));
+    QFile::remove(e.dir.ruta(QStringLiteral("Velmorat.mdb")));
+    e.a->Image2_Click();
+    EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Falta un archivo"));
     // The eight ranked numbers, the most frequent first.
     EXPECT_LT(impreso.indexOf(QStringLiteral("\n5\n")), impreso.indexOf(QStringLiteral("\n28\n")));
 }

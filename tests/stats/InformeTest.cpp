@@ -3,7 +3,10 @@
 #include "stats/DocumentoInforme.h"
 #include "stats/InformePena.h"
 #include "stats/Ranking.h"
+#include "support/LimiteEscritura.h"
 #include "support/TestFolder.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -72,9 +75,20 @@ TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
     for (const char* esperado :
          {"<b>LOS DE SIEMPRE</b>", "1,50 euros", " 1- 2- 3- 4- 5- 6", "10-20-30-40-45-49"})
         EXPECT_TRUE(doc.toPlainText().contains(QString::fromUtf8(esperado))) << esperado;
-    ASSERT_TRUE(doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf"))));
+    // A write that cannot complete leaves the file as it was and nothing beside it.
+    c.t.write(QStringLiteral("pena.pdf"), "ANTIGUO");
+    const QStringList antes = QDir(c.t.path()).entryList(QDir::Files);
+    QString motivo;
+    {
+        LimiteEscritura limite(1000);
+        EXPECT_FALSE(doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf")), motivo));
+    }
+    EXPECT_EQ((std::tuple{c.t.read(QStringLiteral("pena.pdf")), QDir(c.t.path()).entryList(QDir::Files),
+                          motivo.isEmpty()}),
+              (std::tuple{QByteArray("ANTIGUO"), antes, false}));
+    ASSERT_TRUE(doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf")), motivo));
     EXPECT_TRUE(c.t.read(QStringLiteral("pena.pdf")).startsWith("%PDF"));
-    EXPECT_FALSE(doc.guardaPdf(c.t.ruta(QStringLiteral("no/existe.pdf"))));
+    EXPECT_EQ(QDir(c.t.path()).entryList(QDir::Files), antes);
 }
 
 struct Fallo {
@@ -120,4 +134,15 @@ TEST(Informe, BusyDatabaseRunsAgainOnceThenTellsItsNumber) {
     EXPECT_EQ(c.genera(QStringLiteral("Velmorat.net")).error, informe::kOcupada);
     otro.confirma();
     EXPECT_EQ(c.genera(QStringLiteral("Velmorat.net")).error, 0);
+
+    // Busy at the first try only: the second one shows the report.
+    std::vector<int> errores = {informe::kOcupada, 0, informe::kOcupada, informe::kOcupada, 0};
+    const auto intento = [&errores] {
+        const int e = errores.front();
+        errores.erase(errores.begin());
+        return informe::Resultado{e, {}};
+    };
+    EXPECT_EQ(informe::otraVezSiOcupada(intento).error, 0);
+    EXPECT_EQ((std::tuple{informe::otraVezSiOcupada(intento).error, errores.size()}),
+              (std::tuple{int(informe::kOcupada), size_t(1)}));
 }
