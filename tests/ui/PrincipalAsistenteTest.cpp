@@ -4,13 +4,21 @@
 #include "stats/SeleccionEstadisticas.h"
 #include "stats/gui/AsistenteCombinacion.h"
 #include "stats/gui/AsistenteIcono.h"
+#include "stats/gui/EstadisticasTab.h"
 #include "stats/gui/FiltrosPaso1.h"
+#include "stats/gui/GraficaFrecuencias.h"
 #include "support/HistoriaReal.h"
 #include "support/SesionPrueba.h"
 #include "ui/Principal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeView>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -24,17 +32,24 @@ std::vector<int> primeros(const std::array<int16_t, 49>& numeros) {
     return {numeros.begin(), numeros.begin() + 6};
 }
 
+// The program on 5 December 2026 with the real history, loaded.
+struct Cargado : SesionPrueba {
+    Cargado() : SesionPrueba(QDate(2026, 12, 5)) {
+        dir.conTablas();
+        dir.conBase();
+        dir.write(QStringLiteral("numeros.dat"), bytesHistoriaReal());
+    }
+    Principal w{s, dir.path()};
+};
+
 } // namespace
 
 // On the real history the wizard ranks the chosen period, holds step 1 locked while it keeps a
 // ranking, ranks again when the selection changes anyway, and a tab change puts it back at
 // step 1.
 TEST(PrincipalAsistente, RanksThePeriodLocksStepOneAndRanksAgainWhenTheSelectionChanges) {
-    SesionPrueba e(QDate(2026, 12, 5));
-    e.dir.conTablas();
-    e.dir.conBase();
-    e.dir.write(QStringLiteral("numeros.dat"), bytesHistoriaReal());
-    Principal w(e.s, e.dir.path());
+    Cargado e;
+    Principal& w = e.w;
     ASSERT_TRUE(w.Form_Load());
     AsistenteCombinacion* a = w.asistente();
     auto* informePena = w.gestor()->findChild<AsistenteIcono*>(QStringLiteral("Image2_1"));
@@ -76,4 +91,62 @@ TEST(PrincipalAsistente, RanksThePeriodLocksStepOneAndRanksAgainWhenTheSelection
     EXPECT_EQ(std::tuple(a->slider2()->value(), paso1->check3(3)->isEnabled(), paso1->slider1()->isEnabled(),
                          w.crearCombinacion()->frame7()->isVisibleTo(w.crearCombinacion())),
               std::tuple(0, true, true, false));
+}
+
+namespace {
+
+// The numbers the chart labels and shows: every label of the page that is drawn.
+QStringList etiquetasVisibles(GraficaFrecuencias* grafica) {
+    QStringList visibles;
+    for (QGraphicsItem* i : grafica->scene()->items(Qt::AscendingOrder))
+        if (auto* t = dynamic_cast<QGraphicsTextItem*>(i); t && t->isVisible()) {
+            bool numero = false;
+            t->toPlainText().toInt(&numero);
+            // The numbers' labels stand under the bars, the scale's beside them.
+            if (numero && t->sceneBoundingRect().top() >= grafica->chart()->plotArea().bottom())
+                visibles << t->toPlainText();
+        }
+    return visibles;
+}
+
+} // namespace
+
+// At the size the window opens with, the chart beside the draws list labels all 25 numbers
+// of each page, and Tab goes through the tab's controls as they stand on the screen.
+TEST(PrincipalAsistente, ChartLabelsEveryNumberAtTheOpeningSizeAndTabFollowsTheScreen) {
+    Cargado e;
+    Principal& w = e.w;
+    ASSERT_TRUE(w.Form_Load());
+    w.sstab1()->setCurrentIndex(3);
+    w.show();
+    QCoreApplication::processEvents();
+    w.resize(1000, 720); // the size it opens with on a screen large enough
+    QCoreApplication::processEvents();
+    EstadisticasTab* tab = w.estadisticas();
+    ASSERT_EQ(w.width(), 1000);
+    GraficaFrecuencias* grafica = tab->msChart1();
+    QStringList pagina;
+    for (int n = 1; n <= 25; ++n)
+        pagina << QString::number(n);
+    EXPECT_EQ(etiquetasVisibles(grafica), pagina);
+    tab->hScroll2()->setValue(2);
+    QCoreApplication::processEvents();
+    for (int n = 1; n <= 25; ++n)
+        pagina[n - 1] = QString::number(n + 24);
+    EXPECT_EQ(etiquetasVisibles(grafica), pagina);
+
+    QStringList orden;
+    QWidget* c = tab->check3(9);
+    do {
+        if ((c->focusPolicy() & Qt::TabFocus) && c->isVisibleTo(tab) && c->isEnabled() && !c->focusProxy() &&
+            tab->isAncestorOf(c))
+            orden << c->objectName();
+        c = c->nextInFocusChain();
+    } while (c != tab->check3(9));
+    EXPECT_EQ(orden.join(u' '), QStringLiteral("Check3_9 Check3_0 Check3_1 Check3_5 Check3_6 Check3_2 Command5 "
+                                               "Command8 ListView3 HScroll2"));
+    // Tab leaves the draws list.
+    tab->listView3()->setFocus();
+    QTest::keyClick(tab->listView3(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), tab->hScroll2());
 }
