@@ -7,6 +7,7 @@
 #include "stats/gui/EstadisticasTab.h"
 #include "stats/gui/FiltrosPaso1.h"
 #include "stats/gui/GraficaFrecuencias.h"
+#include "stats/gui/ModeloSorteos.h"
 #include "support/HistoriaReal.h"
 #include "support/SesionPrueba.h"
 #include "ui/Principal.h"
@@ -129,7 +130,10 @@ TEST(PrincipalAsistente, ChartLabelsEveryNumberAtTheOpeningSizeAndTabFollowsTheS
     for (int n = 1; n <= 25; ++n)
         pagina << QString::number(n);
     EXPECT_EQ(etiquetasVisibles(grafica), pagina);
-    tab->hScroll2()->setValue(2);
+    // The page scroll bar turns to numbers 25 to 49 with the right arrow key.
+    tab->hScroll2()->setFocus();
+    QCoreApplication::processEvents(); // the window's activation puts the chart on page 1
+    QTest::keyClick(tab->hScroll2(), Qt::Key_Right);
     QCoreApplication::processEvents();
     for (int n = 1; n <= 25; ++n)
         pagina[n - 1] = QString::number(n + 24);
@@ -149,4 +153,31 @@ TEST(PrincipalAsistente, ChartLabelsEveryNumberAtTheOpeningSizeAndTabFollowsTheS
     tab->listView3()->setFocus();
     QTest::keyClick(tab->listView3(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), tab->hScroll2());
+    // Space on a row of the list deletes its draw, as Enter does.
+    tab->mantenimiento().modoBorrar = 1;
+    const int filas = tab->modelo()->rowCount();
+    tab->listView3()->setCurrentIndex(tab->modelo()->index(0, 0));
+    QTest::keyClick(tab->listView3(), Qt::Key_Space);
+    EXPECT_EQ(std::tuple(e.dialogs.boxes.last().title, tab->modelo()->rowCount()),
+              std::tuple(QStringLiteral("Borrar..."), filas - 1));
+
+    // Choosing a reduced table moves nothing of the wizard.
+    w.sstab1()->setCurrentIndex(4);
+    w.findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+    AsistenteCombinacion* a = w.asistente();
+    a->slider2()->setValue(10);
+    QCoreApplication::processEvents();
+    const auto sitios = [&w, a] {
+        QList<QRect> r;
+        for (QWidget* c : std::initializer_list<QWidget*>{w.crearCombinacion()->frame6(), a->image3(0), a->combo1()})
+            r << QRect(c->mapTo(&w, QPoint()), c->size());
+        return r;
+    };
+    const QList<QRect> antes = sitios();
+    a->combo1()->setCurrentIndex(2);
+    a->Combo1_Click(2);
+    EXPECT_EQ(a->combo1()->currentText(), QStringLiteral("10 números al 5, 14 apuestas."));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("Frame10"))->isVisible());
+    EXPECT_EQ(sitios(), antes);
 }

@@ -101,7 +101,9 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
     m_hScroll2->setAccessibleName(QStringLiteral("Números de la gráfica"));
     m_hScroll2->setRange(1, 2);
     m_hScroll2->setPageStep(1);
-    m_hScroll2->setFocusPolicy(Qt::StrongFocus); // the arrow keys turn the page
+    // Reached by Tab; the right arrow key turns to the second page as the thumb moves right.
+    m_hScroll2->setFocusPolicy(Qt::StrongFocus);
+    m_hScroll2->setInvertedControls(false);
     auto* derecha = new QVBoxLayout;
     derecha->addWidget(m_msChart1, 1);
     derecha->addWidget(m_hScroll2);
