@@ -13,10 +13,11 @@ void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
         dialogs.message(texto, titulo, Dialogs::Icon::Exclamation);
     };
     if (!QFileInfo(ruta).isFile()) {
-        dice(QStringLiteral("No se encuentra el archivo %1 en la carpeta del programa. Reinstalar el programa "
-                            "lo restaura.")
-                 .arg(fichero),
-             QStringLiteral("Falta un archivo"));
+        dice(
+            QStringLiteral("No se encuentra el archivo %1 en la carpeta del programa. Reinstalar el programa "
+                           "lo restaura.")
+                .arg(fichero),
+            QStringLiteral("Falta un archivo"));
         return;
     }
     // Database errors come negated; the others are the program's own numbers.
@@ -26,8 +27,9 @@ void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
         return;
     case -SQLITE_BUSY:
     case -SQLITE_LOCKED:
-        dice(QStringLiteral("El archivo %1 está ocupado por otro programa. Repita la operación.").arg(fichero),
-             QStringLiteral("Archivo ocupado"));
+        dice(
+            QStringLiteral("El archivo %1 está ocupado por otro programa. Repita la operación.").arg(fichero),
+            QStringLiteral("Archivo ocupado"));
         return;
     case -SQLITE_ERROR: // a table or a column is missing
     case -SQLITE_CORRUPT:
@@ -38,6 +40,7 @@ void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
         return;
     default:
         errorEscritura(dialogs, ruta,
-                       error < 0 ? QString::fromUtf8(sqlite3_errstr(-error)) : QStringLiteral("error %1").arg(error));
+                       error < 0 ? QString::fromUtf8(sqlite3_errstr(-error))
+                                 : QStringLiteral("error %1").arg(error));
     }
 }

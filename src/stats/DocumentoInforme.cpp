@@ -45,9 +45,9 @@ bool DocumentoInforme::guardaPdf(const QString& ruta, QString& motivo) {
     temporal.close();
     // A new file gets the usual permissions, a replaced one keeps its own.
     const QFileInfo destino(ruta);
-    temporal.setPermissions(destino.exists() ? destino.permissions()
-                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                                   QFile::ReadOther);
+    temporal.setPermissions(destino.exists()
+                                ? destino.permissions()
+                                : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     if (!filereplace::moveOver(temporal.fileName(), ruta)) {
         motivo = QStringLiteral("no se pudo reemplazar el archivo");
         return false;

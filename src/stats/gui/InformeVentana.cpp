@@ -114,7 +114,8 @@ void InformeVentana::guardarPdf() {
 void InformeVentana::Image2_Click(Session& s, int indice, const VentanasPenas& ventanas) {
     const QString nombre = informe::definicion(indice);
     const QString base = s.ruta(QString::fromLatin1(BaseInforme::kArchivo));
-    const informe::Resultado r = informe::ejecuta(s.ruta(nombre), base, QString::fromLatin1(BaseInforme::kClave));
+    const informe::Resultado r =
+        informe::ejecuta(s.ruta(nombre), base, QString::fromLatin1(BaseInforme::kClave));
     if (r.error == informe::kBaseNoAbre && !QFileInfo(base).isFile()) {
         avisaErrorBase(s.dialogs, base, r.error);
         return;
