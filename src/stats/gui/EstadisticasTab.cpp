@@ -78,16 +78,15 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
     m_listView3->setUniformRowHeights(true);
     m_listView3->setAlternatingRowColors(true);
     m_listView3->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_listView3->setTabKeyNavigation(false); // Tab leaves the list; the arrows move in it
     // Columns sized once from the widest texts: measuring every row on each refill would
     // cost more than the statistics themselves. The rows' font takes what it leaves unset
     // (its size) from the list, as it does when the rows are drawn.
     const QFontMetrics medida(m_modelo->fuente().resolve(m_listView3->font()));
     m_listView3->header()->setStretchLastSection(true);
     m_listView3->header()->resizeSection(
-        0, medida.horizontalAdvance(QStringLiteral("00-00-00-00-00-00  C: 00 R: 0")) + 12);
-    m_listView3->header()->resizeSection(1, medida.horizontalAdvance(QStringLiteral("0000000")) + 12);
-    const int fecha = medida.horizontalAdvance(QStringLiteral("00/00/0000  Sábado")) + 12;
+        0, medida.horizontalAdvance(QStringLiteral("00-00-00-00-00-00  C: 00 R: 0")) + 8);
+    m_listView3->header()->resizeSection(1, medida.horizontalAdvance(QStringLiteral("0000000")) + 8);
+    const int fecha = medida.horizontalAdvance(QStringLiteral("00/00/0000  Sábado")) + 8;
     m_listView3->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     m_listView3->setFixedWidth(m_listView3->header()->sectionSize(0) + m_listView3->header()->sectionSize(1) +
                                fecha + m_listView3->verticalScrollBar()->sizeHint().width() + 4);

@@ -32,7 +32,8 @@ GraficaFrecuencias::GraficaFrecuencias(QWidget* parent) : QChartView(parent) {
     m_ejeX->setTruncateLabels(false);
     m_ejeY->setLabelsFont(letra);
     const QFontMetrics medida(letra);
-    setMinimumWidth(25 * (medida.height() + 1) + medida.horizontalAdvance(QStringLiteral("0000")) + 8);
+    // A label takes its line's height and the margins of its text item.
+    setMinimumWidth(25 * (medida.height() + 4) + medida.horizontalAdvance(QStringLiteral("0000")) + 8);
     chart->addAxis(m_ejeX, Qt::AlignBottom);
     chart->addAxis(m_ejeY, Qt::AlignLeft);
     m_serie->attachAxis(m_ejeX);
