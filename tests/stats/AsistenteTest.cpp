@@ -1,3 +1,4 @@
+#include "stats/Asistente.h"
 #include "stats/gui/AsistenteCombinacion.h"
 #include "stats/gui/AsistenteIcono.h"
 #include "stats/gui/InformeVentana.h"
@@ -6,7 +7,6 @@
 #include "support/SesionPrueba.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QFile>
 #include <QGroupBox>
@@ -74,14 +74,21 @@ INSTANTIATE_TEST_SUITE_P(Tamanos, AsistentePaso2,
                                            Paso2{6, false, true, false}, Paso2{8, true, false, true},
                                            Paso2{12, true, false, false}));
 
+// The multiple bet for each count of numbers: 5 → 3, 7 → 1, 8 → 2, 9 → 4, 10 → 5, 11 → 6.
+TEST(AsistenteCombinacion, MultipleBetOfEachCountOfNumbers) {
+    std::vector<int> codigos;
+    for (int n = 4; n <= 12; ++n)
+        codigos.push_back(asistente::codigoMultiple(n));
+    EXPECT_EQ(codigos, (std::vector<int>{0, 3, 0, 1, 2, 4, 5, 6, 0}));
+}
+
 TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefusesAndWithoutTheDatabaseTheReportStaysOff) {
     Asistente e;
     e.sorteos = 0;
     e.a->slider2()->setValue(7);
-    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title}),
-              (std::tuple{qsizetype(1), QStringLiteral("Mal, mal, mal...")}));
-    EXPECT_EQ((std::tuple{e.a->slider2()->value(), e.a->image2()->isEnabled(), e.paso1}),
-              (std::tuple{0, false, true}));
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title, e.a->slider2()->value(),
+                          e.a->image2()->isEnabled(), e.paso1}),
+              (std::tuple{qsizetype(1), QStringLiteral("Mal, mal, mal..."), 0, false, true}));
 
     e.sorteos = 300;
     QFile::remove(e.dir.ruta(QStringLiteral("Velmorat.mdb")));

@@ -30,10 +30,8 @@ TEST(Ranking, RanksTheRealHistoryAndNumerosKeepsTheTopRows) {
     // A second run replaces the first one's rows.
     ASSERT_EQ(ranking::rankfrecu(base, veces, 49, autos), 0);
     ASSERT_EQ(ranking::rankfrecu(base, veces, 6, autos), 0);
-    EXPECT_EQ((std::vector<int>(autos.begin(), autos.begin() + 7)),
-              (std::vector<int>{38, 39, 1, 45, 3, 40, 41}));
-    EXPECT_EQ(autos[48], 20);
+    EXPECT_EQ(
+        (std::vector<int>{autos[0], autos[1], autos[2], autos[3], autos[4], autos[5], autos[6], autos[48]}),
+        (std::vector<int>{38, 39, 1, 45, 3, 40, 41, 20}));
     EXPECT_EQ(numeros(t).join(u' '), QStringLiteral("38:547 39:545 1:540 45:537 3:534 40:534"));
-    ASSERT_EQ(ranking::rankfrecu(base, veces, 0, autos), 0);
-    EXPECT_TRUE(numeros(t).isEmpty());
 }

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,7 +23,6 @@
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 
