@@ -163,14 +163,9 @@ void Principal::crearEstadisticas() {
     EnlacesAsistente& a = m_asistente->enlaces;
     a.sorteossel = [this] { return m_seleccion->sorteossel(); };
     a.veces = [this] { return m_seleccion->frecuencias(); };
-    a.habilitarPaso1 = [this](bool si) {
-        for (int caja : {7, 8, 3, 4, 10})
-            if (QCheckBox* c = m_filtrosPaso1->check3(caja))
-                c->setEnabled(si);
-    };
-    // The boxes are redrawn from the selection whenever it changes; the lock outlasts that.
-    connect(m_seleccion, &SeleccionEstadisticas::seleccionCambiada, m_asistente,
-            [this] { m_asistente->enlaces.habilitarPaso1(m_asistente->paso1Habilitado()); });
+    a.habilitarPaso1 = [this](bool si) { m_filtrosPaso1->habilita(si); };
+    connect(m_seleccion, &SeleccionEstadisticas::calculadas, m_asistente,
+            &AsistenteCombinacion::seleccionRecalculada);
     m_sstab1->setCurrentIndex(0);
 
     connect(m_resultados, &PanelResultados::estadisticasPedidas, m_seleccion,
