@@ -7,17 +7,19 @@
 #include <QFileInfo>
 #include <sqlite3.h>
 
+QString textoFaltaBase(const QString& fichero) {
+    return QStringLiteral("No se encuentra el archivo %1 en la carpeta del programa. Reinstalar el programa "
+                          "lo restaura.")
+        .arg(fichero);
+}
+
 void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
     const QString fichero = QFileInfo(ruta).fileName();
     const auto dice = [&dialogs](const QString& texto, const QString& titulo) {
         dialogs.message(texto, titulo, Dialogs::Icon::Exclamation);
     };
     if (!QFileInfo(ruta).isFile()) {
-        dice(
-            QStringLiteral("No se encuentra el archivo %1 en la carpeta del programa. Reinstalar el programa "
-                           "lo restaura.")
-                .arg(fichero),
-            QStringLiteral("Falta un archivo"));
+        dice(textoFaltaBase(fichero), QStringLiteral("Falta un archivo"));
         return;
     }
     // Database errors come negated; the others are the program's own numbers.
