@@ -1,6 +1,7 @@
 #include "ui/Configurar.h"
 
 #include "core/Ajustes.h"
+#include "core/Permiso.h"
 #include "core/Session.h"
 #include "platform/gui/Etiqueta.h"
 
@@ -56,8 +57,12 @@ Configurar::Configurar(Session& s, std::function<void(int)> fijarMaximoPeriodo, 
     m_text2->setText(ajustes::textoMeses(m_s.cfg.meses));
 }
 
+// A failed write is told once, not at every keystroke, until a write succeeds again.
 void Configurar::grabar() {
-    m_s.files.numsIni.put(1, m_s.cfg);
+    const bool grabado = m_s.files.numsIni.put(1, m_s.cfg);
+    if (!grabado && !m_falloAvisado)
+        errorEscritura(m_s.dialogs, m_s.files.numsIni.path(), m_s.files.numsIni.errorString());
+    m_falloAvisado = !grabado;
 }
 
 void Configurar::Text1_Change() {

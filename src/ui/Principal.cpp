@@ -18,6 +18,7 @@
 #include "platform/CurlHttpClient.h"
 #include "platform/Dialogs.h"
 #include "platform/UrlOpener.h"
+#include "platform/gui/Accesible.h"
 #include "platform/gui/ImageList1.h"
 #include "stats/SeleccionEstadisticas.h"
 #include "stats/gui/AsistenteCombinacion.h"
@@ -27,6 +28,7 @@
 #include "ui/Acercade.h"
 #include "ui/Atajos.h"
 #include "ui/Configurar.h"
+#include "ui/EnPantalla.h"
 #include "ui/GeneralTab.h"
 
 #include <QApplication>
@@ -34,6 +36,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -41,8 +44,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QAbstractItemView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -51,6 +56,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     : QMainWindow(parent), m_s(s), m_carpetaPrograma(carpetaPrograma) {
     setObjectName(QStringLiteral("Principal"));
     setWindowTitle(QStringLiteral("Velmorat"));
+    instalarAccesibilidad();
     m_sstab1 = new QTabWidget(this);
     m_sstab1->setObjectName(QStringLiteral("SSTab1"));
     m_sstab1->setAccessibleName(QStringLiteral("Pestañas"));
@@ -87,6 +93,9 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     connect(m_sstab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
     resize(1000, 720);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Principal::alCambiarVentanaActiva);
+    sinTabEnListas(this);
+    // The dialogs of every part of the program (printer, file, message boxes) fit the screen.
+    qApp->installEventFilter(this);
 }
 
 Principal::~Principal() = default;
@@ -229,24 +238,30 @@ void Principal::entrada(QMenu* menu, const QString& texto, const char* nombre, v
 }
 
 void Principal::crearMenus() {
-    QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
+    QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
     general->setObjectName(QStringLiteral("MenuGeneral"));
-    entrada(general, QStringLiteral("Bajar Sorteos nuevos"), "Baja", &Principal::Baja_Click);
-    entrada(general, QStringLiteral("Crear peña nueva"), "Crearp", &Principal::Crearp_Click);
-    entrada(general, QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), "borrpe",
+    entrada(general, QStringLiteral("&Bajar Sorteos nuevos"), "Baja", &Principal::Baja_Click);
+    entrada(general, QStringLiteral("&Crear peña nueva"), "Crearp", &Principal::Crearp_Click);
+    entrada(general, QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas"), "borrpe",
             &Principal::borrpe_Click);
-    entrada(general, QStringLiteral("Salir"), "salir", &Principal::salir_Click);
+    entrada(general, QStringLiteral("&Salir"), "salir", &Principal::salir_Click);
 
-    QMenu* ver = menuBar()->addMenu(QStringLiteral("Ver"));
+    QMenu* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
     ver->setObjectName(QStringLiteral("MenuVer"));
     const struct {
         const char* texto;
         const char* nombre;
-    } pestanas[] = {{"Pestaña General", "gene"},
-                    {"Pestaña Último sorteo", "ultimo"},
-                    {"Pestaña Gestor de peñas", "Gestor"},
-                    {"Pestaña Estadísticas", "esta"},
-                    {"Pestaña Crear Combinación", "comb"}};
+    } pestanas[] = {{"Pestaña &General", "gene"},
+                    {"Pestaña &Último sorteo", "ultimo"},
+                    {"Pestaña Gestor de &peñas", "Gestor"},
+                    {"Pestaña &Estadísticas", "esta"},
+                    {"Pestaña &Crear Combinación", "comb"}};
+    // F10 opens the menu bar from the keyboard.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+    });
     for (int i = 0; i < 5; ++i) {
         QAction* a = ver->addAction(QString::fromUtf8(pestanas[i].texto));
         a->setObjectName(QString::fromLatin1(pestanas[i].nombre));
@@ -312,20 +327,20 @@ void Principal::borrpe_Click() {
 }
 
 void Principal::crearMenusAyuda() {
-    QMenu* opciones = menuBar()->addMenu(QStringLiteral("Opciones"));
+    QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
     opciones->setObjectName(QStringLiteral("MenuOpciones"));
-    entrada(opciones, QStringLiteral("Configuración"), "confi", &Principal::confi_Click);
+    entrada(opciones, QStringLiteral("&Configuración"), "confi", &Principal::confi_Click);
 
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("MenuAyuda"));
     const struct {
         const char* texto;
         const char* nombre;
         void (Principal::*accion)();
-    } entradas[] = {{"Instrucciones", "instrucciones", &Principal::instrucciones_Click},
-                    {"Leer mensaje del Jefe", "Leer", &Principal::Leer_Click},
-                    {"Web del programa", "web", &Principal::web_Click},
-                    {"Acerca de...", "acerca", &Principal::acerca_Click}};
+    } entradas[] = {{"&Instrucciones", "instrucciones", &Principal::instrucciones_Click},
+                    {"&Leer mensaje del Jefe", "Leer", &Principal::Leer_Click},
+                    {"&Web del programa", "web", &Principal::web_Click},
+                    {"&Acerca de...", "acerca", &Principal::acerca_Click}};
     for (const auto& e : entradas)
         entrada(ayuda, QString::fromUtf8(e.texto), e.nombre, e.accion);
 }
@@ -428,6 +443,14 @@ void Principal::SSTab1_MouseMove() {
 }
 
 bool Principal::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Show && o->isWidgetType()) {
+        auto* dialogo = qobject_cast<QDialog*>(o);
+        if (dialogo && dialogo->isWindow()) {
+            enpantalla::colocar(dialogo, this, enpantalla::Lugar::Donde);
+            enpantalla::corregirAlEnmarcar(dialogo);
+        }
+        return false;
+    }
     if (e->type() == QEvent::MouseMove && (o == m_sstab1 || o == m_sstab1->tabBar()))
         SSTab1_MouseMove();
     return QMainWindow::eventFilter(o, e);
@@ -525,9 +548,28 @@ void Principal::mostrarVentana(QWidget* v) {
             }
         });
     }
+    if (!v->isVisible()) {
+        sinTabEnListas(v);
+        // The notice window keeps the screen's top-left corner; the others come over the main window.
+        const bool aviso = v->objectName() == u"Infor";
+        enpantalla::colocar(v, this, aviso ? enpantalla::Lugar::ArribaIzquierda : enpantalla::Lugar::Centrada);
+        // Escape closes a secondary window; the editor has its own closing rules.
+        if (v->objectName() != u"Crea" && !v->findChild<QShortcut*>(QStringLiteral("Escape"))) {
+            auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), v);
+            escape->setObjectName(QStringLiteral("Escape"));
+            connect(escape, &QShortcut::activated, v, &QWidget::close);
+        }
+    }
     v->show();
     v->raise();
     v->activateWindow();
+    enpantalla::corregirAlEnmarcar(v);
+}
+
+// Tab and Shift+Tab leave every list and table; the arrows move inside them.
+void Principal::sinTabEnListas(QWidget* raiz) {
+    for (QAbstractItemView* lista : raiz->findChildren<QAbstractItemView*>())
+        lista->setTabKeyNavigation(false);
 }
 
 QWidget* Principal::ventana(const QString& nombre) const {

@@ -130,6 +130,7 @@ class Principal : public QMainWindow {
     void Command8_Click();
     void fijarMaximoPeriodo(int meses);
     void colocarEnPantalla();
+    static void sinTabEnListas(QWidget* raiz);
     void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;

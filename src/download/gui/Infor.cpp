@@ -4,6 +4,7 @@
 #include "download/EnlacesWeb.h"
 #include "download/Trae.h"
 #include "platform/UrlOpener.h"
+#include "platform/gui/Accesible.h"
 #include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 
@@ -46,12 +47,14 @@ QString VisorAviso::texto(const QByteArray& pagina) {
 Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWidget(parent), m_urls(urls) {
     setObjectName(QStringLiteral("Infor"));
     setWindowTitle(QStringLiteral("Noticias del jefe..."));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+    // Kept over the main window, its owner, and not over the windows the user opens after it.
+    setWindowFlags(Qt::Window);
     resize(640, 480);
 
     auto* layout = new QVBoxLayout(this);
     auto* cabecera = new QHBoxLayout;
     auto* picture = new QLabel(this);
+    marcarDecorativa(picture);
     picture->setPixmap(ImageList1::picture(kLogo).scaledToHeight(48, Qt::SmoothTransformation));
     cabecera->addWidget(picture);
     cabecera->addStretch(1);
@@ -76,6 +79,7 @@ Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWi
     auto* franja = new QWidget(this);
     m_label1 = new Etiqueta(QLatin1String(kCorreoContacto), franja);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setRol(Etiqueta::Rol::Enlace);
     m_label1->setAccessibleName(QLatin1String(kCorreoContacto));
     m_label1->setToolTip(QStringLiteral("Escríbeme un email"));
     m_label1->setCursor(Qt::PointingHandCursor);
@@ -86,7 +90,7 @@ Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWi
     layout->addWidget(franja);
 
     connect(label3, &Etiqueta::clicked, this, &Infor::Label3_Click);
-    connect(static_cast<Etiqueta*>(m_label1), &Etiqueta::clicked, this, &Infor::Label1_Click);
+    connect(m_label1, &Etiqueta::clicked, this, &Infor::Label1_Click);
     connect(m_webBrowser1, &QTextBrowser::anchorClicked, this, &Infor::abrirEnlace);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(100);
@@ -97,7 +101,7 @@ Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWi
 
 void Infor::Form_Load(const QString& rutaInforme) {
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
-        move(pantalla->geometry().topLeft());
+        move(pantalla->availableGeometry().topLeft());
     m_paso = 1;
     QFile f(rutaInforme);
     if (f.open(QIODevice::ReadOnly) && f.size() > kMinimoPagina)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gui/Etiqueta.h"
+
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
@@ -42,7 +44,7 @@ class Infor final : public QWidget {
 
     UrlOpener& m_urls;
     VisorAviso* m_webBrowser1;
-    QLabel* m_label1;
+    Etiqueta* m_label1;
     QTimer m_timer1;
     int m_paso = 1;
 };
