@@ -48,6 +48,7 @@ Configurar::Configurar(Session& s, std::function<void(int)> fijarMaximoPeriodo, 
     grid->addWidget(new QLabel(QStringLiteral("meses,"), this), 2, 2);
     grid->addWidget(new QLabel(QStringLiteral("* Mínimo 2 meses"), this), 3, 1, 1, 3);
 
+    m_text1->setFocus(); // the window opens on the price
     connect(label2, &Etiqueta::clicked, this, &Configurar::Label2_Click);
     connect(m_text1, &QLineEdit::textChanged, this, &Configurar::Text1_Change);
     connect(m_text2, &QLineEdit::textChanged, this, &Configurar::Text2_Change);

@@ -48,6 +48,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QAbstractItemView>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -94,6 +95,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     resize(1000, 720);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Principal::alCambiarVentanaActiva);
     sinTabEnListas(this);
+    ordenTab();
     // The dialogs of every part of the program (printer, file, message boxes) fit the screen.
     qApp->installEventFilter(this);
 }
@@ -564,6 +566,20 @@ void Principal::mostrarVentana(QWidget* v) {
     v->raise();
     v->activateWindow();
     enpantalla::corregirAlEnmarcar(v);
+}
+
+// Tab follows the screen: the shortcuts, the tabs, then the General page top to bottom, left
+// to right.
+void Principal::ordenTab() {
+    QList<QWidget*> orden;
+    for (int i = 0; i < Atajos::kCuantos; ++i)
+        orden << m_atajos->image1(i);
+    orden << m_sstab1 << m_tiraDescarga->picture2() << m_general->command6() << m_general->picture1()
+          << m_general->label5() << m_general->hScroll1() << m_general->check1() << m_general->check2()
+          << m_resultados->command1(0) << m_resultados->command1(1) << m_resultados->combo2()
+          << m_resultados->image5() << m_resultados->listView(0) << m_resultados->listView(1);
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        QWidget::setTabOrder(orden.at(i - 1), orden.at(i));
 }
 
 // Tab and Shift+Tab leave every list and table; the arrows move inside them.

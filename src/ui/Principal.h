@@ -131,6 +131,7 @@ class Principal : public QMainWindow {
     void fijarMaximoPeriodo(int meses);
     void colocarEnPantalla();
     static void sinTabEnListas(QWidget* raiz);
+    void ordenTab();
     void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;

@@ -20,6 +20,9 @@ namespace {
 constexpr int kLogo = 12;
 constexpr int kMarqueeIzquierda = 16;
 constexpr int kMarqueeDerecha = 254;
+constexpr qsizetype kRicoMaximo = 128 * 1024;
+constexpr int kTablasAnidadas = 3;
+constexpr qsizetype kPalabraMaxima = 1000;
 } // namespace
 
 VisorAviso::VisorAviso(QWidget* parent) : QTextBrowser(parent) {
@@ -42,6 +45,48 @@ QString VisorAviso::texto(const QByteArray& pagina) {
     if (!utf8.hasError())
         return t;
     return cp1252::decode(pagina);
+}
+
+bool VisorAviso::enRicoSinEspera(const QString& pagina) {
+    if (pagina.size() > kRicoMaximo)
+        return false;
+    int profundidad = 0;
+    qsizetype palabra = 0;
+    for (qsizetype i = 0; i < pagina.size(); ++i) {
+        const QChar c = pagina.at(i);
+        palabra = c.isSpace() ? 0 : palabra + 1;
+        if (palabra > kPalabraMaxima)
+            return false;
+        if (c != u'<')
+            continue;
+        const QStringView resto = QStringView(pagina).mid(i + 1, 6);
+        if (resto.startsWith(u"table", Qt::CaseInsensitive) && ++profundidad > kTablasAnidadas)
+            return false;
+        if (resto.startsWith(u"/table", Qt::CaseInsensitive) && profundidad > 0)
+            --profundidad;
+    }
+    return true;
+}
+
+void VisorAviso::mostrar(const QString& pagina) {
+    if (enRicoSinEspera(pagina)) {
+        setHtml(pagina);
+        return;
+    }
+    QString t;
+    t.reserve(pagina.size());
+    bool enMarca = false;
+    for (const QChar c : pagina) {
+        if (c == u'<')
+            enMarca = true;
+        else if (c == u'>' && enMarca)
+            enMarca = false, t += u' ';
+        else if (!enMarca)
+            t += c;
+    }
+    // Long runs without a blank break anywhere, or their layout takes minutes.
+    setWordWrapMode(QTextOption::WrapAnywhere);
+    setPlainText(t);
 }
 
 Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWidget(parent), m_urls(urls) {
@@ -105,7 +150,7 @@ void Infor::Form_Load(const QString& rutaInforme) {
     m_paso = 1;
     QFile f(rutaInforme);
     if (f.open(QIODevice::ReadOnly) && f.size() > kMinimoPagina)
-        m_webBrowser1->setHtml(VisorAviso::texto(f.readAll()));
+        m_webBrowser1->mostrar(VisorAviso::texto(f.readAll()));
     else
         m_webBrowser1->hide();
     m_timer1.start();
