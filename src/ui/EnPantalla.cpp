@@ -41,8 +41,12 @@ void colocar(QWidget* v, const QWidget* sobre, Lugar lugar) {
         esquina = centro - QPoint(exterior.width() / 2, exterior.height() / 2);
         break;
     }
-    case Lugar::ArribaIzquierda: esquina = zona.topLeft(); break;
-    case Lugar::Donde: esquina = v->frameGeometry().topLeft(); break;
+    case Lugar::ArribaIzquierda:
+        esquina = zona.topLeft();
+        break;
+    case Lugar::Donde:
+        esquina = v->frameGeometry().topLeft();
+        break;
     }
     esquina.setX(std::max(zona.left(), std::min(esquina.x(), zona.left() + zona.width() - exterior.width())));
     esquina.setY(std::max(zona.top(), std::min(esquina.y(), zona.top() + zona.height() - exterior.height())));

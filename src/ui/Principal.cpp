@@ -22,15 +22,16 @@
 #include "platform/gui/ImageList1.h"
 #include "stats/SeleccionEstadisticas.h"
 #include "stats/gui/AsistenteCombinacion.h"
-#include "stats/gui/InformeVentana.h"
 #include "stats/gui/EstadisticasTab.h"
 #include "stats/gui/FiltrosPaso1.h"
+#include "stats/gui/InformeVentana.h"
 #include "ui/Acercade.h"
 #include "ui/Atajos.h"
 #include "ui/Configurar.h"
 #include "ui/EnPantalla.h"
 #include "ui/GeneralTab.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -47,7 +48,6 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QAbstractItemView>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -445,11 +445,19 @@ void Principal::SSTab1_MouseMove() {
 }
 
 bool Principal::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::Show && o->isWidgetType()) {
+    if ((e->type() == QEvent::Show || e->type() == QEvent::Resize) && o->isWidgetType()) {
         auto* dialogo = qobject_cast<QDialog*>(o);
         if (dialogo && dialogo->isWindow()) {
-            enpantalla::colocar(dialogo, this, enpantalla::Lugar::Donde);
-            enpantalla::corregirAlEnmarcar(dialogo);
+            // Centred over the window that opened it, unless it placed itself; one that grows
+            // (the printer dialog's options) comes back inside.
+            if (e->type() == QEvent::Show) {
+                const QWidget* sobre = dialogo->parentWidget() ? dialogo->parentWidget()->window() : this;
+                enpantalla::colocar(dialogo, sobre,
+                                    dialogo->testAttribute(Qt::WA_Moved) ? enpantalla::Lugar::Donde
+                                                                         : enpantalla::Lugar::Centrada);
+            }
+            if (dialogo->isVisible() || e->type() == QEvent::Show)
+                enpantalla::corregirAlEnmarcar(dialogo);
         }
         return false;
     }
@@ -554,7 +562,8 @@ void Principal::mostrarVentana(QWidget* v) {
         sinTabEnListas(v);
         // The notice window keeps the screen's top-left corner; the others come over the main window.
         const bool aviso = v->objectName() == u"Infor";
-        enpantalla::colocar(v, this, aviso ? enpantalla::Lugar::ArribaIzquierda : enpantalla::Lugar::Centrada);
+        enpantalla::colocar(v, this,
+                            aviso ? enpantalla::Lugar::ArribaIzquierda : enpantalla::Lugar::Centrada);
         // Escape closes a secondary window; the editor has its own closing rules.
         if (v->objectName() != u"Crea" && !v->findChild<QShortcut*>(QStringLiteral("Escape"))) {
             auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), v);

@@ -18,9 +18,12 @@ class EtiquetaAccesible final : public QAccessibleWidget {
 
     QAccessible::Role role() const override {
         switch (static_cast<const Etiqueta*>(widget())->rol()) {
-        case Etiqueta::Rol::Boton: return QAccessible::Button;
-        case Etiqueta::Rol::Enlace: return QAccessible::Link;
-        case Etiqueta::Rol::Texto: break;
+        case Etiqueta::Rol::Boton:
+            return QAccessible::Button;
+        case Etiqueta::Rol::Enlace:
+            return QAccessible::Link;
+        case Etiqueta::Rol::Texto:
+            break;
         }
         return QAccessible::StaticText;
     }

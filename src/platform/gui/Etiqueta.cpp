@@ -30,8 +30,8 @@ void Etiqueta::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void Etiqueta::keyPressEvent(QKeyEvent* e) {
-    const bool pulsa = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return ||
-                       e->key() == Qt::Key_Enter || e->key() == Qt::Key_Select;
+    const bool pulsa = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter ||
+                       e->key() == Qt::Key_Select;
     if (m_rol != Rol::Texto && pulsa && !e->isAutoRepeat() && e->modifiers() == Qt::NoModifier) {
         pulsar();
         e->accept();
