@@ -701,9 +701,10 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     w.Command6_Click();
     QWidget* aviso = w.ventana(QStringLiteral("Infor"));
     ASSERT_NE(aviso, nullptr);
-    EXPECT_EQ((std::tuple{aviso->pos(), aviso->parentWidget(), aviso->isWindow(),
+    EXPECT_EQ((std::tuple{aviso->pos(), aviso->parentWidget(),
+                          aviso->windowHandle()->transientParent() == w.windowHandle(),
                           aviso->windowFlags().testFlag(Qt::WindowStaysOnTopHint)}),
               (std::tuple{zona.topLeft(), static_cast<QWidget*>(&w), true, false}));
-    EXPECT_EQ(accesible(aviso)->role(), QAccessible::Window);
+    EXPECT_EQ(accesible(aviso)->role(), QAccessible::Dialog);
     delete aviso;
 }

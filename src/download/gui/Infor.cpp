@@ -92,8 +92,9 @@ void VisorAviso::mostrar(const QString& pagina) {
 Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWidget(parent), m_urls(urls) {
     setObjectName(QStringLiteral("Infor"));
     setWindowTitle(QStringLiteral("Noticias del jefe..."));
-    // Kept over the main window, its owner, and not over the windows the user opens after it.
-    setWindowFlags(Qt::Window);
+    // A dialog of its owner, the main window: the window manager keeps it over that window and
+    // not over the windows the user opens after it.
+    setWindowFlags(Qt::Dialog);
     resize(640, 480);
 
     auto* layout = new QVBoxLayout(this);
