@@ -20,7 +20,8 @@ namespace {
 constexpr int kLogo = 12;
 constexpr int kMarqueeIzquierda = 16;
 constexpr int kMarqueeDerecha = 254;
-constexpr qsizetype kRicoMaximo = 128 * 1024;
+constexpr qsizetype kRicoMaximo = 64 * 1024;
+constexpr int kMarcasMaximas = 3000;
 constexpr int kTablasAnidadas = 3;
 constexpr qsizetype kPalabraMaxima = 1000;
 } // namespace
@@ -50,7 +51,7 @@ QString VisorAviso::texto(const QByteArray& pagina) {
 bool VisorAviso::enRicoSinEspera(const QString& pagina) {
     if (pagina.size() > kRicoMaximo)
         return false;
-    int profundidad = 0;
+    int profundidad = 0, marcas = 0;
     qsizetype palabra = 0;
     for (qsizetype i = 0; i < pagina.size(); ++i) {
         const QChar c = pagina.at(i);
@@ -59,6 +60,8 @@ bool VisorAviso::enRicoSinEspera(const QString& pagina) {
             return false;
         if (c != u'<')
             continue;
+        if (++marcas > kMarcasMaximas)
+            return false;
         const QStringView resto = QStringView(pagina).mid(i + 1, 6);
         if (resto.startsWith(u"table", Qt::CaseInsensitive) && ++profundidad > kTablasAnidadas)
             return false;

@@ -18,8 +18,8 @@ class VisorAviso final : public QTextBrowser {
     QVariant loadResource(int type, const QUrl& name) override;
     // The page's text: UTF-8 when it is valid UTF-8, Windows-1252 otherwise.
     static QString texto(const QByteArray& pagina);
-    // Whether a page lays out quickly enough as rich text: small, tables nested shallowly,
-    // no long run without a blank. Layout time grows steeply with each of them.
+    // Whether a page lays out quickly enough as rich text: small, with few tags, tables nested
+    // shallowly, no long run without a blank. Layout time grows steeply with each of them.
     static bool enRicoSinEspera(const QString& pagina);
     // Shows the page as rich text when that is quick, otherwise its text without the markup.
     void mostrar(const QString& pagina);
