@@ -448,16 +448,9 @@ bool Principal::eventFilter(QObject* o, QEvent* e) {
     if ((e->type() == QEvent::Show || e->type() == QEvent::Resize) && o->isWidgetType()) {
         auto* dialogo = qobject_cast<QDialog*>(o);
         if (dialogo && dialogo->isWindow()) {
-            // Centred over the window that opened it, unless it placed itself; one that grows
-            // (the printer dialog's options) comes back inside.
-            if (e->type() == QEvent::Show) {
-                const QWidget* sobre = dialogo->parentWidget() ? dialogo->parentWidget()->window() : this;
-                enpantalla::colocar(dialogo, sobre,
-                                    dialogo->testAttribute(Qt::WA_Moved) ? enpantalla::Lugar::Donde
-                                                                         : enpantalla::Lugar::Centrada);
-            }
-            if (dialogo->isVisible() || e->type() == QEvent::Show)
-                enpantalla::corregirAlEnmarcar(dialogo);
+            // The toolkit centres it over the window that opened it once it knows its size; one
+            // that does not fit there, or grows (the printer dialog's options), comes back inside.
+            enpantalla::corregirAlEnmarcar(dialogo);
         }
         return false;
     }

@@ -643,7 +643,6 @@ TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
     EXPECT_EQ(dialogs.boxes.at(0).title, QStringLiteral("Borrar..."));
     EXPECT_EQ(dialogs.fileDialogs.value(0).section(u'|', 0, 0),
               QStringLiteral("Seleccione el archivo NUMEROS.DAT"));
-    EXPECT_EQ(pena().nombre.trimmed(), QStringLiteral("OFICINA"));
 }
 
 // Secondary windows and dialogs fit the screen's free area, centred over the main window;
@@ -662,9 +661,8 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     QDialog dialogo(&w);
     dialogo.resize(300, 3000);
     dialogo.show();
-    EXPECT_EQ(std::tuple(zona.contains(dialogo.geometry()),
-                         std::abs(dialogo.geometry().center().x() - w.geometry().center().x()) <= 10),
-              std::tuple(true, true));
+    QTRY_VERIFY(zona.contains(dialogo.frameGeometry()));
+    EXPECT_LE(std::abs(dialogo.geometry().center().x() - w.geometry().center().x()), 10);
     dialogo.close();
     QPointer<QWidget> editor = abrir(w, "Crea");
     ASSERT_TRUE(editor && QTest::qWaitForWindowActive(editor));
