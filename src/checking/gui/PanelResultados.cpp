@@ -1,6 +1,7 @@
 #include "checking/gui/PanelResultados.h"
 
 #include "core/Session.h"
+#include "platform/gui/Accesible.h"
 #include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 #include "platform/gui/QtPrinter.h"
@@ -40,6 +41,8 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     : QWidget(parent), m_s(s), m_comprobacion(std::make_unique<Comprobacion>(s, *this)), m_hScroll1(hScroll1),
       m_text3(text3), m_check1(check1), m_check2(check2) {
     setObjectName(QStringLiteral("PanelResultados"));
+    instalarAccesibilidad();
+    soloHijosVisibles(this); // the list switched away is not on view
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 

@@ -10,6 +10,7 @@
 namespace {
 
 const char* const kDecorativa = "velmorat_decorativa";
+const char* const kSoloVisibles = "velmorat_solo_visibles";
 
 // A label pressed as a button or followed as a link.
 class EtiquetaAccesible final : public QAccessibleWidget {
@@ -51,15 +52,14 @@ class EtiquetaAccesible final : public QAccessibleWidget {
     }
 };
 
-// A top-level window of the program: a window or a dialog, whose pictures without meaning
-// are not among its children.
+// A top-level window of the program (a window or a dialog), or a panel whose hidden parts
+// are not there for a screen reader; pictures without meaning are not among the children.
 class VentanaAccesible final : public QAccessibleWidget {
   public:
-    explicit VentanaAccesible(QWidget* w)
-        : QAccessibleWidget(w, w->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window) {}
+    VentanaAccesible(QWidget* w, QAccessible::Role rol) : QAccessibleWidget(w, rol) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+        if (t == QAccessible::Name && widget()->isWindow() && widget()->accessibleName().isEmpty())
             return widget()->windowTitle();
         return QAccessibleWidget::text(t);
     }
@@ -75,9 +75,11 @@ class VentanaAccesible final : public QAccessibleWidget {
   private:
     QList<QWidget*> hijos() const {
         QList<QWidget*> h;
+        const bool soloVisibles = widget()->property(kSoloVisibles).toBool();
         for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w && !w->isWindow() && !qobject_cast<QMenu*>(w) && !w->property(kDecorativa).toBool())
+            if (w && !w->isWindow() && !qobject_cast<QMenu*>(w) && !w->property(kDecorativa).toBool() &&
+                (!soloVisibles || w->isVisible()))
                 h.append(w);
         }
         return h;
@@ -93,7 +95,10 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* o) {
         return e->rol() == Etiqueta::Rol::Texto ? nullptr : new EtiquetaAccesible(e);
     const bool ventana = w->isWindow() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
     if (ventana && !qobject_cast<QDialog*>(w) && !qobject_cast<QMainWindow*>(w))
-        return new VentanaAccesible(w);
+        return new VentanaAccesible(w, w->windowType() == Qt::Dialog ? QAccessible::Dialog
+                                                                     : QAccessible::Window);
+    if (w->property(kSoloVisibles).toBool())
+        return new VentanaAccesible(w, QAccessible::Client);
     return nullptr;
 }
 
@@ -110,4 +115,8 @@ void instalarAccesibilidad() {
 void marcarDecorativa(QWidget* imagen) {
     imagen->setProperty(kDecorativa, true);
     imagen->setAccessibleName(QString());
+}
+
+void soloHijosVisibles(QWidget* panel) {
+    panel->setProperty(kSoloVisibles, true);
 }

@@ -9,3 +9,7 @@ void instalarAccesibilidad();
 
 // Leaves a picture that only decorates its window out of what a screen reader reads.
 void marcarDecorativa(QWidget* imagen);
+
+// Leaves the hidden children of a panel (the list not on view, or all of them while the panel
+// is on a page not shown) out of what a screen reader reads.
+void soloHijosVisibles(QWidget* panel);
