@@ -96,6 +96,9 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Principal::alCambiarVentanaActiva);
     sinTabEnListas(this);
     ordenTab();
+    // The pages not on view, and their tables, are not there for a screen reader.
+    for (int i = 0; i < m_sstab1->count(); ++i)
+        soloHijosVisibles(m_sstab1->widget(i));
     // The dialogs of every part of the program (printer, file, message boxes) fit the screen.
     qApp->installEventFilter(this);
 }
