@@ -6,7 +6,9 @@
 #include "download/gui/Infor.h"
 #include "platform/CurlHttpClient.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QTextFrame>
 #include <gtest/gtest.h>
 
 namespace {
@@ -102,8 +104,8 @@ TEST_P(HostDelAviso, Stores) {
 
 INSTANTIATE_TEST_SUITE_P(
     Aviso, HostDelAviso,
-    ::testing::Values(std::make_pair(QByteArray("<!-- web:nuevo.example> -->"),
-                                     QStringLiteral("nuevo.example")),
+    ::testing::Values(std::make_pair(QByteArray("<!-- web:nuevo9.example> -->"),
+                                     QStringLiteral("nuevo9.example")),
                       std::make_pair(QByteArray("web: mi host>"), QStringLiteral("/mi/host")),
                       std::make_pair("web:" + QByteArray(70, 'a') + ">", QString(60, u'a')),
                       std::make_pair(QByteArray("web:evil\"onclick<x>"), kHost),
@@ -165,4 +167,33 @@ TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {
     w.show();
     w.Label1_Click();
     EXPECT_EQ((std::tuple{b.urls.opened.last(), w.isVisible()}), (std::tuple{enlaces::correo(), false}));
+}
+
+// A page that would hold the start while it is laid out (large, tables nested deeply, a long
+// run without a blank) is shown as its text. The "X" is a button a screen reader presses.
+TEST(Infor, AHeavyPageShowsAsTextAndTheCloseButtonCloses) {
+    auto tablas = [](int n, const QString& dentro = QStringLiteral("a")) {
+        return QStringLiteral("<table><tr><td>").repeated(n) + dentro +
+               QStringLiteral("</td></tr></table>").repeated(n);
+    };
+    QStringList rico;
+    for (const QString& p :
+         {tablas(3), tablas(4), QString(1000, u'a'), QString(1001, u'a'),
+          QStringLiteral("ab ").repeated(65536 / 3), QStringLiteral("ab ").repeated(65537 / 3 + 1),
+          QStringLiteral("<b> ").repeated(3000), QStringLiteral("<b> ").repeated(3001)})
+        rico << (VisorAviso::enRicoSinEspera(p) ? QStringLiteral("sí") : QStringLiteral("no"));
+    EXPECT_EQ(rico.join(u' '), QStringLiteral("sí no sí no sí no sí no"));
+    BancoAviso b;
+    b.dir.write(QStringLiteral("informe.dat"), tablas(5, QStringLiteral("<b>Hola</b> mundo")).toUtf8());
+    Infor w(b.dir.ruta(QStringLiteral("informe.dat")), b.urls);
+    EXPECT_EQ((std::tuple{w.webBrowser1()->toPlainText().simplified(),
+                          w.webBrowser1()->document()->rootFrame()->childFrames().size()}),
+              (std::tuple{QStringLiteral("Hola mundo"), 0}));
+    QAccessibleInterface* cerrar =
+        QAccessible::queryAccessibleInterface(w.findChild<QLabel*>(QStringLiteral("Label3")));
+    EXPECT_EQ(std::tuple(cerrar->role(), cerrar->text(QAccessible::Name)),
+              std::tuple(QAccessible::Button, QStringLiteral("Cerrar")));
+    w.show();
+    cerrar->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(w.isVisible());
 }

@@ -86,7 +86,7 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     c.abrir();
     QMenu* general = c.hijo<QMenu>("MenuGeneral");
     ASSERT_NE(general, nullptr);
-    EXPECT_EQ(general->actions().first()->text(), QStringLiteral("Bajar Sorteos nuevos"));
+    EXPECT_EQ(general->actions().first()->text().remove(u'&'), QStringLiteral("Bajar Sorteos nuevos"));
 
     QTest::mouseClick(c.hijo<QLabel>("Picture2"), Qt::LeftButton);
     ASSERT_TRUE(c.p->descarga()->timer1().isActive());
