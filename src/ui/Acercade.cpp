@@ -1,6 +1,7 @@
 #include "ui/Acercade.h"
 
 #include "core/Records.h"
+#include "core/Version.h"
 #include "core/VersionSistema.h"
 #include "download/EnlacesWeb.h"
 #include "download/Trae.h"
@@ -18,13 +19,13 @@ constexpr int kLogo = 12;
 Acercade::Acercade(const Config& cfg, UrlOpener& urls, QWidget* parent)
     : QWidget(parent), m_urls(urls), m_web(enlaces::web(cfg)) {
     setObjectName(QStringLiteral("Acercade"));
-    setWindowTitle(QStringLiteral("Velmorat v.3.4.9992"));
+    setWindowTitle(nombreYVersion());
     auto* layout = new QVBoxLayout(this);
     auto* picture = new QLabel(this);
     marcarDecorativa(picture);
     picture->setPixmap(ImageList1::picture(kLogo).scaledToWidth(320, Qt::SmoothTransformation));
     layout->addWidget(picture, 0, Qt::AlignHCenter);
-    auto* version = new QLabel(QStringLiteral("Velmorat v.3.4.9992"), this);
+    auto* version = new QLabel(nombreYVersion(), this);
     QFont f = version->font();
     f.setBold(true);
     f.setPointSize(f.pointSize() + 4);
