@@ -7,10 +7,24 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QTimer>
+
+namespace {
+// The desktop's style, with the Alt key alone taking the keyboard to the menu bar.
+class EstiloPrograma final : public QProxyStyle {
+  public:
+    int styleHint(StyleHint h, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override {
+        if (h == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(h, o, w, r);
+    }
+};
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new EstiloPrograma);
     QApplication::setApplicationName(QStringLiteral("Velmorat"));
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     instalarTraduccionesQt(app);

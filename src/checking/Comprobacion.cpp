@@ -3,6 +3,7 @@
 #include "checking/Premios.h"
 #include "checking/TextoSorteo.h"
 #include "checking/VistaResultados.h"
+#include "core/OleDate.h"
 #include "core/Session.h"
 #include "core/SharedRoutines.h"
 #include "platform/Dialogs.h"
@@ -21,6 +22,22 @@ QString sinBlancosFinales(const QString& t) {
     while (n > 0 && t.at(n - 1) == u' ')
         --n;
     return t.left(n);
+}
+
+// The day of the week of a date, 0..6, in the cycle diasemana names.
+int diaDeLaSemana(double fecha) {
+    const qint64 d = oledate::days(fecha);
+    return int(((d % 7) + 7) % 7);
+}
+
+// The days of the week a peña plays, one bit per diaDeLaSemana: day n of the cycle has the
+// day count n, so the shared rule is asked once per day instead of once per draw.
+uint8_t diasDeJuego(const QString& dias) {
+    uint8_t m = 0;
+    for (int w = 0; w < 7; ++w)
+        if (diaDeJuego(dias, w, w))
+            m |= uint8_t(1u << w);
+    return m;
 }
 
 // A bet's numbers as the listing prints them: four blanks before a number below 10, two
@@ -48,7 +65,9 @@ std::vector<Comprobacion::PenaLeida> Comprobacion::leerPenas() {
     for (qint64 p = 1; p <= n; ++p) {
         QByteArray bytes = m_s.files.apuestas.read(p);
         RegPena reg = RegPena::decode(bytes);
-        penas.push_back({std::move(reg), std::move(bytes), -1});
+        const uint8_t dias = diasDeJuego(reg.dias);
+        const bool danada = reg.danada();
+        penas.push_back({std::move(reg), std::move(bytes), -1, dias, danada});
     }
     return penas;
 }
@@ -104,11 +123,11 @@ bool Comprobacion::participa(const RegPena& p, int indice, const QString& elegid
     return indice < 1 || sinBlancosFinales(elegida) == sinBlancosFinales(p.nombre);
 }
 
-bool Comprobacion::seLista(const RegPena& p, const RegSorteo& s, bool historico) {
-    if (!historico && !(p.fecha <= s.fecha))
+bool Comprobacion::seLista(const PenaLeida& p, const RegSorteo& s, bool historico) {
+    if (!historico && !(p.reg.fecha <= s.fecha))
         return false;
     // The creation date is tested above; here only the day of the week counts.
-    return diaDeJuego(p.dias, s.fecha, s.fecha);
+    return (p.dias >> diaDeLaSemana(s.fecha)) & 1;
 }
 
 bool Comprobacion::enVentana(const RegPena& p, const RegSorteo& s) {
@@ -128,11 +147,13 @@ void Comprobacion::listasencillas(int numSorteos) {
 
     if (total > 0) {
         std::vector<PenaLeida> penas = leerPenas();
+        const std::vector<RegSorteo> sorteos = m_s.files.numeros.getAll<RegSorteo>();
         const auto [indice, elegida, historico, soloPremio] = filtros();
+        std::array<uint8_t, RegPena::kMaxApuestas> premiadas;
         for (int i = 0; i < n; ++i) {
             const int d = total - i;
             m_v.progreso(i + 1, n);
-            const RegSorteo sorteo = m_s.files.numeros.get<RegSorteo>(d);
+            const RegSorteo& sorteo = sorteos[static_cast<size_t>(d - 1)];
             m_s.sorteo = sorteo;
             const int si = lista->agregarSorteo(sorteo);
             bool premioSorteo = false;
@@ -143,51 +164,39 @@ void Comprobacion::listasencillas(int numSorteos) {
                     hayMultiple = true;
                     continue;
                 }
-                if (!participa(pena, indice, elegida))
+                if (pl.danada || !participa(pena, indice, elegida))
                     continue;
-                if (!m_v.listaVisible(0) && indice > 0 && penaelegida == 1)
+                if (indice > 0 && penaelegida == 1 && !m_v.listaVisible(0))
                     m_v.Command1_Click(0);
-                if (seLista(pena, sorteo, historico)) {
-                    if (pl.foto < 0)
-                        pl.foto = lista->agregarPena(pena);
-                    lista->abrirBloque(pl.foto, si);
-                    const QString cabecera = QStringLiteral("PEÑA ") + pena.nombre;
-                    const bool cuenta = enVentana(pena, sorteo);
-                    const int apuestas = lista->apuestas(pl.foto);
-                    bool premioPena = false;
-                    for (int b = 0; b < apuestas; ++b) {
-                        const int categoria = lista->categoria(pl.foto, b, si);
-                        lista->agregarApuesta(b);
-                        if (categoria) {
-                            premioSorteo = premioPena = true;
-                            if (cuenta)
-                                premios::sumar(pena.acierto(categoria), 1);
-                        } else if (soloPremio) {
-                            lista->quitarUltimaApuesta();
-                        }
-                        if (m_imprimiendo && (!soloPremio || categoria)) {
-                            const ListaSencillas::Apuesta a = lista->comprobar(pl.foto, b, si);
-                            QString linea;
-                            for (int16_t num : a.numeros)
-                                linea += numeroImpreso(num);
-                            if (categoria)
-                                linea += QStringLiteral("  ") + premios::mensajeSencilla(categoria);
-                            imprimirApuestaSencilla(int(j), d, sorteo, cabecera, linea);
-                        }
-                    }
-                    // A peña without bets keeps its three rows.
-                    if (soloPremio && apuestas > 0 && !premioPena)
-                        lista->quitarBloque();
-                    if (premioSorteo && m_v.avisoDescarga() && !m_v.timer3Activo()) {
-                        conpremio = 1;
-                        m_v.iniciarTimer3();
-                    }
-                    m_filalista = lista->filas();
+                if (!seLista(pl, sorteo, historico))
+                    continue;
+                if (pl.foto < 0)
+                    pl.foto = lista->agregarPena(pena);
+                lista->abrirBloque(pl.foto, si);
+                cuentaapuestas::PorAciertos cuenta{};
+                const int conPremio = lista->contar(pl.foto, si, cuenta, premiadas.data());
+                if (soloPremio)
+                    lista->agregarApuestas(premiadas.data(), conPremio);
+                else
+                    lista->agregarTodas();
+                if (conPremio > 0) {
+                    premioSorteo = true;
+                    if (enVentana(pena, sorteo))
+                        sumarCuenta(pena, cuenta);
                 }
+                if (m_imprimiendo)
+                    imprimirApuestasSencillas(*lista, int(j), pl.foto, si, d, sorteo, soloPremio);
+                if (soloPremio && conPremio == 0)
+                    lista->quitarBloque();
+                if (premioSorteo && m_v.avisoDescarga() && !m_v.timer3Activo()) {
+                    conpremio = 1;
+                    m_v.iniciarTimer3();
+                }
+                m_filalista = lista->filas();
             }
         }
         if (n > 0)
-            contarYFechar(penas, n, total, indice, elegida, false);
+            contarYFechar(penas, sorteos, n, indice, elegida, false);
         escribirPenas(penas);
     }
     m_modelo2.reemplazar(std::move(lista));
@@ -222,21 +231,22 @@ void Comprobacion::listamulti(int numSorteos) {
     m_ultimoSorteoMultiples = -1;
 
     std::vector<PenaLeida> penas = leerPenas();
+    const std::vector<RegSorteo> sorteos = m_s.files.numeros.getAll<RegSorteo>();
     const auto [indice, elegida, historico, soloPremio] = filtros();
     m_lista4 = lista.get();
     for (int i = 0; i < n; ++i) {
         const int d = total - i;
-        const RegSorteo sorteo = m_s.files.numeros.get<RegSorteo>(d);
+        const RegSorteo& sorteo = sorteos[static_cast<size_t>(d - 1)];
         m_s.sorteo = sorteo;
         m_sorteo = sorteo;
         const int si = lista->agregarSorteo(sorteo);
         for (PenaLeida& pl : penas) {
             RegPena& pena = pl.reg;
-            if (pena.numApuestas <= 500 || !participa(pena, indice, elegida))
+            if (pena.numApuestas <= 500 || pl.danada || !participa(pena, indice, elegida))
                 continue;
             if (penaelegida == 1 && !m_v.listaVisible(1) && indice > 0)
                 m_v.Command1_Click(1);
-            if (seLista(pena, sorteo, historico)) {
+            if (seLista(pl, sorteo, historico)) {
                 if (pl.foto < 0)
                     pl.foto = lista->agregarPena(pena);
                 lista->abrirGrupo(pl.foto, si);
@@ -274,7 +284,7 @@ void Comprobacion::listamulti(int numSorteos) {
     }
     m_lista4 = nullptr;
     if (n > 0)
-        contarYFechar(penas, n, total, indice, elegida, true);
+        contarYFechar(penas, sorteos, n, indice, elegida, true);
     escribirPenas(penas);
     if (!m_dentroDeSencillas)
         avisarFallos();
@@ -310,57 +320,62 @@ void Comprobacion::sumarDesglose(RegPena& p, const premios::Desglose& d) {
         premios::sumar(p.acierto(d.lineas[static_cast<size_t>(i)].categoria), d.lineas[static_cast<size_t>(i)].cuantas);
 }
 
+void Comprobacion::sumarCuenta(RegPena& p, const cuentaapuestas::PorAciertos& cuenta) {
+    for (int aciertos = 3; aciertos <= 6; ++aciertos)
+        for (int comp = 0; comp <= 1; ++comp)
+            if (const int n = cuenta[static_cast<size_t>(aciertos * 2 + comp)])
+                premios::sumar(p.acierto(premios::categoriaSencilla(aciertos, comp)), n);
+}
+
 // Counts, for every peña the check walked, the draws older than the `listados` newest that
 // are still inside its counting window (a download stored but never counted, a write that
 // failed last time), then moves its newest counted date forward to the newest stored draw.
 // Every stored draw is thus counted once whatever the number of draws listed, and the date
 // never goes back, so a shorter draws file cannot make draws count again.
-void Comprobacion::contarYFechar(std::vector<PenaLeida>& penas, int listados, int total, int indice,
-                                 const QString& elegida, bool multiples) {
-    std::vector<size_t> pendientes;
-    for (size_t j = 0; j < penas.size(); ++j)
-        if ((penas[j].reg.numApuestas > 500) == multiples && participa(penas[j].reg, indice, elegida))
-            pendientes.push_back(j);
+void Comprobacion::contarYFechar(std::vector<PenaLeida>& penas, const std::vector<RegSorteo>& sorteos,
+                                 int listados, int indice, const QString& elegida, bool multiples) {
+    const int total = sorteosGuardados();
+    const int primero = total - listados; // the newest draw not listed, 0 when none
+    const double masNueva = sorteos[static_cast<size_t>(total - 1)].fecha;
+    // The draws older than the listed ones, made ready the first time a peña needs them.
     ListaSencillas sencillas;
     ListaMultiples multiplesCuenta;
-    std::vector<int> fotos(penas.size(), -1);
-    const double masNueva = m_s.files.numeros.get<RegSorteo>(total).fecha;
-    std::vector<size_t> andadas = pendientes;
-
-    // Draws are stored oldest first: once a draw lies outside a peña's window, so do all
-    // older ones.
-    for (int d = total - listados; d >= 1 && !pendientes.empty(); --d) {
-        const RegSorteo sorteo = m_s.files.numeros.get<RegSorteo>(d);
-        int si = -1;
-        std::erase_if(pendientes, [&](size_t j) {
-            RegPena& p = penas[j].reg;
-            if (!enVentana(p, sorteo))
-                return true;
-            if (!diaDeJuego(p.dias, sorteo.fecha, sorteo.fecha))
-                return false;
-            int& foto = fotos[j];
-            if (multiples) {
-                if (si < 0)
-                    si = multiplesCuenta.agregarSorteo(sorteo);
-                if (foto < 0)
-                    foto = multiplesCuenta.agregarPena(p);
-                const ListaMultiples::Apuesta a = multiplesCuenta.comprobar(foto, si);
-                if (premios::hayPremioMultiple(p.numApuestas, a.aciertos))
-                    sumarDesglose(p, premios::desgloseMultiple(p.numApuestas, a.aciertos, a.concomp));
-            } else {
-                if (si < 0)
-                    si = sencillas.agregarSorteo(sorteo);
-                if (foto < 0)
-                    foto = sencillas.agregarPena(p);
-                for (int b = 0; b < sencillas.apuestas(foto); ++b)
-                    if (const int categoria = sencillas.categoria(foto, b, si))
-                        premios::sumar(p.acierto(categoria), 1);
+    std::vector<uint8_t> dias;
+    std::array<uint8_t, RegPena::kMaxApuestas> premiadas;
+    for (PenaLeida& pl : penas) {
+        RegPena& p = pl.reg;
+        if ((p.numApuestas > 500) != multiples || pl.danada || !participa(p, indice, elegida))
+            continue;
+        if (primero >= 1 && enVentana(p, sorteos[static_cast<size_t>(primero - 1)])) {
+            if (dias.empty()) {
+                for (int d = 1; d <= primero; ++d) {
+                    const RegSorteo& s = sorteos[static_cast<size_t>(d - 1)];
+                    if (multiples)
+                        multiplesCuenta.agregarSorteo(s);
+                    else
+                        sencillas.agregarSorteo(s);
+                    dias.push_back(uint8_t(1u << diaDeLaSemana(s.fecha)));
+                }
             }
-            return false;
-        });
+            const int foto = multiples ? multiplesCuenta.agregarPena(p) : sencillas.agregarPena(p);
+            cuentaapuestas::PorAciertos cuenta{};
+            // Draws are stored oldest first: once a draw lies outside the peña's window, so
+            // do all older ones.
+            for (int d = primero; d >= 1 && enVentana(p, sorteos[static_cast<size_t>(d - 1)]); --d) {
+                if (!(dias[static_cast<size_t>(d - 1)] & pl.dias))
+                    continue;
+                if (multiples) {
+                    const ListaMultiples::Apuesta a = multiplesCuenta.comprobar(foto, d - 1);
+                    if (premios::hayPremioMultiple(p.numApuestas, a.aciertos))
+                        sumarDesglose(p, premios::desgloseMultiple(p.numApuestas, a.aciertos, a.concomp));
+                } else {
+                    sencillas.contar(foto, d - 1, cuenta, premiadas.data());
+                }
+            }
+            sumarCuenta(p, cuenta);
+        }
+        p.fecha2 = std::max(p.fecha2, masNueva);
     }
-    for (size_t j : andadas)
-        penas[j].reg.fecha2 = std::max(penas[j].reg.fecha2, masNueva);
 }
 
 void Comprobacion::lineablanca() {
@@ -378,82 +393,117 @@ void Comprobacion::imprimirListado(std::shared_ptr<Printer> impresora, const QIm
     m_errorImpresion = !m_impresora->begin();
     m_imprimiendo = true;
     m_impreso = false;
-    m_impresora->picture(m_logo, 0, 5, kLogoAncho, kLogoAlto);
+    // A page the listing runs on to starts where the logo of a first page stands.
+    m_impresora->setPageTop(kArribaPagina);
+    m_impresora->picture(m_logo, 0, kArribaPagina, kLogoAncho, kLogoAlto);
     m_impresora->setCurrentY(40);
     listasencillas(numSorteos);
 }
 
-void Comprobacion::imprimirSorteo(const RegSorteo& s) {
+// A draw's line: after an empty line, "Sorteo del " with the date and the draw's numbers.
+void Comprobacion::lineasSorteo(QList<LineaListado>& lineas, const RegSorteo& s) {
+    lineas.append({QString(), 0, 0});
+    lineas.append({QStringLiteral("Sorteo del ") + textosorteo::fechaCorta(s.fecha) + QStringLiteral("  ") +
+                       textosorteo::numeros(s),
+                   20, 18});
+}
+
+void Comprobacion::imprimirJuntas(const QList<LineaListado>& lineas) {
     Printer& pr = *m_impresora;
-    pr.printLine(QString());
-    pr.setFontSize(18);
-    pr.setCurrentX(20);
-    pr.printLine(QStringLiteral("Sorteo del ") + textosorteo::fechaCorta(s.fecha) + QStringLiteral("  ") +
-                 textosorteo::numeros(s));
-    pr.setFontSize(8.2);
+    const double tamano = pr.fontSize();
+    double alto = 0;
+    for (const LineaListado& l : lineas) {
+        if (l.tamano > 0)
+            pr.setFontSize(l.tamano);
+        pr.setFontUnderline(l.titulo);
+        alto += pr.textHeight(l.texto.isEmpty() ? QStringLiteral(" ") : l.texto);
+    }
+    pr.setFontSize(tamano);
+    const bool otraPagina = pr.currentY() + alto > pr.scaleHeight() && pr.currentY() > kArribaPagina;
+    if (otraPagina)
+        pr.newPage();
+    bool arriba = otraPagina;
+    for (const LineaListado& l : lineas) {
+        if (l.tamano > 0)
+            pr.setFontSize(l.tamano);
+        // A page does not start with the empty line that parts a group from the one before.
+        if (arriba && l.texto.isEmpty())
+            continue;
+        arriba = false;
+        pr.setFontUnderline(l.titulo);
+        pr.setCurrentX(l.x);
+        pr.printLine(l.texto);
+    }
+    pr.setFontUnderline(false);
+}
+
+// The bet lines of a peña in a draw, each with its prize message; only the bets with a prize
+// under "Ver sólo si hay premio".
+void Comprobacion::imprimirApuestasSencillas(const ListaSencillas& lista, int pena, int foto, int si, int d,
+                                             const RegSorteo& s, bool soloPremio) {
+    const QString cabecera = QStringLiteral("PEÑA ") + lista.nombre(foto);
+    for (int b = 0; b < lista.apuestas(foto); ++b) {
+        const ListaSencillas::Apuesta a = lista.comprobar(foto, b, si);
+        if (soloPremio && !a.categoria)
+            continue;
+        QString linea;
+        for (int16_t num : a.numeros)
+            linea += numeroImpreso(num);
+        if (a.categoria)
+            linea += QStringLiteral("  ") + premios::mensajeSencilla(a.categoria);
+        imprimirApuestaSencilla(pena, d, s, cabecera, linea);
+    }
 }
 
 void Comprobacion::imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera,
                                            const QString& linea) {
-    Printer& pr = *m_impresora;
+    // The headings stay on one page with the first bet under them.
+    QList<LineaListado> juntas;
     if (pena != m_ultimaPenaImpresa || d != m_ultimoSorteoImpreso) {
         if (d != m_ultimoSorteoImpreso) {
             m_impreso = true;
             if (!m_tituloImpreso) {
                 m_tituloImpreso = true;
-                pr.setFontSize(22);
-                pr.setFontUnderline(true);
-                pr.setCurrentX(50);
-                pr.printLine(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"));
-                pr.setFontUnderline(false);
+                juntas.append({QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"), 50, 22, true});
             }
-            imprimirSorteo(s);
+            lineasSorteo(juntas, s);
             m_ultimoSorteoImpreso = d;
         }
-        pr.printLine(QString());
-        pr.setCurrentX(30);
-        pr.printLine(cabecera);
+        juntas.append({QString(), 0, kTamanoListado});
+        juntas.append({cabecera, 30, kTamanoListado});
         m_ultimaPenaImpresa = pena;
     }
-    pr.setCurrentX(30);
-    pr.printLine(linea);
+    juntas.append({linea, 30, kTamanoListado});
+    imprimirJuntas(juntas);
 }
 
 void Comprobacion::imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera,
                                          const QString& linea, int filaApuesta) {
     Printer& pr = *m_impresora;
+    QList<LineaListado> juntas;
     if (d != m_ultimoSorteoMultiples) {
         if (!m_tituloMultiples) {
             if (m_impreso) {
                 pr.newPage();
-                pr.picture(m_logo, 0, 5, kLogoAncho, kLogoAlto);
+                pr.picture(m_logo, 0, kArribaPagina, kLogoAncho, kLogoAlto);
                 pr.setCurrentY(40);
             }
             m_tituloMultiples = true;
-            pr.setFontSize(22);
-            pr.setCurrentX(70);
-            pr.setFontUnderline(true);
-            pr.printLine(QStringLiteral("PEÑAS MÚLTIPLES"));
-            pr.setFontUnderline(false);
+            juntas.append({QStringLiteral("PEÑAS MÚLTIPLES"), 70, 22, true});
         }
         m_impreso = true;
-        imprimirSorteo(s);
+        lineasSorteo(juntas, s);
         m_ultimoSorteoMultiples = d;
     }
-    pr.printLine(QString());
-    pr.setCurrentX(30);
-    pr.printLine(cabecera);
-    pr.setCurrentX(30);
+    juntas.append({QString(), 0, kTamanoListado});
+    juntas.append({cabecera, 30, kTamanoListado});
+    // The heading stays with the bet line; the breakdown under it may run on to the next page.
     const int comentario = ListaMultiples::kColumnas - 1;
-    for (int r = filaApuesta; r < m_lista4->filas(); ++r) {
-        if (r == filaApuesta) {
-            pr.printLine(linea + QStringLiteral("  ") + m_lista4->texto(r, comentario));
-        } else {
-            pr.setCurrentX(83.3);
-            pr.printLine(m_lista4->texto(r, comentario));
-        }
-        pr.setCurrentX(30);
-    }
+    juntas.append(
+        {linea + QStringLiteral("  ") + m_lista4->texto(filaApuesta, comentario), 30, kTamanoListado});
+    imprimirJuntas(juntas);
+    for (int r = filaApuesta + 1; r < m_lista4->filas(); ++r)
+        imprimirJuntas({{m_lista4->texto(r, comentario), 83.3, kTamanoListado}});
 }
 
 void Comprobacion::terminarImpresion() {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <memory>
 #include <vector>
 
@@ -60,6 +61,8 @@ class Comprobacion {
         RegPena reg;
         QByteArray original; // the record as read, rewritten only in its counters and date
         int foto = -1;       // the peña's entry in the list being built
+        uint8_t dias = 0;    // the days of the week it plays, bit per diaDeLaSemana
+        bool danada = false; // never checked nor written
     };
     std::vector<PenaLeida> leerPenas();
     void escribirPenas(std::vector<PenaLeida>& penas);
@@ -73,21 +76,37 @@ class Comprobacion {
     };
     Filtros filtros() const;
     bool participa(const RegPena& p, int indice, const QString& elegida) const;
-    static bool seLista(const RegPena& p, const RegSorteo& s, bool historico);
+    static bool seLista(const PenaLeida& p, const RegSorteo& s, bool historico);
     static bool enVentana(const RegPena& p, const RegSorteo& s);
     int sorteosGuardados() const;
 
-    void contarYFechar(std::vector<PenaLeida>& penas, int listados, int total, int indice,
-                       const QString& elegida, bool multiples);
+    void contarYFechar(std::vector<PenaLeida>& penas, const std::vector<RegSorteo>& sorteos, int listados,
+                       int indice, const QString& elegida, bool multiples);
     static void sumarDesglose(RegPena& p, const premios::Desglose& d);
+    static void sumarCuenta(RegPena& p, const cuentaapuestas::PorAciertos& cuenta);
     void premiomultiple(int aciertosSorteo);
     void lineablanca();
 
+    void imprimirApuestasSencillas(const ListaSencillas& lista, int pena, int foto, int si, int d,
+                                   const RegSorteo& s, bool soloPremio);
     void imprimirApuestaSencilla(int pena, int d, const RegSorteo& s, const QString& cabecera,
                                  const QString& linea);
     void imprimirGrupoMultiple(int d, const RegSorteo& s, const QString& cabecera, const QString& linea,
                                int filaApuesta);
-    void imprimirSorteo(const RegSorteo& s);
+    // One line of the printed listing: its text, x position, font size (0: the size in
+    // use) and whether it is a title.
+    struct LineaListado {
+        QString texto;
+        double x;
+        double tamano;
+        bool titulo = false;
+    };
+    static constexpr double kTamanoListado = 8.2;
+    static constexpr double kArribaPagina = 5; // top of the logo, and of a page run on to
+    static void lineasSorteo(QList<LineaListado>& lineas, const RegSorteo& s);
+    // Prints lines that stay on one page: when they do not fit under the current position
+    // they go to a new page.
+    void imprimirJuntas(const QList<LineaListado>& lineas);
     void terminarImpresion();
 
     Session& m_s;

@@ -7,9 +7,12 @@
 #include <algorithm>
 #include <bit>
 
+static_assert(RegPena::kMaxApuestas <= 64 * cuentaapuestas::kPalabras);
+
 int ListaSencillas::agregarPena(const RegPena& p) {
     PenaFoto f;
     f.nombre = p.nombre;
+    f.porNumero.fill(0);
     const int n = std::clamp<int>(p.numApuestas, 0, RegPena::kMaxApuestas);
     f.numeros.resize(static_cast<size_t>(n));
     f.mascaras.resize(static_cast<size_t>(n));
@@ -19,6 +22,8 @@ int ListaSencillas::agregarPena(const RegPena& p) {
             const int16_t v = p.apuestas[static_cast<size_t>(b)][static_cast<size_t>(k)];
             f.numeros[static_cast<size_t>(b)][static_cast<size_t>(k)] = v;
             m |= premios::bit(v);
+            if (premios::bit(v))
+                f.porNumero[static_cast<size_t>(v * cuentaapuestas::kPalabras + b / 64)] |= uint64_t(1) << (b % 64);
         }
         f.mascaras[static_cast<size_t>(b)] = m;
     }
@@ -29,10 +34,6 @@ int ListaSencillas::agregarPena(const RegPena& p) {
 int ListaSencillas::agregarSorteo(const RegSorteo& s) {
     m_sorteos.push_back({s.fecha, premios::mascaraGanadores(s), premios::bit(s.bolas[6])});
     return int(m_sorteos.size()) - 1;
-}
-
-int ListaSencillas::apuestas(int pena) const {
-    return int(m_penas[static_cast<size_t>(pena)].numeros.size());
 }
 
 QString ListaSencillas::nombre(int pena) const {
@@ -59,23 +60,26 @@ int ListaSencillas::categoriaDe(uint64_t apuesta, const SorteoFoto& s) {
 }
 
 void ListaSencillas::abrirBloque(int pena, int sorteo) {
-    m_bloques.push_back({m_filas, pena, sorteo, int(m_elegidas.size()), 0});
+    m_bloques.push_back({m_filas, pena, sorteo, int(m_elegidas.size()), 0, false});
     m_filas += 3;
 }
 
-void ListaSencillas::agregarApuesta(int b) {
-    m_elegidas.push_back(static_cast<uint8_t>(b));
-    ++m_bloques.back().apuestas;
-    ++m_filas;
+void ListaSencillas::agregarTodas() {
+    Bloque& k = m_bloques.back();
+    k.todas = true;
+    k.apuestas = apuestas(k.pena);
+    m_filas += k.apuestas;
 }
 
-void ListaSencillas::quitarUltimaApuesta() {
-    Bloque& k = m_bloques.back();
-    if (k.apuestas == 0)
-        return;
-    m_elegidas.pop_back();
-    --k.apuestas;
-    --m_filas;
+void ListaSencillas::agregarApuestas(const uint8_t* apuestas, int n) {
+    m_elegidas.insert(m_elegidas.end(), apuestas, apuestas + n);
+    m_bloques.back().apuestas += n;
+    m_filas += n;
+}
+
+int ListaSencillas::apuestaDe(const Bloque& k, int fila) const {
+    const int r = fila - k.primeraFila - 3;
+    return k.todas ? r : m_elegidas[static_cast<size_t>(k.desde + r)];
 }
 
 void ListaSencillas::quitarBloque() {
@@ -113,8 +117,7 @@ QString ListaSencillas::texto(int fila, int columna) const {
     if (r == 2)
         return comentario ? textosorteo::lineaFecha(m_sorteos[static_cast<size_t>(k->sorteo)].fecha)
                           : QString();
-    const int b = m_elegidas[static_cast<size_t>(k->desde + r - 3)];
-    const Apuesta a = comprobar(k->pena, b, k->sorteo);
+    const Apuesta a = comprobar(k->pena, apuestaDe(*k, fila), k->sorteo);
     if (comentario)
         return premios::mensajeSencilla(a.categoria);
     return QString::number(a.numeros[static_cast<size_t>(columna - 1)]);
@@ -132,7 +135,7 @@ QColor ListaSencillas::color(int fila, int columna) const {
         return premios::colorBGR(premios::kCabecera);
     if (r == 2)
         return premios::colorBGR(premios::kFechaSorteo);
-    const Apuesta a = comprobar(k->pena, m_elegidas[static_cast<size_t>(k->desde + r - 3)], k->sorteo);
+    const Apuesta a = comprobar(k->pena, apuestaDe(*k, fila), k->sorteo);
     if (comentario)
         return a.categoria ? premios::colorBGR(premios::colorCategoria(a.categoria)) : QColor();
     return (a.ganadores >> (columna - 1)) & 1 ? premios::colorBGR(premios::kRojo) : QColor();

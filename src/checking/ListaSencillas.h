@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checking/CuentaApuestas.h"
 #include "checking/FuenteFilas.h"
 #include "checking/Premios.h"
 
@@ -24,12 +25,12 @@ class ListaSencillas final : public FuenteFilas {
 
     // Opens a block for a peña and a draw: three rows.
     void abrirBloque(int pena, int sorteo);
-    // Adds the row of bet b (from 0) to the open block.
-    void agregarApuesta(int b);
+    // Adds to the open block, still without bet rows, the rows of all the peña's bets.
+    void agregarTodas();
+    // Adds to the open block the rows of the `n` bets listed (from 0), in that order.
+    void agregarApuestas(const uint8_t* apuestas, int n);
     // Removes the open block whole.
     void quitarBloque();
-    // Removes the last bet row of the open block.
-    void quitarUltimaApuesta();
 
     int filas() const override { return m_filas; }
     QStringList cabeceras() const override;
@@ -45,13 +46,15 @@ class ListaSencillas final : public FuenteFilas {
     };
     // Checks bet b of a peña against a draw.
     Apuesta comprobar(int pena, int b, int sorteo) const;
-    // Only the prize category of bet b (0 without prize): the check's inner loop.
-    int categoria(int pena, int b, int sorteo) const {
+    // The check's inner loop: the bets of a peña with 3 or more hits in a draw, counted into
+    // `cuenta` and written to `premiadas` (room for every bet); returns how many.
+    int contar(int pena, int sorteo, cuentaapuestas::PorAciertos& cuenta, uint8_t* premiadas) const {
+        const PenaFoto& p = m_penas[static_cast<size_t>(pena)];
         const SorteoFoto& s = m_sorteos[static_cast<size_t>(sorteo)];
-        const uint64_t m = m_penas[static_cast<size_t>(pena)].mascaras[static_cast<size_t>(b)];
-        return categoriaDe(m, s);
+        return cuentaapuestas::contar({p.mascaras.data(), p.porNumero.data()}, s.ganadores, s.complementario, cuenta,
+                                      premiadas);
     }
-    int apuestas(int pena) const;
+    int apuestas(int pena) const { return int(m_penas[static_cast<size_t>(pena)].mascaras.size()); }
     QString nombre(int pena) const;
 
   private:
@@ -59,6 +62,7 @@ class ListaSencillas final : public FuenteFilas {
         QString nombre;
         std::vector<std::array<int16_t, 6>> numeros;
         std::vector<uint64_t> mascaras;
+        std::array<uint64_t, 50 * cuentaapuestas::kPalabras> porNumero; // as cuentaapuestas reads them
     };
     struct SorteoFoto {
         double fecha;
@@ -71,14 +75,17 @@ class ListaSencillas final : public FuenteFilas {
         int sorteo;
         int desde;    // first entry of m_elegidas
         int apuestas; // bet rows
+        bool todas;   // the rows are bets 0, 1, 2... and hold no entry of m_elegidas
     };
     const Bloque* bloqueDe(int fila) const;
+    // The bet (from 0) shown on a bet row of a block.
+    int apuestaDe(const Bloque& k, int fila) const;
     // Each number drawn counts once, also in a bet that repeats a number.
     static int categoriaDe(uint64_t apuesta, const SorteoFoto& s);
 
     std::vector<PenaFoto> m_penas;
     std::vector<SorteoFoto> m_sorteos;
     std::vector<Bloque> m_bloques;
-    std::vector<uint8_t> m_elegidas; // bet numbers of every block, in row order
+    std::vector<uint8_t> m_elegidas; // bet numbers of the blocks that show some bets, in row order
     int m_filas = 0;
 };

@@ -13,6 +13,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QString kBorrar = QStringLiteral("Borrar...");
@@ -26,49 +32,95 @@ constexpr int kLargoAciertos = 10;
 constexpr int kOffsetFechas = 8291;
 constexpr int kLargoFechas = 16;
 
-// Writes a complete file under a temporary name; false (and nothing left) when it fails.
-bool escribeTemporal(const QString& ruta, const QByteArray& datos) {
-    QFile f(ruta);
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    ok = ok && f.write(datos) == datos.size() && f.flush();
-    f.close();
-    if (!ok)
-        QFile::remove(ruta);
-    return ok;
+QString razon(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos) {
-    if (!escribeTemporal(temporal, datos))
-        return false;
-    if (filereplace::moveOver(temporal, destino))
-        return true;
-    QFile::remove(temporal);
-    return false;
-}
-
-// The whole records of a record file as they stand on disk.
+// The bytes of a file of the program folder as they stand on disk (none when it is missing).
 QByteArray contenido(const QString& ruta) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    QByteArray datos = f.readAll();
-    datos.truncate(datos.size() / RegSorteo::kSize * RegSorteo::kSize);
-    return datos;
+    return f.readAll();
+}
+
+enum class Lectura { Leido, NoValido, NoEncontrado, SinAcceso };
+
+// Reads a chosen file: only a regular file, looked at before it is opened and opened
+// without waiting (a pipe or a device would hang or never end), and at most `maximo` bytes.
+Lectura leeElegido(const QString& archivo, qint64 maximo, QByteArray& datos) {
+    const QByteArray nombre = QFile::encodeName(archivo);
+    struct stat st {};
+    if (::stat(nombre.constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? Lectura::NoEncontrado : Lectura::SinAcceso;
+    if (!S_ISREG(st.st_mode) || st.st_size > maximo)
+        return Lectura::NoValido;
+    const int fd = ::open(nombre.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Lectura::SinAcceso;
+    Lectura r = Lectura::Leido;
+    // Swapped for something else since the look: not read.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        r = Lectura::NoValido;
+    datos.clear();
+    char bloque[65536];
+    while (r == Lectura::Leido) {
+        const ssize_t n = ::read(fd, bloque, sizeof bloque);
+        if (n == 0)
+            break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            r = Lectura::SinAcceso;
+        else if (datos.size() + n > maximo)
+            r = Lectura::NoValido;
+        else
+            datos.append(bloque, qsizetype(n));
+    }
+    ::close(fd);
+    return r;
 }
 
 } // namespace
 
-bool MantenimientoSorteos::reemplazaNumeros(const QByteArray& datos) {
-    const QString dat = m_s.ruta(QStringLiteral("numeros.dat"));
-    const QString tmp = m_s.ruta(QStringLiteral("numeros.tmp"));
-    if (!escribeTemporal(tmp, datos))
+bool MantenimientoSorteos::reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos,
+                                     RecordFile* abierto) {
+    const QFileInfo info(destino);
+    if (info.exists() && !info.isWritable()) {
+        m_fallo = {destino, razon(EACCES)};
         return false;
-    m_s.files.numeros.close();
-    const bool ok = filereplace::moveOver(tmp, dat);
+    }
+    QFile f(temporal);
+    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    // Unbuffered, a short write shows at once; writing the rest then gives the reason.
+    for (qint64 hecho = 0, n = 0; ok && hecho < datos.size(); hecho += n) {
+        n = f.write(datos.constData() + hecho, datos.size() - hecho);
+        ok = n > 0;
+    }
     if (!ok)
-        QFile::remove(tmp);
-    m_s.files.numeros.open(dat);
+        m_fallo = {destino, f.errorString()};
+    f.close();
+    if (ok) {
+        if (abierto)
+            abierto->close();
+        ok = filereplace::moveOver(temporal, destino);
+        if (!ok)
+            m_fallo = {destino, razon(errno)};
+        if (abierto)
+            abierto->open(destino);
+    }
+    if (!ok)
+        QFile::remove(temporal);
     return ok;
+}
+
+bool MantenimientoSorteos::reemplazaNumeros(const QByteArray& datos) {
+    return reemplaza(m_s.ruta(QStringLiteral("numeros.tmp")), m_s.ruta(QStringLiteral("numeros.dat")), datos,
+                     &m_s.files.numeros);
+}
+
+void MantenimientoSorteos::avisaFallo() {
+    errorEscritura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
 }
 
 bool MantenimientoSorteos::borraTodos() {
@@ -82,27 +134,39 @@ bool MantenimientoSorteos::reseteaPenas() {
     RegPena cero;
     cero.fecha = oledate::fromQDate(m_s.clock.today());
     const QByteArray nuevo = cero.encode();
-    RecordFile& f = m_s.files.apuestas;
-    for (qint64 i = 1;; ++i) {
-        QByteArray bytes = f.read(i);
-        if (f.eof())
-            return true;
-        // Only the counters and the two dates change; the rest is written back as read.
-        bytes.replace(kOffsetAciertos, kLargoAciertos, nuevo.mid(kOffsetAciertos, kLargoAciertos));
-        bytes.replace(kOffsetFechas, kLargoFechas, nuevo.mid(kOffsetFechas, kLargoFechas));
-        if (!f.write(i, bytes))
-            return false;
+    const QString dat = m_s.ruta(QStringLiteral("apuestas.dat"));
+    QByteArray datos = contenido(dat);
+    // Only the counters and the two dates change; the rest, and any bytes after the last
+    // whole record, stay as they were.
+    for (qsizetype at = 0; at + RegPena::kSize <= datos.size(); at += RegPena::kSize) {
+        datos.replace(at + kOffsetAciertos, kLargoAciertos, nuevo.mid(kOffsetAciertos, kLargoAciertos));
+        datos.replace(at + kOffsetFechas, kLargoFechas, nuevo.mid(kOffsetFechas, kLargoFechas));
     }
+    return reemplaza(m_s.ruta(QStringLiteral("apuestas.tmp")), dat, datos, &m_s.files.apuestas);
 }
 
 MantenimientoSorteos::Borrado MantenimientoSorteos::borraSorteo(int registro, const RegSorteo& esperado) {
     QByteArray datos = contenido(m_s.ruta(QStringLiteral("numeros.dat")));
+    datos.truncate(datos.size() / RegSorteo::kSize * RegSorteo::kSize);
     const qint64 inicio = qint64(registro - 1) * RegSorteo::kSize;
     if (registro < 1 || inicio + RegSorteo::kSize > datos.size() ||
         datos.mid(inicio, RegSorteo::kSize) != esperado.encode())
         return Borrado::OtroSorteo;
     datos.remove(inicio, RegSorteo::kSize);
     return reemplazaNumeros(datos) ? Borrado::Hecho : Borrado::SinPermiso;
+}
+
+bool MantenimientoSorteos::bolasValidas(const std::array<int16_t, 8>& bolas, double fecha) {
+    if (oledate::days(fecha) < 2)
+        return false;
+    quint64 vistos = 0;
+    for (size_t i = 0; i < 7; ++i) {
+        const int n = bolas[i];
+        if (n < 1 || n > 49 || (vistos & (quint64(1) << n)))
+            return false;
+        vistos |= quint64(1) << n;
+    }
+    return bolas[7] == -1 || (bolas[7] >= 0 && bolas[7] <= 9);
 }
 
 bool MantenimientoSorteos::archivoValido(const QByteArray& datos) {
@@ -112,38 +176,46 @@ bool MantenimientoSorteos::archivoValido(const QByteArray& datos) {
     const QString dia = diasemana(primero.fecha);
     if (!(primero.fecha > 1) || (dia != QStringLiteral("Jueves") && dia != QStringLiteral("Sábado")))
         return false;
-    // A file of shorter records can pass the first test; its later "dates" then are small
-    // numbers read as a date, which fall outside the calendar or before 1900.
-    for (qint64 i = RegSorteo::kSize; i < datos.size(); i += RegSorteo::kSize) {
+    double anterior = 0;
+    for (qint64 i = 0; i < datos.size(); i += RegSorteo::kSize) {
         const RegSorteo r = RegSorteo::decode(datos.mid(i, RegSorteo::kSize));
-        if (oledate::days(r.fecha) < 2)
+        if (!sorteoValido(r) || !(r.fecha > anterior))
             return false;
+        anterior = r.fecha;
     }
     return true;
 }
 
 MantenimientoSorteos::Importado MantenimientoSorteos::importa(const QString& archivo) {
     using E = Importado::Estado;
-    QFile elegido(archivo);
-    if (!elegido.exists())
+    QByteArray datos;
+    switch (leeElegido(archivo, kTamanoMaximo, datos)) {
+    case Lectura::NoEncontrado:
         return {E::Error, kErrorNoEncontrado};
-    if (!elegido.open(QIODevice::ReadOnly))
+    case Lectura::SinAcceso:
         return {E::Error, kErrorAcceso};
-    if (elegido.size() > kTamanoMaximo)
+    case Lectura::NoValido:
         return {E::NoValido, 0};
-    const QByteArray datos = elegido.readAll();
-    if (elegido.error() != QFileDevice::NoError)
-        return {E::Error, kErrorAcceso};
-    elegido.close();
+    case Lectura::Leido:
+        break;
+    }
     if (!archivoValido(datos))
         return {E::NoValido, 0};
     // The backup first: numeros.dat is replaced only once its copy is safely stored.
+    QByteArray actual = contenido(m_s.ruta(QStringLiteral("numeros.dat")));
+    actual.truncate(actual.size() / RegSorteo::kSize * RegSorteo::kSize);
     if (!reemplaza(m_s.ruta(QStringLiteral("numeros.bak.tmp")), m_s.ruta(QStringLiteral("numeros.bak")),
-                   contenido(m_s.ruta(QStringLiteral("numeros.dat")))))
-        return {E::Error, kErrorAcceso};
-    if (!reemplazaNumeros(datos))
-        return {E::Error, kErrorAcceso};
+                   actual) ||
+        !reemplazaNumeros(datos))
+        return {E::NoGrabado, 0};
     return {E::Importado, 0};
+}
+
+// Whatever changed the draws, what is counted from them is counted again and the
+// selection the wizard and the reports read is saved anew.
+void MantenimientoSorteos::sorteosCambiados() {
+    llama(enlaces.estadisticas);
+    llama(enlaces.guardaSeleccion);
 }
 
 void MantenimientoSorteos::Command5_Click() {
@@ -151,11 +223,12 @@ void MantenimientoSorteos::Command5_Click() {
     if (m_s.dialogs.message(QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"), kBorrar,
                             Dialogs::Icon::Question, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
         if (!borraTodos()) {
-            errorpermiso(m_s.dialogs);
+            avisaFallo();
             return;
         }
         llama(enlaces.resumen);
         llama(enlaces.refrescar);
+        sorteosCambiados();
     }
     if (m_s.dialogs.message(
             QStringLiteral(
@@ -164,10 +237,9 @@ void MantenimientoSorteos::Command5_Click() {
                 "pasará a ser la de hoy."),
             kBorrar, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
-    if (!reseteaPenas()) {
-        errorpermiso(m_s.dialogs);
-        return;
-    }
+    if (!reseteaPenas())
+        avisaFallo();
+    // The views show the peñas as they are on disk, reset or not.
     llama(enlaces.penasReseteadas);
     llama(enlaces.resumen);
 }
@@ -182,14 +254,15 @@ bool MantenimientoSorteos::ListView3_ItemClick(int registro, const RegSorteo& mo
     case Borrado::OtroSorteo:
         return false;
     case Borrado::SinPermiso:
-        errorpermiso(m_s.dialogs);
+        avisaFallo();
         return false;
     case Borrado::Hecho:
         break;
     }
     m_s.sigSorteo = std::max(1, m_s.sigSorteo - 1);
     llama(enlaces.resumen);
-    return true;
+    sorteosCambiados();
+    return !enlaces.estadisticas;
 }
 
 void MantenimientoSorteos::Command8_Click() {
@@ -218,6 +291,9 @@ void MantenimientoSorteos::Command8_Click() {
         m_s.dialogs.message(kNoValido + QStringLiteral(" Error ") + QString::number(r.error), kVaya,
                             Dialogs::Icon::Exclamation);
         return;
+    case Importado::Estado::NoGrabado:
+        avisaFallo();
+        return;
     case Importado::Estado::Importado:
         break;
     }
@@ -225,4 +301,5 @@ void MantenimientoSorteos::Command8_Click() {
                         QStringLiteral("Todos los sorteos"), Dialogs::Icon::Information);
     llama(enlaces.resumen);
     llama(enlaces.refrescar);
+    sorteosCambiados();
 }

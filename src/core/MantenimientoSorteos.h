@@ -4,7 +4,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
+#include <cmath>
+#include <cstdint>
 #include <functional>
+
+class RecordFile;
 
 struct Session;
 
@@ -19,6 +24,8 @@ class MantenimientoSorteos {
         std::function<void()> resumen;         // the General tab summary
         std::function<void()> refrescar;       // the results views and the statistics
         std::function<void()> penasReseteadas; // draws to view back to 1, multiple list emptied
+        std::function<void()> estadisticas;    // the statistics recount over the selection
+        std::function<void()> guardaSeleccion; // the selection saved for the wizard and reports
     };
 
     explicit MantenimientoSorteos(Session& s) : m_s(s) {}
@@ -31,28 +38,43 @@ class MantenimientoSorteos {
     // "Borrar todos los sorteos".
     void Command5_Click();
     // A click on the draw shown as record `registro` holding `mostrado`. True when the draw
-    // was deleted (the caller then takes its row out of the list).
+    // was deleted and the statistics were not counted again (the caller then takes its row
+    // out of the list itself; a recount fills the list anew).
     bool ListView3_ItemClick(int registro, const RegSorteo& mostrado);
     // "Añadir todos los sorteos": the file chosen in the open-file dialog.
     void Command8_Click();
 
-    // The pieces, each leaving numeros.dat open as before. False when the folder could
-    // not be written; nothing is then changed.
+    // The pieces, each leaving numeros.dat open as before. False when the file could not
+    // be written (fallo() tells which and why); nothing is then changed.
     bool borraTodos();
+    // Every peña's counters and dates reset, written as a whole new apuestas.dat.
     bool reseteaPenas();
     enum class Borrado { Hecho, OtroSorteo, SinPermiso };
     // Removes record `registro` only while it still holds `esperado`.
     Borrado borraSorteo(int registro, const RegSorteo& esperado);
 
     struct Importado {
-        enum class Estado { Importado, NoValido, Error } estado = Estado::Error;
+        // Error: the chosen file could not be read; NoGrabado: the draws could not be stored.
+        enum class Estado { Importado, NoValido, Error, NoGrabado } estado = Estado::Error;
         int error = 0; // the error number when estado is Error
     };
     Importado importa(const QString& archivo);
 
-    // A complete draws file: whole 32-byte records, the first on a Thursday or Saturday
-    // after 1899, and every record dated within the calendar.
+    // A complete draws file: whole 32-byte records, each a valid draw (sorteoValido), the
+    // first on a Thursday or Saturday after 1899, the dates increasing.
     static bool archivoValido(const QByteArray& datos);
+    // Six distinct numbers 1..49, a complementario 1..49 that is none of them, a reintegro
+    // 0..9 or -1 (none) and a date within the calendar.
+    static bool bolasValidas(const std::array<int16_t, 8>& bolas, double fecha);
+    static bool sorteoValido(const RegSorteo& r) {
+        return bolasValidas(r.bolas, r.fecha) && std::isfinite(r.numJoker);
+    }
+
+    // The file and the system's reason of the last failed write.
+    struct Fallo {
+        QString ruta, detalle;
+    };
+    const Fallo& fallo() const { return m_fallo; }
 
     static constexpr int kErrorNoEncontrado = 53;
     static constexpr int kErrorAcceso = 75;
@@ -60,12 +82,20 @@ class MantenimientoSorteos {
     static constexpr qint64 kTamanoMaximo = 32LL * 1000 * 1000;
 
   private:
+    // Writes `datos` as `temporal` and renames it over `destino` (closing and reopening
+    // `abierto`, the record file open on it, around the rename); nothing is left behind on
+    // a failure, and a write-protected `destino` is never replaced.
+    bool reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos,
+                   RecordFile* abierto = nullptr);
     // Replaces the open numeros.dat by `datos` and opens it again.
     bool reemplazaNumeros(const QByteArray& datos);
+    void avisaFallo();
+    void sorteosCambiados();
     void llama(const std::function<void()>& f) {
         if (f)
             f();
     }
 
     Session& m_s;
+    Fallo m_fallo;
 };

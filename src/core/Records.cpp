@@ -1,6 +1,10 @@
 #include "core/Records.h"
 
 #include "core/ByteCodec.h"
+#include "core/OleDate.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int kPenaReducida = 20;
@@ -52,6 +56,14 @@ RegSorteoAntiguo RegSorteoAntiguo::decode(const QByteArray& bytes) {
     readBolas(r, s.bolas, 0);
     s.fecha = r.f64(16);
     return s;
+}
+
+bool RegPena::danada() const {
+    const bool cuenta = (numApuestas >= 1 && numApuestas <= kMaxApuestas) || (numApuestas >= 501 && numApuestas <= 506);
+    // A calendar day has a whole day count; only the dates of day 0 have a count of 0.
+    const auto esDia = [](double f) { return std::isfinite(f) && (oledate::days(f) != 0 || (f >= 0 && f < 1)); };
+    return !cuenta || std::any_of(aciertos.begin(), aciertos.end(), [](int16_t a) { return a < 0; }) ||
+           !esDia(fecha) || !esDia(fecha2);
 }
 
 QByteArray RegPena::encode() const {

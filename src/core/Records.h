@@ -54,6 +54,11 @@ struct RegPena {
     int16_t& acierto(int categoria) { return aciertos[static_cast<size_t>(categoria - 3)]; }
     int16_t acierto(int categoria) const { return aciertos[static_cast<size_t>(categoria - 3)]; }
 
+    // A record no version of the program writes: a bet count neither 1..205 nor 501..506, a
+    // prize counter below 0, or a date that is not a day of the calendar. Such a peña stays
+    // in the list, to be deleted, but is never checked, counted, added to the totals or printed.
+    bool danada() const;
+
     QByteArray encode() const;
     static RegPena decode(const QByteArray& bytes);
     // Equal when they would be stored as the same bytes (text padding does not matter).

@@ -21,7 +21,8 @@ QList<DiasDePena> leerDiasDePenas(RecordFile& apuestas) {
         const RegPena pena = apuestas.get<RegPena>(p);
         if (apuestas.eof())
             break;
-        out.append({pena.dias, pena.fecha});
+        if (!pena.danada()) // a damaged record plays no draw and weighs on no percentage
+            out.append({pena.dias, pena.fecha});
     }
     return out;
 }

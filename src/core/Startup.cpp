@@ -1,6 +1,7 @@
 #include "core/Startup.h"
 
 #include "core/FileReplace.h"
+#include "core/MantenimientoSorteos.h"
 #include "core/Permiso.h"
 #include "core/Session.h"
 #include "core/VbText.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace startup {
@@ -23,10 +25,24 @@ QString rutaAppDe(const QString& folder) {
     return r;
 }
 
+// The program's own temporary files, left behind when a write was interrupted: the copies
+// of a peña deletion, a draw deletion, a conversion and an import, and the save files of the
+// notice page, the download file and the report (the name and a dot and six letters).
+void borraTemporales(const QString& rutaApp) {
+    for (const char* nombre : {"apuestas.tmp", "numeros.tmp", "numeros.bak.tmp"})
+        QFile::remove(rutaApp + QLatin1String(nombre));
+    static const QRegularExpression guardado(
+        QStringLiteral("^(informe\\.dat|www\\.txt|vek\\.pdf)\\.[A-Za-z]{6}$"));
+    const QDir carpeta(rutaApp);
+    for (const QString& f : carpeta.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (guardado.match(f).hasMatch())
+            QFile::remove(carpeta.filePath(f));
+}
+
 bool abrirArchivos(Session& s, const QString& folder) {
     QDir::setCurrent(folder);
     s.rutaApp = rutaAppDe(folder);
-    QFile::remove(s.ruta(QStringLiteral("apuestas.tmp")));
+    borraTemporales(s.rutaApp);
     s.files.abrir(s.rutaApp);
     if (!QFileInfo(s.ruta(QStringLiteral("tablas.bin"))).isFile()) {
         s.dialogs.message(QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
@@ -66,6 +82,29 @@ void leeconfig(Session& s) {
     }
 }
 
+namespace {
+
+// Every record of `datos`, read as records of `largo` bytes, is a valid draw and the dates
+// increase.
+bool todosValidos(const QByteArray& datos, int largo) {
+    if (datos.isEmpty() || datos.size() % largo != 0)
+        return false;
+    double anterior = 0;
+    for (qsizetype at = 0; at < datos.size(); at += largo) {
+        // Both kinds hold the numbers and the date at the same places; only the current one
+        // has a Joker behind them.
+        const RegSorteo r = RegSorteo::decode(datos.mid(at, largo));
+        const bool valido = largo == RegSorteo::kSize ? MantenimientoSorteos::sorteoValido(r)
+                                                      : MantenimientoSorteos::bolasValidas(r.bolas, r.fecha);
+        if (!valido || !(r.fecha > anterior))
+            return false;
+        anterior = r.fecha;
+    }
+    return true;
+}
+
+} // namespace
+
 bool compruebanumeros(Session& s) {
     const RegSorteo primero = s.files.numeros.get<RegSorteo>(1);
     if (primero.numJoker == 0)
@@ -76,6 +115,21 @@ bool compruebanumeros(Session& s) {
         return true;
     if (vbtext::cstr(primero.numJoker).size() <= 7)
         return true;
+    // Only a file that reads as whole old draws, and not as current ones, is converted; any
+    // other file is left as it is, and the user hears that it is damaged.
+    QFile f(s.files.numeros.path());
+    const QByteArray datos =
+        f.open(QIODevice::ReadOnly) ? f.read(MantenimientoSorteos::kTamanoMaximo + 1) : QByteArray();
+    if (todosValidos(datos, RegSorteo::kSize))
+        return true;
+    if (!todosValidos(datos, RegSorteoAntiguo::kSize)) {
+        s.dialogs.message(
+            QStringLiteral("El archivo de sorteos numeros.dat está dañado y no se ha modificado. "
+                           "Puede importar uno válido con \"Añadir todos los sorteos\" o "
+                           "vaciarlo con \"Borrar todos los sorteos\"."),
+            QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
+        return true;
+    }
     const auto respuesta = s.dialogs.message(
         QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior del "
                        "programa y se va a convertir el fichero a la versión actual."),

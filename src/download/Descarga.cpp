@@ -14,6 +14,9 @@
 namespace {
 
 const QString kConectando = QStringLiteral("CONECTANDO AL SERVIDOR");
+const QString kNoConectado = QStringLiteral(
+    "No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya que no "
+    "es posible conectar con el servidor de ONLAE.");
 
 template <typename F, typename... A> void llama(const F& f, A&&... a) {
     if (f)
@@ -51,11 +54,31 @@ void Descarga::setImagen(int i) {
     emit cambiado();
 }
 
+std::pair<QDate, QDate> Descarga::ventana(const QDate& hoy, const QDate& ultimo, const QDate& hastaAnterior) {
+    constexpr int kSolape = 30;
+    const QDate cien = hoy.addDays(-kDiasBusqueda);
+    if (!ultimo.isValid() || (!hastaAnterior.isValid() && ultimo >= cien))
+        return {cien, hoy};
+    const QDate hasta = (hastaAnterior.isValid() ? hastaAnterior : ultimo).addDays(kDiasBusqueda - kSolape);
+    return {std::min(cien, ultimo.addDays(-kSolape)), std::min(hasta, hoy)};
+}
+
+QString Descarga::urlSiguiente() {
+    const qint64 guardados = m_s.files.numeros.count();
+    const double ultimo = m_s.files.numeros.get<RegSorteo>(guardados).fecha;
+    const auto [desde, hasta] =
+        ventana(m_s.clock.today(),
+                guardados > 0 && oledate::days(ultimo) > 0 ? oledate::toQDate(ultimo) : QDate(), m_hasta);
+    m_hasta = hasta;
+    return urlBusqueda(desde, hasta);
+}
+
 void Descarga::Picture2_Click() {
     if (enlaces.avisoVisible && enlaces.avisoVisible())
         return;
     const QDate hoy = m_s.clock.today();
-    const QString url = urlBusqueda(hoy);
+    m_hasta = QDate();
+    const QString url = urlSiguiente();
 
     m_escrutinio.bajando = false;
     setLabel59(QString());
@@ -91,10 +114,7 @@ void Descarga::Picture2_Click() {
 void Descarga::Timer1_Timer() {
     ++pulsos;
     if (m_label6 == kConectando && pulsos == 5) {
-        m_s.dialogs.message(
-            QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más "
-                           "tarde ya que no es posible conectar con el servidor de ONLAE."),
-            QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation);
+        m_s.dialogs.message(kNoConectado, QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation);
         m_timer1.stop();
         setProgreso(0);
         setLabel6(QString());
@@ -105,14 +125,24 @@ void Descarga::Timer1_Timer() {
         pulsos = 0;
         setProgreso(2);
         fase = 5;
-        m_guardados = 0;
-        QString causa;
-        if (grabaWww(m_s, respuesta, &causa)) {
-            leesorteos();
-        } else {
-            // Scanning the old file with the new reply's length would read nonsense.
-            errorEscritura(m_s.dialogs, m_s.ruta(QStringLiteral("www.txt")), causa);
-            errorDatos = true;
+        // After a long break the searches follow one another, oldest first, each stored and
+        // counted before the next; one that fails leaves the rest for the next download.
+        const QDate hoy = m_s.clock.today();
+        bool seguir = procesaRespuesta(m_hasta >= hoy);
+        while (seguir && m_hasta < hoy) {
+            if (nuevos > 0) {
+                llama(enlaces.limpiarSelectorPena);
+                llama(enlaces.listasencillas, static_cast<int16_t>(nuevos));
+            }
+            respuesta = trae(m_http, m_s.dialogs, urlSiguiente());
+            m_label58 = int(respuesta.size());
+            if (respuesta.size() <= 100) {
+                m_s.dialogs.message(kNoConectado, QStringLiteral("Error de conexión"),
+                                    Dialogs::Icon::Exclamation);
+                errorDatos = true;
+                break;
+            }
+            seguir = procesaRespuesta(m_hasta >= hoy);
         }
     }
     if (fase == 5)
@@ -139,6 +169,10 @@ void Descarga::Timer1_Timer() {
         m_escrutinio.leeescrutinio(0);
         llama(enlaces.guardaSeleccion);
         setImagen(2);
+    } else if (m_guardados > 0) {
+        // Searches before the failed one stored draws: what depends on them is counted anew.
+        llama(enlaces.estadisticas, 0.0);
+        llama(enlaces.guardaSeleccion);
     }
     llama(enlaces.seleccionarPestana, 0);
     // Only a download that stored draws is announced as finished with a full bar.
@@ -151,17 +185,30 @@ void Descarga::Timer1_Timer() {
     setProgreso(5);
 }
 
-void Descarga::leesorteos() {
+bool Descarga::procesaRespuesta(bool ultima) {
+    QString causa;
+    if (grabaWww(m_s, respuesta, &causa))
+        return leesorteos(ultima);
+    // Scanning the old file with the new reply's length would read nonsense.
+    errorEscritura(m_s.dialogs, m_s.ruta(QStringLiteral("www.txt")), causa);
+    errorDatos = true;
+    return false;
+}
+
+bool Descarga::leesorteos(bool ultima) {
     setLabel6(QStringLiteral("ANALIZANDO DATOS"));
     nuevos = 0;
-    if (m_s.sigSorteo > 1)
-        m_s.sorteo = m_s.files.numeros.get<RegSorteo>(m_s.sigSorteo - 1);
+    // The newest stored draw, as the file holds it now (an earlier search may just have
+    // added to it).
+    if (const qint64 n = m_s.files.numeros.count(); n > 0)
+        m_s.sorteo = m_s.files.numeros.get<RegSorteo>(n);
 
     ResultadoImport r;
     if (m_s.files.www.isOpen()) {
         r = leeRespuesta(m_s.files.www, m_label58, m_s.sorteo, [this](int i) {
             nuevos = i;
-            setLabel59(i == 1 ? QStringLiteral("1 sorteo") : QStringLiteral("%1 sorteos").arg(i));
+            const int total = m_guardados + i;
+            setLabel59(total == 1 ? QStringLiteral("1 sorteo") : QStringLiteral("%1 sorteos").arg(total));
         });
     } else {
         r.error = true;
@@ -173,10 +220,10 @@ void Descarga::leesorteos() {
         errorEscritura(m_s.dialogs, m_s.files.numeros.path(), m_s.files.numeros.errorString());
         m_timer1.stop();
         errorDatos = true;
-        return;
+        return false;
     }
     if (!r.error)
-        m_guardados = nuevos;
+        m_guardados += nuevos;
 
     if (r.error) {
         if (nuevos == 0) {
@@ -198,18 +245,20 @@ void Descarga::leesorteos() {
                 QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
                 QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
         }
-        return;
+        return false;
     }
 
     if (r.incompleto) {
         // The newest draws are not complete yet: none was kept, so the history has no gap.
-        m_s.dialogs.message(QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
-                            QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
+        m_s.dialogs.message(
+            QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
+            QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
         nuevos = 1;
-    } else if (nuevos == 0) {
+    } else if (nuevos == 0 && ultima) {
         m_s.dialogs.message(QStringLiteral("Todavía no hay sorteos nuevos."),
                             QStringLiteral("Pruebe más tarde"), Dialogs::Icon::Information);
         nuevos = 1;
     }
     llama(enlaces.resumen);
+    return !r.incompleto;
 }

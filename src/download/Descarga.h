@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class Escrutinio;
 class HttpClient;
@@ -36,6 +38,12 @@ class Descarga : public QObject {
     DescargaEnlaces enlaces;
 
     void Picture2_Click();
+    // The days of the next search of a download, given the newest stored draw `ultimo` and
+    // the last day of the previous search (null for the first): normally the last 100 days.
+    // After a longer break, from 30 days before `ultimo`, so that the oldest draws of the
+    // reply, which the scan leaves unread, are stored already, up to 70 days after the
+    // previous search, so that a reply holds fewer new draws than the scan takes.
+    static std::pair<QDate, QDate> ventana(const QDate& hoy, const QDate& ultimo, const QDate& hastaAnterior);
     void Timer1_Timer();
     QTimer& timer1() { return m_timer1; }
 
@@ -57,7 +65,13 @@ class Descarga : public QObject {
     void cambiado();
 
   private:
-    void leesorteos();
+    // Imports the reply of one search. True when it was read whole and stored (or brought
+    // nothing new), so that the next window may follow without a gap. `ultima`: the search
+    // up to today, whose outcome the user is told.
+    bool leesorteos(bool ultima);
+    bool procesaRespuesta(bool ultima);
+    // The next search of this download; it moves m_hasta.
+    QString urlSiguiente();
     void setLabel6(const QString& t);
     void setProgreso(int v);
 
@@ -71,4 +85,5 @@ class Descarga : public QObject {
     QString m_label59;
     int m_imagen = 2;
     int m_guardados = 0; // draws this download stored
+    QDate m_hasta;       // last day of the search made last
 };

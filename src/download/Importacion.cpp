@@ -1,5 +1,6 @@
 #include "download/Importacion.h"
 
+#include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
 #include "core/RecordFile.h"
 #include "core/VbText.h"
@@ -52,13 +53,9 @@ int16_t entero(const QString& text) {
     return static_cast<int16_t>(v);
 }
 
+// A downloaded draw is complete: it has a reintegro and a Joker.
 bool valido(const RegSorteo& s) {
-    for (int i = 0; i < 7; ++i)
-        if (s.bolas[size_t(i)] < 1 || s.bolas[size_t(i)] > 49)
-            return false;
-    if (s.bolas[7] < 0 || s.bolas[7] > 9)
-        return false;
-    return std::isfinite(s.numJoker) && s.numJoker > 0;
+    return MantenimientoSorteos::sorteoValido(s) && s.bolas[7] >= 0 && s.numJoker > 0;
 }
 
 } // namespace
@@ -102,12 +99,12 @@ ResultadoImport leeRespuesta(QIODevice& f, qint64 longitud, RegSorteo& sorteo,
             sorteo.bolas[7] = entero(b(f, QStringLiteral("("), QStringLiteral(")")));
             b(f, QStringLiteral("joker"), QStringLiteral("on"));
             sorteo.numJoker = vbtext::Val(b(f, QStringLiteral(":\"\""), QStringLiteral("\"")));
+            sorteo.fecha = fechas.at(i);
             if (!valido(sorteo)) {
                 out.sorteos.clear();
                 out.incompleto = true;
                 break;
             }
-            sorteo.fecha = fechas.at(i);
             out.sorteos.append(sorteo);
         }
         if (alLeer)

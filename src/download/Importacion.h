@@ -22,8 +22,8 @@ inline constexpr qint64 kMargenFinal = 10000;
 
 // Scans the download file in two passes: the dates of the draws later than the date of
 // `sorteo` (at most kMaxNuevos), then as many draws, which are built in `sorteo` one after
-// the other. A draw with a number or complementario outside 1..49, a reintegro outside
-// 0..9 or a Joker of 0 is invalid and ends the pass with nothing kept, so the stored
+// the other. A draw with a number or complementario outside 1..49 or repeated, a reintegro
+// outside 0..9 or a Joker of 0 is invalid and ends the pass with nothing kept, so the stored
 // history never gets a gap. `alLeer(i)` runs for each kept draw i.
 // `longitud` is the reply's length in characters. On a scan error, `sorteos` holds the
 // valid draws read before it.

@@ -17,10 +17,12 @@ QString aaaammdd(const QDate& d) {
 
 } // namespace
 
-QString urlBusqueda(const QDate& hoy) {
+QString urlBusqueda(const QDate& hoy) { return urlBusqueda(hoy.addDays(-kDiasBusqueda), hoy); }
+
+QString urlBusqueda(const QDate& desde, const QDate& hasta) {
     return QStringLiteral("https://") + QLatin1String(kHostOperador) +
            QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&fechaInicioInclusiva=") +
-           aaaammdd(hoy.addDays(-100)) + QStringLiteral("&fechaFinInclusiva=") + aaaammdd(hoy);
+           aaaammdd(desde) + QStringLiteral("&fechaFinInclusiva=") + aaaammdd(hasta);
 }
 
 QString textoDeCuerpo(const QByteArray& body, const QByteArray& contentType) {

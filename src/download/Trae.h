@@ -14,8 +14,13 @@ inline constexpr char kCorreoContacto[] = "info@velmorat.es";
 // The download page of a PDF reader, offered when no PDF can be shown.
 inline constexpr char kPaginaLectorPdf[] = "https://get.adobe.com/reader/";
 
-// The draw search for the last 100 days up to `hoy`.
+// The days one draw search covers.
+inline constexpr int kDiasBusqueda = 100;
+
+// The draw search for the last 100 days up to `hoy`, and for the days from `desde` to
+// `hasta`, both included.
 QString urlBusqueda(const QDate& hoy);
+QString urlBusqueda(const QDate& desde, const QDate& hasta);
 
 // Body of a status-200 reply as text. Another status is told to the user ("Error al
 // descargar la página: ...") and gives ""; a request that got no reply gives "" silently.

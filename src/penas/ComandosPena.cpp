@@ -3,6 +3,7 @@
 #include "core/FileReplace.h"
 #include "core/Permiso.h"
 #include "core/Session.h"
+#include "penas/EditorPena.h"
 #include "platform/Dialogs.h"
 
 #include <QFile>
@@ -20,17 +21,32 @@ bool seleccionada(Session& s) {
 }
 
 bool eliminaPena(Session& s) {
+    // An open editor writes by record number, and a deletion renumbers the peñas after the
+    // one deleted: an editor that can close is closed, one that cannot stops the deletion.
+    const QList<EditorPena*> editores = EditorPena::enEdicion(s);
+    for (const EditorPena* e : editores)
+        if (!e->puedeCerrarse(true)) {
+            s.dialogs.message(
+                QStringLiteral("No se puede eliminar una peña mientras el editor de peñas tiene "
+                               "una apuesta sin completar. Complete o corrija esa apuesta, "
+                               "cierre el editor y vuelva a eliminar la peña."),
+                QStringLiteral("Borrar..."), Dialogs::Icon::Exclamation);
+            return false;
+        }
     const Dialogs::Answer r = s.dialogs.message(
         QStringLiteral("¿Seguro que quieres eliminar la Peña %1?").arg(s.penaActual.nombre.trimmed()),
         QStringLiteral("Borrar..."), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (r != Dialogs::Answer::Yes)
         return false;
+    for (EditorPena* e : editores)
+        e->cerrar();
 
     const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
     const QString tmp = s.ruta(QStringLiteral("apuestas.tmp"));
     RecordFile& apuestas = s.files.apuestas;
     QFile::remove(tmp);
     bool ok;
+    QString motivo;
     {
         RecordFile copia(RegPena::kSize);
         ok = copia.open(tmp);
@@ -43,12 +59,13 @@ bool eliminaPena(Session& s) {
                 ok = copia.write(j++, registro);
         }
         ok = ok && copia.flush();
+        motivo = copia.errorString();
         copia.close();
     }
     if (!ok) {
         // The peñas file stays as it was and open.
         QFile::remove(tmp);
-        errorpermiso(s.dialogs);
+        errorEscritura(s.dialogs, tmp, motivo);
         return false;
     }
     apuestas.close();
@@ -56,7 +73,7 @@ bool eliminaPena(Session& s) {
     apuestas.open(dat);
     if (!ok) {
         QFile::remove(tmp);
-        errorpermiso(s.dialogs);
+        errorEscritura(s.dialogs, dat);
         return false;
     }
     s.penaSel = 0;

@@ -9,6 +9,8 @@
 #include "platform/Dialogs.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cmath>
@@ -16,6 +18,11 @@
 
 namespace {
 const QString kTitulo = QStringLiteral("Error");
+
+QList<EditorPena*>& vivos() {
+    static QList<EditorPena*> l;
+    return l;
+}
 } // namespace
 
 EditorPena::EditorPena(Session& s, std::function<double()> aleatorio)
@@ -30,6 +37,19 @@ EditorPena::EditorPena(Session& s, std::function<double()> aleatorio)
             std::make_shared<QRandomGenerator>(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
         m_rnd = [gen] { return gen->generateDouble(); };
     }
+    vivos().append(this);
+}
+
+EditorPena::~EditorPena() {
+    vivos().removeAll(this);
+}
+
+QList<EditorPena*> EditorPena::enEdicion(const Session& s) {
+    QList<EditorPena*> l;
+    for (EditorPena* e : vivos())
+        if (&e->m_s == &s && e->m_edicion && !e->m_cerrado)
+            l.append(e);
+    return l;
 }
 
 QString EditorPena::textoDias(int opcion) {
@@ -211,14 +231,16 @@ void EditorPena::muestraApuesta(int modo) {
     }
     // In edit mode a complete bet that the user changed is written at once.
     if (m_edicion && m_requeridos == m_marcados && (m_apuestaNueva == 1 || m_apuestaTocada == 1)) {
-        RegPena p = m_penaEdit;
-        p.reducida[0] = 0;
-        if (p.numApuestas < 500)
-            p.numApuestas = static_cast<int16_t>(
-                qBound(1, qMax(int(p.numApuestas), m_apuestaVista), int(RegPena::kMaxApuestas)));
-        if (grabaRegistro(p)) {
-            m_penaEdit = p;
-            m_actual = p;
+        int16_t n = m_penaEdit.numApuestas;
+        if (n < 500)
+            n = static_cast<int16_t>(qBound(1, qMax(int(n), m_apuestaVista), int(RegPena::kMaxApuestas)));
+        const auto& apuestas = m_penaEdit.apuestas;
+        if (grabaRegistro([&](RegPena& r) {
+                r.apuestas = apuestas;
+                r.numApuestas = n;
+                r.reducida[0] = 0; // a changed bet ends a reduced system
+            })) {
+            m_penaEdit = m_actual;
             m_apuestaNueva = 0;
             m_entradasScroll = 0;
             m_apuestaDanada = false;
@@ -357,10 +379,18 @@ void EditorPena::grabaPena() {
     m_penaEdit.nombre = m_nombre;
 
     // A new peña always goes right after the last stored one, whatever sigPena says.
+    // Stray bytes after the last whole record are no peña: the new one takes their place.
     RecordFile& apuestas = m_s.files.apuestas;
+    const QString ruta = apuestas.path();
+    const qint64 largo = QFileInfo(ruta).size();
     const qint64 registro = apuestas.count() + 1;
     if (!apuestas.put(registro, m_penaEdit) || !apuestas.flush()) {
-        errorpermiso(m_s.dialogs);
+        // All or nothing: no part of the new peña stays at the end of the file.
+        const QString motivo = apuestas.errorString();
+        apuestas.close();
+        QFile::resize(ruta, largo);
+        apuestas.open(ruta);
+        errorEscritura(m_s.dialogs, ruta, motivo);
         cambiado();
         return;
     }
@@ -433,15 +463,15 @@ QString EditorPena::Text1_Change(const QString& texto) {
                 true);
     }
     if (t.size() > RegPena::kNombre) {
+        // The box goes back to the name it held, before the message: nothing is stored.
+        cambiado();
         mensaje(QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"), true);
-        t = QStringLiteral("AYYYYYY!!");
+        return m_nombre;
     }
     if (m_edicion && m_leido) {
-        RegPena p = m_actual;
-        p.nombre = t.left(RegPena::kNombre);
-        if (grabaRegistro(p)) {
-            m_actual.nombre = p.nombre;
-            m_penaEdit.nombre = p.nombre;
+        const QString nombre = t.left(RegPena::kNombre);
+        if (grabaRegistro([&](RegPena& r) { r.nombre = nombre; })) {
+            m_penaEdit.nombre = nombre;
         } else {
             t = m_actual.nombre;
             while (t.endsWith(u' '))
@@ -457,11 +487,9 @@ void EditorPena::setOpcionDias(int opcion) {
     m_opcionDias = qBound(1, opcion, 5);
     // Nothing is written before the stored record was read.
     if (m_edicion && m_leido) {
-        RegPena p = m_actual;
-        p.dias = textoDias(m_opcionDias);
-        if (grabaRegistro(p)) {
-            m_actual.dias = p.dias;
-            m_penaEdit.dias = p.dias;
+        const QString dias = textoDias(m_opcionDias);
+        if (grabaRegistro([&](RegPena& r) { r.dias = dias; })) {
+            m_penaEdit.dias = dias;
         } else {
             m_opcionDias = opcionDe(m_actual.dias);
         }
@@ -471,22 +499,28 @@ void EditorPena::setOpcionDias(int opcion) {
 
 void EditorPena::cerrar() {
     setCont(0);
+    m_cerrado = true;
     if (alCerrar)
         alCerrar();
 }
 
+bool EditorPena::puedeCerrarse(bool porUsuario) const {
+    if (m_cerrado)
+        return true;
+    if (m_edicion)
+        return m_perdida || m_limite != 0 || apuestaCompleta();
+    // Bets entered and not saved: only the user may throw them away.
+    return porUsuario || (m_cont == 0 && m_marcados == 0);
+}
+
 bool EditorPena::Form_QueryUnload(bool porUsuario) {
-    if (m_edicion) {
-        if (m_limite == 0 && !apuestaCompleta()) {
+    if (!puedeCerrarse(porUsuario)) {
+        if (m_edicion)
             mensaje(
                 QStringLiteral("¡¡ %1 números !!. Por favor, rectifica la apuesta. Ha de ser de %2 números")
                     .arg(m_marcados)
                     .arg(m_requeridos),
                 false);
-            return false;
-        }
-    } else if (!porUsuario && (m_cont > 0 || m_marcados > 0)) {
-        // Bets entered and not saved: only the user may throw them away.
         return false;
     }
     setCont(0);
@@ -505,32 +539,65 @@ int EditorPena::opcionDe(const QString& dias) {
     return 5;
 }
 
-RegPena EditorPena::leeRegistro() {
-    RecordFile& f = m_s.files.apuestas;
-    if (m_penaSel < 1 || m_penaSel > f.count())
-        return m_actual;
-    return f.get<RegPena>(m_penaSel);
+// The peña is known by its name and creation date: what a deletion or another program
+// would change under the editor's record number.
+bool EditorPena::esLaPenaEditada(const RegPena& r) const {
+    return r.fecha == m_actual.fecha && r.nombre.trimmed() == m_actual.nombre.trimmed();
 }
 
-// Replaces the whole record penaSel; a record that would not change is not written again.
-bool EditorPena::grabaRegistro(const RegPena& p) {
+void EditorPena::pierdePena() {
+    if (m_perdida)
+        return;
+    m_perdida = true;
+    mensaje(QStringLiteral("La peña que está editando ya no está en su sitio del fichero de peñas (se ha "
+                           "borrado o ha cambiado). Sus cambios ya no se graban: cierre el editor."),
+            true);
+}
+
+// Record penaSel as it is on disk; the editor's own copy once the record holds another peña.
+RegPena EditorPena::leeRegistro() {
     RecordFile& f = m_s.files.apuestas;
-    const QByteArray bytes = p.encode();
-    const bool existe = m_penaSel >= 1 && m_penaSel <= f.count();
-    if (existe && f.read(m_penaSel) == bytes)
-        return true;
-    if (!existe || !f.write(m_penaSel, bytes) || !f.flush()) {
-        errorpermiso(m_s.dialogs);
-        return false;
+    if (m_perdida || !f.isOpen())
+        return m_actual;
+    if (m_penaSel < 1 || m_penaSel > f.count()) {
+        if (m_leido)
+            pierdePena();
+        return m_actual;
     }
-    m_s.penasCambiadas = 1;
+    const RegPena r = f.get<RegPena>(m_penaSel);
+    if (m_leido && !esLaPenaEditada(r)) {
+        pierdePena();
+        return m_actual;
+    }
+    return r;
+}
+
+// Applies `cambio` to record penaSel as it is on disk, so the counters and the last
+// checked draw stored meanwhile by a check or a download stay; only what the editor owns
+// changes. Refused when the record no longer holds the peña this editor read. A record
+// that would not change is not written again.
+bool EditorPena::grabaRegistro(const std::function<void(RegPena&)>& cambio) {
+    RecordFile& f = m_s.files.apuestas;
+    RegPena p = leeRegistro();
+    if (m_perdida)
+        return false;
+    cambio(p);
+    const QByteArray bytes = p.encode();
+    if (f.read(m_penaSel) != bytes) {
+        if (!f.write(m_penaSel, bytes) || !f.flush()) {
+            errorEscritura(m_s.dialogs, f.path(), f.errorString());
+            return false;
+        }
+        m_s.penasCambiadas = 1;
+    }
+    m_actual = p;
     return true;
 }
 
 void EditorPena::cargaEdicion() {
     if (!m_leido) {
-        m_leido = true;
         m_actual = leeRegistro();
+        m_leido = true;
         m_penaEdit = m_actual;
         m_opcionDias = opcionDe(m_actual.dias);
     }
@@ -588,6 +655,11 @@ void EditorPena::descartaApuestaNueva() {
     m_entradasScroll = 0;
     m_marcados = m_requeridos;
     muestraApuestaElegida(qBound(1, m_scrollValor - 1, m_scrollMax));
+}
+
+bool EditorPena::rechazaMovimiento(int valor) const {
+    return m_edicion && !apuestaCompleta() && qBound(1, valor, m_scrollMax) != m_ultimoScroll &&
+           m_entradasScroll == 0;
 }
 
 void EditorPena::HScroll1_Change(int valor) {
@@ -655,16 +727,17 @@ void EditorPena::eliminaApuesta() {
     }
     const int total = qMin(guardadas, int(RegPena::kMaxApuestas));
     const int v = qBound(1, m_scrollValor, total);
-    RegPena p = m_actual;
-    p.reducida[0] = 0;
+    auto apuestas = m_actual.apuestas;
     for (int b = v; b < total; ++b)
-        p.apuestas[static_cast<size_t>(b - 1)] = p.apuestas[static_cast<size_t>(b)];
-    p.apuestas[static_cast<size_t>(total - 1)][0] = 0;
-    p.numApuestas = static_cast<int16_t>(total - 1);
-    if (!grabaRegistro(p))
+        apuestas[static_cast<size_t>(b - 1)] = apuestas[static_cast<size_t>(b)];
+    apuestas[static_cast<size_t>(total - 1)][0] = 0;
+    if (!grabaRegistro([&](RegPena& r) {
+            r.apuestas = apuestas;
+            r.numApuestas = static_cast<int16_t>(total - 1);
+            r.reducida[0] = 0;
+        }))
         return;
-    m_actual = p;
-    m_penaEdit = leeRegistro();
+    m_penaEdit = m_actual;
     m_marcados = m_requeridos;
     m_apuestaDanada = false;
     HScroll1_Change(v != 1 ? v - 1 : 1);

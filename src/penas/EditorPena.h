@@ -3,6 +3,7 @@
 #include "core/Records.h"
 #include "penas/TablasReducidas.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -23,6 +24,13 @@ class EditorPena {
   public:
     // `aleatorio` gives uniform values in [0, 1); by default a generator seeded from the clock.
     explicit EditorPena(Session& s, std::function<double()> aleatorio = {});
+    ~EditorPena();
+    EditorPena(const EditorPena&) = delete;
+    EditorPena& operator=(const EditorPena&) = delete;
+
+    // The edit-mode editors of session `s` still open: each holds a record number that a
+    // deletion of peñas would make point at another peña.
+    static QList<EditorPena*> enEdicion(const Session& s);
 
     // (Re)initialises: for a new peña of the kind in codMultiple, or, in edit mode, for the
     // bet the scroll bar shows. False when the chosen reduced table cannot be used: a
@@ -34,6 +42,8 @@ class EditorPena {
     // asks. Refused in edit mode while the bet shown has a wrong count of numbers, and in
     // create mode, when the main window asks, while bets are entered but not saved.
     bool Form_QueryUnload(bool porUsuario);
+    // What Form_QueryUnload would answer, without telling the user anything.
+    bool puedeCerrarse(bool porUsuario) const;
 
     void Image1_Click(int indice);              // number indice + 1
     void Command3_Click();                      // "Aleatorio"
@@ -43,13 +53,15 @@ class EditorPena {
     void Command5_Click() { Command2_Click(); } // "Eliminar apuesta"
     // The bet browser moved to `valor`.
     void HScroll1_Change(int valor);
+    // Would that move be refused with a message (the bet shown has a wrong count)?
+    bool rechazaMovimiento(int valor) const;
     // The name box changed: returns the text the box must hold afterwards.
     QString Text1_Change(const QString& texto);
     // Typed characters are turned to upper case.
     static QString Text1_KeyPress(const QString& texto);
     // The draw-day option 1..5 ("Sólo jueves" .. "Todos (L+J+S)") was chosen.
     void setOpcionDias(int opcion);
-    // Label5: the window closes.
+    // Label5: the window closes; the editor writes nothing more.
     void cerrar();
 
     // What the window shows.
@@ -100,8 +112,10 @@ class EditorPena {
     void descartaApuestaNueva();
     void eliminaApuesta();
     static int opcionDe(const QString& dias);
-    bool grabaRegistro(const RegPena& p);
+    bool grabaRegistro(const std::function<void(RegPena&)>& cambio);
     RegPena leeRegistro();
+    bool esLaPenaEditada(const RegPena& r) const;
+    void pierdePena();
 
     Session& m_s;
     std::function<double()> m_rnd;
@@ -141,6 +155,8 @@ class EditorPena {
     int m_text2 = 1;
     bool m_apuestaDanada = false; // the stored bet shown could not be drawn
     bool m_anadir = false;
+    bool m_perdida = false; // record penaSel no longer holds the peña this editor read
+    bool m_cerrado = false;
     QString m_nota;
 
     QStringList m_lista;

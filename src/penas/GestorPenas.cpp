@@ -6,6 +6,7 @@
 #include "core/Session.h"
 #include "core/SharedRoutines.h"
 #include "core/VbText.h"
+#include "stats/AvisoBase.h"
 #include "stats/BaseInforme.h"
 #include "stats/InformePena.h"
 
@@ -84,7 +85,7 @@ VistaLista GestorPenas::cargapenas() {
         const int n = p.numApuestas < 500 ? p.numApuestas : cuantos(static_cast<int16_t>(p.numApuestas + 6));
         v.filas.append({p.nombre, n, p.fecha, p.dias});
         for (int16_t a : p.aciertos)
-            total += a;
+            total += p.danada() ? 0 : a; // a damaged record's counters are garbage
     }
     v.label9_2 = QString::number(m_s.sigPena - 1);
     v.detalle = verpena(1);
@@ -138,6 +139,9 @@ QString mensajeErrorDetalle(int error, bool* salir, const QString& base) {
         m = QStringLiteral(
             "El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "
             "nosotros para solucionar el problema. Error ");
+    } else if (!base.isEmpty() && !QFileInfo(base).isFile()) {
+        m = textoFaltaBase(QFileInfo(base).fileName()) + QStringLiteral(" Error ");
+        *salir = true;
     } else if (error == BaseInforme::kSinFila || error < 0) {
         m = QStringLiteral("Un archivo necesario para el funcionamiento del programa ha sido modificado o "
                            "eliminado. Reinstale el programa. Error ");

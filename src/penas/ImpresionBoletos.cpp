@@ -3,16 +3,13 @@
 #include "core/Permiso.h"
 #include "core/Session.h"
 #include "core/SharedRoutines.h"
+#include "core/Version.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintService.h"
 #include "platform/Printer.h"
 
 #include <QLocale>
 #include <cmath>
-
-#ifndef VELMORAT_VERSION
-#define VELMORAT_VERSION "1.0"
-#endif
 
 namespace {
 
@@ -36,7 +33,7 @@ QString recortado(const QString& s) {
 } // namespace
 
 QString ImpresionBoletos::marca() {
-    return QStringLiteral("Velmorat " VELMORAT_VERSION);
+    return nombreYVersion();
 }
 
 bool ImpresionBoletos::multiple() const {
@@ -98,7 +95,14 @@ void ImpresionBoletos::marcaX(Printer& p, int n, double bajada) {
 }
 
 bool ImpresionBoletos::imprime(PrintService& servicio, Modo modo, bool joker) {
-    const std::shared_ptr<Printer> impresora = servicio.showPrinter();
+    if (m_s.penaActual.danada()) {
+        m_s.dialogs.message(QStringLiteral("El registro de esta peña está dañado y no se puede imprimir. "
+                                           "Elimine la peña y vuelva a crearla."),
+                            QStringLiteral("Peña dañada"), Dialogs::Icon::Exclamation);
+        return false;
+    }
+    const int hojas = modo == PapelNormal ? (boletos() + 1) / 2 : boletos();
+    const std::shared_ptr<Printer> impresora = servicio.showPrinter(hojas);
     if (!impresora)
         return false;
     return imprime(*impresora, modo, joker);
@@ -122,11 +126,22 @@ bool ImpresionBoletos::imprime(Printer& p, Modo modo, bool joker) {
     const int porApuesta = qMin(numerosPorApuesta(), int(RegPena::kSlots));
     const int nBoletos = boletos();
     const bool normal = modo == PapelNormal;
-    int siguiente = 0;
+    // The pages the user asked for in the printer dialog (0: all): a ticket is one page
+    // on official paper, a plain page holds two.
+    const int desde = p.fromPage();
+    const int hasta = p.toPage();
+    int hoja = 0; // the page on the printer's current sheet, 0 before the first ticket
     for (int t = 1; t <= nBoletos; ++t) {
+        const int pagina = normal ? (t + 1) / 2 : t;
+        if (desde > 0 && (pagina < desde || pagina > hasta))
+            continue;
+        if (hoja != 0 && pagina != hoja)
+            p.newPage();
+        hoja = pagina;
         if (normal)
             pintaboleto(p, t);
         m_desplaza = normal && t % 2 == 0 ? 104 : 0;
+        int siguiente = (t - 1) * kBloques;
         for (m_bloque = 1; m_bloque <= kBloques; ++m_bloque, ++siguiente) {
             if (siguiente >= total)
                 continue;
@@ -137,7 +152,9 @@ bool ImpresionBoletos::imprime(Printer& p, Modo modo, bool joker) {
         }
         const QString cabecera = QStringLiteral("PEÑA %1 (%2/%3)").arg(nombre).arg(t).arg(nBoletos);
         if (!normal) {
-            escribe(p, m_s.cfg.margenX + 5, m_s.cfg.margenY - 7,
+            // The heading stands 7 mm above the marks, but never above the printable area,
+            // where it would be cut; the marks keep their place.
+            escribe(p, qMax(0.0, m_s.cfg.margenX + 5.0), qMax(0.0, m_s.cfg.margenY - 7.0),
                     cabecera + QStringLiteral("     ") + marca());
         } else {
             escribe(p, 32, m_desplaza + 37, cabecera);
@@ -158,9 +175,10 @@ bool ImpresionBoletos::imprime(Printer& p, Modo modo, bool joker) {
             casillas();
             marcaX(p, 9, 10);
         }
-        const bool otraPagina = normal ? (t % 2 == 0 && t < nBoletos) : t < nBoletos;
-        if (otraPagina)
-            p.newPage();
+    }
+    if (hoja == 0) { // the pages asked for hold no ticket: no sheet at all
+        p.killDoc();
+        return false;
     }
     return p.endDoc();
 }

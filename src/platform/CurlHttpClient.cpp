@@ -44,12 +44,18 @@ QString standardReason(int status) {
 }
 
 struct Transfer {
+    CURL* curl;
     std::function<bool(const char*, size_t)> sink; // false aborts the transfer
     QString reason;                                // of the last status line
 };
 
 size_t onBody(char* data, size_t size, size_t n, void* user) {
     auto* t = static_cast<Transfer*>(user);
+    // The body of a redirect is not the page asked for.
+    long status = 0;
+    curl_easy_getinfo(t->curl, CURLINFO_RESPONSE_CODE, &status);
+    if (status >= 300 && status < 400)
+        return size * n;
     return t->sink(data, size * n) ? size * n : 0;
 }
 
@@ -70,6 +76,7 @@ struct Outcome {
     int status = 0;
     QString reason;
     QByteArray contentType;
+    QByteArray redirect; // the address a redirect points to
 };
 
 Outcome perform(const QByteArray& url, long connectSeconds, long totalSeconds,
@@ -79,15 +86,14 @@ Outcome perform(const QByteArray& url, long connectSeconds, long totalSeconds,
     CURL* curl = curl_easy_init();
     if (!curl)
         return out;
-    Transfer t{sink, {}};
+    Transfer t{curl, sink, {}};
     curl_slist* headers = nullptr;
     headers = curl_slist_append(headers, "Cache-Control: no-cache");
     headers = curl_slist_append(headers, "Pragma: no-cache");
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Mozilla/5.0 (compatible; Velmorat/1.0)");
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, connectSeconds);
@@ -105,10 +111,30 @@ Outcome perform(const QByteArray& url, long connectSeconds, long totalSeconds,
         out.status = int(status);
         out.reason = t.reason.isEmpty() ? standardReason(out.status) : t.reason;
         out.contentType = type ? QByteArray(type) : QByteArray();
+        char* destino = nullptr;
+        curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &destino);
+        out.redirect = destino ? QByteArray(destino) : QByteArray();
     }
     curl_slist_free_all(headers);
     curl_easy_cleanup(curl);
     return out;
+}
+
+// Follows up to five redirects on the host asked for; a redirect to another host is not
+// followed and comes back as the reply (a page from elsewhere must never stand in for ours).
+Outcome performOnHost(QByteArray url, long connectSeconds, long totalSeconds,
+                      const std::function<bool(const char*, size_t)>& sink) {
+    Outcome o;
+    for (int saltos = 0; saltos <= 5; ++saltos) {
+        o = perform(url, connectSeconds, totalSeconds, sink);
+        const bool redirige = o.completed && o.status >= 300 && o.status < 400 && !o.redirect.isEmpty();
+        if (!redirige || QUrl::fromEncoded(o.redirect)
+                                 .host()
+                                 .compare(QUrl::fromEncoded(url).host(), Qt::CaseInsensitive) != 0)
+            return o;
+        url = o.redirect;
+    }
+    return o;
 }
 
 } // namespace
@@ -134,13 +160,13 @@ QByteArray CurlHttpClient::resolve(const QString& url) const {
 HttpReply CurlHttpClient::get(const QString& url) {
     HttpReply r;
     const qint64 max = m_limits.maxBody;
-    const Outcome o =
-        perform(resolve(url), m_limits.connectSeconds, m_limits.getSeconds, [&](const char* d, size_t n) {
-            if (r.body.size() + qint64(n) > max)
-                return false;
-            r.body.append(d, qsizetype(n));
-            return true;
-        });
+    const Outcome o = performOnHost(resolve(url), m_limits.connectSeconds, m_limits.getSeconds,
+                                    [&](const char* d, size_t n) {
+                                        if (r.body.size() + qint64(n) > max)
+                                            return false;
+                                        r.body.append(d, qsizetype(n));
+                                        return true;
+                                    });
     r.completed = o.completed;
     r.status = o.status;
     r.statusText = o.reason;
@@ -156,11 +182,11 @@ bool CurlHttpClient::download(const QString& url, const QString& path) {
         return false;
     qint64 written = 0;
     const qint64 max = m_limits.maxBody;
-    const Outcome o = perform(resolve(url), m_limits.connectSeconds, m_limits.downloadSeconds,
-                              [&](const char* d, size_t n) {
-                                  written += qint64(n);
-                                  return written <= max && file.write(d, qint64(n)) == qint64(n);
-                              });
+    const Outcome o = performOnHost(resolve(url), m_limits.connectSeconds, m_limits.downloadSeconds,
+                                    [&](const char* d, size_t n) {
+                                        written += qint64(n);
+                                        return written <= max && file.write(d, qint64(n)) == qint64(n);
+                                    });
     // Only a whole, non-empty body replaces the file.
     if (!o.completed || o.status != 200 || written == 0) {
         file.cancelWriting();

@@ -2,8 +2,9 @@
 
 #include "platform/HttpClient.h"
 
-// HttpClient on libcurl. Redirects are followed, compressed replies are inflated, and the
-// system's proxy variables are honoured.
+// HttpClient on libcurl. Redirects on the same host are followed, a redirect to another
+// host comes back as the reply; compressed replies are inflated, and the system's proxy
+// variables are honoured.
 class CurlHttpClient final : public HttpClient {
   public:
     struct Limits {

@@ -2,8 +2,11 @@
 
 void Printer::printLine(const QString& text) {
     const double h = textHeight(text.isEmpty() ? QStringLiteral(" ") : text);
-    if (m_y + h > scaleHeight()) {
+    // A line taller than a page goes where it is: another page would not hold it either.
+    if (m_y + h > scaleHeight() && m_y > m_top) {
+        const double x = m_x;
         newPage();
+        m_x = x;
     }
     drawText(m_x, m_y, text);
     m_x = 0;
@@ -13,5 +16,5 @@ void Printer::printLine(const QString& text) {
 void Printer::newPage() {
     startNewPage();
     m_x = 0;
-    m_y = 0;
+    m_y = m_top;
 }

@@ -18,9 +18,17 @@ public:
     virtual bool endDoc() = 0;
     // Cancels the job: nothing is printed.
     virtual void killDoc() = 0;
-    // Ends the page and starts the next; the position goes back to the corner of its
-    // printable area, where the first page started.
+    // Ends the page and starts the next; the position goes to the left edge of its
+    // printable area, at the top set for pages started after the first.
     void newPage();
+    // Where lines begin on the pages started after the first, millimetres from the top of
+    // the printable area (0 unless set).
+    void setPageTop(double mm) { m_top = mm; }
+
+    // The pages the user chose in the printer dialog, from 1; both 0 when every page is to
+    // be printed. The document is laid out whole; whoever starts the pages skips the others.
+    virtual int fromPage() const { return 0; }
+    virtual int toPage() const { return 0; }
 
     // Size of the printable area in millimetres.
     virtual double scaleWidth() const = 0;
@@ -46,7 +54,7 @@ public:
 
     // Prints one line at the current position, then moves to the start of the next line
     // (x back to 0, y down by the line height). When the line does not fit on the page
-    // any more, a new page is started first and the line goes at its top.
+    // any more, a new page is started first and the line goes at its top, at its own x.
     void printLine(const QString& text);
 
     virtual void line(double x1, double y1, double x2, double y2, const QColor& color = Qt::black) = 0;
@@ -62,6 +70,7 @@ protected:
 private:
     double m_x = 0;
     double m_y = 0;
+    double m_top = 0;
     QString m_fontName = QStringLiteral("Arial");
     double m_fontSize = 10;
     bool m_bold = false;

@@ -9,8 +9,10 @@ class DocumentoInforme : public QTextDocument {
   public:
     explicit DocumentoInforme(const QString& html, QObject* parent = nullptr);
 
-    // Writes A4 pages to a PDF file; false when the file cannot be written.
-    bool guardaPdf(const QString& ruta);
+    // Writes A4 pages to a PDF file. The pages go to a temporary file beside it, which
+    // replaces the file only once written whole; on failure the file is left as it was and
+    // `motivo` receives the system's reason.
+    bool guardaPdf(const QString& ruta, QString& motivo);
 
   protected:
     QVariant loadResource(int type, const QUrl& name) override;

@@ -153,11 +153,15 @@ Resultado genera(const QString& rutaDefinicion, const QString& rutaBase, const Q
     return r;
 }
 
-Resultado ejecuta(const QString& rutaDefinicion, const QString& rutaBase, const QString& clave) {
-    Resultado r = genera(rutaDefinicion, rutaBase, clave);
+Resultado otraVezSiOcupada(const std::function<Resultado()>& una) {
+    Resultado r = una();
     if (r.error == kOcupada)
-        r = genera(rutaDefinicion, rutaBase, clave);
+        r = una();
     return r;
+}
+
+Resultado ejecuta(const QString& rutaDefinicion, const QString& rutaBase, const QString& clave) {
+    return otraVezSiOcupada([&] { return genera(rutaDefinicion, rutaBase, clave); });
 }
 
 QString mensajeError(int error) {

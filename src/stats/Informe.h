@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // The report engine: fills a report definition (a template file beside the program) with
 // the tables of the report database and gives HTML to lay out, show, print or save.
@@ -39,6 +40,8 @@ Resultado genera(const QString& rutaDefinicion, const QString& rutaBase, const Q
 
 // As genera, running once more when the database was busy.
 Resultado ejecuta(const QString& rutaDefinicion, const QString& rutaBase, const QString& clave);
+// Runs `una`, and once more when it found the database busy.
+Resultado otraVezSiOcupada(const std::function<Resultado()>& una);
 
 // "Error " & n & ". No es posible mostrar el informe. ..."
 QString mensajeError(int error);

@@ -4,6 +4,7 @@
 #include "core/Session.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "stats/AvisoBase.h"
 #include "stats/BaseInforme.h"
 #include "stats/InformeSeleccion.h"
 
@@ -54,7 +55,8 @@ void SeleccionEstadisticas::fijaMaximoMeses(int meses) {
 
 void SeleccionEstadisticas::periodo(int modo) {
     m_filtros.periodo(modo);
-    estadisticas(modo == 1 ? oledate::fromQDate(m_s.clock.today()) - m_filtros.meses() * 30.5 : 0.0);
+    // The boxes chose the mode: "Todos" (0) counts every draw, otherwise the sliders' months.
+    estadisticasSeleccion();
     guardaSeleccion();
 }
 
@@ -69,7 +71,7 @@ void SeleccionEstadisticas::estadisticas(double desde) {
     if (m_estadisticas.hayUltimo) {
         m_errorFrase = informeseleccion::escribeFrase(m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo)),
                                                       m_estadisticas.frase);
-        // Storing the selection right after reports a database that cannot be written.
+        // Storing the selection right after tells the user of a database that cannot be written.
         if (m_errorFrase != 0)
             qWarning() << "No se pudo escribir el último sorteo en la base de informes:" << m_errorFrase;
     }
@@ -94,10 +96,7 @@ void SeleccionEstadisticas::guardaSeleccion() {
                     ? QStringLiteral("-Ha seleccionado ") + m_filtros.descripcionDias()
                     : QStringLiteral("¡¡Con 0 sorteos seleccionados no es posible continuar!!");
     emit seleccionCambiada();
-    if (g.error != 0)
-        m_s.dialogs.message(
-            QStringLiteral(
-                "Sistema operativo no actualizado. El programa no funcionará correctamente. Error %1")
-                .arg(g.error),
-            QStringLiteral("¡Error!"), Dialogs::Icon::Information);
+    // The newest draw was written just before, by the same computation.
+    if (const int error = g.error != 0 ? g.error : m_errorFrase)
+        avisaErrorBase(m_s.dialogs, m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo)), error);
 }

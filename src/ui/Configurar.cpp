@@ -1,6 +1,7 @@
 #include "ui/Configurar.h"
 
 #include "core/Ajustes.h"
+#include "core/Permiso.h"
 #include "core/Session.h"
 #include "platform/gui/Etiqueta.h"
 
@@ -47,6 +48,7 @@ Configurar::Configurar(Session& s, std::function<void(int)> fijarMaximoPeriodo, 
     grid->addWidget(new QLabel(QStringLiteral("meses,"), this), 2, 2);
     grid->addWidget(new QLabel(QStringLiteral("* Mínimo 2 meses"), this), 3, 1, 1, 3);
 
+    m_text1->setFocus(); // the window opens on the price
     connect(label2, &Etiqueta::clicked, this, &Configurar::Label2_Click);
     connect(m_text1, &QLineEdit::textChanged, this, &Configurar::Text1_Change);
     connect(m_text2, &QLineEdit::textChanged, this, &Configurar::Text2_Change);
@@ -56,8 +58,12 @@ Configurar::Configurar(Session& s, std::function<void(int)> fijarMaximoPeriodo, 
     m_text2->setText(ajustes::textoMeses(m_s.cfg.meses));
 }
 
+// A failed write is told once, not at every keystroke, until a write succeeds again.
 void Configurar::grabar() {
-    m_s.files.numsIni.put(1, m_s.cfg);
+    const bool grabado = m_s.files.numsIni.put(1, m_s.cfg);
+    if (!grabado && !m_falloAvisado)
+        errorEscritura(m_s.dialogs, m_s.files.numsIni.path(), m_s.files.numsIni.errorString());
+    m_falloAvisado = !grabado;
 }
 
 void Configurar::Text1_Change() {

@@ -27,4 +27,5 @@ class Configurar final : public QWidget {
     std::function<void(int)> m_fijarMaximoPeriodo;
     QLineEdit* m_text1;
     QLineEdit* m_text2;
+    bool m_falloAvisado = false;
 };

@@ -21,6 +21,7 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(estado);
     for (int i = 0; i < 8; ++i) {
         auto* l = new Etiqueta(estado);
+        l->setRol(Etiqueta::Rol::Texto);
         l->setObjectName(QStringLiteral("Label9_%1").arg(i));
         connect(l, &Etiqueta::clicked, this, &GeneralTab::label9Pulsado);
         m_label9[static_cast<size_t>(i)] = l;
@@ -49,6 +50,7 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     m_command6->setObjectName(QStringLiteral("Command6"));
     auto* label5 = new Etiqueta(QStringLiteral("Aprieta y envíame un email"), this);
     label5->setObjectName(QStringLiteral("Label5"));
+    label5->setRol(Etiqueta::Rol::Enlace);
     label5->setCursor(Qt::PointingHandCursor);
     label5->setStyleSheet(QStringLiteral("color: #1b4f9c; text-decoration: underline;"));
     auto* picture1 = new Etiqueta(this);

@@ -1,5 +1,7 @@
 #include "ui/Presentacion.h"
 
+#include "platform/gui/Accesible.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,11 +18,14 @@ Presentacion::Presentacion(QWidget* parent) : QWidget(parent) {
 
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("Picture"));
+    instalarAccesibilidad();
+    marcarDecorativa(m_picture);
     m_picture->setPixmap(m_imageList1.first());
     m_picture->setFixedSize(m_imageList1.first().size());
     m_command1 = new QPushButton(QStringLiteral("Entrar"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setVisible(false);
+    m_command1->setAutoDefault(true); // Return presses it
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_picture);
@@ -40,6 +45,7 @@ void Presentacion::Timer1_Timer() {
         if (m_fotograma == 9) {
             m_fotograma = 10;
             m_command1->setVisible(true);
+            m_command1->setFocus();
         }
     }
     ++m_tiempo;

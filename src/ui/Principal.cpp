@@ -18,22 +18,26 @@
 #include "platform/CurlHttpClient.h"
 #include "platform/Dialogs.h"
 #include "platform/UrlOpener.h"
+#include "platform/gui/Accesible.h"
 #include "platform/gui/ImageList1.h"
 #include "stats/SeleccionEstadisticas.h"
 #include "stats/gui/AsistenteCombinacion.h"
-#include "stats/gui/InformeVentana.h"
 #include "stats/gui/EstadisticasTab.h"
 #include "stats/gui/FiltrosPaso1.h"
+#include "stats/gui/InformeVentana.h"
 #include "ui/Acercade.h"
 #include "ui/Atajos.h"
 #include "ui/Configurar.h"
+#include "ui/EnPantalla.h"
 #include "ui/GeneralTab.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -41,8 +45,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -51,6 +57,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     : QMainWindow(parent), m_s(s), m_carpetaPrograma(carpetaPrograma) {
     setObjectName(QStringLiteral("Principal"));
     setWindowTitle(QStringLiteral("Velmorat"));
+    instalarAccesibilidad();
     m_sstab1 = new QTabWidget(this);
     m_sstab1->setObjectName(QStringLiteral("SSTab1"));
     m_sstab1->setAccessibleName(QStringLiteral("Pestañas"));
@@ -87,6 +94,13 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     connect(m_sstab1, &QTabWidget::currentChanged, this, &Principal::SSTab1_Click);
     resize(1000, 720);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Principal::alCambiarVentanaActiva);
+    sinTabEnListas(this);
+    ordenTab();
+    // The pages not on view, and their tables, are not there for a screen reader.
+    for (int i = 0; i < m_sstab1->count(); ++i)
+        soloHijosVisibles(m_sstab1->widget(i));
+    // The dialogs of every part of the program (printer, file, message boxes) fit the screen.
+    qApp->installEventFilter(this);
 }
 
 Principal::~Principal() = default;
@@ -163,14 +177,9 @@ void Principal::crearEstadisticas() {
     EnlacesAsistente& a = m_asistente->enlaces;
     a.sorteossel = [this] { return m_seleccion->sorteossel(); };
     a.veces = [this] { return m_seleccion->frecuencias(); };
-    a.habilitarPaso1 = [this](bool si) {
-        for (int caja : {7, 8, 3, 4, 10})
-            if (QCheckBox* c = m_filtrosPaso1->check3(caja))
-                c->setEnabled(si);
-    };
-    // The boxes are redrawn from the selection whenever it changes; the lock outlasts that.
-    connect(m_seleccion, &SeleccionEstadisticas::seleccionCambiada, m_asistente,
-            [this] { m_asistente->enlaces.habilitarPaso1(m_asistente->paso1Habilitado()); });
+    a.habilitarPaso1 = [this](bool si) { m_filtrosPaso1->habilita(si); };
+    connect(m_seleccion, &SeleccionEstadisticas::calculadas, m_asistente,
+            &AsistenteCombinacion::seleccionRecalculada);
     m_sstab1->setCurrentIndex(0);
 
     connect(m_resultados, &PanelResultados::estadisticasPedidas, m_seleccion,
@@ -182,6 +191,8 @@ void Principal::crearEstadisticas() {
     MantenimientoSorteos::Enlaces& e = m_estadisticas->mantenimiento().enlaces;
     e.resumen = [this] { resumen(); };
     e.refrescar = [this] { refrescar(); };
+    e.estadisticas = [this] { m_seleccion->estadisticasSeleccion(); };
+    e.guardaSeleccion = [this] { m_seleccion->guardaSeleccion(); };
     e.penasReseteadas = [this] {
         m_general->hScroll1()->setValue(1);
         m_resultados->comprobacion().modelo4().reemplazar(std::make_unique<ListaMultiples>());
@@ -229,24 +240,30 @@ void Principal::entrada(QMenu* menu, const QString& texto, const char* nombre, v
 }
 
 void Principal::crearMenus() {
-    QMenu* general = menuBar()->addMenu(QStringLiteral("General"));
+    QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
     general->setObjectName(QStringLiteral("MenuGeneral"));
-    entrada(general, QStringLiteral("Bajar Sorteos nuevos"), "Baja", &Principal::Baja_Click);
-    entrada(general, QStringLiteral("Crear peña nueva"), "Crearp", &Principal::Crearp_Click);
-    entrada(general, QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), "borrpe",
+    entrada(general, QStringLiteral("&Bajar Sorteos nuevos"), "Baja", &Principal::Baja_Click);
+    entrada(general, QStringLiteral("&Crear peña nueva"), "Crearp", &Principal::Crearp_Click);
+    entrada(general, QStringLiteral("B&orrar sorteos almacenados/Reset aciertos peñas"), "borrpe",
             &Principal::borrpe_Click);
-    entrada(general, QStringLiteral("Salir"), "salir", &Principal::salir_Click);
+    entrada(general, QStringLiteral("&Salir"), "salir", &Principal::salir_Click);
 
-    QMenu* ver = menuBar()->addMenu(QStringLiteral("Ver"));
+    QMenu* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
     ver->setObjectName(QStringLiteral("MenuVer"));
     const struct {
         const char* texto;
         const char* nombre;
-    } pestanas[] = {{"Pestaña General", "gene"},
-                    {"Pestaña Último sorteo", "ultimo"},
-                    {"Pestaña Gestor de peñas", "Gestor"},
-                    {"Pestaña Estadísticas", "esta"},
-                    {"Pestaña Crear Combinación", "comb"}};
+    } pestanas[] = {{"Pestaña &General", "gene"},
+                    {"Pestaña &Último sorteo", "ultimo"},
+                    {"Pestaña Gestor de &peñas", "Gestor"},
+                    {"Pestaña &Estadísticas", "esta"},
+                    {"Pestaña &Crear Combinación", "comb"}};
+    // F10 opens the menu bar from the keyboard.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+    });
     for (int i = 0; i < 5; ++i) {
         QAction* a = ver->addAction(QString::fromUtf8(pestanas[i].texto));
         a->setObjectName(QString::fromLatin1(pestanas[i].nombre));
@@ -312,20 +329,20 @@ void Principal::borrpe_Click() {
 }
 
 void Principal::crearMenusAyuda() {
-    QMenu* opciones = menuBar()->addMenu(QStringLiteral("Opciones"));
+    QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
     opciones->setObjectName(QStringLiteral("MenuOpciones"));
-    entrada(opciones, QStringLiteral("Configuración"), "confi", &Principal::confi_Click);
+    entrada(opciones, QStringLiteral("&Configuración"), "confi", &Principal::confi_Click);
 
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->setObjectName(QStringLiteral("MenuAyuda"));
     const struct {
         const char* texto;
         const char* nombre;
         void (Principal::*accion)();
-    } entradas[] = {{"Instrucciones", "instrucciones", &Principal::instrucciones_Click},
-                    {"Leer mensaje del Jefe", "Leer", &Principal::Leer_Click},
-                    {"Web del programa", "web", &Principal::web_Click},
-                    {"Acerca de...", "acerca", &Principal::acerca_Click}};
+    } entradas[] = {{"&Instrucciones", "instrucciones", &Principal::instrucciones_Click},
+                    {"&Leer mensaje del Jefe", "Leer", &Principal::Leer_Click},
+                    {"&Web del programa", "web", &Principal::web_Click},
+                    {"&Acerca de...", "acerca", &Principal::acerca_Click}};
     for (const auto& e : entradas)
         entrada(ayuda, QString::fromUtf8(e.texto), e.nombre, e.accion);
 }
@@ -428,6 +445,15 @@ void Principal::SSTab1_MouseMove() {
 }
 
 bool Principal::eventFilter(QObject* o, QEvent* e) {
+    if ((e->type() == QEvent::Show || e->type() == QEvent::Resize) && o->isWidgetType()) {
+        auto* dialogo = qobject_cast<QDialog*>(o);
+        if (dialogo && dialogo->isWindow()) {
+            // The toolkit centres it over the window that opened it once it knows its size; one
+            // that does not fit there, or grows (the printer dialog's options), comes back inside.
+            enpantalla::corregirAlEnmarcar(dialogo);
+        }
+        return false;
+    }
     if (e->type() == QEvent::MouseMove && (o == m_sstab1 || o == m_sstab1->tabBar()))
         SSTab1_MouseMove();
     return QMainWindow::eventFilter(o, e);
@@ -525,9 +551,43 @@ void Principal::mostrarVentana(QWidget* v) {
             }
         });
     }
+    if (!v->isVisible()) {
+        sinTabEnListas(v);
+        // The notice window keeps the screen's top-left corner; the others come over the main window.
+        const bool aviso = v->objectName() == u"Infor";
+        enpantalla::colocar(v, this,
+                            aviso ? enpantalla::Lugar::ArribaIzquierda : enpantalla::Lugar::Centrada);
+        // Escape closes a secondary window; the editor has its own closing rules.
+        if (v->objectName() != u"Crea" && !v->findChild<QShortcut*>(QStringLiteral("Escape"))) {
+            auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), v);
+            escape->setObjectName(QStringLiteral("Escape"));
+            connect(escape, &QShortcut::activated, v, &QWidget::close);
+        }
+    }
     v->show();
     v->raise();
     v->activateWindow();
+    enpantalla::corregirAlEnmarcar(v);
+}
+
+// Tab follows the screen: the shortcuts, the tabs, then the General page top to bottom, left
+// to right.
+void Principal::ordenTab() {
+    QList<QWidget*> orden;
+    for (int i = 0; i < Atajos::kCuantos; ++i)
+        orden << m_atajos->image1(i);
+    orden << m_sstab1 << m_tiraDescarga->picture2() << m_general->command6() << m_general->picture1()
+          << m_general->label5() << m_general->hScroll1() << m_general->check1() << m_general->check2()
+          << m_resultados->command1(0) << m_resultados->command1(1) << m_resultados->combo2()
+          << m_resultados->image5() << m_resultados->listView(0) << m_resultados->listView(1);
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        QWidget::setTabOrder(orden.at(i - 1), orden.at(i));
+}
+
+// Tab and Shift+Tab leave every list and table; the arrows move inside them.
+void Principal::sinTabEnListas(QWidget* raiz) {
+    for (QAbstractItemView* lista : raiz->findChildren<QAbstractItemView*>())
+        lista->setTabKeyNavigation(false);
 }
 
 QWidget* Principal::ventana(const QString& nombre) const {

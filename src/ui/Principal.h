@@ -130,6 +130,8 @@ class Principal : public QMainWindow {
     void Command8_Click();
     void fijarMaximoPeriodo(int meses);
     void colocarEnPantalla();
+    static void sinTabEnListas(QWidget* raiz);
+    void ordenTab();
     void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;

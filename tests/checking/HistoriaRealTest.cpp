@@ -80,7 +80,7 @@ TEST(HistoriaReal, CountersMatchAHandCountAcrossDownloads) {
     for (const auto& p : penas) {
         std::vector<std::vector<int>> apuestas;
         if (p.codigo == 0)
-            for (int b = 0; b < 60; ++b)
+            for (int b = 0; b < RegPena::kMaxApuestas; ++b)
                 apuestas.push_back(numeros(6));
         else
             apuestas.push_back(numeros(cuantos(int16_t(p.codigo))));

@@ -1,6 +1,4 @@
 #include "Escenario.h"
-#include "platform/gui/QtPrinter.h"
-#include "support/Pdf.h"
 #include "support/RecordingPrinter.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +7,10 @@ namespace {
 
 class Listado : public ::testing::Test, public Escenario {
   protected:
-    std::shared_ptr<RecordingPrinter> imprimir(int n) {
-        auto p = std::make_shared<RecordingPrinter>();
+    std::shared_ptr<RecordingPrinter> imprimir(int n, double alto = 297) {
+        auto p = std::make_shared<RecordingPrinter>(210, alto);
         comprobacion.imprimirListado(p, QImage(), n);
         return p;
-    }
-    static QList<RecordingPrinter::Op> textos(const RecordingPrinter& p) {
-        QList<RecordingPrinter::Op> t;
-        for (const auto& o : p.ops)
-            if (o.kind == RecordingPrinter::Kind::Text)
-                t << o;
-        return t;
     }
 };
 
@@ -29,27 +20,34 @@ TEST_F(Listado, SimplePeñasAtTheirPositions) {
     sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9, 3);
     pena(QStringLiteral("AMIGOS"), kTodos, kJue(), {{5, 12, 23, 1, 2, 4}, {6, 7, 8, 10, 11, 13}});
     auto p = imprimir(1);
-    ASSERT_TRUE(p->began);
-    EXPECT_EQ((std::tuple{p->ended, p->killed}), (std::tuple{true, false}));
+    EXPECT_EQ((std::tuple{p->began, p->ended, p->killed}), (std::tuple{true, true, false}));
     ASSERT_FALSE(p->ops.empty());
     EXPECT_EQ((std::tuple{p->ops[0].kind, p->ops[0].x, p->ops[0].y}),
               (std::tuple{RecordingPrinter::Kind::Picture, 0.0, 5.0}));
-    const auto t = textos(*p);
-    ASSERT_EQ(t.size(), 7);
-    EXPECT_EQ(t[0].linea(),
-              (std::tuple{QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"), 50.0, 40.0, 22.0, true}));
-    EXPECT_EQ((std::tuple{t[1].text, t[1].underline}), (std::tuple{QString(), false}));
-    EXPECT_EQ(t[2].linea(), (std::tuple{QStringLiteral("Sorteo del 05/12/2026  5-12-23-30-41-47  C:9  R:3"),
-                                        20.0, 40.0 + 11 + 11, 18.0, false}));
-    EXPECT_DOUBLE_EQ(t[3].fontSize, 8.2);
-    EXPECT_EQ((std::tuple{t[4].text, t[4].x}),
-              (std::tuple{QStringLiteral("PEÑA AMIGOS              "), 30.0}));
-    EXPECT_EQ(
-        (std::tuple{t[5].text, t[5].x}),
-        (std::tuple{QStringLiteral("    5  12  23    1    2    4  ¡¡ Premio !! Has acertado 3 números."),
-                    30.0}));
-    EXPECT_EQ(t[6].text, QStringLiteral("    6    7    8  10  11  13"));
+    EXPECT_EQ(p->lineas(),
+              (QStringList{"1 50 40 22_ PEÑAS SENCILLAS / REDUCIDAS", "1 0 51 22 ",
+                           "1 20 62 18 Sorteo del 05/12/2026  5-12-23-30-41-47  C:9  R:3", "1 0 71 8.2 ",
+                           "1 30 75.1 8.2 PEÑA AMIGOS              ",
+                           "1 30 79.2 8.2     5  12  23    1    2    4  ¡¡ Premio !! Has acertado 3 números.",
+                           "1 30 83.3 8.2     6    7    8  10  11  13"}));
     EXPECT_FALSE(comprobacion.imprimiendo());
+}
+
+// Lines of 8.2 points are 4.1 mm on the recording printer: the first peña's heading ends at
+// 79.2 mm, its bets at 83.3 and 87.4, the second peña's heading at 95.6 and its bet at 99.7.
+TEST_F(Listado, PageBreaksKeepAHeadingWithItsBetAndTheIndentation) {
+    sorteo(kSab(), {20, 21, 22, 23, 24, 25}, 26);
+    pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
+    pena(QStringLiteral("B"), kTodos, kJue(), {{13, 14, 15, 16, 17, 18}});
+    // The heading that would end page 1 goes to page 2 with its bet, from the page's top.
+    EXPECT_EQ(imprimir(1, 97)->lineas().mid(6),
+              (QStringList{"1 30 83.3 8.2     7    8    9  10  11  12",
+                           "2 30 5 8.2 PEÑA B                   ", "2 30 9.1 8.2   13  14  15  16  17  18"}));
+    // A bet carried over keeps its indentation and the same top.
+    EXPECT_EQ(
+        imprimir(1, 86)->lineas().mid(6),
+        (QStringList{"2 30 5 8.2     7    8    9  10  11  12", "2 0 9.1 8.2 ",
+                     "2 30 13.2 8.2 PEÑA B                   ", "2 30 17.3 8.2   13  14  15  16  17  18"}));
 }
 
 TEST_F(Listado, OnlyPrizeBetsUnderTheFilterAndOneHeadingPerDraw) {
@@ -72,66 +70,32 @@ TEST_F(Listado, MultiplesOnANewPageWithTheLogo) {
     pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 30, 4, 5, 6}});
     pena(QStringLiteral("CINCO"), kTodos, kJue(), {{1, 2, 3, 4, 5}}, 503);
     auto p = imprimir(1);
-    const auto t = textos(*p);
-    int titulo = -1;
-    for (int i = 0; i < t.size(); ++i)
-        if (t[i].text == QStringLiteral("PEÑAS MÚLTIPLES"))
-            titulo = i;
-    ASSERT_GE(titulo, 0);
-    EXPECT_EQ((std::tuple{t[titulo].page, t[titulo].x, t[titulo].y, t[titulo].underline}),
-              (std::tuple{2, 70.0, 40.0, true}));
-    int logos = 0;
+    const QStringList t = p->lineas();
+    const qsizetype titulo = t.indexOf(QStringLiteral("2 70 40 22_ PEÑAS MÚLTIPLES"));
+    QList<std::pair<int, double>> logos;
     for (const auto& o : p->ops)
-        if (o.kind == RecordingPrinter::Kind::Picture) {
-            ++logos;
-            EXPECT_DOUBLE_EQ(o.y, 5);
-        }
-    EXPECT_EQ(logos, 2);
-    ASSERT_EQ(t.size(), titulo + 7);
+        if (o.kind == RecordingPrinter::Kind::Picture)
+            logos.append({o.page, o.y});
+    EXPECT_EQ(logos, (QList<std::pair<int, double>>{{1, 5}, {2, 5}}));
     EXPECT_EQ(
-        (QStringList{t[titulo + 2].text, t[titulo + 4].text}),
-        (QStringList{"Sorteo del 05/12/2026  1-2-30-31-32-33  C:40  R:3", "PEÑA CINCO               "}));
-    EXPECT_EQ((std::tuple{t[titulo + 5].text, t[titulo + 5].x}),
-              (std::tuple{
-                  QStringLiteral("    1    2    3    4    5  ¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."),
-                  30.0}));
-    EXPECT_EQ(t[titulo + 6].text, QString()); // the blank row that closes the breakdown
-    EXPECT_DOUBLE_EQ(t[titulo + 6].x, 83.3);
+        t.mid(titulo + 2),
+        (QStringList{"2 20 62 18 Sorteo del 05/12/2026  1-2-30-31-32-33  C:40  R:3", "2 0 71 8.2 ",
+                     "2 30 75.1 8.2 PEÑA CINCO               ",
+                     "2 30 79.2 8.2     1    2    3    4    5  ¡¡ Premio !! Tienes 4 apuestas de 3 aciertos.",
+                     "2 83.3 83.3 8.2 "})); // the blank row that closes the breakdown
     EXPECT_TRUE(p->ended);
 }
 
-TEST_F(Listado, EmptyListingIsCancelledWithAMessage) {
+TEST_F(Listado, EmptyListingOrCancelledDialogPrintsNothing) {
     sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 40);
     pena(QStringLiteral("S"), kTodos, kJue(), {{10, 11, 12, 13, 14, 15}});
+    comprobacion.imprimirListado(nullptr, QImage(), 1); // the dialog cancelled: no check either
+    EXPECT_EQ((std::tuple{comprobacion.imprimiendo(), leida(1).fecha2, dialogs.boxes.size()}),
+              (std::tuple{false, 0.0, 0}));
     vista.check2 = true;
     auto p = imprimir(1);
-    EXPECT_EQ((std::tuple{p->killed, p->ended}), (std::tuple{true, false}));
+    EXPECT_EQ((std::tuple{p->killed, p->ended, p->texts().isEmpty()}), (std::tuple{true, false, true}));
     ASSERT_EQ(dialogs.boxes.size(), 1);
     EXPECT_EQ(dialogs.caja(0), (std::tuple{QStringLiteral("Listado vacío. No hay datos para imprimir,"),
                                            QStringLiteral("No hay datos"), Dialogs::Icon::Information}));
-    EXPECT_TRUE(p->texts().isEmpty());
-}
-
-TEST_F(Listado, CancelledDialogPrintsNothingAndChecksNothing) {
-    sorteo(kSab(), {1, 2, 30, 31, 32, 33}, 40);
-    pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 30, 4, 5, 6}});
-    comprobacion.imprimirListado(nullptr, QImage(), 1);
-    EXPECT_EQ((std::tuple{comprobacion.imprimiendo(), leida(1).fecha2, dialogs.boxes.size()}),
-              (std::tuple{false, 0.0, 0}));
-}
-
-TEST_F(Listado, RealPdfReadsBack) {
-    sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9, 3);
-    pena(QStringLiteral("AMIGOS"), kTodos, kJue(), {{5, 12, 23, 1, 2, 4}});
-    pena(QStringLiteral("SIETE"), kTodos, kJue(), {{5, 12, 23, 30, 1, 2, 3}}, 501);
-    const QString pdf = dir.ruta(QStringLiteral("listado.pdf"));
-    std::shared_ptr<Printer> impresora = QtPrinter::toPdf(pdf);
-    QImage logo(200, 75, QImage::Format_RGB32);
-    logo.fill(Qt::darkBlue);
-    comprobacion.imprimirListado(impresora, logo, 1);
-    const QString texto = textoPdf(pdf, true);
-    for (const char* t : {"PEÑAS SENCILLAS / REDUCIDAS", "¡¡ Premio !! Has acertado 3 números.",
-                          "PEÑAS MÚLTIPLES", "¡¡ Premio !! Tienes 3 apuestas de 4 aciertos."})
-        EXPECT_TRUE(texto.contains(QString::fromUtf8(t))) << t << texto.toStdString();
-    EXPECT_EQ(texto.count(QChar(u'\f')), 2); // two pages
 }

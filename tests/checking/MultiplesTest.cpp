@@ -118,14 +118,3 @@ TEST_F(Multiples, PrizeAlertCombinesWithTheSimpleList) {
     comprobacion.listamulti(1);
     EXPECT_EQ(comprobacion.conpremio, 0);
 }
-
-TEST_F(Multiples, UnknownCodesShowAnEmptyBet) {
-    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 7);
-    pena(QStringLiteral("RARA"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 512);
-    pena(QStringLiteral("MAS"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 9000);
-    comprobacion.listasencillas(1);
-    const ListaMultiples& l = comprobacion.lista4();
-    ASSERT_EQ(l.filas(), 8);
-    EXPECT_EQ(fila(l, 3), QStringList(12, QString()));
-    EXPECT_EQ((std::tuple{aciertos(1), leida(2).fecha2}), (std::tuple{std::array<int16_t, 5>{}, kSab()}));
-}

@@ -3,6 +3,7 @@
 #include "support/LimiteEscritura.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -109,25 +110,24 @@ TEST_F(Sencillas, HistoricoListsOlderDrawsWithoutCounting) {
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 0, 0}));
 }
 
-TEST_F(Sencillas, OnlyPrizesKeepsPrizeBetsAndEmptyPeñas) {
+TEST_F(Sencillas, OnlyPrizesKeepsPrizeBets) {
     sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
     pena(QStringLiteral("A"), kTodos, kJue(),
          {{10, 11, 12, 13, 14, 15},
           {1, 2, 3, 13, 14, 15},
-          {20, 21, 22, 23, 24, 25},
+          {1, 2, 22, 23, 24, 25}, // two hits win nothing
           {1, 2, 3, 4, 14, 15},
           {30, 31, 32, 33, 34, 35}});
-    pena(QStringLiteral("SIN PREMIO"), kTodos, kJue(), {{10, 11, 12, 13, 14, 15}});
-    pena(QStringLiteral("VACIA"), kTodos, kJue(), {}, 0);
+    pena(QStringLiteral("SIN PREMIO"), kTodos, kJue(), {{1, 2, 10, 11, 12, 13}});
     vista.check2 = true;
     comprobacion.listasencillas(1);
     const ListaSencillas& l = comprobacion.lista2();
     const QStringList c = comentarios(l);
-    ASSERT_EQ(c.size(), 5 + 3);
-    EXPECT_EQ((QStringList{c[1], l.texto(3, 4), c[3], c[4], c[6]}),
-              (QStringList{"PEÑA A                   ", "13", "¡¡ Premio !! Has acertado 3 números.",
-                           "¡¡ Premio !! Has acertado 4 números.", "PEÑA VACIA               "}));
-    EXPECT_EQ(comprobacion.filalista(), 8);
+    ASSERT_EQ(c.size(), 5);
+    EXPECT_EQ((QStringList{c[1], l.texto(3, 4), c[3], l.texto(4, 4), c[4]}),
+              (QStringList{"PEÑA A                   ", "13", "¡¡ Premio !! Has acertado 3 números.", "4",
+                           "¡¡ Premio !! Has acertado 4 números."}));
+    EXPECT_EQ(comprobacion.filalista(), 5);
 }
 
 TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
@@ -147,36 +147,46 @@ TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
     EXPECT_EQ(comprobacion.penaelegida, 0);
 }
 
-TEST_F(Sencillas, DamagedRecordsAreCheckedWithinTheRecord) {
-    sorteo(kSab(), {1, 2, 3, 4, 5, 6}, 20);
-    sorteo(0, {0, 0, 0, 0, 0, 0}, 0); // a record of zeros as the newest draw
-    // 300 bets claimed: the record holds 205; numbers 0 and 77; no draw days.
-    std::vector<std::vector<int>> apuestas(205, std::vector<int>{0, 77, 1, 2, 3, 4});
-    const int p = pena(QStringLiteral("ROTA"), kTodos, kJue(), apuestas, 300);
-    pena(QStringLiteral("SIN DIAS"), QString(), kJue(), {{1, 2, 3, 4, 5, 6}});
-    pena(QStringLiteral("NEGATIVA"), kTodos, kJue(), {}, -7);
+// Records out of every valid range are neither listed, counted nor written, whatever their
+// kind; the good peñas between them are checked as usual and keep every byte but their
+// counters and counted date.
+TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
+    sorteo(kJue(), {1, 2, 3, 4, 5, 6}, 20);
+    sorteo(kSab(), {1, 2, 3, 4, 30, 31}, 20);
+    const std::vector<std::vector<int>> seis{{1, 2, 3, 4, 5, 6}}, siete{{1, 2, 3, 4, 5, 6, 7}};
+    pena(QStringLiteral("BUENA"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
+    pena(QStringLiteral("300"), kTodos, kJue(), std::vector(205, seis[0]), 300);
+    pena(QStringLiteral("CERO"), kTodos, kJue(), {}, 0);
+    pena(QStringLiteral("512"), kTodos, kJue(), siete, 512);
+    RegPena negativa = leida(pena(QStringLiteral("NEGATIVA"), kTodos, kJue(), seis));
+    negativa.acierto(6) = -1;
+    s.files.apuestas.put(5, negativa);
+    pena(QStringLiteral("SIN FECHA"), kTodos, std::numeric_limits<double>::quiet_NaN(), seis);
+    RegPena contada = leida(pena(QStringLiteral("CONTADA INF"), kTodos, kJue(), siete, 501));
+    contada.fecha2 = -std::numeric_limits<double>::infinity();
+    s.files.apuestas.put(7, contada);
+    pena(QStringLiteral("MULTIPLE"), kTodos, kJue(), siete, 501);
     // A name byte the code page does not define must survive the write-back.
-    QByteArray raro = s.files.apuestas.read(p);
+    QByteArray raro = s.files.apuestas.read(1);
     raro[4] = '\x81';
-    s.files.apuestas.write(p, raro);
+    s.files.apuestas.write(1, raro);
     const QByteArray antes = dir.read(QStringLiteral("apuestas.dat"));
-    comprobacion.listasencillas(2);
-    // Zeros never match zeros; the older real draw gives 205 bets of four hits.
-    EXPECT_EQ(aciertos(p), (std::array<int16_t, 5>{0, 205, 0, 0, 0}));
-    EXPECT_EQ(leida(p).numApuestas, 300);
-    EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{0, 0, 0, 0, 0}));
+    comprobacion.listasencillas(1);
+    // By hand: three hits on Thursday and on Saturday. The seven numbers hold Thursday's six
+    // (one bet of six, six of five) and Saturday's four (three bets of four, four of three).
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{2, 0, 0, 0, 0}));
+    EXPECT_EQ(aciertos(8), (std::array<int16_t, 5>{4, 3, 6, 1, 0}));
+    EXPECT_EQ((std::tuple{comentarios(comprobacion.lista2())[1].left(9), comentarios(comprobacion.lista4())[1]}),
+              (std::tuple{QStringLiteral("PEÑA BUEN"), QStringLiteral("PEÑA MULTIPLE            ")}));
+    EXPECT_EQ((std::tuple{comprobacion.lista2().filas(), comprobacion.lista4().filas()}), (std::tuple{4, 5}));
     const QByteArray despues = dir.read(QStringLiteral("apuestas.dat"));
     ASSERT_EQ(despues.size(), antes.size());
-    // Only counters and the counted date change: the rest of each record is as it was.
-    for (int r = 0; r < 3; ++r) {
-        for (int i = 0; i < RegPena::kSize; ++i) {
-            const bool cambia = (i >= 8264 && i < 8274) || (i >= 8299 && i < 8307);
-            if (!cambia) {
-                ASSERT_EQ(despues[r * RegPena::kSize + i], antes[r * RegPena::kSize + i]) << r << " " << i;
-            }
-        }
-    }
-    EXPECT_EQ(comprobacion.lista2().filas(), 3 + 205 + 3);
+    const int k = RegPena::kSize;
+    EXPECT_EQ(despues.mid(k, 6 * k), antes.mid(k, 6 * k)); // the damaged records, byte for byte
+    // Only the counters (bytes 8264..8273) and the counted date (8299..8306) of a good record
+    // change: the rest of it is as it was.
+    auto resto = [k](const QByteArray& b, int r) { return b.mid(r * k, 8264) + b.mid(r * k + 8274, 25); };
+    EXPECT_EQ((std::tuple{resto(despues, 0), resto(despues, 7)}), (std::tuple{resto(antes, 0), resto(antes, 7)}));
 }
 
 TEST_F(Sencillas, CountersStopAt32767) {
@@ -223,4 +233,10 @@ TEST_F(Sencillas, NoDrawsOrAFailedWriteCountNothing) {
     comprobacion.listasencillas(1);
     comprobacion.listasencillas(1);
     EXPECT_EQ(aciertos(1)[0], 2);
+    // After that successful write, the next failure is told once again.
+    sorteo(kSab() + 5, {1, 2, 3, 4, 5, 6}, 20);
+    LimiteEscritura limite(100);
+    comprobacion.listasencillas(1);
+    comprobacion.listasencillas(1);
+    EXPECT_EQ(dialogs.boxes.size(), 3);
 }

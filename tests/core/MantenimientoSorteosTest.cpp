@@ -1,23 +1,20 @@
 #include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
-#include "platform/UrlOpener.h"
+#include "download/Fakes.h"
+#include "support/HistoriaReal.h"
+#include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
 using A = Dialogs::Answer;
 
-class Urls final : public UrlOpener {
-  public:
-    void open(const QString& url) override { abiertas << url; }
-    QStringList abiertas;
-};
-
-RegSorteo sorteo(QDate d, int primero) {
-    return registroSorteo(oledate::fromQDate(d), {primero, 12, 23, 34, 41, 49}, 7, 3);
+RegSorteo sorteo(QDate d, int primero, double joker = -1) {
+    return registroSorteo(oledate::fromQDate(d), {primero, 12, 23, 34, 41, 49}, 7, 3, joker);
 }
 
 // Three draws (Thursday, Saturday, Monday) and two peñas with counters.
@@ -42,10 +39,12 @@ struct Upkeep : SesionPrueba {
         m.enlaces.resumen = [this] { llamadas << QStringLiteral("resumen"); };
         m.enlaces.refrescar = [this] { llamadas << QStringLiteral("refrescar"); };
         m.enlaces.penasReseteadas = [this] { llamadas << QStringLiteral("reseteadas"); };
+        m.enlaces.estadisticas = [this] { llamadas << QStringLiteral("estadisticas"); };
+        m.enlaces.guardaSeleccion = [this] { llamadas << QStringLiteral("guarda"); };
     }
     QByteArray leer(const char* f) const { return dir.read(QString::fromLatin1(f)); }
 
-    Urls urls;
+    FakeUrls urls;
     MantenimientoSorteos m{s};
     QByteArray numeros, penas;
     QStringList llamadas;
@@ -74,7 +73,8 @@ TEST(Mantenimiento, DeleteAllAnswersDecideWhatChanges) {
         EXPECT_EQ(u.leer("apuestas.dat"), penas);
         QStringList esperadas;
         if (borrar == A::Yes)
-            esperadas << QStringLiteral("resumen") << QStringLiteral("refrescar");
+            esperadas << QStringLiteral("resumen") << QStringLiteral("refrescar")
+                      << QStringLiteral("estadisticas") << QStringLiteral("guarda");
         if (resetear == A::Yes)
             esperadas << QStringLiteral("reseteadas") << QStringLiteral("resumen");
         EXPECT_EQ(u.llamadas, esperadas);
@@ -96,27 +96,49 @@ TEST(Mantenimiento, DeleteOneDrawRemovesThatRecord) {
     EXPECT_FALSE(u.m.ListView3_ItemClick(2, jueves));
     EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
 
-    EXPECT_TRUE(u.m.ListView3_ItemClick(1, jueves));
+    EXPECT_FALSE(u.m.ListView3_ItemClick(1, jueves)); // the recount fills the list anew
     EXPECT_EQ(u.leer("numeros.dat"), u.numeros.mid(32));
     EXPECT_EQ(u.s.sigSorteo, 3);
-    EXPECT_EQ(u.llamadas, QStringList{QStringLiteral("resumen")});
+    EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("estadisticas"),
+                                       QStringLiteral("guarda")}));
     EXPECT_FALSE(u.dir.exists(QStringLiteral("numeros.tmp")));
     // The file in use is the new one.
     EXPECT_EQ(u.s.files.numeros.count(), 2);
 }
 
-// A temporary copy that cannot be written (here a folder stands in its place) stops the
-// operation with the permission message and leaves the draws as they were.
-TEST(Mantenimiento, FailedCopyTellsAndKeepsTheFiles) {
+// A copy that cannot be written whole stops the operation with a message naming the file
+// and the reason, and leaves every file as it was: a folder standing where the copy goes,
+// and a limit on the size of written files (for the import, above the size of the backup).
+TEST(Mantenimiento, FailedWritesNameTheFileAndKeepEverything) {
     Upkeep u;
     QDir().mkpath(u.dir.ruta(QStringLiteral("numeros.tmp")));
-    u.dialogs.answers = {A::Yes};
+    u.dialogs.answers = {A::Yes, A::Ok, A::Ok, A::Yes, A::Ok, A::No, A::Yes};
     u.m.Command5_Click();
-    ASSERT_EQ(u.dialogs.boxes.size(), 2);
-    EXPECT_EQ(u.dialogs.boxes[1].title, QStringLiteral("Error de permiso"));
-    EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
-    EXPECT_TRUE(u.llamadas.isEmpty());
-    EXPECT_EQ(u.s.files.numeros.count(), 3);
+    QDir().rmdir(u.dir.ruta(QStringLiteral("numeros.tmp")));
+    u.dir.write(QStringLiteral("NUMEROS.DAT"), u.numeros + sorteo({2026, 12, 3}, 9).encode());
+    u.dialogs.files = {u.dir.ruta(QStringLiteral("NUMEROS.DAT"))};
+    {
+        LimiteEscritura limite(u.numeros.size() + 16);
+        u.m.Command8_Click();
+    }
+    {
+        LimiteEscritura limite(40);
+        u.m.ListView3_ItemClick(1, RegSorteo::decode(u.numeros.left(32)));
+        u.m.Command5_Click();
+    }
+    ASSERT_EQ(u.dialogs.boxes.size(), 8);
+    for (const int i : {1, 2, 4, 7}) {
+        EXPECT_EQ((std::tuple{u.dialogs.boxes[i].title, u.dialogs.boxes[i].icon}),
+                  (std::tuple{QStringLiteral("Error de escritura"), Dialogs::Icon::Exclamation}));
+        EXPECT_TRUE(
+            u.dialogs.boxes[i].text.startsWith(QStringLiteral("No se ha podido guardar el archivo ") +
+                                               QLatin1String(i == 7 ? "apuestas.dat. (" : "numeros.dat. (")));
+    }
+    EXPECT_EQ((std::tuple{u.leer("numeros.dat"), u.leer("numeros.bak"), u.leer("apuestas.dat")}),
+              (std::tuple{u.numeros, u.numeros, u.penas}));
+    // The peñas, not reset, are shown as they are on disk.
+    EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("reseteadas"), QStringLiteral("resumen")}));
+    EXPECT_EQ(QDir(u.dir.path()).entryList(QDir::Files).filter(QStringLiteral(".tmp")), QStringList());
 }
 
 struct Importar {
@@ -135,7 +157,11 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
     const QByteArray caso(p.caso);
     u.dialogs.files = {caso == "propio" ? u.dir.ruta(QStringLiteral("numeros.dat")) : elegido};
     QFile f(elegido);
+    // A pipe would hold the window in its opening for good and a device would be read
+    // without end: only a regular file is opened.
     ASSERT_TRUE(caso == "propio" || caso == "falta" ||
+                (caso == "fifo" && ::mkfifo(QFile::encodeName(elegido).constData(), 0600) == 0) ||
+                (caso == "cero" && QFile::link(QStringLiteral("/dev/zero"), elegido)) ||
                 (f.open(QIODevice::WriteOnly) && f.write(p.datos) == p.datos.size() && f.flush()));
     u.m.Command8_Click();
     ASSERT_EQ(u.dialogs.fileDialogs.size(), 1);
@@ -146,7 +172,8 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
         EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("Archivo de sorteos importado con éxito"));
         EXPECT_EQ(u.leer("numeros.dat"), caso == "propio" ? u.numeros : p.datos);
         EXPECT_EQ(u.leer("numeros.bak"), u.numeros);
-        EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("refrescar")}));
+        EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("refrescar"),
+                                           QStringLiteral("estadisticas"), QStringLiteral("guarda")}));
     } else {
         EXPECT_EQ(u.dialogs.boxes[0].title, QStringLiteral("¡Vaya hombre!"));
         EXPECT_TRUE(u.dialogs.boxes[0].text.startsWith(QStringLiteral("Fichero de sorteos no válido.")));
@@ -165,6 +192,15 @@ QByteArray historia(std::initializer_list<QDate> dias) {
         b += sorteo(d, 5).encode();
     return b;
 }
+// Three good draws whose last one has `valor` in ball slot `campo` (8: the Joker).
+QByteArray ultimoCon(size_t campo, double valor) {
+    RegSorteo r = sorteo({2011, 10, 3}, 5);
+    if (campo < 8)
+        r.bolas[campo] = int16_t(valor);
+    else
+        r.numJoker = valor;
+    return historia({{1999, 1, 2}, {1999, 1, 7}}) + r.encode();
+}
 // Four 24-byte records: their size is a multiple of 32 and the first date sits where a
 // 32-byte record has it.
 QByteArray antiguos() {
@@ -181,12 +217,18 @@ QByteArray antiguos() {
 
 INSTANTIATE_TEST_SUITE_P(
     Archivos, Importa,
-    ::testing::Values(Importar{"bueno", historia({{1999, 1, 2}, {1999, 1, 7}, {2011, 10, 3}}), true},
-                      Importar{"propio", {}, true}, Importar{"vacio", {}, false},
-                      Importar{"lunes", historia({{2011, 10, 3}, {2011, 10, 6}}), false},
-                      Importar{"antiguo", antiguos(), false},
-                      Importar{"corto", historia({{1999, 1, 2}}) + QByteArray(5, '\1'), false},
-                      Importar{"falta", {}, false}),
+    ::testing::Values(
+        Importar{"bueno", ultimoCon(7, -1) + sorteo({2012, 1, 5}, 2, 0).encode(), true},
+        Importar{"historia", bytesHistoriaReal(), true}, Importar{"propio", {}, true},
+        Importar{"vacio", {}, false}, Importar{"lunes", historia({{2011, 10, 3}, {2011, 10, 6}}), false},
+        Importar{"antiguo", antiguos(), false},
+        Importar{"fragmento", historia({{1999, 1, 2}, {1999, 1, 7}}) + historia({{1999, 1, 9}}).left(31),
+                 false},
+        Importar{"repetido", ultimoCon(1, 5), false}, Importar{"cincuenta", ultimoCon(4, 50), false},
+        Importar{"complementario", ultimoCon(6, 12), false}, Importar{"reintegro", ultimoCon(7, 10), false},
+        Importar{"joker", ultimoCon(8, std::numeric_limits<double>::infinity()), false},
+        Importar{"mismoDia", historia({{1999, 1, 7}, {1999, 1, 7}}), false}, Importar{"falta", {}, false},
+        Importar{"fifo", {}, false}, Importar{"cero", {}, false}),
     [](const auto& i) { return std::string(i.param.caso); });
 
 TEST(Mantenimiento, CancelledImportOffersTheShop) {
@@ -196,9 +238,9 @@ TEST(Mantenimiento, CancelledImportOffersTheShop) {
         u.m.Command8_Click();
         ASSERT_EQ(u.dialogs.boxes.size(), 1);
         EXPECT_EQ(u.dialogs.boxes[0].title, QStringLiteral("Velmorat"));
-        ASSERT_EQ(u.urls.abiertas.size(), respuesta == A::Yes ? 1 : 0);
-        EXPECT_TRUE(respuesta == A::No || u.urls.abiertas[0].startsWith(
-                                              QStringLiteral("http://ejemplo.es/tienda/Product_list_C)")));
+        ASSERT_EQ(u.urls.opened.size(), respuesta == A::Yes ? 1 : 0);
+        EXPECT_TRUE(respuesta == A::No ||
+                    u.urls.opened[0].startsWith(QStringLiteral("http://ejemplo.es/tienda/Product_list_C)")));
         EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
     }
 }

@@ -13,8 +13,8 @@ struct Resumenes : ::testing::Test, SesionConDatos {
     void sorteo(QDate d) {
         s.files.numeros.put(s.files.numeros.count() + 1, registroSorteo(oledate::fromQDate(d)));
     }
-    void pena(const QString& dias, QDate creada) {
-        const RegPena p = registroPena(QStringLiteral("P"), dias, oledate::fromQDate(creada), {}, 1);
+    void pena(const QString& dias, QDate creada, int apuestas = 1) {
+        const RegPena p = registroPena(QStringLiteral("P"), dias, oledate::fromQDate(creada), {}, apuestas);
         s.files.apuestas.put(s.files.apuestas.count() + 1, p);
     }
 };
@@ -86,12 +86,14 @@ TEST_F(Resumenes, DrawsPlayedCountOncePerDrawFromEachPenasCreation) {
         const char* dias;
         QDate creada;
         int jugados;
-    } penas[] = {{"Lunes", QDate(2026, 11, 24), 1},         // a Tuesday: only the Monday the 30th
+        int apuestas = 1;
+    } penas[] = {{"Todos (L+J+S)", QDate(2026, 1, 1), 0, 0}, // no bets: a damaged record plays none
+                 {"Lunes", QDate(2026, 11, 24), 1},         // a Tuesday: only the Monday the 30th
                  {"Todos (L+J+S)", QDate(2026, 11, 26), 3}, // the 30th concerns both and counts once
                  {"Jueves y Sábado", QDate(2026, 1, 1), 3},
                  {"Lunes", QDate(2026, 1, 1), 4}};
     for (const auto& p : penas) {
-        pena(QString::fromUtf8(p.dias), p.creada);
+        pena(QString::fromUtf8(p.dias), p.creada, p.apuestas);
         resumen(s);
         EXPECT_EQ(s.sorteosjugados, p.jugados) << p.dias;
     }

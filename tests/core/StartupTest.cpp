@@ -1,4 +1,5 @@
 #include "core/Startup.h"
+#include "core/OleDate.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
 #include "support/SinPrivilegios.h"
@@ -18,7 +19,7 @@ QByteArray antiguos(int n) {
     QByteArray out;
     for (int i = 0; i < n; ++i) {
         RegSorteoAntiguo a;
-        a.bolas = {int16_t(1 + i), 12, 23, 34, 45, 49, 7, 3};
+        a.bolas = {int16_t(1 + i), 12, 23, 34, 45, 49, 48, 3};
         a.fecha = 30000 + 7 * i;
         out += a.encode();
     }
@@ -34,9 +35,15 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/opt/velmorat")), QStringLiteral("/opt/velmorat/"));
     EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/")), QStringLiteral("/"));
     dir.conTablas();
-    dir.write(QStringLiteral("apuestas.tmp"), QByteArray(8307, 'x'));
+    // The copies and save files of interrupted writes go; files that only look alike stay.
+    const QStringList propios = {"apuestas.tmp",       "numeros.tmp",    "numeros.bak.tmp",
+                                 "informe.dat.QwErTy", "www.txt.AbCdEf", "vek.pdf.ZxCvBn"};
+    const QStringList ajenos = QStringLiteral("notas.tmp www.txt.viejo vek.pdf.123456 vek.pdf").split(u' ');
+    for (const QString& f : propios + ajenos)
+        dir.write(f, QByteArray(8307, 'x'));
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
-    EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
+    for (const QString& f : propios + ajenos)
+        EXPECT_EQ(dir.exists(f), ajenos.contains(f)) << f.toStdString();
     startup::leeconfig(s);
     EXPECT_TRUE(dialogs.boxes.isEmpty());
     EXPECT_EQ(s.rutaApp, dir.rutaApp());
@@ -113,9 +120,11 @@ TEST_F(Configuracion, ShortSettingsFileIsReadAndRepairedNotCrashed) {
 
 using Conversion = Fixture;
 
-// An empty file, a file without joker, one with a seven-digit joker and one whose joker is
-// garbage are current files: never converted.
-TEST_F(Conversion, CurrentFilesAreLeftAlone) {
+// Files that are not converted stay as they are: an empty file, current files (a joker of
+// -1, of seven digits, or garbage) without a word; nonsense that passes the first-record
+// test (random numbers, a random Joker) and an old file with a bad record with the news that
+// the draws file is damaged.
+TEST_F(Conversion, FilesNotWhollyOldAreLeftAlone) {
     dir.conTablas();
     RegSorteo r = registroSorteo(40000, {1, 2, 3, 4, 5, 6}, 7, 8);
     QList<QByteArray> archivos = {QByteArray()};
@@ -123,11 +132,19 @@ TEST_F(Conversion, CurrentFilesAreLeftAlone) {
         r.numJoker = joker;
         archivos << r.encode() + r.encode();
     }
+    r = {{77, -3, 1000, 5, 5, 0, 60, 12}, oledate::fromYmd(2024, 5, 2), 1.234567891e-300};
+    QByteArray viejo = antiguos(4);
+    viejo.replace(24 * 3 + 2, 2, viejo.mid(24 * 3 + 4, 2)); // the last old draw repeats a number
+    archivos << r.encode() + r.encode() << viejo;
     for (const QByteArray& a : archivos) {
         dir.write(QStringLiteral("numeros.dat"), a);
+        dialogs.boxes.clear();
         ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
         EXPECT_TRUE(startup::compruebanumeros(s));
-        EXPECT_TRUE(dialogs.boxes.isEmpty());
+        const bool danado = archivos.indexOf(a) > 3;
+        ASSERT_EQ(dialogs.boxes.size(), danado ? 1 : 0);
+        EXPECT_TRUE(!danado || (dialogs.boxes[0].title == QStringLiteral("¡Vaya hombre!") &&
+                                dialogs.boxes[0].text.contains(QStringLiteral("numeros.dat está dañado"))));
         EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), a);
         s.files.cerrarTodos();
     }

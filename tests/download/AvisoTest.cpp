@@ -6,7 +6,9 @@
 #include "download/gui/Infor.h"
 #include "platform/CurlHttpClient.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QTextFrame>
 #include <gtest/gtest.h>
 
 namespace {
@@ -102,15 +104,15 @@ TEST_P(HostDelAviso, Stores) {
 
 INSTANTIATE_TEST_SUITE_P(
     Aviso, HostDelAviso,
-    ::testing::Values(std::make_pair(QByteArray("<!-- web:nuevo.example> -->"),
-                                     QStringLiteral("nuevo.example")),
+    ::testing::Values(std::make_pair(QByteArray("<!-- web:nuevo9.example> -->"),
+                                     QStringLiteral("nuevo9.example")),
                       std::make_pair(QByteArray("web: mi host>"), QStringLiteral("/mi/host")),
                       std::make_pair("web:" + QByteArray(70, 'a') + ">", QString(60, u'a')),
                       std::make_pair(QByteArray("web:evil\"onclick<x>"), kHost),
                       std::make_pair(QByteArray("web:\xe1\x01.es>"), kHost),
                       std::make_pair(QByteArray("sin clave"), kHost)));
 
-TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReply) {
+TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReplyFromThatHost) {
     ServidorPrueba web;
     BancoAviso b;
     CurlHttpClient curl;
@@ -119,11 +121,16 @@ TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReply) {
     aviso.mostrarInfor = [&] { ++mostrados; };
     b.s.cfg.webhost = web.base().mid(7); // "127.0.0.1:<port>"
     const QByteArray pagina = BancoAviso::pagina(500);
-    web.responder("/informe.dat", {200, "text/html", pagina.toStdString()});
+    web.redirigir("/informe.dat", 302, "/aviso.dat"); // on the same host: followed
+    web.responder("/aviso.dat", {200, "text/html", pagina.toStdString()});
     aviso.miraaviso();
     EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
 
-    web.responder("/informe.dat", {500, "text/html", BancoAviso::pagina(900).toStdString()});
+    // A redirect to another host (the same server under another name) is not followed.
+    web.redirigir("/informe.dat", 302,
+                  web.base().replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost")).toStdString() +
+                      "/otra.dat");
+    web.responder("/otra.dat", {200, "text/html", BancoAviso::pagina(900).toStdString()});
     aviso.miraaviso();
     EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
 }
@@ -160,4 +167,33 @@ TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {
     w.show();
     w.Label1_Click();
     EXPECT_EQ((std::tuple{b.urls.opened.last(), w.isVisible()}), (std::tuple{enlaces::correo(), false}));
+}
+
+// A page that would hold the start while it is laid out (large, tables nested deeply, a long
+// run without a blank) is shown as its text. The "X" is a button a screen reader presses.
+TEST(Infor, AHeavyPageShowsAsTextAndTheCloseButtonCloses) {
+    auto tablas = [](int n, const QString& dentro = QStringLiteral("a")) {
+        return QStringLiteral("<table><tr><td>").repeated(n) + dentro +
+               QStringLiteral("</td></tr></table>").repeated(n);
+    };
+    QStringList rico;
+    for (const QString& p :
+         {tablas(3), tablas(4), QString(1000, u'a'), QString(1001, u'a'),
+          QStringLiteral("ab ").repeated(65536 / 3), QStringLiteral("ab ").repeated(65537 / 3 + 1),
+          QStringLiteral("<b> ").repeated(3000), QStringLiteral("<b> ").repeated(3001)})
+        rico << (VisorAviso::enRicoSinEspera(p) ? QStringLiteral("sí") : QStringLiteral("no"));
+    EXPECT_EQ(rico.join(u' '), QStringLiteral("sí no sí no sí no sí no"));
+    BancoAviso b;
+    b.dir.write(QStringLiteral("informe.dat"), tablas(5, QStringLiteral("<b>Hola</b> mundo")).toUtf8());
+    Infor w(b.dir.ruta(QStringLiteral("informe.dat")), b.urls);
+    EXPECT_EQ((std::tuple{w.webBrowser1()->toPlainText().simplified(),
+                          w.webBrowser1()->document()->rootFrame()->childFrames().size()}),
+              (std::tuple{QStringLiteral("Hola mundo"), 0}));
+    QAccessibleInterface* cerrar =
+        QAccessible::queryAccessibleInterface(w.findChild<QLabel*>(QStringLiteral("Label3")));
+    EXPECT_EQ(std::tuple(cerrar->role(), cerrar->text(QAccessible::Name)),
+              std::tuple(QAccessible::Button, QStringLiteral("Cerrar")));
+    w.show();
+    cerrar->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(w.isVisible());
 }

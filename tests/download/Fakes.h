@@ -8,13 +8,16 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+#include <functional>
 
 // Web access for tests: scripted GET replies (none left: no network) and downloads by address.
 class FakeHttp final : public HttpClient {
   public:
     HttpReply get(const QString& url) override {
         gets << url;
-        return replies.isEmpty() ? HttpReply{} : replies.takeFirst();
+        if (!replies.isEmpty())
+            return replies.takeFirst();
+        return servicio ? servicio(url) : HttpReply{};
     }
     bool download(const QString& url, const QString& path) override {
         downloads << url;
@@ -28,6 +31,7 @@ class FakeHttp final : public HttpClient {
     }
 
     QList<HttpReply> replies;
+    std::function<HttpReply(const QString&)> servicio; // answers when no reply is scripted
     QMap<QString, QByteArray> files;
     QStringList gets;
     QStringList downloads;

@@ -59,17 +59,14 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-// The operator's draw search for the last hundred days, and the program's own addresses.
-TEST(Trae, AsksTheOperatorsDrawSearchForTheLastHundredDays) {
-    EXPECT_EQ(urlBusqueda(QDate(2017, 8, 9)),
-              QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id=LAPR&"
-                             "celebrados=true&fechaInicioInclusiva=20170501&fechaFinInclusiva=20170809"));
+// The program's own addresses, and dates of the draw search with leading zeros.
+TEST(Trae, TheProgramsAddressesAndTheDatesOfTheDrawSearch) {
     const Config cfg{.webhost = QStringLiteral(" www.Velmorat.es ")};
     EXPECT_EQ(
-        (QStringList{enlaces::web(cfg), enlaces::instrucciones(cfg), enlaces::aviso(cfg), enlaces::correo()}),
-        (QStringList{"http://www.Velmorat.es",
-                     "http://www.Velmorat.es/descargas/Instrucciones%20Velmorat%203.2.pdf",
-                     "http://www.velmorat.es/informe.dat", "mailto:info@velmorat.es"}));
+        (QStringList{enlaces::instrucciones(cfg), enlaces::correo(),
+                     urlBusqueda(QDate(2017, 8, 9)).right(56)}),
+        (QStringList{"http://www.Velmorat.es/descargas/Instrucciones%20Velmorat%203.2.pdf",
+                     "mailto:info@velmorat.es", "fechaInicioInclusiva=20170501&fechaFinInclusiva=20170809"}));
 }
 
 TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {

@@ -1,10 +1,8 @@
 #include "Banco.h"
 #include "Respuestas.h"
-#include "support/LimiteEscritura.h"
 #include "support/TestFolder.h"
 
 #include "core/OleDate.h"
-#include "core/RecordFile.h"
 #include "download/Importacion.h"
 #include "download/WwwFile.h"
 
@@ -160,27 +158,4 @@ TEST(Import, BadRepliesAreErrors) {
     QString sinComb = buena;
     sinComb.replace(QStringLiteral("\"combinacion\":"), QStringLiteral("\"resultado\":"));
     EXPECT_TRUE(Import(sinComb, limite).r.error);
-}
-
-TEST(Import, AppendsOldestFirstWholeOrNothing) {
-    TestFolder dir;
-    RecordFile numeros(RegSorteo::kSize);
-    ASSERT_TRUE(numeros.open(dir.ruta(QStringLiteral("numeros.dat"))));
-    const QList<Sorteo> todos = cienDias();
-    const RegSorteo viejo = Banco::registro(todos.at(3));
-    numeros.put(1, viejo);
-    const QList<RegSorteo> nuevos = {Banco::registro(todos.at(0)), Banco::registro(todos.at(1)),
-                                     Banco::registro(todos.at(2))};
-    ASSERT_TRUE(anexaSorteos(numeros, nuevos));
-    ASSERT_EQ(numeros.count(), 4);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(numeros.get<RegSorteo>(i + 1), i == 0 ? viejo : nuevos.at(3 - i)) << i;
-
-    // A disk that fills up in the middle of the second record: the file stays as it was.
-    const QByteArray antes = dir.read(QStringLiteral("numeros.dat"));
-    {
-        LimiteEscritura lleno(antes.size() + RegSorteo::kSize + 8);
-        EXPECT_FALSE(anexaSorteos(numeros, nuevos));
-    }
-    EXPECT_EQ((std::tuple{dir.read(QStringLiteral("numeros.dat")), numeros.count()}), (std::tuple{antes, 4}));
 }

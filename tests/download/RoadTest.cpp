@@ -6,6 +6,7 @@
 #include "download/gui/DescargaStrip.h"
 #include "download/gui/UltimoSorteoTab.h"
 #include "platform/CurlHttpClient.h"
+#include "support/LimiteEscritura.h"
 #include "ui/GeneralTab.h"
 #include "ui/Principal.h"
 
@@ -85,7 +86,7 @@ TEST(Carretera, NewDrawsAndTheLastReportFromTheService) {
     c.abrir();
     QMenu* general = c.hijo<QMenu>("MenuGeneral");
     ASSERT_NE(general, nullptr);
-    EXPECT_EQ(general->actions().first()->text(), QStringLiteral("Bajar Sorteos nuevos"));
+    EXPECT_EQ(general->actions().first()->text().remove(u'&'), QStringLiteral("Bajar Sorteos nuevos"));
 
     QTest::mouseClick(c.hijo<QLabel>("Picture2"), Qt::LeftButton);
     ASSERT_TRUE(c.p->descarga()->timer1().isActive());
@@ -158,4 +159,34 @@ TEST(Carretera, HoverPictureAndEnteringTheLastDrawPage) {
         (QStringList{c.hijo<QLabel>("Label10_0")->text(), c.hijo<QLabel>("Label8")->text()}),
         (QStringList{respuestas::premios(c.todos.first())[0], "-Informe del Sábado, 19 de agosto del 2017"}));
     EXPECT_TRUE(c.hijo<QPlainTextEdit>("Text1")->toPlainText().contains(QStringLiteral("ATENCIÓN:")));
+}
+
+// A failure to store prizes is told once however often the views are checked again, and
+// once more after a download, whose new draws need the write.
+TEST(Carretera, AFailureToStorePrizesIsToldAgainAfterADownload) {
+    Carretera c;
+    c.reply = respuestas::respuesta(c.todos.mid(0, 7));
+    c.web.responder("/servicios/buscadorSorteos", {200, "application/json", c.reply.toStdString(), 0});
+    c.sorteosHasta(c.todos.at(2).fecha);
+    const qint64 antes = c.s.files.numeros.count();
+    RegPena pena;
+    pena.dias = QStringLiteral("Todos (L+J+S)");
+    pena.numApuestas = 1;
+    pena.apuestas[0] = {1, 2, 3, 4, 5, 6};
+    ASSERT_TRUE(c.s.files.apuestas.put(1, pena) && c.s.files.apuestas.put(2, pena));
+    c.abrir();
+    // The reply and the draws fit under the limit; the second peña's record does not.
+    const qint64 limite =
+        std::max(formaWww(c.reply).size(), c.dir.read(QStringLiteral("numeros.dat")).size()) + 100;
+    ASSERT_LT(limite, 2 * RegPena::kSize);
+    {
+        LimiteEscritura lleno(limite);
+        c.p->refrescarUltimoSorteo();
+        c.p->refrescarUltimoSorteo();
+        c.bajar();
+    }
+    const auto avisos = std::count_if(c.dialogs.boxes.begin(), c.dialogs.boxes.end(), [](const auto& caja) {
+        return caja.text.startsWith(QStringLiteral("No se han podido guardar los premios de 1 peña(s)"));
+    });
+    EXPECT_EQ((std::tuple{int(avisos), c.s.files.numeros.count()}), (std::tuple{2, antes + 2}));
 }

@@ -96,8 +96,6 @@ TEST(Busca, EntryPointsAndTheirVariants) {
         if (c.pos)
             EXPECT_EQ(a.pos(), c.pos) << c.bytes;
     }
-    Archivo c("key:abcdef");
-    EXPECT_THROW(busca(c.buf, QStringLiteral("key:"), QStringLiteral("###"), 0), scan::EndOfFile);
 }
 
 TEST(Busca, ChainedSearchesLongFilesAndRaros) {

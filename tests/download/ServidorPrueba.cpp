@@ -11,6 +11,7 @@
 ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>()) {
     m_server->Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
         Respuesta r;
+        std::string destino;
         bool hay = false;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -24,6 +25,8 @@ ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>())
                 r = it->second;
                 hay = true;
             }
+            if (const auto d = m_destinos.find(req.path); d != m_destinos.end())
+                destino = d->second;
         }
         if (!hay) {
             res.status = 404;
@@ -35,6 +38,8 @@ ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>())
             m_cierre.wait_for(lock, std::chrono::milliseconds(r.esperaMs), [this] { return m_cerrando; });
         }
         res.status = r.status;
+        if (!destino.empty())
+            res.set_header("Location", destino);
         res.set_content(r.cuerpo, r.tipo.c_str());
     });
     m_port = m_server->bind_to_any_port("127.0.0.1");
@@ -56,6 +61,12 @@ ServidorPrueba::~ServidorPrueba() {
 void ServidorPrueba::responder(const std::string& ruta, Respuesta r) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_respuestas[ruta] = std::move(r);
+}
+
+void ServidorPrueba::redirigir(const std::string& ruta, int status, const std::string& destino) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_respuestas[ruta] = {status, "text/html", "<html>Moved</html>", 0};
+    m_destinos[ruta] = destino;
 }
 
 QString ServidorPrueba::base() const {

@@ -28,6 +28,8 @@ class ServidorPrueba {
     ~ServidorPrueba();
 
     void responder(const std::string& ruta, Respuesta r);
+    // Answers `ruta` with a redirect of `status` to `destino`.
+    void redirigir(const std::string& ruta, int status, const std::string& destino);
     QString base() const; // "http://127.0.0.1:<port>"
     // Each request as its decoded path, then "?" and its parameters "k=v" joined by "&".
     QStringList peticiones() const;
@@ -40,6 +42,7 @@ class ServidorPrueba {
     std::condition_variable m_cierre;
     bool m_cerrando = false;
     std::map<std::string, Respuesta> m_respuestas;
+    std::map<std::string, std::string> m_destinos;
     QStringList m_peticiones;
 };
 

@@ -5,17 +5,6 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
-TEST(ComandosPena, NothingSelectedAsksForASelection) {
-    Entorno e;
-    e.guarda(Entorno::pena(QStringLiteral("UNA"), 1));
-    e.s.penaSel = 0;
-    EXPECT_FALSE(comandospena::seleccionada(e.s));
-    EXPECT_EQ(e.textos(), QStringList{QStringLiteral("Seleccione una peña primero...")});
-    const FakeDialogs::Box caja = e.dialogs.boxes.value(0);
-    EXPECT_EQ(std::tuple(caja.title, caja.icon),
-              std::tuple(QStringLiteral("¡Nooooo!"), Dialogs::Icon::Information));
-}
-
 TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
     Entorno e;
     for (int i = 1; i <= 4; ++i) {
@@ -33,14 +22,15 @@ TEST(ComandosPena, DeletingKeepsTheOtherPenasByteForByte) {
               std::tuple(QStringLiteral("¿Seguro que quieres eliminar la Peña PEÑA 2?"),
                          QStringLiteral("Borrar..."), Dialogs::Buttons::YesNo));
     const int L = RegPena::kSize;
-    const QByteArray despues = e.carpeta.read(QStringLiteral("apuestas.dat"));
-    EXPECT_EQ(despues, antes.left(L) + antes.mid(2 * L));
+    EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes.left(L) + antes.mid(2 * L));
     EXPECT_FALSE(e.carpeta.exists(QStringLiteral("apuestas.tmp")));
     // The file is open again on the new contents.
     EXPECT_EQ((std::tuple{e.s.penaSel, e.s.files.apuestas.count(),
                           e.s.files.apuestas.get<RegPena>(2).nombre.trimmed()}),
               (std::tuple{0, 3, QStringLiteral("PEÑA 3")}));
     EXPECT_FALSE(comandospena::seleccionada(e.s));
+    EXPECT_EQ(e.dialogs.caja(1), std::tuple(QStringLiteral("Seleccione una peña primero..."),
+                                            QStringLiteral("¡Nooooo!"), Dialogs::Icon::Information));
 }
 
 TEST(ComandosPena, EditingHandsOverTheKindAndWarnsOnReducedPenas) {
@@ -75,7 +65,9 @@ TEST(ComandosPena, UnwritableFolderAnsweringNoAndTheOnlyPena) {
     comandospena::seleccionada(e.s);
     EXPECT_FALSE(comandospena::eliminaPena(e.s));
     ASSERT_FALSE(e.dialogs.boxes.isEmpty());
-    EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Error de permiso"));
+    EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Error de escritura"));
+    EXPECT_TRUE(e.dialogs.boxes.last().text.startsWith(
+        QStringLiteral("No se ha podido guardar el archivo apuestas.tmp")));
     EXPECT_EQ(std::tuple(e.s.files.apuestas.count(), e.s.files.apuestas.isOpen()), std::tuple(1, true));
     EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
 

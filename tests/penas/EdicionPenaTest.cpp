@@ -1,6 +1,7 @@
 #include "Entorno.h"
 #include "penas/ComandosPena.h"
 #include "penas/EditorPena.h"
+#include "support/LimiteEscritura.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -50,44 +51,6 @@ RegPena tresApuestas() {
 }
 
 } // namespace
-
-TEST(EdicionPena, ChangingABetWritesTheRecordAtTheSixthMark) {
-    Edicion t(tresApuestas());
-    EXPECT_EQ((std::tuple{t.ed->text2(), t.ed->scrollMax(), t.ed->anadirHabilitado()}),
-              (std::tuple{QStringLiteral("1"), 3, false}));
-    EXPECT_EQ(t.ed->lista(), QStringList{QStringLiteral(" 1- 8-15-22-29-36")});
-    t.ed->HScroll1_Change(2);
-    EXPECT_TRUE(t.ed->marcado(8) && t.ed->marcado(36));
-    const QByteArray antes = t.bytes();
-    t.clic({9});
-    EXPECT_EQ(t.bytes(), antes);
-    t.clic({49});
-    RegPena esperada = RegPena::decode(antes);
-    esperada.reducida[0] = 0;
-    esperada.apuestas[1] = t.guardada().apuestas[1];
-    EXPECT_EQ(t.apuesta(2), (std::vector<int16_t>{2, 16, 23, 30, 37, 49}));
-    EXPECT_EQ(t.bytes(), esperada.encode());
-    EXPECT_EQ(t.e.s.files.apuestas.get<RegPena>(1), Entorno::pena(QStringLiteral("OTRA"), 2));
-    EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
-}
-
-TEST(EdicionPena, AWrongCountKeepsTheBetShownAndTheWindowOpen) {
-    Edicion t(tresApuestas());
-    t.clic({40});
-    t.ed->HScroll1_Change(2);
-    EXPECT_EQ(t.e.textos().value(0), QStringLiteral("¡¡ Sobran números !!. Por favor, completa la apuesta."));
-    EXPECT_EQ(t.ed->scrollValor(), 1);
-    EXPECT_FALSE(t.ed->Form_QueryUnload(true));
-    EXPECT_EQ(t.e.textos().value(1),
-              QStringLiteral("¡¡ 7 números !!. Por favor, rectifica la apuesta. Ha de ser de 6 números"));
-    EXPECT_EQ(t.e.dialogs.boxes.at(1).title, QStringLiteral("Error"));
-    t.clic({40, 1});
-    t.ed->HScroll1_Change(3);
-    EXPECT_EQ(t.e.textos().value(2), QStringLiteral("¡¡ Faltan números !!. Por favor, completa la apuesta."));
-    t.clic({2});
-    EXPECT_EQ(t.apuesta(1), (std::vector<int16_t>{2, 8, 15, 22, 29, 36}));
-    EXPECT_TRUE(t.ed->Form_QueryUnload(false));
-}
 
 TEST(EdicionPena, AnAddedBetIsDroppedWhenLeftEmptyAndWrittenWhenComplete) {
     Edicion t(tresApuestas());
@@ -140,22 +103,86 @@ TEST(EdicionPena, OneBetAndMultiplePenasRefuseToAddOrDeleteAsTheirRulesSay) {
     }
 }
 
-TEST(EdicionPena, NameAndDaysAreWrittenAtOnceAndOnlyWhenTheyChange) {
+// A changed bet is written at its sixth mark; counters and the last checked draw that a check
+// stored meanwhile stay through every write.
+TEST(EdicionPena, WritesChangeOnlyWhatTheEditorOwnsOnTheRecordAsStored) {
     Edicion t(tresApuestas());
+    EXPECT_EQ((std::tuple{t.ed->text2(), t.ed->scrollMax(), t.ed->anadirHabilitado(), t.ed->lista()}),
+              (std::tuple{QStringLiteral("1"), 3, false, QStringList{QStringLiteral(" 1- 8-15-22-29-36")}}));
+    RegPena contada = t.guardada();
+    contada.aciertos = {4, 3, 2, 1, 7};
+    contada.fecha2 = 46000;
+    t.e.s.files.apuestas.put(2, contada);
+    t.clic({1});
+    EXPECT_EQ(t.bytes(), contada.encode());
+    t.clic({2});
+    EXPECT_EQ(std::tuple(t.guardada().reducida[0], t.guardada().aciertos), std::tuple(0, contada.aciertos));
     t.ed->setOpcionDias(4);
-    EXPECT_EQ(t.guardada().dias.trimmed(), QStringLiteral("Lunes"));
     t.ed->Text1_Change(QStringLiteral("NUEVO NOMBRE"));
-    EXPECT_EQ(t.guardada().nombre, QStringLiteral("NUEVO NOMBRE        "));
-    EXPECT_EQ(t.guardada().reducida[0], 9);
+    t.ed->HScroll1_Change(2);
+    t.ed->Command5_Click();
+    const RegPena p = t.guardada();
+    EXPECT_EQ((std::tuple{p.aciertos, p.fecha2, p.dias.trimmed(), p.nombre, p.numApuestas}),
+              (std::tuple{contada.aciertos, 46000.0, QStringLiteral("Lunes"),
+                          QStringLiteral("NUEVO NOMBRE        "), 2}));
+    EXPECT_EQ(t.apuesta(1), (std::vector<int16_t>{2, 8, 15, 22, 29, 36}));
+    EXPECT_EQ(t.e.s.files.apuestas.get<RegPena>(1), Entorno::pena(QStringLiteral("OTRA"), 2));
 
-    // A file that cannot be written: activations write nothing, so no box; a change tells.
-    t.e.s.files.apuestas.close();
-    t.ed->Form_Activate();
+    // A 21st letter: the box goes back to the name, which stays stored.
+    const QByteArray antes = t.bytes();
+    EXPECT_EQ(t.ed->Text1_Change(QStringLiteral("NUEVO NOMBRE 12345678")), QStringLiteral("NUEVO NOMBRE"));
+    EXPECT_EQ(t.e.textos(), QStringList{QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!")});
+    EXPECT_EQ(t.bytes(), antes);
+
+    // A record that cannot be written: activations write nothing, so no box; a change
+    // tells why and its control goes back to what is stored.
+    t.e.dialogs.boxes.clear();
+    LimiteEscritura limite(RegPena::kSize);
     t.ed->Form_Activate();
     EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
     t.ed->setOpcionDias(1);
-    EXPECT_EQ((std::tuple{t.e.dialogs.boxes.size(), t.e.dialogs.boxes.value(0).title, t.ed->opcionDias()}),
-              (std::tuple{1, QStringLiteral("Error de permiso"), 4}));
+    EXPECT_EQ(t.ed->Text1_Change(QStringLiteral("OTRO")), QStringLiteral("NUEVO NOMBRE"));
+    EXPECT_EQ(
+        (std::tuple{t.e.dialogs.boxes.size(), t.e.dialogs.boxes.value(0).title, t.ed->opcionDias(),
+                    t.ed->nombre(), t.bytes()}),
+        (std::tuple{2, QStringLiteral("Error de escritura"), 4, QStringLiteral("NUEVO NOMBRE"), antes}));
+    EXPECT_TRUE(
+        t.e.textos().value(1).startsWith(QStringLiteral("No se ha podido guardar el archivo apuestas.dat")));
+}
+
+// The peña edited is deleted or moved: no write of the editor lands on another peña.
+TEST(EdicionPena, NoWriteOfTheEditorLandsOnAnotherPena) {
+    Edicion t(Entorno::pena(QStringLiteral("DOS"), 3));
+    t.e.guarda(Entorno::pena(QStringLiteral("TERCERA"), 4));
+    const QString dat = QStringLiteral("apuestas.dat");
+    const QByteArray antes = t.e.carpeta.read(dat);
+    t.clic({40}); // a seventh number: the editor cannot close
+    t.e.s.penaSel = 1;
+    comandospena::seleccionada(t.e.s);
+    EXPECT_FALSE(comandospena::eliminaPena(t.e.s));
+    t.clic({40});
+    EXPECT_EQ(std::tuple(t.e.carpeta.read(dat), t.e.textos().size()), std::tuple(antes, 1));
+    EXPECT_TRUE(t.e.textos().value(0).startsWith(QStringLiteral("No se puede eliminar una peña mientras")));
+
+    // Once it can close, the deletion closes it; its late writes land nowhere.
+    ASSERT_TRUE(comandospena::eliminaPena(t.e.s));
+    const QByteArray despues = t.e.carpeta.read(dat);
+    EXPECT_EQ(std::tuple(EditorPena::enEdicion(t.e.s).size(), despues),
+              std::tuple(0, antes.mid(RegPena::kSize)));
+    t.clic({1, 2});
+    t.ed->Text1_Change(QStringLiteral("TARDE"));
+    EXPECT_EQ(t.e.carpeta.read(dat), despues);
+
+    // Another program put another peña in its place: refused, told once, free to close.
+    Edicion u(tresApuestas());
+    u.e.s.files.apuestas.put(2, Entorno::pena(QStringLiteral("AJENA"), 5));
+    const QByteArray ajena = u.bytes();
+    u.clic({1, 2});
+    u.ed->setOpcionDias(2);
+    EXPECT_EQ(std::tuple(u.bytes(), u.e.textos().size()), std::tuple(ajena, 1));
+    EXPECT_TRUE(u.e.textos().value(0).startsWith(QStringLiteral("La peña que está editando ya no está")));
+    u.clic({40});
+    EXPECT_TRUE(u.ed->Form_QueryUnload(true));
 }
 
 TEST(EdicionPena, ADamagedStoredBetShowsAnEmptyGridAndANote) {
@@ -186,20 +213,4 @@ TEST(EdicionPena, RandomRewritesTheBetShown) {
     EXPECT_TRUE(std::is_sorted(b.begin(), b.end()));
     EXPECT_NE(b, Edicion(tresApuestas()).apuesta(3));
     EXPECT_EQ(t.guardada().numApuestas, 3);
-}
-
-TEST(EditorPena, UnsavedBetsOnlyGoWhenTheUserClosesTheEditor) {
-    Entorno e;
-    EditorPena ed(e.s);
-    ed.Form_Load();
-    EXPECT_TRUE(ed.Form_QueryUnload(false));
-    ed.Image1_Click(4);
-    EXPECT_FALSE(ed.Form_QueryUnload(false));
-    ed.Command3_Click();
-    EXPECT_FALSE(ed.Form_QueryUnload(false));
-    // Another editor opened meanwhile does not disturb this one's count.
-    e.s.contApuestas = 0;
-    ed.Command3_Click();
-    EXPECT_EQ(ed.label3(), QStringLiteral("2"));
-    EXPECT_TRUE(ed.Form_QueryUnload(true));
 }

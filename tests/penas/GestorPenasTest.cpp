@@ -187,9 +187,9 @@ TEST(GestorPenas, DamagedRecordAndMissingDatabaseAreReported) {
     QFile::remove(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));
     const VistaPena v = g.verpena(1);
     EXPECT_EQ(std::tuple(v.listo, v.salir), std::tuple(false, true));
-    EXPECT_TRUE(v.mensaje.startsWith(QStringLiteral("Un archivo necesario para el funcionamiento del "
-                                                    "programa ha sido modificado o eliminado. Reinstale el "
-                                                    "programa. Error -")));
+    // The missing file is named, with the way to restore it.
+    EXPECT_TRUE(v.mensaje.startsWith(QStringLiteral("No se encuentra el archivo Velmorat.mdb en la carpeta del "
+                                                    "programa. Reinstalar el programa lo restaura. Error -")));
     EXPECT_FALSE(e.carpeta.exists(QStringLiteral("Velmorat.mdb")));
 }
 

@@ -1,9 +1,12 @@
 #include "penas/ImpresionBoletos.h"
 #include "Entorno.h"
+#include "penas/gui/Imprimir.h"
 #include "platform/gui/QtPrinter.h"
 #include "support/Pdf.h"
 #include "support/RecordingPrinter.h"
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -21,16 +24,16 @@ struct Impresion {
         e.s.penaActual = p;
         e.s.files.numsIni.open(e.s.ruta(QStringLiteral("nums.ini")));
     }
+    // Prints through the window: its Joker box, the button of the paper.
     QList<Op> imprime(ImpresionBoletos::Modo modo, bool joker = false) {
-        EXPECT_TRUE(imp.imprime(servicio, modo, joker));
+        Imprimir w(e.s);
+        w.usarImpresora(&servicio);
+        w.findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(joker);
+        w.findChild<QPushButton*>(modo == ImpresionBoletos::PapelOficial ? "Command1" : "Command2")->click();
         EXPECT_TRUE(servicio.last && servicio.last->ended);
         return servicio.last ? servicio.last->ops : QList<Op>{};
     }
-    static QList<Op> equis(const QList<Op>& ops) {
-        QList<Op> out = ops;
-        out.removeIf([](const Op& o) { return o.kind != Kind::Text || o.text != QStringLiteral("X"); });
-        return out;
-    }
+    qsizetype equis() const { return servicio.last->texts().count(QStringLiteral("X")); }
 };
 
 bool hay(const QList<Op>& ops, Kind k, int page, double x, double y) {
@@ -40,28 +43,72 @@ bool hay(const QList<Op>& ops, Kind k, int page, double x, double y) {
     return false;
 }
 
+// Every text but the marks, as "page x y size text".
+QStringList rotulos(const RecordingPrinter& p) {
+    QStringList out = p.lineas();
+    out.removeIf([](const QString& l) { return l.endsWith(QStringLiteral(" X")); });
+    return out;
+}
+
 } // namespace
 
 TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
     RegPena p = Entorno::pena(QStringLiteral("  DIECISIETE "), 17, QStringLiteral("Lunes"));
     p.apuestas[16] = {1, 10, 49, 0, 55, -2};
     Impresion t(p);
-    EXPECT_EQ(t.imp.boletos(), 3);
     const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal, true);
-    const QList<Op> x = Impresion::equis(ops);
-    ASSERT_EQ(x.size(), 16 * 6 + 3 + 3); // bet 17 keeps only its numbers in 1..49
+    EXPECT_EQ(t.servicio.ofrecidas, 2);
+    ASSERT_EQ(t.equis(), 16 * 6 + 3 + 3); // bet 17 keeps only its numbers in 1..49
     // Bet 1 (1, 8, ...) in block 1 of ticket 1; bet 9 in block 1 of ticket 2, 104 mm lower.
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 45 + 5));
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 149 + 45));          // bet 9: number 9
     EXPECT_TRUE(hay(ops, Kind::Text, 2, 25.8 + 3.8 * 4, 45 + 45)); // bet 17: 49
     // Joker: the box of 9 in block 8, 10 mm lower, on every ticket.
-    for (double d : {0.0, 104.0})
-        EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8 + 19.2 * 7, d + 45 + 45 + 10));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 160.2, 100) && hay(ops, Kind::Text, 1, 160.2, 204));
     EXPECT_TRUE(hay(ops, Kind::Box, 1, 20, 124));
     EXPECT_TRUE(hay(ops, Kind::FilledBox, 1, 22.5, 104 + 62)); // not Thursday and Saturday
     EXPECT_EQ(t.servicio.last->page, 2);
-    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA DIECISIETE (3/3)")));
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 72.5, 25)); // the program's mark, upper case
+    // Each ticket's own texts in its own half, numbered in order.
+    EXPECT_EQ(rotulos(*t.servicio.last).join(u'|'),
+              QStringLiteral("1 32 37 11.5 PEÑA DIECISIETE (1/3)|1 110 97 11.5 Participación para: |"
+                             "1 110 102 11.5 LUNES|1 72.5 25 18 VELMORAT V.3.4.9992|"
+                             "1 32 141 11.5 PEÑA DIECISIETE (2/3)|1 110 201 11.5 Participación para: |"
+                             "1 110 206 11.5 LUNES|1 72.5 129 18 VELMORAT V.3.4.9992|"
+                             "2 32 37 11.5 PEÑA DIECISIETE (3/3)|2 110 97 11.5 Participación para: |"
+                             "2 110 102 11.5 LUNES|2 72.5 25 18 VELMORAT V.3.4.9992"));
+
+    // An even number of tickets fills its last sheet and starts no other.
+    Impresion dos(Entorno::pena(QStringLiteral("D"), 16));
+    dos.imprime(ImpresionBoletos::PapelNormal);
+    EXPECT_EQ(dos.servicio.last->page, 1);
+}
+
+// The printer dialog's page range: a plain page holds two tickets, an official one one.
+TEST(ImpresionBoletos, OnlyThePagesChosenInTheDialog) {
+    Impresion t(Entorno::pena(QStringLiteral("R"), 17));
+    t.servicio.desde = t.servicio.hasta = 2;
+    QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
+    EXPECT_EQ(rotulos(*t.servicio.last).value(0), QStringLiteral("1 32 37 11.5 PEÑA R (3/3)"));
+    EXPECT_EQ(std::tuple(t.equis(), t.servicio.last->page, hay(ops, Kind::FilledBox, 1, 22.5, 86)),
+              std::tuple(6, 1, true)); // every day: the day marks at 44, 56 and 86
+    t.servicio.hasta = 3;
+    ops = t.imprime(ImpresionBoletos::PapelOficial);
+    EXPECT_EQ(t.servicio.ofrecidas, 3);
+    EXPECT_EQ(rotulos(*t.servicio.last), (QStringList{"1 5 0 11.5 PEÑA R (2/3)     Velmorat v.3.4.9992",
+                                                      "2 5 0 11.5 PEÑA R (3/3)     Velmorat v.3.4.9992"}));
+    EXPECT_EQ(std::tuple(t.equis(), t.servicio.last->page), std::tuple(8 * 6 + 6, 2));
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 0, 5 * 9)); // bet 9 (9, 16, ...) opens the first sheet
+    // A range beyond the document prints no sheet; nor does a cancelled dialog, or a job
+    // that does not start.
+    t.servicio.desde = t.servicio.hasta = 4;
+    EXPECT_FALSE(t.imp.imprime(t.servicio, ImpresionBoletos::PapelOficial, false));
+    EXPECT_TRUE(t.servicio.last->killed);
+    t.servicio.cancel = true;
+    EXPECT_FALSE(t.imp.imprime(t.servicio, ImpresionBoletos::PapelOficial, false));
+    RecordingPrinter falla;
+    falla.beginResult = false;
+    EXPECT_FALSE(t.imp.imprime(falla, ImpresionBoletos::PapelNormal, false));
+    EXPECT_EQ(std::tuple(falla.killed, falla.ops.size()), std::tuple(true, 0));
 }
 
 TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
@@ -69,74 +116,70 @@ TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
     p.apuestas[2] = {40, 41, 42, 43, 44, 45};
     Impresion t(p);
     t.e.s.cfg.margenX = 2.5f;
+    t.e.s.cfg.margenY = 9.0f;
+    QList<Op> ops = t.imprime(ImpresionBoletos::PapelOficial);
+    EXPECT_EQ(t.equis(), 9 * 6);
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 14));               // 1 in block 1
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, 9)); // 40 in block 3
+    EXPECT_EQ(rotulos(*t.servicio.last),
+              (QStringList{"1 7.5 2 11.5 PEÑA OCHO (1/2)     Velmorat v.3.4.9992",
+                           "2 7.5 2 11.5 PEÑA OCHO (2/2)     Velmorat v.3.4.9992"}));
+    // Marks close to the top: the header stays on the page, the marks where they were.
+    t.e.s.cfg.margenX = -6.0f;
     t.e.s.cfg.margenY = -1.0f;
-    const QList<Op> ops = t.imprime(ImpresionBoletos::PapelOficial);
-    EXPECT_EQ(Impresion::equis(ops).size(), 9 * 6);
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5, 4));                 // 1 in block 1
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 15.2 + 38.4, -1)); // 40 in block 3
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 2.5f + 5, -1.0 - 7));     // the header
-    EXPECT_TRUE(hay(ops, Kind::Text, 2, 2.5, 5 * 9 - 1));         // bet 9 (9, 16, ...) on ticket 2
-    EXPECT_EQ(t.servicio.last->page, 2);
-    EXPECT_TRUE(t.servicio.last->texts().contains(QStringLiteral("PEÑA OCHO (2/2)     ") +
-                                                  ImpresionBoletos::marca()));
+    ops = t.imprime(ImpresionBoletos::PapelOficial);
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 0, 0) && hay(ops, Kind::Text, 1, -6, 4)); // header, number 1
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, -6 + 15.2 + 38.4, -1));
 }
 
+// The multiple box: the box of 39, 19, 49 or 19 in block 1, 1, 2 or 3, 10 mm lower.
 TEST(ImpresionBoletos, MultipleBetsMarkTheirBox) {
-    struct Caso {
-        int codigo, numeros, referencia, bloque;
-    };
-    for (const Caso c :
-         {Caso{501, 7, 39, 1}, Caso{503, 5, 19, 1}, Caso{505, 10, 49, 2}, Caso{506, 11, 19, 3}}) {
-        RegPena p = Entorno::pena(QStringLiteral("M"), c.codigo);
-        for (int k = 0; k < c.numeros; ++k)
+    for (const auto [codigo, numeros, x] : {std::tuple{501, 7, 37.2}, std::tuple{503, 5, 29.6},
+                                            std::tuple{505, 10, 60.2}, std::tuple{506, 11, 68.0}}) {
+        RegPena p = Entorno::pena(QStringLiteral("M"), codigo);
+        for (int k = 0; k < numeros; ++k)
             p.apuestas[0][static_cast<size_t>(k)] = static_cast<int16_t>(4 * k + 1);
         Impresion t(p);
         EXPECT_EQ(t.imp.label2(1), QStringLiteral("1"));
         const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
-        EXPECT_EQ(Impresion::equis(ops).size(), c.numeros + 1) << c.codigo;
-        const double x = 25.8 + 3.8 * (c.referencia / 10) + 19.2 * (c.bloque - 1);
-        EXPECT_TRUE(hay(ops, Kind::Text, 1, x, 45 + 5.0 * (c.referencia % 10) + 10)) << c.codigo;
+        EXPECT_EQ(t.equis(), numeros + 1) << codigo;
+        EXPECT_TRUE(hay(ops, Kind::Text, 1, x, 100)) << codigo;
     }
-}
-
-TEST(ImpresionBoletos, CancelledDialogPrintsNothing) {
-    Impresion t(Entorno::pena(QStringLiteral("A"), 3));
-    t.servicio.cancel = true;
-    EXPECT_FALSE(t.imp.imprime(t.servicio, ImpresionBoletos::PapelOficial, false));
-    RecordingPrinter falla;
-    falla.beginResult = false;
-    EXPECT_FALSE(t.imp.imprime(falla, ImpresionBoletos::PapelNormal, false));
-    EXPECT_TRUE(falla.killed);
-    EXPECT_TRUE(falla.ops.isEmpty());
 }
 
 TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
     Impresion t(Entorno::pena(QStringLiteral("A"), 3));
-    struct Paso {
-        int caja;
-        const char *texto, *x, *y;
-    };
-    // A sign alone is a number being typed; "abc" puts back the stored values.
-    for (const Paso& p : {Paso{0, "2,5", "2,5", "0"}, Paso{1, "-", "2,5", "-"}, Paso{1, "-1", "2,5", "-1"},
-                          Paso{0, "abc", "2,5", "-1"}})
-        EXPECT_EQ(t.imp.Text1_Change(p.caja, QString::fromUtf8(p.texto)),
-                  (std::array<QString, 2>{QString::fromUtf8(p.x), QString::fromUtf8(p.y)}));
+    // A sign alone is a number being typed; "abc" or a correction off any sheet puts back
+    // the stored values.
+    for (const auto [caja, texto, x, y] :
+         {std::tuple{0, "2,5", "2,5", "0"}, std::tuple{1, "-", "2,5", "-"}, std::tuple{1, "-1", "2,5", "-1"},
+          std::tuple{0, "abc", "2,5", "-1"}, std::tuple{0, "-500", "2,5", "-1"},
+          std::tuple{1, "500", "2,5", "-1"}})
+        EXPECT_EQ(t.imp.Text1_Change(caja, QString::fromUtf8(texto)),
+                  (std::array<QString, 2>{QString::fromUtf8(x), QString::fromUtf8(y)}));
     EXPECT_EQ(t.e.s.files.numsIni.get<Config>(1), t.e.s.cfg);
     EXPECT_EQ(std::tuple(t.e.s.cfg.margenY, t.e.dialogs.boxes.size()), std::tuple(-1.0f, 0));
     EXPECT_EQ(t.imp.Text1_LostFocus(1, QString()), QStringLiteral("-1"));
     const FakeDialogs::Box caja = t.e.dialogs.boxes.value(0);
     EXPECT_EQ((std::tuple{t.e.dialogs.boxes.size(), caja.title, caja.icon}),
               (std::tuple{1, QStringLiteral("EHEHEHH"), Dialogs::Icon::Critical}));
+    // A correction that could not be stored is not taken: the tickets keep the stored one.
+    t.e.s.files.numsIni.close();
+    EXPECT_EQ(t.imp.Text1_Change(0, QStringLiteral("7")), (std::array<QString, 2>{"2,5", "-1"}));
+    EXPECT_EQ(t.e.dialogs.boxes.size(), 2);
+    EXPECT_TRUE(hay(t.imprime(ImpresionBoletos::PapelOficial), Kind::Text, 1, 2.5, 4));
 }
 
-// Through the real printer layer to a PDF: the marks keep their distances on the page and
-// the correction moves every one of them by exactly the amount typed.
+// Through the real printer layer to a PDF: the marks keep their distances on the page, the
+// correction moves every one of them by exactly the amount typed, and the header is never
+// cut off at the top (the PDF printer's printable area starts 10 points down).
 TEST(ImpresionBoletos, PdfKeepsTheMillimetreLayout) {
     RegPena p = Entorno::pena(QStringLiteral("PDF"), 2);
     p.apuestas[0] = {1, 2, 3, 4, 5, 6};
     p.apuestas[1] = {1, 2, 3, 4, 5, 6};
     Impresion t(p);
-    const auto marcas = [&t](float mx, float my) {
+    double cabecera = -1;
+    const auto marcas = [&](float mx, float my) {
         t.e.s.cfg.margenX = mx;
         t.e.s.cfg.margenY = my;
         const QString pdf = t.e.carpeta.ruta(QStringLiteral("boletos.pdf"));
@@ -145,17 +188,20 @@ TEST(ImpresionBoletos, PdfKeepsTheMillimetreLayout) {
         for (const PalabraPdf& w : palabrasPdf(pdf))
             if (w.texto == QStringLiteral("X"))
                 x.append(w.caja.topLeft() * 25.4 / 72);
+            else if (w.texto == QStringLiteral("PEÑA"))
+                cabecera = w.caja.top();
         std::sort(x.begin(), x.end(),
                   [](QPointF a, QPointF b) { return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y()); });
         return x;
     };
-    const QList<QPointF> x = marcas(10, 20);
-    const QList<QPointF> y = marcas(12.5f, 19);
+    const QList<QPointF> x = marcas(12.5f, 21);
+    const QList<QPointF> cero = marcas(0, 0);
+    EXPECT_GE(cabecera, 10);
     ASSERT_EQ(x.size(), 12);
-    ASSERT_EQ(y.size(), 12);
+    ASSERT_EQ(cero.size(), 12);
     for (int i = 0; i < 12; ++i) {
-        EXPECT_NEAR(y[i].x() - x[i].x(), 2.5, 0.05);
-        EXPECT_NEAR(y[i].y() - x[i].y(), -1, 0.05);
+        EXPECT_NEAR(x[i].x() - cero[i].x(), 12.5, 0.05);
+        EXPECT_NEAR(x[i].y() - cero[i].y(), 21, 0.05);
         EXPECT_NEAR(x[i].y() - x[i / 6 * 6].y(), 5 * (i % 6), 0.3);
         EXPECT_NEAR(x[i].x() - x[i % 6].x(), 19.2 * (i / 6), 0.3);
     }

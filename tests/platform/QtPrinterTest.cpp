@@ -1,22 +1,23 @@
 #include "platform/gui/QtPrinter.h"
 #include "support/Pdf.h"
-#include "support/RecordingPrinter.h"
 #include "support/TestFolder.h"
 
 #include <QFile>
 #include <algorithm>
 #include <gtest/gtest.h>
 
-// A long listing on A4 with the PDF printer's 10-point margins: no word of any page comes
-// closer to an edge, and a later page starts where the first did, at the printable corner.
+// A long indented listing on A4 with the PDF printer's 10-point margins: no word of any page
+// comes closer to an edge, and a line carried to a later page starts where the first did.
 TEST(QtPrinter, PagesStayInsideThePrintableArea) {
     TestFolder dir;
     const QString pdf = dir.ruta(QStringLiteral("listado.pdf"));
     auto printer = QtPrinter::toPdf(pdf);
     ASSERT_TRUE(printer->begin());
     printer->setFontSize(12);
-    for (int i = 0; i < 120; ++i)
+    for (int i = 0; i < 120; ++i) {
+        printer->setCurrentX(20);
         printer->printLine(QStringLiteral("Línea%1").arg(i));
+    }
     ASSERT_TRUE(printer->endDoc());
     const QList<PalabraPdf> p = palabrasPdf(pdf);
     ASSERT_EQ(p.size(), 120);
@@ -40,14 +41,11 @@ TEST(QtPrinter, CancelledJobLeavesNoDocument) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST(RecordingPrinter, NewPageWhenALineDoesNotFit) {
-    RecordingPrinter p(210, 20); // 12 pt lines are 6 mm: three fit on a 20 mm page
-    p.setFontSize(12);
-    for (int i = 0; i < 4; ++i)
-        p.printLine(QString::number(i));
-    ASSERT_EQ(p.ops.size(), 4);
-    EXPECT_EQ(p.ops[2].page, 1);
-    EXPECT_DOUBLE_EQ(p.ops[2].y, 12);
-    EXPECT_EQ(p.ops[3].page, 2);
-    EXPECT_DOUBLE_EQ(p.ops[3].y, 0);
+// The pages chosen in the printer dialog reach the layout; "all pages" reads as no range.
+TEST(QtPrinter, PageRangeOfTheDialog) {
+    auto rango = std::make_unique<QPrinter>();
+    rango->setPrintRange(QPrinter::PageRange);
+    rango->setFromTo(2, 3);
+    const QtPrinter p(std::move(rango)), todas(std::make_unique<QPrinter>());
+    EXPECT_EQ(std::tuple(p.fromPage(), p.toPage(), todas.fromPage()), std::tuple(2, 3, 0));
 }

@@ -1,16 +1,19 @@
+#include "stats/Asistente.h"
 #include "stats/gui/AsistenteCombinacion.h"
 #include "stats/gui/AsistenteIcono.h"
 #include "stats/gui/InformeVentana.h"
+#include "support/LimiteEscritura.h"
 #include "support/Pdf.h"
 #include "support/SesionPrueba.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPrinter>
 #include <QSlider>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -71,14 +74,28 @@ INSTANTIATE_TEST_SUITE_P(Tamanos, AsistentePaso2,
                                            Paso2{6, false, true, false}, Paso2{8, true, false, true},
                                            Paso2{12, true, false, false}));
 
-TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefuses) {
+// The multiple bet for each count of numbers: 5 → 3, 7 → 1, 8 → 2, 9 → 4, 10 → 5, 11 → 6.
+TEST(AsistenteCombinacion, MultipleBetOfEachCountOfNumbers) {
+    std::vector<int> codigos;
+    for (int n = 4; n <= 12; ++n)
+        codigos.push_back(asistente::codigoMultiple(n));
+    EXPECT_EQ(codigos, (std::vector<int>{0, 3, 0, 1, 2, 4, 5, 6, 0}));
+}
+
+TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefusesAndWithoutTheDatabaseTheReportStaysOff) {
     Asistente e;
     e.sorteos = 0;
     e.a->slider2()->setValue(7);
-    ASSERT_EQ(e.dialogs.boxes.size(), 1);
-    EXPECT_EQ(e.dialogs.boxes.first().title, QStringLiteral("Mal, mal, mal..."));
-    EXPECT_EQ((std::tuple{e.a->slider2()->value(), e.a->image2()->isEnabled(), e.paso1}),
-              (std::tuple{0, false, true}));
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title, e.a->slider2()->value(),
+                          e.a->image2()->isEnabled(), e.paso1}),
+              (std::tuple{qsizetype(1), QStringLiteral("Mal, mal, mal..."), 0, false, true}));
+
+    e.sorteos = 300;
+    QFile::remove(e.dir.ruta(QStringLiteral("Velmorat.mdb")));
+    e.a->slider2()->setValue(6);
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.value(1).title, e.a->image2()->isEnabled(), e.activo(1),
+                          e.s.numerosAuto[0]}),
+              (std::tuple{QStringLiteral("Falta un archivo"), false, true, int16_t(5)}));
 }
 
 TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
@@ -89,23 +106,34 @@ TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
               (std::tuple{3, 1, 0}));
     EXPECT_EQ((std::vector<int>(e.s.numerosAuto.begin(), e.s.numerosAuto.begin() + 3)),
               (std::vector<int>{5, 28, 9}));
-    ASSERT_EQ(e.mostradas.size(), 1);
-    EXPECT_EQ(e.mostradas.first()->objectName(), QStringLiteral("Crea"));
+    EXPECT_EQ(e.mostradas.size() == 1 ? e.mostradas[0]->objectName() : QString(), QStringLiteral("Crea"));
 
     e.a->slider2()->setValue(10);
     e.a->Image3_Click(0);
-    ASSERT_EQ(e.dialogs.boxes.size(), 1);
-    EXPECT_EQ(e.dialogs.boxes.first().title, QStringLiteral("No tan deprisa!"));
-    e.a->combo1()->setCurrentIndex(1);
-    e.a->Combo1_Click(1);
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title}),
+              (std::tuple{qsizetype(1), QStringLiteral("No tan deprisa!")}));
+    const auto eligeSegunda = [&e] {
+        e.a->combo1()->setCurrentIndex(1);
+        e.a->Combo1_Click(1);
+    };
+    eligeSegunda();
     // The second table of 10 numbers in the shipped file.
     EXPECT_EQ((std::tuple{e.s.codMultiple, e.s.tablaElegida}), (std::tuple{7, 7}));
-    EXPECT_TRUE(e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10"))->isVisibleTo(e.frame7));
+    auto* frame10 = e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10"));
+    auto* label43 = frame10->findChild<QLabel*>(QStringLiteral("Label43"));
+    EXPECT_EQ((std::tuple{frame10->isVisibleTo(e.frame7), label43->text().left(15)}),
+              (std::tuple{true, QStringLiteral("Si entre los 10")}));
+    // Another count of numbers puts away the figures of the table chosen for 10.
+    e.a->slider2()->setValue(8);
+    EXPECT_EQ((std::tuple{frame10->isVisibleTo(e.frame7), label43->text()}), (std::tuple{false, QString()}));
+
     // Coming back to the main window (from the report, say) clears the hand-over.
-    e.s.delAsistente = 0;
-    e.s.codMultiple = 0;
+    e.a->slider2()->setValue(10);
+    eligeSegunda();
+    e.s.delAsistente = e.s.codMultiple = e.s.tablaElegida = 0;
     e.a->Image3_Click(0);
-    EXPECT_EQ((std::tuple{e.mostradas.size(), e.s.delAsistente, e.s.codMultiple}), (std::tuple{2, 1, 7}));
+    EXPECT_EQ((std::tuple{e.mostradas.size(), e.s.delAsistente, e.s.codMultiple, e.s.tablaElegida}),
+              (std::tuple{2, 1, 7, 7}));
 }
 
 TEST(AsistenteCombinacion, IconsShowTheirPictureUnderThePointerOnlyWhileEnabled) {
@@ -113,13 +141,10 @@ TEST(AsistenteCombinacion, IconsShowTheirPictureUnderThePointerOnlyWhileEnabled)
     AsistenteIcono* i = e.a->image3(1);
     QEnterEvent entra(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QEvent sale(QEvent::Leave);
-    QCoreApplication::sendEvent(i, &entra);
-    EXPECT_EQ(i->imagen(), 8); // disabled: no change
+    const auto tras = [i](QEvent* evento) { return QCoreApplication::sendEvent(i, evento), i->imagen(); };
+    const int apagada = tras(&entra); // disabled: no change
     e.a->slider2()->setValue(6);
-    QCoreApplication::sendEvent(i, &entra);
-    EXPECT_EQ(i->imagen(), 7);
-    QCoreApplication::sendEvent(i, &sale);
-    EXPECT_EQ(i->imagen(), 6);
+    EXPECT_EQ((std::tuple{apagada, tras(&entra), tras(&sale)}), (std::tuple{8, 7, 6}));
 }
 
 TEST(AsistenteCombinacion, ReportIconShowsTheReportOrTellsWhyNot) {
@@ -132,14 +157,12 @@ TEST(AsistenteCombinacion, ReportIconShowsTheReportOrTellsWhyNot) {
         (std::tuple{QStringLiteral("Error 20501. No es posible mostrar el informe. Si el error persiste, "
                                    "reinstalar el programa puede ser la solución."),
                     QStringLiteral("Error"), Dialogs::Icon::Information}));
-    EXPECT_TRUE(e.mostradas.isEmpty());
 
     QFile::copy(QStringLiteral(VELMORAT_DIST_DIR "/Velmorat.net"),
                 e.dir.ruta(QStringLiteral("Velmorat.net")));
     e.a->Image2_Click();
-    ASSERT_EQ(e.mostradas.size(), 1);
-    auto* ventana = qobject_cast<InformeVentana*>(e.mostradas.first());
-    ASSERT_NE(ventana, nullptr);
+    auto* ventana = qobject_cast<InformeVentana*>(e.mostradas.value(0));
+    ASSERT_TRUE(e.mostradas.size() == 1 && ventana);
     const QString pdf = e.dir.ruta(QStringLiteral("impreso.pdf"));
     ventana->elegirImpresora = [&](QPrinter& p) {
         p.setOutputFormat(QPrinter::PdfFormat);
@@ -147,7 +170,21 @@ TEST(AsistenteCombinacion, ReportIconShowsTheReportOrTellsWhyNot) {
         return true;
     };
     ventana->imprimir();
-    const QString impreso = textoPdf(pdf);
     // The eight ranked numbers, the most frequent first.
+    const QString impreso = textoPdf(pdf);
     EXPECT_LT(impreso.indexOf(QStringLiteral("\n5\n")), impreso.indexOf(QStringLiteral("\n28\n")));
+    ventana->elegirPdf = [&e] { return e.dir.ruta(QStringLiteral("informe")); };
+    {
+        LimiteEscritura limite(1000);
+        ventana->guardarPdf();
+    }
+    EXPECT_EQ(e.dialogs.boxes.value(1).text.left(49),
+              QStringLiteral("No se ha podido guardar el archivo informe.pdf. ("));
+    QFile::remove(e.dir.ruta(QStringLiteral("Velmorat.mdb")));
+    e.a->Image2_Click();
+    EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Falta un archivo"));
+    ventana->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana));
+    QTest::keyClick(ventana, Qt::Key_Escape);
+    EXPECT_FALSE(ventana->isVisible());
 }

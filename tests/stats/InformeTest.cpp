@@ -3,7 +3,10 @@
 #include "stats/DocumentoInforme.h"
 #include "stats/InformePena.h"
 #include "stats/Ranking.h"
+#include "support/LimiteEscritura.h"
 #include "support/TestFolder.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -50,8 +53,7 @@ TEST(Informe, CombinationReportPrintsSelectionNewestDrawAndRanking) {
     for (const char* esperado : {"04/01/2024", "03/12/2026", "301", "Jueves y Sábado.", "3-11-25-30-41-49"})
         EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado;
     const qsizetype siete = r.html.indexOf(QStringLiteral("<b>7</b>"));
-    ASSERT_GE(siete, 0);
-    EXPECT_LT(siete, r.html.indexOf(QStringLiteral("<b>42</b>")));
+    EXPECT_TRUE(siete >= 0 && siete < r.html.indexOf(QStringLiteral("<b>42</b>")));
 }
 
 TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
@@ -62,45 +64,55 @@ TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
     informepena::Resumen res;
     res.nombre = QStringLiteral("<b>LOS DE SIEMPRE</b>");
     res.dinero = 1.5f;
-    res.premios = {4, 1, 0, 0, 0};
+    res.premios = {9, 6, 3, 2, 1};
     ASSERT_EQ(informepena::guardaResumen(c.base(), res).error, 0);
 
     const informe::Resultado r = c.genera(QStringLiteral("Velmorat1.net"));
     ASSERT_EQ(r.error, 0);
     EXPECT_TRUE(r.html.contains(QStringLiteral("&lt;b&gt;LOS DE SIEMPRE")));
+    // Under the headings 3, 4, 5, 5+C and 6, in that order.
+    EXPECT_TRUE(r.html.contains(QStringLiteral(">9</td><td align=\"right\">6</td><td align=\"right\">3</td>"
+                                               "<td align=\"right\">2</td><td align=\"right\">1<")));
     DocumentoInforme doc(r.html);
     for (const char* esperado :
          {"<b>LOS DE SIEMPRE</b>", "1,50 euros", " 1- 2- 3- 4- 5- 6", "10-20-30-40-45-49"})
         EXPECT_TRUE(doc.toPlainText().contains(QString::fromUtf8(esperado))) << esperado;
-    ASSERT_TRUE(doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf"))));
-    EXPECT_TRUE(c.t.read(QStringLiteral("pena.pdf")).startsWith("%PDF"));
-    EXPECT_FALSE(doc.guardaPdf(c.t.ruta(QStringLiteral("no/existe.pdf"))));
+    // A write that cannot complete leaves the file as it was and nothing beside it.
+    c.t.write(QStringLiteral("pena.pdf"), "ANTIGUO");
+    const QStringList antes = QDir(c.t.path()).entryList(QDir::Files);
+    QString motivo;
+    {
+        LimiteEscritura limite(1000);
+        EXPECT_FALSE(doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf")), motivo));
+    }
+    EXPECT_EQ((std::tuple{c.t.read(QStringLiteral("pena.pdf")), QDir(c.t.path()).entryList(QDir::Files),
+                          motivo.isEmpty()}),
+              (std::tuple{QByteArray("ANTIGUO"), antes, false}));
+    EXPECT_EQ(
+        (std::tuple{doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf")), motivo),
+                    c.t.read(QStringLiteral("pena.pdf")).left(4), QDir(c.t.path()).entryList(QDir::Files)}),
+        (std::tuple{true, QByteArray("%PDF"), antes}));
 }
 
-struct Fallo {
-    const char* contenido; // null: no definition file
-    bool claveMala;
-    int error;
-};
-
-class InformeFallos : public ::testing::TestWithParam<Fallo> {};
-
-TEST_P(InformeFallos, EachFailureHasItsNumber) {
-    const Fallo f = GetParam();
-    Carpeta c;
-    const QString nombre = QStringLiteral("propio.net");
-    if (f.contenido)
-        c.t.write(nombre, QByteArray(f.contenido));
-    const informe::Resultado r =
-        c.genera(nombre, f.claveMala ? QStringLiteral("otra") : QString::fromLatin1(BaseInforme::kClave));
-    EXPECT_EQ((std::tuple{r.error, r.html}), (std::tuple{f.error, QString()}));
+TEST(Informe, EachFailureHasItsNumber) {
+    const struct {
+        const char* contenido; // null: no definition file
+        bool claveMala;
+        int error;
+    } casos[] = {{nullptr, false, informe::kDefinicionNoSeLee},
+                 {"  \r\n", false, informe::kDefinicionVacia},
+                 {"{{#Numeros}}sin cerrar", false, informe::kPlantillaErronea},
+                 {"{{Pena_Nombre}}", true, informe::kBaseNoAbre}};
+    for (const auto& f : casos) {
+        Carpeta c;
+        const QString nombre = QStringLiteral("propio.net");
+        if (f.contenido)
+            c.t.write(nombre, QByteArray(f.contenido));
+        const informe::Resultado r =
+            c.genera(nombre, f.claveMala ? QStringLiteral("otra") : QString::fromLatin1(BaseInforme::kClave));
+        EXPECT_EQ((std::tuple{r.error, r.html}), (std::tuple{f.error, QString()}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Casos, InformeFallos,
-                         ::testing::Values(Fallo{nullptr, false, informe::kDefinicionNoSeLee},
-                                           Fallo{"  \r\n", false, informe::kDefinicionVacia},
-                                           Fallo{"{{#Numeros}}sin cerrar", false, informe::kPlantillaErronea},
-                                           Fallo{"{{Pena_Nombre}}", true, informe::kBaseNoAbre}));
 
 TEST(Informe, TemplateCannotReachFilesOrChangeTheDatabase) {
     Carpeta c;
@@ -120,4 +132,11 @@ TEST(Informe, BusyDatabaseRunsAgainOnceThenTellsItsNumber) {
     EXPECT_EQ(c.genera(QStringLiteral("Velmorat.net")).error, informe::kOcupada);
     otro.confirma();
     EXPECT_EQ(c.genera(QStringLiteral("Velmorat.net")).error, 0);
+
+    // Busy at the first try only: the second one shows the report.
+    QList<int> errores = {informe::kOcupada, 0, informe::kOcupada, informe::kOcupada, 0};
+    const auto intento = [&errores] { return informe::Resultado{errores.takeFirst(), {}}; };
+    EXPECT_EQ(informe::otraVezSiOcupada(intento).error, 0);
+    EXPECT_EQ((std::tuple{informe::otraVezSiOcupada(intento).error, errores.size()}),
+              (std::tuple{int(informe::kOcupada), qsizetype(1)}));
 }

@@ -1,7 +1,6 @@
 #include "support/HistoriaReal.h"
 
 #include <QFile>
-#include <algorithm>
 
 QByteArray bytesHistoriaReal() {
     QFile f(QStringLiteral(VELMORAT_TEST_DATA "/numeros-historia.dat"));
@@ -25,15 +24,4 @@ std::array<int, 49> vecesHistoriaReal() {
                 ++veces[static_cast<size_t>(n - 1)];
         }
     return veces;
-}
-
-std::array<int, 49> numerosPorFrecuencia(const std::array<int, 49>& veces) {
-    std::array<int, 49> orden{};
-    for (int i = 0; i < 49; ++i)
-        orden[static_cast<size_t>(i)] = i + 1;
-    std::sort(orden.begin(), orden.end(), [&](int a, int b) {
-        const int va = veces[static_cast<size_t>(a - 1)], vb = veces[static_cast<size_t>(b - 1)];
-        return va != vb ? va > vb : a < b;
-    });
-    return orden;
 }

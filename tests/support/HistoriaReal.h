@@ -13,7 +13,3 @@ std::vector<RegSorteo> sorteosHistoriaReal();
 // How often each number 1..49 (element 0 is number 1) came out among the six winning
 // numbers of every draw of the real history, counted record by record.
 std::array<int, 49> vecesHistoriaReal();
-
-// The numbers 1..49 by falling count, equal counts in ascending order: the ranking made
-// here independently of the program's.
-std::array<int, 49> numerosPorFrecuencia(const std::array<int, 49>& veces);

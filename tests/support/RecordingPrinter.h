@@ -6,7 +6,6 @@
 #include <QList>
 #include <QString>
 #include <memory>
-#include <tuple>
 
 // A printer for tests: records every text, line, box and picture with its page, position
 // and font. Text metrics are fixed: a line is fontSize * 0.5 mm high, each character
@@ -24,11 +23,6 @@ class RecordingPrinter final : public Printer {
         bool bold;
         bool underline;
         QColor color;
-
-        // Text, position, font size and underline of a printed text, to compare at once.
-        std::tuple<QString, double, double, double, bool> linea() const {
-            return {text, x, y, fontSize, underline};
-        }
     };
 
     explicit RecordingPrinter(double widthMm = 210, double heightMm = 297) : m_w(widthMm), m_h(heightMm) {}
@@ -42,6 +36,8 @@ class RecordingPrinter final : public Printer {
         return true;
     }
     void killDoc() override { killed = true; }
+    int fromPage() const override { return desde; }
+    int toPage() const override { return hasta; }
     double scaleWidth() const override { return m_w; }
     double scaleHeight() const override { return m_h; }
     double textHeight(const QString&) const override { return fontSize() * 0.5; }
@@ -68,8 +64,24 @@ class RecordingPrinter final : public Printer {
         return out;
     }
 
+    // The texts printed, each as "page x y size text", the size followed by "_" when
+    // underlined; positions in millimetres.
+    QStringList lineas() const {
+        QStringList out;
+        for (const Op& o : ops)
+            if (o.kind == Kind::Text)
+                out << QStringLiteral("%1 %2 %3 %4%5 %6")
+                           .arg(o.page)
+                           .arg(o.x)
+                           .arg(o.y)
+                           .arg(o.fontSize)
+                           .arg(o.underline ? QStringLiteral("_") : QString(), o.text);
+        return out;
+    }
+
     QList<Op> ops;
     int page = 1;
+    int desde = 0, hasta = 0; // the page range chosen in the dialog
     bool began = false, ended = false, killed = false, beginResult = true;
 
   protected:
@@ -88,14 +100,19 @@ class RecordingPrinter final : public Printer {
 // A printer dialog for tests: hands out a recording printer, or cancels.
 class FakePrintService final : public PrintService {
   public:
-    std::shared_ptr<Printer> showPrinter() override {
+    std::shared_ptr<Printer> showPrinter(int paginas) override {
         ++shown;
+        ofrecidas = paginas;
         if (cancel)
             return nullptr;
         last = std::make_shared<RecordingPrinter>();
+        last->desde = desde;
+        last->hasta = hasta;
         return last;
     }
     bool cancel = false;
     int shown = 0;
+    int ofrecidas = 0;                      // the pages the dialog offered
+    int desde = 0, hasta = 0;               // the page range the user chooses
     std::shared_ptr<RecordingPrinter> last; // the printer of the last job
 };

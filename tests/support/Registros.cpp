@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-RegSorteo registroSorteo(double fecha, const std::array<int, 6>& seis, int comp, int reint) {
+RegSorteo registroSorteo(double fecha, const std::array<int, 6>& seis, int comp, int reint, double joker) {
     RegSorteo r;
     std::copy(seis.begin(), seis.end(), r.bolas.begin());
     r.bolas[6] = int16_t(comp);
     r.bolas[7] = int16_t(reint);
     r.fecha = fecha;
-    r.numJoker = -1;
+    r.numJoker = joker;
     return r;
 }
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <vector>
 
-// A draw on an OLE date: six winning numbers, complementario and reintegro; no joker.
+// A draw on an OLE date: six winning numbers, complementario, reintegro and joker (-1: none).
 RegSorteo registroSorteo(double fecha, const std::array<int, 6>& seis = {1, 2, 3, 4, 5, 6}, int comp = 7,
-                         int reint = 3);
+                         int reint = 3, double joker = -1);
 
 // A peña created on an OLE date with these bets (six numbers each, or the numbers of one
 // multiple bet); its count of bets is that of `apuestas` unless given (501..506: multiple).

@@ -1,7 +1,9 @@
 #include "ui/Presentacion.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -36,6 +38,17 @@ TEST(Presentacion, EarlyClickOrTheRunningTimerEnters) {
     p.Timer1_Timer();
     p.Command1_Click();
     EXPECT_EQ(std::tuple(spy.count(), p.timer1().isActive()), std::tuple(1, false));
+
+    // Once shown, "Entrar" holds the focus and Return presses it.
+    Presentacion r;
+    QSignalSpy spyR(&r, &Presentacion::entrar);
+    r.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&r));
+    for (int i = 0; i < 8; ++i)
+        r.Timer1_Timer();
+    ASSERT_EQ(QApplication::focusWidget(), r.findChild<QPushButton*>(QStringLiteral("Command1")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(spyR.count(), 1);
 
     Presentacion q;
     q.timer1().setInterval(1);

@@ -8,14 +8,17 @@
 #include "penas/gui/Crea.h"
 #include "penas/gui/GestorTab.h"
 #include "platform/gui/ImageList1.h"
+#include "platform/gui/QtDialogs.h"
 #include "stats/SeleccionEstadisticas.h"
 #include "stats/gui/EstadisticasTab.h"
 #include "stats/gui/FiltrosPaso1.h"
 #include "stats/gui/GraficaFrecuencias.h"
 #include "stats/gui/ModeloSorteos.h"
 #include "support/HistoriaReal.h"
+#include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
 #include "ui/Acercade.h"
+#include "ui/Atajos.h"
 #include "ui/Configurar.h"
 #include "ui/GeneralTab.h"
 #include "ui/IdiomaYFuentes.h"
@@ -26,13 +29,16 @@
 #include <QBarSet>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTableView>
@@ -124,6 +130,10 @@ struct TabEstadisticas : Ventana {
     Principal w{s, dir.path()};
     EstadisticasTab* tab = nullptr;
 };
+
+QAccessibleInterface* accesible(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
 
 void moverRaton(QWidget* w) {
     QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
@@ -363,7 +373,8 @@ TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
     hijo<QAction>(w, "Leer")->trigger();
     EXPECT_EQ(w.ventana(QStringLiteral("Infor")), aviso.data());
     EXPECT_TRUE(qobject_cast<Infor*>(aviso.data())->webBrowser1()->isHidden()); // empty page
-    aviso->close();
+    w.descarga()->enlaces.cerrarAviso(); // as a download does before it fetches
+    EXPECT_TRUE(aviso.isNull() || !aviso->isVisible());
 }
 
 TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
@@ -396,8 +407,14 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     auto* acerca = qobject_cast<Acercade*>(w.ventana(QStringLiteral("Acercade")));
     ASSERT_NE(acerca, nullptr);
     EXPECT_TRUE(acerca->label4()->text().startsWith(QStringLiteral("S.O: ")));
+    QAccessibleInterface* correo = accesible(hijo<QWidget>(*acerca, "Label3"));
+    for (int i = 0; i < accesible(acerca)->childCount(); ++i) // the logo is left out
+        EXPECT_NE(accesible(acerca)->child(i)->role(), QAccessible::Graphic);
     acerca->Label2_Click();
-    EXPECT_EQ(urls.opened, QStringList{QStringLiteral("http://www.velmorat.es")});
+    correo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(std::tuple(urls.opened, correo->role()),
+              std::tuple(QStringList{QStringLiteral("http://www.velmorat.es"), enlaces::correo()},
+                         QAccessible::Link));
 
     // Shortcuts and the print icon under the pointer.
     auto* command5 = hijo<QPushButton>(w, "Command5");
@@ -420,6 +437,29 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     moverRaton(w.sstab1()->tabBar());
     EXPECT_EQ(std::tuple(ImageList1::shows(image5, 13), ImageList1::shows(image5, 14)),
               std::tuple(true, false));
+
+    // Seven digits are kept whole; a failed write is told once; the "X" is a button that closes.
+    conf->text1()->selectAll();
+    QTest::keyClicks(conf->text1(), QStringLiteral("1234567"));
+    EXPECT_EQ(guardada().precio, 1234567.0f);
+    const qsizetype antes = dialogs.boxes.size();
+    {
+        LimiteEscritura limite(10);
+        QTest::keyClicks(conf->text2(), QStringLiteral("56"));
+    }
+    ASSERT_EQ(dialogs.boxes.size(), antes + 1);
+    EXPECT_TRUE(
+        dialogs.boxes.last().text.startsWith(QStringLiteral("No se ha podido guardar el archivo nums.ini")));
+    QAccessibleInterface* cerrar = accesible(hijo<QWidget>(*conf, "Label2"));
+    EXPECT_EQ(std::tuple(cerrar->role(), cerrar->text(QAccessible::Name)),
+              std::tuple(QAccessible::Button, QStringLiteral("Cerrar")));
+    conf->show();
+    cerrar->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(conf->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    hijo<QAction>(w, "confi")->trigger();
+    conf = qobject_cast<Configurar*>(w.ventana(QStringLiteral("Configurar")));
+    EXPECT_EQ(conf->text1()->text(), QStringLiteral("1234567"));
 }
 
 TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
@@ -530,4 +570,137 @@ TEST_F(TabEstadisticas, DeletingARowUnderAFilterRemovesThatDraw) {
     tab->ListView3_ItemClick(0);
     esperado.chop(32);
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), esperado);
+}
+
+// Every menu and entry has its own underlined letter and F10 opens the menu bar; Tab walks the
+// General page as it stands on the screen and leaves the results list; the picture buttons
+// are buttons that Space and Enter press, each running its own command.
+TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
+    Principal& w = cargada();
+    QList<QMenu*> menus = w.menuBar()->findChildren<QMenu*>();
+    for (QMenu* m : menus << nullptr) {
+        QStringList letras;
+        for (QAction* a : m ? m->actions() : w.menuBar()->actions())
+            letras << QKeySequence::mnemonic(a->text()).toString();
+        EXPECT_FALSE(letras.contains(QString())) << (m ? m->title() : QString()).toStdString();
+        EXPECT_EQ(letras.size(), QSet<QString>(letras.begin(), letras.end()).size())
+            << letras.join(u' ').toStdString();
+    }
+    QStringList ver;
+    for (QAction* a : hijo<QMenu>(w, "MenuVer")->actions()) {
+        a->trigger();
+        ver << a->text().remove(u'&') + QString::number(w.sstab1()->currentIndex());
+    }
+    EXPECT_EQ(
+        ver, (QStringList{QStringLiteral("Pestaña General0"), QStringLiteral("Pestaña Último sorteo1"),
+                          QStringLiteral("Pestaña Gestor de peñas2"), QStringLiteral("Pestaña Estadísticas3"),
+                          QStringLiteral("Pestaña Crear Combinación4")}));
+    hijo<QAction>(w, "gene")->trigger();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F10);
+    EXPECT_EQ(w.menuBar()->activeAction(), w.menuBar()->actions().value(0));
+    w.menuBar()->actions().value(0)->menu()->close();
+
+    w.atajos()->image1(0)->setFocus();
+    QStringList orden;
+    for (int i = 0; i < 18; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        orden << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(orden,
+              (QStringList{"Image1_1", "Image1_2", "Image1_3", "Image1_4", "qt_tabwidget_tabbar", "Picture2",
+                           "Command6", "Picture1", "Label5", "HScroll1", "Check1", "Check2", "Command1_0",
+                           "Command1_1", "Combo2", "Image5", "ListView2", "Image1_0"}));
+    w.resultados()->listView(0)->setFocus();
+    QTest::keyClick(w.resultados()->listView(0), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), w.resultados()->image5());
+
+    QStringList roles;
+    for (const char* n : {"Image1_0", "Image1_4", "Picture2", "Picture1", "Label5", "Image5"})
+        roles << QString::number(accesible(hijo<QWidget>(w, n))->role()) +
+                     accesible(hijo<QWidget>(w, n))->text(QAccessible::Name).left(7);
+    EXPECT_EQ(roles,
+              (QStringList{"43Elimina", "43Añade t", "43Bajar S", "43Aprieta", "30Aprieta", "43Imprime"}));
+    // The list switched away and the pages not on view are not there for a screen reader.
+    EXPECT_EQ(std::tuple(accesible(w.resultados())->indexOfChild(accesible(w.resultados()->listView(1))),
+                         accesible(w.resultados())->indexOfChild(accesible(w.resultados()->listView(0))) >= 0,
+                         accesible(w.sstab1()->widget(2))->childCount()),
+              std::tuple(-1, true, 0));
+    for (const char* n : {"ProgressBar1", "ProgressBar2"})
+        EXPECT_FALSE(accesible(hijo<QWidget>(w, n))->text(QAccessible::Name).isEmpty()) << n;
+    EXPECT_EQ(w.atajos()->image1(4)->toolTip(),
+              QStringLiteral("Añade todos los sorteos desde la creación de la Primitiva!!"));
+    s.penaSel = 1;
+    QTest::keyClick(w.atajos()->image1(3), Qt::Key_Space);
+    ASSERT_NE(w.ventana(QStringLiteral("Imprimir")), nullptr);
+    w.descargarVentana(QStringLiteral("Imprimir"));
+    dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::No;
+    QTest::keyClick(w.atajos()->image1(0), Qt::Key_Return);
+    QTest::keyClick(w.atajos()->image1(4), Qt::Key_Enter);
+    ASSERT_EQ(dialogs.boxes.size(), 2);
+    EXPECT_EQ(dialogs.boxes.at(0).title, QStringLiteral("Borrar..."));
+    EXPECT_EQ(dialogs.fileDialogs.value(0).section(u'|', 0, 0),
+              QStringLiteral("Seleccione el archivo NUMEROS.DAT"));
+}
+
+// Secondary windows and dialogs fit the screen's free area, centred over the main window;
+// Escape closes them but the editor; the notice window keeps the top-left corner and stays
+// over the main window only; a failure to store prizes is told once, not at every return.
+TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
+    std::optional<LimiteEscritura> limite(std::in_place, 100); // the peña record cannot be written
+    Principal& w = cargada();
+    w.Form_Activate();
+    w.Form_Activate();
+    limite.reset();
+    EXPECT_EQ(cajas(QStringLiteral("Error de permiso")), 1);
+    w.show();
+    QTRY_COMPARE(w.activaciones(), 3);
+    const QRect zona = w.screen()->availableGeometry();
+    QDialog dialogo(&w);
+    dialogo.resize(300, 3000);
+    dialogo.show();
+    QTRY_VERIFY(zona.contains(dialogo.frameGeometry()));
+    EXPECT_LE(std::abs(dialogo.geometry().center().x() - w.geometry().center().x()), 10);
+    dialogo.close();
+    QPointer<QWidget> editor = abrir(w, "Crea");
+    ASSERT_TRUE(editor && QTest::qWaitForWindowActive(editor));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(editor && editor->isVisible());
+    delete editor;
+    auto* grande = new QWidget;
+    grande->setObjectName(QStringLiteral("Imprimir"));
+    grande->resize(3000, 2000);
+    w.mostrarVentana(grande);
+    EXPECT_EQ(std::tuple(zona.contains(grande->frameGeometry()), grande->size()),
+              std::tuple(true, zona.size().shrunkBy(QMargins(4, 32, 4, 4))));
+    // A message box comes over the window whose action raised it.
+    QtDialogs cajas(&w);
+    QWidget* padre = nullptr;
+    QPointer<QWidget> pequena = new QWidget;
+    pequena->setObjectName(QStringLiteral("Configurar"));
+    pequena->resize(200, 100);
+    w.mostrarVentana(pequena);
+    EXPECT_LE((pequena->geometry().center() - w.geometry().center()).manhattanLength(), 30);
+    ASSERT_TRUE(pequena && QTest::qWaitForWindowActive(pequena));
+    QTimer::singleShot(0, [&] {
+        if (QWidget* c = QApplication::activeModalWidget())
+            padre = c->parentWidget(), c->close();
+    });
+    cajas.message(QStringLiteral("x"), QStringLiteral("t"), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    EXPECT_EQ(padre, pequena.data());
+    pequena->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pequena));
+    QTest::keyClick(pequena, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(pequena.isNull());
+
+    w.Command6_Click();
+    QWidget* aviso = w.ventana(QStringLiteral("Infor"));
+    ASSERT_NE(aviso, nullptr);
+    EXPECT_EQ((std::tuple{aviso->pos(), aviso->parentWidget(),
+                          aviso->windowHandle()->transientParent() == w.windowHandle(),
+                          aviso->windowFlags().testFlag(Qt::WindowStaysOnTopHint), accesible(aviso)->role()}),
+              (std::tuple{zona.topLeft(), static_cast<QWidget*>(&w), true, false, QAccessible::Dialog}));
+    delete aviso;
 }

@@ -1,6 +1,8 @@
 #include "checking/gui/PanelResultados.h"
 
 #include "core/Session.h"
+#include "platform/gui/Accesible.h"
+#include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 #include "platform/gui/QtPrinter.h"
 
@@ -39,6 +41,8 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     : QWidget(parent), m_s(s), m_comprobacion(std::make_unique<Comprobacion>(s, *this)), m_hScroll1(hScroll1),
       m_text3(text3), m_check1(check1), m_check2(check2) {
     setObjectName(QStringLiteral("PanelResultados"));
+    instalarAccesibilidad();
+    soloHijosVisibles(this); // the list switched away is not on view
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -68,7 +72,9 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     m_combo2->setAccessibleName(QStringLiteral("Peñas a comprobar"));
     connect(m_combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
     barra->addWidget(m_combo2, 1);
-    m_image5 = new QLabel(this);
+    auto* image5 = new Etiqueta(this);
+    connect(image5, &Etiqueta::clicked, this, &PanelResultados::Image5_Click);
+    m_image5 = image5;
     m_image5->setObjectName(QStringLiteral("Image5"));
     m_image5->setToolTip(QStringLiteral("Imprime listado"));
     m_image5->setAccessibleName(m_image5->toolTip());
@@ -89,6 +95,7 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     m_progressBar2 = new QProgressBar(this);
     m_progressBar2->setObjectName(QStringLiteral("ProgressBar2"));
     m_progressBar2->setTextVisible(false);
+    m_progressBar2->setAccessibleName(QStringLiteral("Progreso de la comprobación"));
     m_progressBar2->setMaximumHeight(10);
     m_progressBar2->setValue(0);
     layout->addWidget(m_progressBar2);
@@ -121,6 +128,8 @@ QTableView* PanelResultados::crearLista(ModeloResultados& modelo, const QString&
     v->setWordWrap(false);
     v->setSelectionBehavior(QAbstractItemView::SelectRows);
     v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the list; the arrows move inside it.
+    v->setTabKeyNavigation(false);
     v->verticalHeader()->hide();
     v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     v->verticalHeader()->setDefaultSectionSize(QFontMetrics(v->font()).height() + 4);
@@ -152,18 +161,18 @@ void PanelResultados::agregarMenus(QMenu* general, QAction* antes, QTabWidget* s
         int check2, check1; // -1: left as it is
     };
     const Entrada sencillas[] = {
-        {"sencillas", "Todos los resultados", -1, -1},
-        {"verpremio", "Sólo si hay premio", 1, 0},
-        {"verhisto", "Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)", 0, 1},
-        {"verprehi", "Sólo si hay premios + histórico", 1, 1}};
+        {"sencillas", "&Todos los resultados", -1, -1},
+        {"verpremio", "Sólo si hay &premio", 1, 0},
+        {"verhisto", "&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)", 0, 1},
+        {"verprehi", "Sólo si hay premios + hi&stórico", 1, 1}};
     const Entrada multiples[] = {
-        {"Multiples", "Todos los resultados", -1, -1},
-        {"verpremiom", "Sólo si hay premio", 1, 0},
-        {"verhistom", "Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)", 0, 1},
-        {"verpreim", "Sólo si hay premios + histórico", 1, 1}};
+        {"Multiples", "&Todos los resultados", -1, -1},
+        {"verpremiom", "Sólo si hay &premio", 1, 0},
+        {"verhistom", "&Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)", 0, 1},
+        {"verpreim", "Sólo si hay premios + hi&stórico", 1, 1}};
     for (int lista = 0; lista < 2; ++lista) {
         auto* menu =
-            new QMenu(lista == 0 ? QStringLiteral("Sencillas") : QStringLiteral("Múltiples"), general);
+            new QMenu(lista == 0 ? QStringLiteral("Se&ncillas") : QStringLiteral("&Múltiples"), general);
         menu->setObjectName(lista == 0 ? QStringLiteral("sen") : QStringLiteral("Mult"));
         for (const Entrada& e : lista == 0 ? sencillas : multiples) {
             QAction* a = menu->addAction(QString::fromUtf8(e.texto));
@@ -331,8 +340,6 @@ bool PanelResultados::eventFilter(QObject* o, QEvent* e) {
             ImageList1::show(m_image5, kImprimirEncima);
         else if (e->type() == QEvent::Leave)
             ImageList1::show(m_image5, kImprimir);
-        else if (e->type() == QEvent::MouseButtonRelease)
-            Image5_Click();
     } else if (e->type() == QEvent::MouseMove && ImageList1::shows(m_image5, kImprimirEncima)) {
         ImageList1::show(m_image5, kImprimir);
     }

@@ -1,6 +1,7 @@
 #include "download/gui/DescargaStrip.h"
 
 #include "download/Descarga.h"
+#include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 
 #include <QEvent>
@@ -15,7 +16,9 @@ DescargaStrip::DescargaStrip(Descarga& descarga, QWidget* parent) : QWidget(pare
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    m_picture2 = new QLabel(this);
+    auto* picture2 = new Etiqueta(this);
+    connect(picture2, &Etiqueta::clicked, &m_descarga, &Descarga::Picture2_Click);
+    m_picture2 = picture2;
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     m_picture2->setFixedSize(116, 76);
     m_picture2->setCursor(Qt::PointingHandCursor);
@@ -34,6 +37,7 @@ DescargaStrip::DescargaStrip(Descarga& descarga, QWidget* parent) : QWidget(pare
     m_progress->setRange(0, 5);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(QStringLiteral("Progreso de la descarga"));
     auto* cifras = new QHBoxLayout;
     m_label58 = new QLabel(this);
     m_label58->setObjectName(QStringLiteral("Label58"));
@@ -84,11 +88,6 @@ bool DescargaStrip::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Leave:
             m_descarga.setImagen(2);
             break;
-        case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-                m_picture2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-                m_descarga.Picture2_Click();
-            return true;
         default:
             break;
         }

@@ -4,6 +4,7 @@
 #include "download/EnlacesWeb.h"
 #include "download/Trae.h"
 #include "platform/UrlOpener.h"
+#include "platform/gui/Accesible.h"
 #include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 
@@ -19,6 +20,10 @@ namespace {
 constexpr int kLogo = 12;
 constexpr int kMarqueeIzquierda = 16;
 constexpr int kMarqueeDerecha = 254;
+constexpr qsizetype kRicoMaximo = 64 * 1024;
+constexpr int kMarcasMaximas = 3000;
+constexpr int kTablasAnidadas = 3;
+constexpr qsizetype kPalabraMaxima = 1000;
 } // namespace
 
 VisorAviso::VisorAviso(QWidget* parent) : QTextBrowser(parent) {
@@ -43,15 +48,62 @@ QString VisorAviso::texto(const QByteArray& pagina) {
     return cp1252::decode(pagina);
 }
 
+bool VisorAviso::enRicoSinEspera(const QString& pagina) {
+    if (pagina.size() > kRicoMaximo)
+        return false;
+    int profundidad = 0, marcas = 0;
+    qsizetype palabra = 0;
+    for (qsizetype i = 0; i < pagina.size(); ++i) {
+        const QChar c = pagina.at(i);
+        palabra = c.isSpace() ? 0 : palabra + 1;
+        if (palabra > kPalabraMaxima)
+            return false;
+        if (c != u'<')
+            continue;
+        if (++marcas > kMarcasMaximas)
+            return false;
+        const QStringView resto = QStringView(pagina).mid(i + 1, 6);
+        if (resto.startsWith(u"table", Qt::CaseInsensitive) && ++profundidad > kTablasAnidadas)
+            return false;
+        if (resto.startsWith(u"/table", Qt::CaseInsensitive) && profundidad > 0)
+            --profundidad;
+    }
+    return true;
+}
+
+void VisorAviso::mostrar(const QString& pagina) {
+    if (enRicoSinEspera(pagina)) {
+        setHtml(pagina);
+        return;
+    }
+    QString t;
+    t.reserve(pagina.size());
+    bool enMarca = false;
+    for (const QChar c : pagina) {
+        if (c == u'<')
+            enMarca = true;
+        else if (c == u'>' && enMarca)
+            enMarca = false, t += u' ';
+        else if (!enMarca)
+            t += c;
+    }
+    // Long runs without a blank break anywhere, or their layout takes minutes.
+    setWordWrapMode(QTextOption::WrapAnywhere);
+    setPlainText(t);
+}
+
 Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWidget(parent), m_urls(urls) {
     setObjectName(QStringLiteral("Infor"));
     setWindowTitle(QStringLiteral("Noticias del jefe..."));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+    // A dialog of its owner, the main window: the window manager keeps it over that window and
+    // not over the windows the user opens after it.
+    setWindowFlags(Qt::Dialog);
     resize(640, 480);
 
     auto* layout = new QVBoxLayout(this);
     auto* cabecera = new QHBoxLayout;
     auto* picture = new QLabel(this);
+    marcarDecorativa(picture);
     picture->setPixmap(ImageList1::picture(kLogo).scaledToHeight(48, Qt::SmoothTransformation));
     cabecera->addWidget(picture);
     cabecera->addStretch(1);
@@ -76,6 +128,7 @@ Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWi
     auto* franja = new QWidget(this);
     m_label1 = new Etiqueta(QLatin1String(kCorreoContacto), franja);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setRol(Etiqueta::Rol::Enlace);
     m_label1->setAccessibleName(QLatin1String(kCorreoContacto));
     m_label1->setToolTip(QStringLiteral("Escríbeme un email"));
     m_label1->setCursor(Qt::PointingHandCursor);
@@ -86,7 +139,7 @@ Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWi
     layout->addWidget(franja);
 
     connect(label3, &Etiqueta::clicked, this, &Infor::Label3_Click);
-    connect(static_cast<Etiqueta*>(m_label1), &Etiqueta::clicked, this, &Infor::Label1_Click);
+    connect(m_label1, &Etiqueta::clicked, this, &Infor::Label1_Click);
     connect(m_webBrowser1, &QTextBrowser::anchorClicked, this, &Infor::abrirEnlace);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(100);
@@ -97,11 +150,11 @@ Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWi
 
 void Infor::Form_Load(const QString& rutaInforme) {
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
-        move(pantalla->geometry().topLeft());
+        move(pantalla->availableGeometry().topLeft());
     m_paso = 1;
     QFile f(rutaInforme);
     if (f.open(QIODevice::ReadOnly) && f.size() > kMinimoPagina)
-        m_webBrowser1->setHtml(VisorAviso::texto(f.readAll()));
+        m_webBrowser1->mostrar(VisorAviso::texto(f.readAll()));
     else
         m_webBrowser1->hide();
     m_timer1.start();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gui/Etiqueta.h"
+
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWidget>
@@ -16,6 +18,11 @@ class VisorAviso final : public QTextBrowser {
     QVariant loadResource(int type, const QUrl& name) override;
     // The page's text: UTF-8 when it is valid UTF-8, Windows-1252 otherwise.
     static QString texto(const QByteArray& pagina);
+    // Whether a page lays out quickly enough as rich text: small, with few tags, tables nested
+    // shallowly, no long run without a blank. Layout time grows steeply with each of them.
+    static bool enRicoSinEspera(const QString& pagina);
+    // Shows the page as rich text when that is quick, otherwise its text without the markup.
+    void mostrar(const QString& pagina);
 };
 
 // "Noticias del jefe...": the notice page of the program's web host, on top of every window
@@ -42,7 +49,7 @@ class Infor final : public QWidget {
 
     UrlOpener& m_urls;
     VisorAviso* m_webBrowser1;
-    QLabel* m_label1;
+    Etiqueta* m_label1;
     QTimer m_timer1;
     int m_paso = 1;
 };

@@ -1,6 +1,7 @@
 #include "penas/gui/Crea.h"
 
 #include "core/Session.h"
+#include "platform/Dialogs.h"
 #include "platform/gui/Etiqueta.h"
 
 #include <QCloseEvent>
@@ -8,29 +9,60 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
 constexpr int kTwipsPorPixel = 15;
 } // namespace
 
-CasillaNumero::CasillaNumero(int numero, QWidget* parent) : QWidget(parent), m_numero(numero) {
+CasillaNumero::CasillaNumero(int numero, QWidget* parent) : QCheckBox(parent), m_numero(numero) {
     setObjectName(QStringLiteral("Image1_%1").arg(numero - 1));
     setAccessibleName(QString::number(numero));
     setCursor(Qt::PointingHandCursor);
+    // One number of the grid stands in the Tab order (the last one focused); the arrow keys
+    // reach the others.
+    setFocusPolicy(numero == 1 ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void CasillaNumero::setMarcada(bool m) {
-    if (m != m_marcada) {
-        m_marcada = m;
-        update();
+void CasillaNumero::focusInEvent(QFocusEvent* e) {
+    for (CasillaNumero* c : parentWidget()->findChildren<CasillaNumero*>(Qt::FindDirectChildrenOnly))
+        c->setFocusPolicy(c == this ? Qt::StrongFocus : Qt::ClickFocus);
+    QCheckBox::focusInEvent(e);
+}
+
+// Rows hold the units digit (0 at the top), columns the tens, as on the paper ticket.
+void CasillaNumero::keyPressEvent(QKeyEvent* e) {
+    int destino;
+    switch (e->key()) {
+    case Qt::Key_Up:
+        destino = m_numero % 10 != 0 ? m_numero - 1 : 0;
+        break;
+    case Qt::Key_Down:
+        destino = m_numero % 10 != 9 ? m_numero + 1 : 0;
+        break;
+    case Qt::Key_Left:
+        destino = m_numero - 10;
+        break;
+    case Qt::Key_Right:
+        destino = m_numero + 10;
+        break;
+    default:
+        QCheckBox::keyPressEvent(e);
+        return;
     }
+    if (destino >= 1 && destino <= 49)
+        if (auto* c = parentWidget()->findChild<CasillaNumero*>(QStringLiteral("Image1_%1").arg(destino - 1),
+                                                                Qt::FindDirectChildrenOnly))
+            c->setFocus(Qt::OtherFocusReason);
+    e->accept();
 }
 
 void CasillaNumero::paintEvent(QPaintEvent*) {
@@ -41,16 +73,43 @@ void CasillaNumero::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(0xFF, 0xF4, 0xF0));
     p.drawRect(r);
     p.drawText(r, Qt::AlignCenter, QString::number(m_numero));
-    if (m_marcada) {
+    if (isChecked()) {
         p.setPen(QPen(QColor(0x10, 0x20, 0xA0), 2.5));
         p.drawLine(r.topLeft() + QPoint(3, 3), r.bottomRight() - QPoint(3, 3));
         p.drawLine(r.topRight() + QPoint(-3, 3), r.bottomLeft() + QPoint(3, -3));
     }
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
-void CasillaNumero::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        emit clicked();
+Crea* Crea::abre(Session& s, const VentanasPenas& ventanas) {
+    auto* abierto =
+        ventanas.abierta ? qobject_cast<Crea*>(ventanas.abierta(QStringLiteral("Crea"))) : nullptr;
+    if (abierto && abierto->isVisible() && !abierto->m_editor.puedeCerrarse(false)) {
+        s.dialogs.message(
+            QStringLiteral("El editor de peñas sigue abierto con apuestas sin grabar o sin completar, y se "
+                           "muestra tal como estaba. Los números elegidos no se han pasado al editor: "
+                           "grabe o complete esas apuestas, cierre el editor y vuelva a elegir."),
+            QStringLiteral("Editor de peñas abierto"), Dialogs::Icon::Information);
+        abierto->raise();
+        abierto->activateWindow();
+        return nullptr;
+    }
+    if (ventanas.descargar)
+        ventanas.descargar(QStringLiteral("Crea"));
+    // A new peña: the edit mode of an editor just closed does not carry over.
+    s.modoEdicion = 0;
+    Crea* editor = crear(s, ventanas);
+    if (editor) {
+        if (ventanas.mostrar)
+            ventanas.mostrar(editor);
+        else
+            editor->show();
+    }
+    return editor;
 }
 
 Crea* Crea::crear(Session& s, const VentanasPenas& ventanas, std::function<double()> aleatorio) {
@@ -111,7 +170,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
         auto* c = new CasillaNumero(numero, boleto);
         m_image1[static_cast<size_t>(i)] = c;
         rejilla->addWidget(c, numero % 10, numero / 10);
-        connect(c, &CasillaNumero::clicked, this, [this, i] { m_editor.Image1_Click(i); });
+        connect(c, &QAbstractButton::clicked, this, [this, i] { m_editor.Image1_Click(i); });
     }
     auto* izquierda = new QVBoxLayout;
     izquierda->addWidget(boleto);
@@ -128,6 +187,10 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     m_hScroll1->setAccessibleName(QStringLiteral("Apuesta mostrada"));
     m_hScroll1->setMinimum(1);
     m_hScroll1->setPageStep(1);
+    // Reached by Tab; the right arrow goes to the next bet (scroll bars invert their keys).
+    m_hScroll1->setFocusPolicy(Qt::StrongFocus);
+    m_hScroll1->setInvertedControls(false);
+    m_hScroll1->installEventFilter(this);
     m_text2 = new QLineEdit(this);
     m_text2->setObjectName(QStringLiteral("Text2"));
     m_text2->setAccessibleName(QStringLiteral("Número de la apuesta mostrada"));
@@ -219,8 +282,16 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     connect(m_command4, &QPushButton::clicked, this, [this] { m_editor.Command4_Click(); });
     connect(m_command5, &QPushButton::clicked, this, [this] { m_editor.Command5_Click(); });
     connect(m_hScroll1, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!m_pintando)
-            m_editor.HScroll1_Change(v);
+        if (m_pintando)
+            return;
+        if (m_scrollPulsado && m_editor.rechazaMovimiento(v)) {
+            // A box now would open while the button is held: the value goes back at once and
+            // the message waits for the button to come up (see eventFilter).
+            m_movimientoPendiente = v;
+            pinta();
+            return;
+        }
+        m_editor.HScroll1_Change(v);
     });
     connect(label5, &Etiqueta::clicked, this, &Crea::cierraPorUsuario);
 
@@ -277,6 +348,33 @@ void Crea::pintaEdicion() {
     m_command4->setEnabled(m_editor.anadirHabilitado());
     m_nota->setText(m_editor.nota());
     m_nota->setVisible(!m_editor.nota().isEmpty());
+}
+
+// A message box opened during a press on the bet browser would swallow the release and leave
+// the scroll bar repeating its step, a new box after every answer. The message of a refused
+// move is shown once the release has been handled: one per click.
+bool Crea::eventFilter(QObject* o, QEvent* e) {
+    if (o == m_hScroll1 && e->type() == QEvent::MouseButtonPress) {
+        m_scrollPulsado = true;
+    } else if (o == m_hScroll1 && e->type() == QEvent::MouseButtonRelease) {
+        m_scrollPulsado = false;
+        QTimer::singleShot(0, this, [this] {
+            const int v = m_movimientoPendiente;
+            m_movimientoPendiente = 0;
+            if (v != 0 && !m_scrollPulsado)
+                m_editor.HScroll1_Change(v);
+        });
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+// Escape asks the editor to close, under the same rules as its "X".
+void Crea::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        cierraPorUsuario();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Crea::changeEvent(QEvent* e) {

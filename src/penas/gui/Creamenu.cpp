@@ -4,6 +4,7 @@
 #include "penas/gui/Crea.h"
 #include "platform/gui/Etiqueta.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,6 +13,27 @@
 
 namespace {
 constexpr int kTwipsPorPixel = 15;
+
+// The container of the decorative marks: an object without children and not shown.
+class AdornosAccesibles : public QAccessibleWidget {
+  public:
+    explicit AdornosAccesibles(QWidget* w) : QAccessibleWidget(w) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::State state() const override {
+        QAccessible::State e = QAccessibleWidget::state();
+        e.invisible = true;
+        return e;
+    }
+};
+
+QAccessibleInterface* accesibleAdornos(const QString& clase, QObject* o) {
+    if (clase == QLatin1String("QWidget") && o && o->objectName() == QLatin1String("Adornos") &&
+        qobject_cast<Creamenu*>(o->parent()))
+        return new AdornosAccesibles(static_cast<QWidget*>(o));
+    return nullptr;
+}
 
 // A control that appears later keeps its place while hidden, so the others do not move then.
 void guardaSitio(QWidget* w) {
@@ -60,28 +82,35 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
         connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
 
+    // Not editable: a click anywhere on it, its text too, opens the list.
     m_combo1 = new QComboBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_combo1->setEditable(true);
-    m_combo1->lineEdit()->setReadOnly(true);
-    m_combo1->setEditText(QStringLiteral("Tablas de reducciones"));
+    m_combo1->setPlaceholderText(QStringLiteral("Tablas de reducciones"));
     m_combo1->setAccessibleName(QStringLiteral("Apuesta a crear"));
-    m_combo1->lineEdit()->setAccessibleName(QStringLiteral("Apuesta a crear"));
     guardaSitio(m_combo1);
     m_combo1->hide();
     layout->addWidget(m_combo1, 2, 0, 1, 4);
     connect(m_combo1, &QComboBox::activated, this, &Creamenu::Combo1_Click);
 
-    auto* adornos = new QHBoxLayout;
+    // A row of "x" marks that mean nothing: kept away from screen readers.
+    static const bool fabrica = [] {
+        QAccessible::installFactory(accesibleAdornos);
+        return true;
+    }();
+    Q_UNUSED(fabrica);
+    auto* fila = new QWidget(this);
+    fila->setObjectName(QStringLiteral("Adornos"));
+    auto* adornos = new QHBoxLayout(fila);
+    adornos->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 18; ++i) {
-        auto* l = new QLabel(QStringLiteral("x"), this);
+        auto* l = new QLabel(QStringLiteral("x"), fila);
         l->setObjectName(QStringLiteral("Label1_%1").arg(i));
         guardaSitio(l);
         l->hide();
         m_label1[static_cast<size_t>(i)] = l;
         adornos->addWidget(l);
     }
-    layout->addLayout(adornos, 3, 0, 1, 4);
+    layout->addWidget(fila, 3, 0, 1, 4);
 
     // Placed by the main window's position.
     if (m_ventanas.origenPrincipal) {
@@ -120,11 +149,11 @@ void Creamenu::llenacombo(int tipo) {
         for (const tablas::Cabecera& c : tablas::cabeceras(m_s.ruta(QStringLiteral("tablas.bin"))))
             m_combo1->addItem(tablas::textoCombo(c));
         m_combo1->setCurrentIndex(-1);
-        m_combo1->setEditText(QStringLiteral("Seleccione Reducción"));
+        m_combo1->setPlaceholderText(QStringLiteral("Seleccione Reducción"));
     } else {
         m_combo1->addItems(multiples());
         m_combo1->setCurrentIndex(-1);
-        m_combo1->setEditText(QStringLiteral("Seleccione Múltiple"));
+        m_combo1->setPlaceholderText(QStringLiteral("Seleccione Múltiple"));
     }
     m_combo1->show();
     m_llenando = false;
@@ -143,13 +172,7 @@ void Creamenu::Combo1_Click(int posicion) {
 }
 
 void Creamenu::abreEditor() {
-    // One editor at a time: a new choice starts a new peña.
-    if (m_ventanas.descargar)
-        m_ventanas.descargar(QStringLiteral("Crea"));
-    if (Crea* editor = Crea::crear(m_s, m_ventanas)) {
-        if (m_ventanas.mostrar)
-            m_ventanas.mostrar(editor);
-        else
-            editor->show();
-    }
+    // A peña entered by hand, not handed over by the wizard.
+    m_s.delAsistente = 0;
+    Crea::abre(m_s, m_ventanas);
 }

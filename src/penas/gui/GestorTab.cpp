@@ -30,6 +30,26 @@ QLabel* etiqueta(const QString& nombre, const QString& texto, QWidget* padre) {
     return l;
 }
 
+void ponValor(QLabel* valor, const QString& texto) {
+    valor->setText(texto);
+    valor->setAccessibleName(valor->property("rotulo").toString() + QStringLiteral(": ") + texto);
+}
+
+// A value shown beside its caption. The caption comes first (for the screen reader's order
+// too) and is the value's buddy; the value is announced as caption and value.
+QLabel* rotulado(QLabel* rotulo, const QString& nombre, const QString& texto, QWidget* padre) {
+    QLabel* valor = etiqueta(nombre, QString(), padre);
+    rotulo->setBuddy(valor);
+    QString leido = rotulo->text().simplified();
+    while (leido.startsWith(u'-'))
+        leido.remove(0, 1);
+    while (leido.endsWith(u':'))
+        leido.chop(1);
+    valor->setProperty("rotulo", leido.trimmed());
+    ponValor(valor, texto);
+    return valor;
+}
+
 } // namespace
 
 GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
@@ -100,18 +120,18 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
                                 QStringLiteral("-Aciertos de 5+C: ")};
     // Top to bottom the rows read 3, 4, 5, 5+C, 6.
     const int filas[5] = {0, 1, 2, 4, 3};
-    for (int i = 0; i < 5; ++i) {
+    const auto fila = [&](int f, const QString& rotulo, const QString& nombre, const QString& texto) {
+        auto* r = new QLabel(rotulo, desde);
+        QLabel* valor = rotulado(r, nombre, texto, desde);
+        gDesde->addWidget(r, f, 0);
+        gDesde->addWidget(valor, f, 1);
+        return valor;
+    };
+    for (int i = 0; i < 5; ++i)
         m_label3[static_cast<size_t>(i)] =
-            etiqueta(QStringLiteral("Label3_%1").arg(i), QStringLiteral("0"), desde);
-        gDesde->addWidget(new QLabel(rotulos[i], desde), filas[i], 0);
-        gDesde->addWidget(m_label3[static_cast<size_t>(i)], filas[i], 1);
-    }
-    gDesde->addWidget(new QLabel(QStringLiteral("Sorteos\nparticipados:"), desde), 5, 0);
-    m_label17 = etiqueta(QStringLiteral("Label17"), QString(), desde);
-    gDesde->addWidget(m_label17, 5, 1);
-    gDesde->addWidget(new QLabel(QStringLiteral("Aciertos"), desde), 6, 0);
-    m_label16 = etiqueta(QStringLiteral("Label16"), QString(), desde);
-    gDesde->addWidget(m_label16, 6, 1);
+            fila(filas[i], rotulos[i], QStringLiteral("Label3_%1").arg(i), QStringLiteral("0"));
+    m_label17 = fila(5, QStringLiteral("Sorteos\nparticipados:"), QStringLiteral("Label17"), QString());
+    m_label16 = fila(6, QStringLiteral("Aciertos"), QStringLiteral("Label16"), QString());
     detalle->addWidget(desde, 0, 0);
 
     auto* frame4 = new QGroupBox(this);
@@ -130,8 +150,9 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     lTipo->addWidget(m_label28);
     lTipo->addWidget(m_label29);
     auto* gasto = new QHBoxLayout;
-    gasto->addWidget(new QLabel(QStringLiteral("- Gasto semanal:"), tipo));
-    m_label37 = etiqueta(QStringLiteral("Label37"), QStringLiteral("0 euros."), tipo);
+    auto* rGasto = new QLabel(QStringLiteral("- Gasto semanal:"), tipo);
+    m_label37 = rotulado(rGasto, QStringLiteral("Label37"), QStringLiteral("0 euros."), tipo);
+    gasto->addWidget(rGasto);
     gasto->addWidget(m_label37, 1);
     lTipo->addLayout(gasto);
     detalle->addWidget(tipo, 1, 0, 1, 2);
@@ -141,8 +162,9 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
 
     auto* todas = new QGroupBox(this);
     auto* lTodas = new QGridLayout(todas);
-    lTodas->addWidget(new QLabel(QStringLiteral("Suma aciertos peñas:"), todas), 0, 0);
-    m_label13 = etiqueta(QStringLiteral("Label13"), QStringLiteral("0"), todas);
+    auto* rSuma = new QLabel(QStringLiteral("Suma aciertos peñas:"), todas);
+    m_label13 = rotulado(rSuma, QStringLiteral("Label13"), QStringLiteral("0"), todas);
+    lTodas->addWidget(rSuma, 0, 0);
     lTodas->addWidget(m_label13, 0, 1);
     m_text4 = new QLineEdit(todas);
     m_text4->setObjectName(QStringLiteral("Text4"));
@@ -190,18 +212,23 @@ void GestorTab::cargapenas() {
     m_command3->setEnabled(v.botones);
     m_command2->setEnabled(v.botones);
     m_command7->setEnabled(v.botones);
+    // The peña the user chose stays highlighted and shown; without one, the first.
+    const int elegida =
+        !v.vacio && m_s.penaSel > 1 && m_s.penaSel <= m_listView1->topLevelItemCount() ? m_s.penaSel : 1;
     if (v.vacio)
         m_listView5->clear();
-    else if (QTreeWidgetItem* primera = m_listView1->topLevelItem(0))
-        m_listView1->setCurrentItem(primera);
+    else if (QTreeWidgetItem* fila = m_listView1->topLevelItem(elegida - 1))
+        m_listView1->setCurrentItem(fila);
     m_recargando = false;
     for (QLabel* l : m_label3)
-        l->setText(QStringLiteral("0"));
-    m_label13->setText(v.label13);
+        ponValor(l, QStringLiteral("0"));
+    ponValor(m_label13, v.label13);
     m_text4->setText(v.text4);
     m_text5->setText(v.text5);
     m_chart2->muestra(v.chart2[0], v.chart2[1]);
     muestraDetalle(v.detalle);
+    if (elegida != 1 && v.detalle.error == 0)
+        verpena(elegida);
 }
 
 void GestorTab::verpena(int n) {
@@ -226,16 +253,16 @@ void GestorTab::muestraDetalle(const VistaPena& v) {
             m_listView5->setMinimumHeight(std::min(v.alturaLista / kTwipsPorPixel, kAlturaMinimaApuestas) +
                                           m_listView5->header()->sizeHint().height());
             for (size_t i = 0; i < 5; ++i)
-                m_label3[i]->setText(v.label3[i]);
+                ponValor(m_label3[i], v.label3[i]);
         }
-        m_label17->setText(v.label17);
-        m_label16->setText(v.label16);
+        ponValor(m_label17, v.label17);
+        ponValor(m_label16, v.label16);
         m_chart3->muestra(v.chart3[0], v.chart3[1]);
         m_label28->setText(v.label28);
         m_label29->setText(v.label29);
     }
     if (v.costeListo)
-        m_label37->setText(v.label37);
+        ponValor(m_label37, v.label37);
     if (v.error != 0) {
         m_s.dialogs.message(v.mensaje, QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
         if (v.salir && salir)

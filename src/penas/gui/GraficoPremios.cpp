@@ -27,6 +27,10 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
 }
 
 void GraficoPremios::muestra(double sinPremio, double conPremio) {
+    // Nothing to show (no draw, no prize): a grey pie, as a chart of zeros would be drawn
+    // as one whole slice of whichever colour came last.
+    if (sinPremio <= 0 && conPremio <= 0)
+        sinPremio = 1;
     m_serie->slices().at(0)->setValue(sinPremio);
     m_serie->slices().at(1)->setValue(conPremio);
 }

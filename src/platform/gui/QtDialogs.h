@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// Message boxes and file dialogs, modal to the given parent.
+// Message boxes and file dialogs, modal to the active window of the program (else the given parent).
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -14,5 +14,6 @@ public:
                      const QString& pattern) override;
 
   private:
+    QWidget* padre() const;
     QWidget* m_parent;
 };

@@ -50,6 +50,13 @@ void QtPrinter::startNewPage() {
 double QtPrinter::px(double v) const { return v * m_printer->resolution() / 25.4; }
 double QtPrinter::mm(double v) const { return v * 25.4 / m_printer->resolution(); }
 
+int QtPrinter::fromPage() const {
+    return m_printer->printRange() == QPrinter::PageRange ? m_printer->fromPage() : 0;
+}
+int QtPrinter::toPage() const {
+    return m_printer->printRange() == QPrinter::PageRange ? m_printer->toPage() : 0;
+}
+
 double QtPrinter::scaleWidth() const {
     return m_printer->pageLayout().paintRect(QPageLayout::Millimeter).width();
 }
@@ -109,9 +116,12 @@ void QtPrinter::picture(const QImage& image, double x, double y, double width, d
         m_painter.drawImage(QRectF(px(x), px(y), px(width), px(height)), image);
 }
 
-std::shared_ptr<Printer> QtPrintService::showPrinter() {
+std::shared_ptr<Printer> QtPrintService::showPrinter(int paginas) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), m_parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, paginas > 0);
+    if (paginas > 0)
+        dialog.setMinMax(1, paginas);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return std::make_unique<QtPrinter>(std::move(printer));

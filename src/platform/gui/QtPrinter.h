@@ -21,6 +21,8 @@ public:
     bool begin() override;
     bool endDoc() override;
     void killDoc() override;
+    int fromPage() const override;
+    int toPage() const override;
     double scaleWidth() const override;
     double scaleHeight() const override;
     double textHeight(const QString& text) const override;
@@ -49,7 +51,7 @@ class QtPrintService final : public PrintService {
 public:
     explicit QtPrintService(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
-    std::shared_ptr<Printer> showPrinter() override;
+    std::shared_ptr<Printer> showPrinter(int paginas = 0) override;
 
 private:
     QWidget* m_parent;

@@ -5,6 +5,7 @@
 #include "penas/gui/Crea.h"
 #include "platform/Dialogs.h"
 #include "stats/Asistente.h"
+#include "stats/AvisoBase.h"
 #include "stats/BaseInforme.h"
 #include "stats/gui/AsistenteIcono.h"
 #include "stats/gui/InformeVentana.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -121,14 +123,18 @@ void AsistenteCombinacion::construyePaso3(QGroupBox* frame7) {
     layout->addLayout(elecciones);
     connect(m_combo1, &QComboBox::activated, this, &AsistenteCombinacion::Combo1_Click);
 
-    m_frame9 = new QGroupBox(frame7);
+    // The hint and the detail take turns in one place as tall as the detail, so that
+    // choosing a table moves nothing on the page.
+    m_hojaReducida = new QStackedWidget(frame7);
+    m_frame9 = new QGroupBox(m_hojaReducida);
     m_frame9->setObjectName(QStringLiteral("Frame9"));
     auto* l9 = new QVBoxLayout(m_frame9);
     l9->addWidget(etiqueta(nullptr, QStringLiteral("Seleccione una de las tablas disponibles de reducción."),
                            m_frame9));
-    layout->addWidget(m_frame9);
+    l9->addStretch(1);
+    m_hojaReducida->addWidget(m_frame9);
 
-    m_frame10 = new QGroupBox(QStringLiteral("REDUCIDA"), frame7);
+    m_frame10 = new QGroupBox(QStringLiteral("REDUCIDA"), m_hojaReducida);
     m_frame10->setObjectName(QStringLiteral("Frame10"));
     auto* l10 = new QGridLayout(m_frame10);
     m_label43 = etiqueta("Label43", QString(), m_frame10);
@@ -144,8 +150,14 @@ void AsistenteCombinacion::construyePaso3(QGroupBox* frame7) {
     l10->addWidget(m_label49, 3, 0);
     l10->addWidget(m_label50, 3, 1);
     l10->setColumnStretch(1, 1);
-    m_frame10->hide();
-    layout->addWidget(m_frame10);
+    // One line each whatever the table: their texts never change the frame's height.
+    for (QLabel* l : m_hojaReducida->findChildren<QLabel*>()) {
+        l->setWordWrap(false);
+        l->setMinimumHeight(l->fontMetrics().height());
+    }
+    m_hojaReducida->addWidget(m_frame10);
+    m_hojaReducida->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(m_hojaReducida);
 
     auto* pie = new QHBoxLayout;
     auto* label52 = etiqueta("Label52", QStringLiteral("-Volver al Paso 1:"), frame7);
@@ -171,6 +183,35 @@ void AsistenteCombinacion::habilitaPaso1(bool si) {
         enlaces.habilitarPaso1(si);
 }
 
+void AsistenteCombinacion::muestraFicha(bool tabla) {
+    if (!tabla)
+        for (QLabel* l : {m_label43, m_label48, m_label47, m_label49, m_label50})
+            l->clear();
+    m_hojaReducida->setCurrentWidget(tabla ? static_cast<QWidget*>(m_frame10) : m_frame9);
+}
+
+void AsistenteCombinacion::ordena(int n) {
+    m_vecesOrdenadas = enlaces.veces ? enlaces.veces() : ranking::Veces{};
+    const QString base = m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo));
+    const int error = ranking::rankfrecu(base, m_vecesOrdenadas, n, m_s.numerosAuto);
+    if (error != 0)
+        avisaErrorBase(m_s.dialogs, base, error);
+    // Without a fresh ranking in the database the report stays off.
+    m_image2->setEnabled(error == 0);
+}
+
+void AsistenteCombinacion::seleccionRecalculada() {
+    const int n = m_slider2->value();
+    if (n == 0)
+        return;
+    if (!enlaces.sorteossel || enlaces.sorteossel() == 0) {
+        Image4_Click();
+        return;
+    }
+    if (!enlaces.veces || enlaces.veces() != m_vecesOrdenadas)
+        ordena(n);
+}
+
 void AsistenteCombinacion::Slider2_Change(int n) {
     if (n >= 1 && (!enlaces.sorteossel || enlaces.sorteossel() == 0)) {
         m_s.dialogs.message(
@@ -184,20 +225,13 @@ void AsistenteCombinacion::Slider2_Change(int n) {
         i->setEnabled(false);
     m_image2->setEnabled(false);
     m_image4->setEnabled(true);
+    // A table chosen for another count of numbers no longer applies.
+    muestraFicha(false);
     m_label23->setText(QStringLiteral("Ha seleccionado %1 números.").arg(n));
     if (n == 0)
         return;
 
-    const ranking::Veces veces = enlaces.veces ? enlaces.veces() : ranking::Veces{};
-    const int error =
-        ranking::rankfrecu(m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo)), veces, n, m_s.numerosAuto);
-    if (error != 0)
-        m_s.dialogs.message(QStringLiteral("Sistema operativo no actualizado. El programa no funcionará "
-                                           "correctamente. Error %1")
-                                .arg(error),
-                            QStringLiteral("¡Error!"), Dialogs::Icon::Information);
-    // Without a fresh ranking in the database the report stays off.
-    m_image2->setEnabled(error == 0);
+    ordena(n);
     m_combo1->setEnabled(true);
     listatablas(n);
     if (asistente::permiteSencilla(n))
@@ -224,8 +258,7 @@ void AsistenteCombinacion::listatablas(int n) {
 void AsistenteCombinacion::Combo1_Click(int posicion) {
     if (posicion < 0 || posicion >= m_tablacombo.size())
         return;
-    m_frame9->hide();
-    m_frame10->show();
+    muestraFicha(true);
     m_s.codMultiple = 7;
     m_s.delAsistente = 1;
     m_s.tablaElegida = m_tablacombo.at(posicion);
@@ -273,15 +306,7 @@ void AsistenteCombinacion::Image3_Click(int indice) {
 }
 
 void AsistenteCombinacion::abreEditor() {
-    if (m_ventanas.descargar)
-        m_ventanas.descargar(QStringLiteral("Crea"));
-    Crea* editor = Crea::crear(m_s, m_ventanas);
-    if (!editor)
-        return;
-    if (m_ventanas.mostrar)
-        m_ventanas.mostrar(editor);
-    else
-        editor->show();
+    Crea::abre(m_s, m_ventanas);
 }
 
 void AsistenteCombinacion::Image4_Click() {
@@ -291,8 +316,7 @@ void AsistenteCombinacion::Image4_Click() {
     m_image4->setEnabled(false);
     m_image2->setEnabled(false);
     m_combo1->setEnabled(false);
-    m_frame9->show();
-    m_frame10->hide();
+    muestraFicha(false);
     habilitaPaso1(true);
 }
 

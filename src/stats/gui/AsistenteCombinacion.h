@@ -13,6 +13,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QSlider;
+class QStackedWidget;
 struct Session;
 
 // What the wizard needs from the statistics of step 1.
@@ -38,6 +39,10 @@ class AsistenteCombinacion : public QObject {
     void Image3_Click(int indice);
     void Image4_Click(); // back to step 1
     void Image2_Click(); // report of the combination
+    // The selection of step 1 was counted again (a download, a new month limit): a held
+    // ranking is made again from the new counts, or the wizard goes back to step 1 when no
+    // draw is left to rank.
+    void seleccionRecalculada();
     // Entering the tab: the wizard at step 1 and no report until numbers are ranked.
     void alEntrarPestana();
 
@@ -58,6 +63,11 @@ class AsistenteCombinacion : public QObject {
     void construyePaso3(QGroupBox* frame7);
     void abreEditor();
     void habilitaPaso1(bool si);
+    // Ranks the counts of the selection for n numbers; the report stays off when the
+    // ranking could not be stored.
+    void ordena(int n);
+    // Shows the detail of the chosen reduced table, or the hint to choose one.
+    void muestraFicha(bool tabla);
 
     Session& m_s;
     VentanasPenas m_ventanas;
@@ -69,6 +79,7 @@ class AsistenteCombinacion : public QObject {
     AsistenteIcono* m_image2 = nullptr;
     QComboBox* m_combo1 = nullptr;
     QLabel* m_label51 = nullptr;
+    QStackedWidget* m_hojaReducida = nullptr; // Frame9 or Frame10, in the room of the larger
     QGroupBox* m_frame9 = nullptr;
     QGroupBox* m_frame10 = nullptr;
     QLabel* m_label43 = nullptr;
@@ -78,4 +89,5 @@ class AsistenteCombinacion : public QObject {
     QLabel* m_label50 = nullptr;
     QList<int> m_tablacombo;
     bool m_paso1Habilitado = true;
+    ranking::Veces m_vecesOrdenadas{}; // the counts of the ranking held
 };

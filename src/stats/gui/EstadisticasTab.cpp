@@ -51,6 +51,8 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
         leyenda->addLayout(fila);
     }
 
+    // Made here so that Tab reaches it after the filters and before the buttons below it.
+    QCheckBox* comparativa = m_enlace->caja(F::Comparativa, QStringLiteral("Comparativa"), this);
     m_label7 = new QLabel(this);
     m_label7->setObjectName(QStringLiteral("Label7"));
     auto* command5 = new QPushButton(QStringLiteral("Borrar todos los sorteos"), this);
@@ -60,7 +62,7 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
 
     auto* izquierda = new QVBoxLayout;
     izquierda->addWidget(frame11);
-    izquierda->addWidget(m_enlace->caja(F::Comparativa, QStringLiteral("Comparativa"), this));
+    izquierda->addWidget(comparativa);
     izquierda->addWidget(m_frame5);
     izquierda->addWidget(m_label7);
     izquierda->addStretch(1);
@@ -77,13 +79,14 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
     m_listView3->setAlternatingRowColors(true);
     m_listView3->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Columns sized once from the widest texts: measuring every row on each refill would
-    // cost more than the statistics themselves.
-    const QFontMetrics medida(m_modelo->fuente());
+    // cost more than the statistics themselves. The rows' font takes what it leaves unset
+    // (its size) from the list, as it does when the rows are drawn.
+    const QFontMetrics medida(m_modelo->fuente().resolve(m_listView3->font()));
     m_listView3->header()->setStretchLastSection(true);
     m_listView3->header()->resizeSection(
-        0, medida.horizontalAdvance(QStringLiteral("00-00-00-00-00-00  C: 00 R: 0")) + 16);
-    m_listView3->header()->resizeSection(1, medida.horizontalAdvance(QStringLiteral("0000000")) + 16);
-    const int fecha = medida.horizontalAdvance(QStringLiteral("00/00/0000  Sábado")) + 16;
+        0, medida.horizontalAdvance(QStringLiteral("00-00-00-00-00-00  C: 00 R: 0")) + 8);
+    m_listView3->header()->resizeSection(1, medida.horizontalAdvance(QStringLiteral("0000000")) + 8);
+    const int fecha = medida.horizontalAdvance(QStringLiteral("00/00/0000  Sábado")) + 8;
     m_listView3->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     m_listView3->setFixedWidth(m_listView3->header()->sectionSize(0) + m_listView3->header()->sectionSize(1) +
                                fecha + m_listView3->verticalScrollBar()->sizeHint().width() + 4);
@@ -97,6 +100,9 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
     m_hScroll2->setAccessibleName(QStringLiteral("Números de la gráfica"));
     m_hScroll2->setRange(1, 2);
     m_hScroll2->setPageStep(1);
+    // Reached by Tab; the right arrow key turns to the second page as the thumb moves right.
+    m_hScroll2->setFocusPolicy(Qt::StrongFocus);
+    m_hScroll2->setInvertedControls(false);
     auto* derecha = new QVBoxLayout;
     derecha->addWidget(m_msChart1, 1);
     derecha->addWidget(m_hScroll2);

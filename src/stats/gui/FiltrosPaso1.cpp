@@ -45,7 +45,19 @@ QCheckBox* FiltrosPaso1::check3(int caja) const {
     return findChild<QCheckBox*>(QStringLiteral("Check3_%1").arg(caja));
 }
 
+void FiltrosPaso1::habilita(bool si) {
+    m_habilitado = si;
+    using F = FiltrosEstadisticas;
+    for (int caja : {F::TodosPaso1, F::UltimoMesPaso1, F::JuevesPaso1, F::SabadoPaso1, F::LunesPaso1})
+        if (QCheckBox* c = check3(caja))
+            c->setEnabled(si);
+    m_slider1->setEnabled(si);
+}
+
 void FiltrosPaso1::muestraResumen() {
     m_label21->setText(m_seleccion.label21());
     m_label27->setText(m_seleccion.label27());
+    // The boxes were just redrawn from the selection, which knows nothing of the lock.
+    if (!m_habilitado)
+        habilita(false);
 }

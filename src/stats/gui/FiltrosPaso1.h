@@ -19,6 +19,9 @@ class FiltrosPaso1 final : public QWidget {
     QSlider* slider1() const { return m_slider1; }
     QLabel* label21() const { return m_label21; }
     QLabel* label27() const { return m_label27; }
+    // Unlocks or locks the boxes and the slider of this step; the lock holds while the
+    // selection redraws the boxes.
+    void habilita(bool si);
 
   private:
     void muestraResumen();
@@ -28,4 +31,5 @@ class FiltrosPaso1 final : public QWidget {
     QSlider* m_slider1;
     QLabel* m_label21;
     QLabel* m_label27;
+    bool m_habilitado = true;
 };

@@ -4,6 +4,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -14,23 +15,33 @@ const std::array<QColor, 3> GraficaFrecuencias::kColores = {
 GraficaFrecuencias::GraficaFrecuencias(QWidget* parent) : QChartView(parent) {
     auto* chart = new QChart;
     chart->legend()->hide(); // the tab's own legend names the weekday series
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(0, 2, 0, 0));
+    chart->setBackgroundRoundness(0);
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_serie = new QBarSeries(chart);
     chart->addSeries(m_serie);
     m_ejeX = new QBarCategoryAxis(chart);
     m_ejeY = new QValueAxis(chart);
     m_ejeY->setLabelFormat(QStringLiteral("%d"));
-    // Small enough for 25 numbers side by side on a narrow chart.
+    // Upright numbers take a line's height each, so 25 of them stand apart on a chart
+    // narrow enough to sit beside the draws list; the chart never gets narrower than that.
     QFont letra = m_ejeX->labelsFont();
     letra.setPointSizeF(7);
     m_ejeX->setLabelsFont(letra);
+    m_ejeX->setLabelsAngle(-90);
     m_ejeX->setTruncateLabels(false);
+    m_ejeY->setLabelsFont(letra);
+    const QFontMetrics medida(letra);
+    // A label takes its line's height and the margins of its text item.
+    setMinimumWidth(25 * (medida.height() + 4) + medida.horizontalAdvance(QStringLiteral("0000")) + 8);
     chart->addAxis(m_ejeX, Qt::AlignBottom);
     chart->addAxis(m_ejeY, Qt::AlignLeft);
     m_serie->attachAxis(m_ejeX);
     m_serie->attachAxis(m_ejeY);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // nothing to do with the keys: Tab goes on to the page bar
     setMinimumHeight(200);
 }
 
@@ -59,7 +70,7 @@ void GraficaFrecuencias::muestra(const PaginaGrafica& pagina, bool comparativa) 
         }
     }
     for (const FilaGrafica& f : pagina)
-        etiquetas.append(f.etiqueta);
+        etiquetas.append(f.etiqueta.trimmed()); // the blank before a number only pads the grid
     if (m_ejeX->categories() != etiquetas) {
         m_ejeX->clear();
         m_ejeX->append(etiquetas);

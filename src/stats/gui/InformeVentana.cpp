@@ -1,7 +1,9 @@
 #include "stats/gui/InformeVentana.h"
 
+#include "core/Permiso.h"
 #include "core/Session.h"
 #include "platform/Dialogs.h"
+#include "stats/AvisoBase.h"
 #include "stats/BaseInforme.h"
 #include "stats/DocumentoInforme.h"
 #include "stats/Informe.h"
@@ -9,6 +11,7 @@
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -36,9 +40,6 @@ class EspejoHabilitado : public QObject {
   private:
     QWidget* m_copia;
 };
-
-// The PDF file cannot be written.
-constexpr int kPdfNoSeEscribe = 20507;
 
 void avisa(Session& s, int error) {
     s.dialogs.message(informe::mensajeError(error), QStringLiteral("Error"), Dialogs::Icon::Information);
@@ -70,6 +71,7 @@ InformeVentana::InformeVentana(Session& s, const QString& html, const QString& t
     m_vista->setObjectName(QStringLiteral("Vista"));
     m_vista->setAccessibleName(windowTitle());
     m_vista->setOpenLinks(false);
+    m_vista->setTabChangesFocus(true);
     m_vista->setDocument(m_documento);
     layout->addWidget(m_vista, 1);
     resize(760, 640);
@@ -77,6 +79,8 @@ InformeVentana::InformeVentana(Session& s, const QString& html, const QString& t
     connect(imprime, &QPushButton::clicked, this, &InformeVentana::imprimir);
     connect(pdf, &QPushButton::clicked, this, &InformeVentana::guardarPdf);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     elegirImpresora = [this](QPrinter& p) {
         QPrintDialog dialogo(&p, this);
@@ -102,15 +106,20 @@ void InformeVentana::guardarPdf() {
         return;
     if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         ruta += QStringLiteral(".pdf");
-    if (!m_documento->guardaPdf(ruta))
-        avisa(m_s, kPdfNoSeEscribe);
+    QString motivo;
+    if (!m_documento->guardaPdf(ruta, motivo))
+        errorEscritura(m_s.dialogs, ruta, motivo);
 }
 
 void InformeVentana::Image2_Click(Session& s, int indice, const VentanasPenas& ventanas) {
     const QString nombre = informe::definicion(indice);
+    const QString base = s.ruta(QString::fromLatin1(BaseInforme::kArchivo));
     const informe::Resultado r =
-        informe::ejecuta(s.ruta(nombre), s.ruta(QString::fromLatin1(BaseInforme::kArchivo)),
-                         QString::fromLatin1(BaseInforme::kClave));
+        informe::ejecuta(s.ruta(nombre), base, QString::fromLatin1(BaseInforme::kClave));
+    if (r.error == informe::kBaseNoAbre && !QFileInfo(base).isFile()) {
+        avisaErrorBase(s.dialogs, base, r.error);
+        return;
+    }
     // A busy database was already run again once; any failure left, that one included,
     // is told with its number.
     if (r.error != informe::kNinguno) {
