@@ -59,14 +59,14 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
     EXPECT_TRUE(dialogs.boxes.isEmpty());
 }
 
-// The program's own addresses, and dates of the draw search with leading zeros.
-TEST(Trae, TheProgramsAddressesAndTheDatesOfTheDrawSearch) {
+// The program's own addresses, and the draw search (its dates with leading zeros).
+TEST(Trae, TheProgramsAddressesAndTheDrawSearch) {
     const Config cfg{.webhost = QStringLiteral(" www.Velmorat.es ")};
-    EXPECT_EQ(
-        (QStringList{enlaces::instrucciones(cfg), enlaces::correo(),
-                     urlBusqueda(QDate(2017, 8, 9)).right(56)}),
-        (QStringList{"http://www.Velmorat.es/descargas/Instrucciones%20Velmorat%203.2.pdf",
-                     "mailto:info@velmorat.es", "fechaInicioInclusiva=20170501&fechaFinInclusiva=20170809"}));
+    EXPECT_EQ((QStringList{enlaces::instrucciones(cfg), enlaces::correo(), urlBusqueda(QDate(2017, 8, 9))}),
+              (QStringList{"http://www.Velmorat.es/descargas/Instrucciones%20Velmorat%203.2.pdf",
+                           "mailto:info@velmorat.es",
+                           "https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id=LAPR&"
+                           "celebrados=true&fechaInicioInclusiva=20170501&fechaFinInclusiva=20170809"}));
 }
 
 TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
