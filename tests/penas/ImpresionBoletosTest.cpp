@@ -134,7 +134,7 @@ TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {
 
 // The multiple box: the box of 39, 19, 49 or 19 in block 1, 1, 2 or 3, 10 mm lower.
 TEST(ImpresionBoletos, MultipleBetsMarkTheirBox) {
-    for (const auto [codigo, numeros, x] : {std::tuple{501, 7, 37.2}, std::tuple{503, 5, 29.6},
+    for (const auto& [codigo, numeros, x] : {std::tuple{501, 7, 37.2}, std::tuple{503, 5, 29.6},
                                             std::tuple{505, 10, 60.2}, std::tuple{506, 11, 68.0}}) {
         RegPena p = Entorno::pena(QStringLiteral("M"), codigo);
         for (int k = 0; k < numeros; ++k)
@@ -151,7 +151,7 @@ TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
     Impresion t(Entorno::pena(QStringLiteral("A"), 3));
     // A sign alone is a number being typed; "abc" or a correction off any sheet puts back
     // the stored values.
-    for (const auto [caja, texto, x, y] :
+    for (const auto& [caja, texto, x, y] :
          {std::tuple{0, "2,5", "2,5", "0"}, std::tuple{1, "-", "2,5", "-"}, std::tuple{1, "-1", "2,5", "-1"},
           std::tuple{0, "abc", "2,5", "-1"}, std::tuple{0, "-500", "2,5", "-1"},
           std::tuple{1, "500", "2,5", "-1"}})

@@ -163,7 +163,7 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Up, Qt::Key_Left, Qt::Key_Space,
                       Qt::Key_Up, Qt::Key_Left})
         QTest::keyClick(w->focusWidget(), k);
-    const auto& apuesta = e.s.files.apuestas.get<RegPena>(1).apuestas[0];
+    const auto apuesta = e.s.files.apuestas.get<RegPena>(1).apuestas[0];
     EXPECT_EQ((std::tuple{w->focusWidget(), apuesta[0], apuesta[1]}), (std::tuple{uno, 8, 12}));
 
     auto* barra = hijo<QScrollBar>(w.get(), "HScroll1");
