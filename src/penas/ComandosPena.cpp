@@ -38,10 +38,18 @@ bool eliminaPena(Session& s) {
         QStringLiteral("Borrar..."), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (r != Dialogs::Answer::Yes)
         return false;
+    const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
+    // The copy would be renamed over a write-protected file as over any other: refused as a
+    // write into it is.
+    QFile protegido(dat);
+    if (protegido.exists() && !protegido.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        errorEscritura(s.dialogs, dat, protegido.errorString());
+        return false;
+    }
+    protegido.close();
     for (EditorPena* e : editores)
         e->cerrar();
 
-    const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
     const QString tmp = s.ruta(QStringLiteral("apuestas.tmp"));
     RecordFile& apuestas = s.files.apuestas;
     QFile::remove(tmp);
