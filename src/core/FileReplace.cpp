@@ -48,4 +48,9 @@ bool moveOver(const QString& source, const QString& target, const Llamadas& llam
     return true;
 }
 
+bool reemplazable(const QString& target) {
+    QFile f(target);
+    return !f.exists() || f.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
 } // namespace filereplace

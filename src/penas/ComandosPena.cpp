@@ -39,14 +39,11 @@ bool eliminaPena(Session& s) {
     if (r != Dialogs::Answer::Yes)
         return false;
     const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
-    // The copy would be renamed over a write-protected file as over any other: refused as a
-    // write into it is.
-    QFile protegido(dat);
-    if (protegido.exists() && !protegido.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        errorEscritura(s.dialogs, dat, protegido.errorString());
+    // A write-protected file is refused as a write into it is.
+    if (!filereplace::reemplazable(dat)) {
+        errorEscritura(s.dialogs, dat);
         return false;
     }
-    protegido.close();
     for (EditorPena* e : editores)
         e->cerrar();
 
