@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -49,8 +50,12 @@ bool moveOver(const QString& source, const QString& target, const Llamadas& llam
 }
 
 bool reemplazable(const QString& target) {
-    QFile f(target);
-    return !f.exists() || f.open(QIODevice::WriteOnly | QIODevice::Append);
+    // Without blocking: a FIFO without a reader would hold the open for good.
+    const int fd = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT;
+    ::close(fd);
+    return true;
 }
 
 } // namespace filereplace
