@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -45,6 +46,15 @@ bool moveOver(const QString& source, const QString& target, const Llamadas& llam
     if (!llamadas.renombra(source, target))
         return false;
     llamadas.sincronizaCarpeta(target);
+    return true;
+}
+
+bool reemplazable(const QString& target) {
+    // Without blocking: a FIFO without a reader would hold the open for good.
+    const int fd = ::open(QFile::encodeName(target).constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT;
+    ::close(fd);
     return true;
 }
 

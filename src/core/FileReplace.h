@@ -19,4 +19,8 @@ const Llamadas& llamadasDelSistema();
 // could not be flushed. The source is consumed.
 bool moveOver(const QString& source, const QString& target, const Llamadas& llamadas = llamadasDelSistema());
 
+// True when `target` is missing or could be written into. A rename replaces a write-protected
+// file as readily as any other, so a replacement asks first.
+bool reemplazable(const QString& target);
+
 } // namespace filereplace

@@ -158,7 +158,7 @@ bool conviertenumeros(Session& s) {
         QFile::remove(tmp);
         RecordFile nuevo(RegSorteo::kSize);
         RecordFile viejo(RegSorteoAntiguo::kSize);
-        ok = nuevo.open(tmp) && viejo.open(dat);
+        ok = filereplace::reemplazable(dat) && nuevo.open(tmp) && viejo.open(dat);
         for (qint64 i = 1; ok; ++i) {
             const RegSorteoAntiguo a = viejo.get<RegSorteoAntiguo>(i);
             if (viejo.eof())

@@ -38,10 +38,15 @@ bool eliminaPena(Session& s) {
         QStringLiteral("Borrar..."), Dialogs::Icon::Question, Dialogs::Buttons::YesNo);
     if (r != Dialogs::Answer::Yes)
         return false;
+    const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
+    // A write-protected file is refused as a write into it is.
+    if (!filereplace::reemplazable(dat)) {
+        errorEscritura(s.dialogs, dat);
+        return false;
+    }
     for (EditorPena* e : editores)
         e->cerrar();
 
-    const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
     const QString tmp = s.ruta(QStringLiteral("apuestas.tmp"));
     RecordFile& apuestas = s.files.apuestas;
     QFile::remove(tmp);

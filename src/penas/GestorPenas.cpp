@@ -132,9 +132,9 @@ QString mensajeErrorDetalle(int error, bool* salir, const QString& base) {
         m = textoPermiso() + QStringLiteral("\r\nError ");
         *salir = true;
     } else if (causa == CausaEscritura::DiscoLleno) {
+        // The program goes on: once space is freed the same click shows the peña.
         m = textoDiscoLleno(QFileInfo(base.isEmpty() ? QString::fromLatin1(BaseInforme::kArchivo) : base).fileName()) +
             QStringLiteral(" Error ");
-        *salir = true;
     } else if (error == BaseInforme::kSinCifrado) {
         m = QStringLiteral(
             "El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "

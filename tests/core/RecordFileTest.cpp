@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 // A missing file is created empty; reads past the end give zeros and set the end mark.
 TEST(RecordFile, RecordsAreNumberedFromOneAndWritesBeyondTheEndExtend) {
@@ -72,6 +73,10 @@ TEST(FileReplace, MoveOverReplacesWholeAndConsumesTheCopy) {
     // A missing copy leaves the original untouched.
     EXPECT_FALSE(filereplace::moveOver(r("nada.tmp"), r("apuestas.dat")));
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
+    // A missing file may be made; a FIFO without a reader is refused at once, not waited on.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(r("fifo")).constData(), 0600), 0);
+    EXPECT_EQ(std::tuple(filereplace::reemplazable(r("nada.dat")), filereplace::reemplazable(r("fifo"))),
+              std::tuple(true, false));
 }
 
 // The copy's data reach the disk before the rename, and a copy that cannot be flushed is

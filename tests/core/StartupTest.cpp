@@ -204,6 +204,15 @@ TEST_F(Conversion, FailedConversionEndsWithThePermissionBoxAndKeepsTheFiles) {
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), viejo);
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray(RegPena::kSize, 'x'));
     EXPECT_FALSE(dir.exists(QStringLiteral("numeros.tmp")));
+    // A write-protected file is not replaced, though its folder could take the copy.
+    QFile::setPermissions(dir.ruta(QStringLiteral("numeros.dat")), QFile::ReadOwner);
+    ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
+    {
+        SinPrivilegios comoUsuario;
+        EXPECT_FALSE(startup::compruebanumeros(s));
+    }
+    EXPECT_EQ((std::tuple{dialogs.boxes.size(), dialogs.boxes.last().title, dir.read(QStringLiteral("numeros.dat"))}),
+              (std::tuple{4, QStringLiteral("Error de permiso"), viejo}));
 }
 
 TEST_F(Arranque, UnwritableFolderStartsWithDefaultsInMemory) {

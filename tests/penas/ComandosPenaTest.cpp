@@ -1,7 +1,9 @@
 #include "penas/ComandosPena.h"
 #include "Entorno.h"
+#include "support/SinPrivilegios.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -72,6 +74,17 @@ TEST(ComandosPena, UnwritableFolderAnsweringNoAndTheOnlyPena) {
     EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
 
     QDir(e.carpeta.path()).rmdir(QStringLiteral("apuestas.tmp"));
+    // A write-protected peñas file is not replaced, though its folder could take the copy.
+    QFile::setPermissions(e.carpeta.ruta(QStringLiteral("apuestas.dat")), QFile::ReadOwner);
+    const qsizetype cajas = e.dialogs.boxes.size();
+    {
+        SinPrivilegios comoUsuario;
+        EXPECT_FALSE(comandospena::eliminaPena(e.s));
+    }
+    // The question, then the failure.
+    EXPECT_EQ(e.dialogs.boxes.size(), cajas + 2);
+    EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
+    QFile::setPermissions(e.carpeta.ruta(QStringLiteral("apuestas.dat")), QFile::ReadOwner | QFile::WriteOwner);
     e.dialogs.answers = {Dialogs::Answer::No};
     EXPECT_FALSE(comandospena::eliminaPena(e.s));
     EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);

@@ -215,10 +215,12 @@ TEST(GestorPenas, ErrorNumbersChooseTheMessageAndWhetherTheProgramEnds) {
         EXPECT_TRUE(mensajeErrorDetalle(e, &salir).startsWith(QStringLiteral("Un archivo necesario"))) << e;
         EXPECT_TRUE(salir);
     }
-    // A database that cannot be written names the cause: reinstalling would not help.
+    // A database that cannot be written names the cause: reinstalling would not help. A full
+    // disk does not end the program, the user frees space and goes on.
     EXPECT_TRUE(mensajeErrorDetalle(-13, &salir)
                     .startsWith(QStringLiteral(
                         "No se ha podido guardar el archivo Velmorat.mdb porque el disco está lleno.")));
+    EXPECT_FALSE(salir);
     EXPECT_TRUE(mensajeErrorDetalle(-8, &salir).startsWith(QStringLiteral("Para modificar el archivo")));
     EXPECT_TRUE(salir);
 }
