@@ -23,11 +23,10 @@ using F = std::vector<std::pair<int, int>>;
 } // namespace
 
 TEST(Premios, SimpleBetCategoriesAndMessages) {
-    EXPECT_EQ(categoriaSencilla(2, true), 0);
-    EXPECT_EQ(categoriaSencilla(3, true), 3); // the complementario only matters with five hits
-    EXPECT_EQ(categoriaSencilla(5, false), 5);
-    EXPECT_EQ(categoriaSencilla(5, true), 7);
-    EXPECT_EQ(categoriaSencilla(6, false), 6);
+    // The complementario only matters with five hits.
+    EXPECT_EQ((std::array{categoriaSencilla(2, true), categoriaSencilla(3, true), categoriaSencilla(5, false),
+                          categoriaSencilla(5, true), categoriaSencilla(6, false)}),
+              (std::array{0, 3, 5, 7, 6}));
     for (int n = 3; n <= 6; ++n)
         EXPECT_EQ(mensajeSencilla(n), QStringLiteral("¡¡ Premio !! Has acertado %1 números.").arg(n));
     EXPECT_EQ(mensajeSencilla(7), QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO"));
@@ -91,13 +90,13 @@ TEST(Premios, BreakdownsAgreeWithEveryCoveredBet) {
 }
 
 TEST(Premios, NoRowsWithoutAnArm) {
-    EXPECT_EQ(desgloseMultiple(506, 7, true).numLineas, 0); // more hits than a draw has
-    EXPECT_EQ(desgloseMultiple(503, 6, true).numLineas, 0);
-    EXPECT_EQ(desgloseMultiple(507, 4, false).numLineas, 0);
-    EXPECT_FALSE(desgloseMultiple(600, 4, false).filaFinal);
-    EXPECT_TRUE(hayPremioMultiple(503, 2));
-    EXPECT_FALSE(hayPremioMultiple(501, 2));
-    EXPECT_TRUE(hayPremioMultiple(501, 3));
+    // More hits than a draw has, no such code.
+    EXPECT_EQ((std::array{desgloseMultiple(506, 7, true).numLineas, desgloseMultiple(503, 6, true).numLineas,
+                          desgloseMultiple(507, 4, false).numLineas}),
+              (std::array{0, 0, 0}));
+    EXPECT_EQ((std::array{desgloseMultiple(600, 4, false).filaFinal, hayPremioMultiple(503, 2),
+                          hayPremioMultiple(501, 2), hayPremioMultiple(501, 3)}),
+              (std::array{false, true, false, true}));
 }
 
 TEST(Premios, FortyFourMessagesWithTheirSingularForms) {

@@ -61,7 +61,8 @@ TEST(Mantenimiento, DeleteAllAnswersDecideWhatChanges) {
         EXPECT_EQ(u.m.modoBorrar, 1);
         ASSERT_EQ(u.dialogs.boxes.size(), 2);
         EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
-        EXPECT_EQ(u.leer("numeros.dat"), borrar == A::Yes ? QByteArray() : u.numeros);
+        EXPECT_EQ(std::tuple(u.leer("numeros.dat"), u.s.sigSorteo),
+                  borrar == A::Yes ? std::tuple(QByteArray(), 1) : std::tuple(u.numeros, 4));
         QByteArray penas = u.penas;
         for (int i = 0; resetear == A::Yes && i < 2; ++i) {
             RegPena p = RegPena::decode(penas.mid(i * RegPena::kSize, RegPena::kSize));
@@ -201,18 +202,6 @@ QByteArray ultimoCon(size_t campo, double valor) {
         r.numJoker = valor;
     return historia({{1999, 1, 2}, {1999, 1, 7}}) + r.encode();
 }
-// Four 24-byte records: their size is a multiple of 32 and the first date sits where a
-// 32-byte record has it.
-QByteArray antiguos() {
-    QByteArray b;
-    for (int i = 0; i < 4; ++i) {
-        RegSorteoAntiguo r;
-        r.bolas = {1, 2, 3, 4, 5, 6, 7, 8};
-        r.fecha = oledate::fromYmd(1990, 1, 4 + 7 * i);
-        b += r.encode();
-    }
-    return b;
-}
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(
@@ -221,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
         Importar{"bueno", ultimoCon(7, -1) + sorteo({2012, 1, 5}, 2, 0).encode(), true},
         Importar{"historia", bytesHistoriaReal(), true}, Importar{"propio", {}, true},
         Importar{"vacio", {}, false}, Importar{"lunes", historia({{2011, 10, 3}, {2011, 10, 6}}), false},
-        Importar{"antiguo", antiguos(), false},
+        // Four old 24-byte records: a multiple of 32 bytes, the first date where a draw has it.
+        Importar{"antiguo", sorteosAntiguos(4), false},
         Importar{"fragmento", historia({{1999, 1, 2}, {1999, 1, 7}}) + historia({{1999, 1, 9}}).left(31),
                  false},
         Importar{"repetido", ultimoCon(1, 5), false}, Importar{"cincuenta", ultimoCon(4, 50), false},

@@ -15,17 +15,6 @@ struct Fixture : ::testing::Test, SesionPrueba {
     Config leerIni() const { return Config::decode(dir.read(QStringLiteral("nums.ini"))); }
 };
 
-QByteArray antiguos(int n) {
-    QByteArray out;
-    for (int i = 0; i < n; ++i) {
-        RegSorteoAntiguo a;
-        a.bolas = {int16_t(1 + i), 12, 23, 34, 45, 49, 48, 3};
-        a.fecha = 30000 + 7 * i;
-        out += a.encode();
-    }
-    return out;
-}
-
 } // namespace
 
 using Arranque = Fixture;
@@ -58,17 +47,6 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     EXPECT_EQ((std::tuple{c.precio, c.meses, c.margenX, c.margenY, c.webhost.trimmed()}),
               (std::tuple{1.0f, 24, 0.0f, 0.0f, QString::fromLatin1(startup::kHostPorDefecto)}));
     EXPECT_EQ(c, s.cfg);
-}
-
-TEST_F(Arranque, MissingTablesFileEndsWithItsMessage) {
-    EXPECT_FALSE(startup::abrirArchivos(s, dir.path()));
-    ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_EQ(dialogs.caja(0),
-              (std::tuple{QStringLiteral("No se encuentra un archivo necesario para el funcionamiento "
-                                         "del programa. Reinstale el programa. Error 53"),
-                          QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation}));
-    EXPECT_FALSE(s.files.apuestas.isOpen());
-    EXPECT_FALSE(s.files.numeros.isOpen());
 }
 
 using Configuracion = Fixture;
@@ -133,7 +111,7 @@ TEST_F(Conversion, FilesNotWhollyOldAreLeftAlone) {
         archivos << r.encode() + r.encode();
     }
     r = {{77, -3, 1000, 5, 5, 0, 60, 12}, oledate::fromYmd(2024, 5, 2), 1.234567891e-300};
-    QByteArray viejo = antiguos(4);
+    QByteArray viejo = sorteosAntiguos(4);
     viejo.replace(24 * 3 + 2, 2, viejo.mid(24 * 3 + 4, 2)); // the last old draw repeats a number
     archivos << r.encode() + r.encode() << viejo;
     for (const QByteArray& a : archivos) {
@@ -152,7 +130,7 @@ TEST_F(Conversion, FilesNotWhollyOldAreLeftAlone) {
 
 TEST_F(Conversion, OldFileIsConvertedAfterItsBoxKeepingNumbersAndDates) {
     dir.conTablas();
-    const QByteArray viejo = antiguos(5);
+    const QByteArray viejo = sorteosAntiguos(5);
     dir.write(QStringLiteral("numeros.dat"), viejo);
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
     EXPECT_TRUE(startup::compruebanumeros(s));
@@ -177,29 +155,23 @@ TEST_F(Conversion, OldFileIsConvertedAfterItsBoxKeepingNumbersAndDates) {
               (std::tuple{5, 30028.0}));
 }
 
-TEST_F(Conversion, RefusedConversionEndsAndKeepsTheOldFile) {
+// A refused conversion, or one whose copy cannot be written, ends the start and keeps the files.
+TEST_F(Conversion, RefusedOrFailedConversionEndsAndKeepsTheFiles) {
     dir.conTablas();
-    const QByteArray viejo = antiguos(3);
+    const QByteArray viejo = sorteosAntiguos(10);
     dir.write(QStringLiteral("numeros.dat"), viejo);
+    dir.write(QStringLiteral("apuestas.dat"), QByteArray(RegPena::kSize, 'x'));
     dialogs.answers = {Dialogs::Answer::Cancel};
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
     EXPECT_FALSE(startup::compruebanumeros(s));
-    EXPECT_FALSE(s.files.numeros.isOpen());
-    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), viejo);
-}
-
-TEST_F(Conversion, FailedConversionEndsWithThePermissionBoxAndKeepsTheFiles) {
-    dir.conTablas();
-    const QByteArray viejo = antiguos(10);
-    dir.write(QStringLiteral("numeros.dat"), viejo);
-    dir.write(QStringLiteral("apuestas.dat"), QByteArray(RegPena::kSize, 'x'));
+    EXPECT_EQ(std::tuple(s.files.numeros.isOpen(), dialogs.boxes.size()), std::tuple(false, 1));
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
     {
         LimiteEscritura limite(100); // the converted copy cannot be written whole
         EXPECT_FALSE(startup::compruebanumeros(s));
     }
-    ASSERT_EQ(dialogs.boxes.size(), 2);
-    EXPECT_EQ(dialogs.boxes[1].title, QStringLiteral("Error de permiso"));
+    ASSERT_EQ(dialogs.boxes.size(), 3);
+    EXPECT_EQ(dialogs.boxes[2].title, QStringLiteral("Error de permiso"));
     EXPECT_FALSE(s.files.numeros.isOpen());
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), viejo);
     EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray(RegPena::kSize, 'x'));

@@ -281,3 +281,18 @@ TEST(Descarga, ALongBreakIsFetchedInWindowsOldestFirst) {
                               QStringLiteral("TRANSFERENCIA FINALIZADA")}));
     }
 }
+
+// A search that fails after an earlier one stored draws: what depends on the draws is
+// counted anew all the same.
+TEST(Descarga, DrawsStoredBeforeAFailedSearchAreCounted) {
+    BancoDescarga b;
+    b.sorteosHasta(kHoy.addDays(-130));
+    int recuentos = 0;
+    b.d.enlaces.estadisticas = [&](double) { ++recuentos; };
+    b.d.enlaces.guardaSeleccion = [&] { recuentos += 10; };
+    const QList<Sorteo> primera = respuestas::entre(QDate(2017, 3, 9), QDate(2017, 6, 17));
+    b.http.replies << FakeHttp::ok(respuestas::respuesta(primera)) << FakeHttp::ok({});
+    b.d.Picture2_Click();
+    b.d.Timer1_Timer();
+    EXPECT_EQ(std::tuple(b.almacenados().last(), recuentos), std::tuple(Banco::registro(primera.at(0)), 11));
+}

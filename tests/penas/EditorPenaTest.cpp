@@ -34,7 +34,9 @@ TEST(EditorPena, SimpleBetsAreCollectedAndSaved) {
     EXPECT_EQ(ed.label4(), QStringLiteral("INTRODUZCA EL NOMBRE Y 6 NÚMEROS:"));
     EXPECT_FALSE(ed.grabarHabilitado());
     marca(ed, {45, 8, 21, 4, 33});
-    ed.Image1_Click(7); // unmark 8
+    ed.Image1_Click(7);  // unmark 8
+    ed.Image1_Click(49); // no such cell: nothing changes
+    ed.Image1_Click(-1);
     EXPECT_EQ(std::tuple(ed.marcados(), ed.marcado(7), ed.marcado(3)), std::tuple(4, false, true));
     marca(ed, {8, 30});
     ASSERT_EQ(ed.lista(), QStringList{QStringLiteral(" 4- 8-21-30-33-45")});
@@ -211,7 +213,7 @@ TEST(EditorPena, AFailedSaveLeavesNothingAndNamesItsCause) {
 
 TEST(EditorPena, FromTheWizardMarksTheRankingAndClosesAfterSaving) {
     Entorno e;
-    e.guarda(Entorno::pena(QStringLiteral("ANTES"), 1));
+    e.guarda(Entorno::pena(QStringLiteral("ANTES"), 1, QStringLiteral("Lunes"), QDate(2026, 12, 5))); // today
     e.s.sigPena = 0; // a stale count must not overwrite the stored peña
     e.s.codMultiple = 1;
     e.s.delAsistente = 1;

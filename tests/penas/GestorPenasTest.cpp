@@ -31,8 +31,8 @@ QVariantList filaPena(Entorno& e) {
 
 TEST(TextoApuesta, SingleDigitsGetALeadingBlank) {
     RegPena p;
-    p.apuestas[0] = {8, 4, 21, 30, 33, 45};
-    EXPECT_EQ(textoApuesta(p, 0, 6), QStringLiteral(" 8- 4-21-30-33-45"));
+    p.apuestas[0] = {8, 4, 10, 30, 33, 45};
+    EXPECT_EQ(textoApuesta(p, 0, 6), QStringLiteral(" 8- 4-10-30-33-45"));
     EXPECT_EQ(textoPorcentaje(12.5f), QStringLiteral("12,5"));
     EXPECT_EQ(textoPorcentaje(12.25f), QStringLiteral("12,2")); // ties to even
     EXPECT_EQ(textoPorcentaje(100.0f), QStringLiteral("100"));
@@ -147,6 +147,7 @@ TEST(GestorPenas, DrawsTakenPartInFollowTheDaysAndTheCreationDate) {
     RegPena todos = Entorno::pena(QStringLiteral("TODOS"), 2, QStringLiteral("Todos (L+J+S)"));
     todos.acierto(5) = 2;
     todos.acierto(6) = 1;
+    todos.acierto(7) = 3; // 5 + complementario
     e.guarda(todos);
     RegPena multi = Entorno::pena(QStringLiteral("M"), 506, QStringLiteral("Sábado"));
     multi.acierto(3) = 3;
@@ -160,7 +161,7 @@ TEST(GestorPenas, DrawsTakenPartInFollowTheDaysAndTheCreationDate) {
     const struct {
         const char *sorteos, *efectividad;
         int sinPremio;
-    } casos[] = {{"2", "50 %", 1}, {"3", "100 %", 0}, {"1", "300 %", 0}, {"0", "0 %", 0}};
+    } casos[] = {{"2", "50 %", 1}, {"3", "200 %", 0}, {"1", "300 %", 0}, {"0", "0 %", 0}};
     for (int n = 1; n <= 4; ++n) {
         const VistaPena v = g.verpena(n);
         EXPECT_EQ(v.label17, QString::fromLatin1(casos[n - 1].sorteos)) << n;
@@ -168,6 +169,8 @@ TEST(GestorPenas, DrawsTakenPartInFollowTheDaysAndTheCreationDate) {
         EXPECT_EQ(v.chart3[0], casos[n - 1].sinPremio) << n;
     }
     EXPECT_EQ(filaPena(e).value(4).toDouble(), 0.0);
+    g.verpena(2); // the report's columns "5C" and "6"
+    EXPECT_EQ(std::tuple(filaPena(e).value(5).toInt(), filaPena(e).value(6).toInt()), std::tuple(3, 1));
 }
 
 TEST(GestorPenas, DamagedRecordAndMissingDatabaseAreReported) {
@@ -188,8 +191,9 @@ TEST(GestorPenas, DamagedRecordAndMissingDatabaseAreReported) {
     const VistaPena v = g.verpena(1);
     EXPECT_EQ(std::tuple(v.listo, v.salir), std::tuple(false, true));
     // The missing file is named, with the way to restore it.
-    EXPECT_TRUE(v.mensaje.startsWith(QStringLiteral("No se encuentra el archivo Velmorat.mdb en la carpeta del "
-                                                    "programa. Reinstalar el programa lo restaura. Error -")));
+    EXPECT_TRUE(
+        v.mensaje.startsWith(QStringLiteral("No se encuentra el archivo Velmorat.mdb en la carpeta del "
+                                            "programa. Reinstalar el programa lo restaura. Error -")));
     EXPECT_FALSE(e.carpeta.exists(QStringLiteral("Velmorat.mdb")));
 }
 

@@ -6,7 +6,9 @@
 #include "support/RecordingPrinter.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -65,7 +67,7 @@ TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
     EXPECT_TRUE(hay(ops, Kind::Text, 2, 25.8 + 3.8 * 4, 45 + 45)); // bet 17: 49
     // Joker: the box of 9 in block 8, 10 mm lower, on every ticket.
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 160.2, 100) && hay(ops, Kind::Text, 1, 160.2, 204));
-    EXPECT_TRUE(hay(ops, Kind::Box, 1, 20, 124));
+    EXPECT_TRUE(hay(ops, Kind::Box, 1, 20, 124) && hay(ops, Kind::FilledBox, 1, 174.5, 117.3));
     EXPECT_TRUE(hay(ops, Kind::FilledBox, 1, 22.5, 104 + 62)); // not Thursday and Saturday
     EXPECT_EQ(t.servicio.last->page, 2);
     // Each ticket's own texts in its own half, numbered in order.
@@ -159,7 +161,13 @@ TEST(ImpresionBoletos, CorrectionBoxesWriteTheSharedSettingsAtOnce) {
                   (std::array<QString, 2>{QString::fromUtf8(x), QString::fromUtf8(y)}));
     EXPECT_EQ(t.e.s.files.numsIni.get<Config>(1), t.e.s.cfg);
     EXPECT_EQ(std::tuple(t.e.s.cfg.margenY, t.e.dialogs.boxes.size()), std::tuple(-1.0f, 0));
-    EXPECT_EQ(t.imp.Text1_LostFocus(1, QString()), QStringLiteral("-1"));
+    // A box left empty gets its stored value back when the focus leaves it.
+    Imprimir w(t.e.s);
+    auto* y = w.findChild<QLineEdit*>(QStringLiteral("Text1_1"));
+    y->setText(QString());
+    QFocusEvent fuera(QEvent::FocusOut);
+    QCoreApplication::sendEvent(y, &fuera);
+    EXPECT_EQ(y->text(), QStringLiteral("-1"));
     const FakeDialogs::Box caja = t.e.dialogs.boxes.value(0);
     EXPECT_EQ((std::tuple{t.e.dialogs.boxes.size(), caja.title, caja.icon}),
               (std::tuple{1, QStringLiteral("EHEHEHH"), Dialogs::Icon::Critical}));

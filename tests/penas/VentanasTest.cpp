@@ -165,6 +165,9 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
         QTest::keyClick(w->focusWidget(), k);
     const auto apuesta = e.s.files.apuestas.get<RegPena>(1).apuestas[0];
     EXPECT_EQ((std::tuple{w->focusWidget(), apuesta[0], apuesta[1]}), (std::tuple{uno, 8, 12}));
+    hijo<QWidget>(w.get(), "Image1_8")->setFocus(); // 9, at the foot of its column
+    QTest::keyClick(w->focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("Image1_8"));
 
     auto* barra = hijo<QScrollBar>(w.get(), "HScroll1");
     QTest::keyClick(barra, Qt::Key_Right);

@@ -85,7 +85,7 @@ TEST(AsistenteCombinacion, MultipleBetOfEachCountOfNumbers) {
 TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefusesAndWithoutTheDatabaseTheReportStaysOff) {
     Asistente e;
     e.sorteos = 0;
-    e.a->slider2()->setValue(7);
+    e.a->slider2()->setValue(1);
     EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title, e.a->slider2()->value(),
                           e.a->image2()->isEnabled(), e.paso1}),
               (std::tuple{qsizetype(1), QStringLiteral("Mal, mal, mal..."), 0, false, true}));
@@ -134,6 +134,11 @@ TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
     e.a->Image3_Click(0);
     EXPECT_EQ((std::tuple{e.mostradas.size(), e.s.delAsistente, e.s.codMultiple, e.s.tablaElegida}),
               (std::tuple{2, 1, 7, 7}));
+    // "Sencilla" hands over no table, whatever was handed over before.
+    e.a->slider2()->setValue(6);
+    e.s.codMultiple = e.s.tablaElegida = 7;
+    e.a->Image3_Click(1);
+    EXPECT_EQ((std::tuple{e.s.codMultiple, e.s.delAsistente, e.s.tablaElegida}), (std::tuple{0, 1, 0}));
 }
 
 TEST(AsistenteCombinacion, IconsShowTheirPictureUnderThePointerOnlyWhileEnabled) {
@@ -180,6 +185,13 @@ TEST(AsistenteCombinacion, ReportIconShowsTheReportOrTellsWhyNot) {
     }
     EXPECT_EQ(e.dialogs.boxes.value(1).text.left(49),
               QStringLiteral("No se ha podido guardar el archivo informe.pdf. ("));
+    // The peña's report icon reads its own definition, missing here.
+    QWidget pagina;
+    auto* viejo = new QLabel(&pagina);
+    viejo->setObjectName(QStringLiteral("Image2_1"));
+    (new QHBoxLayout(&pagina))->addWidget(viejo);
+    emit static_cast<AsistenteIcono*>(InformeVentana::instalaIconoPena(&pagina, e.s, {}))->clicked();
+    EXPECT_EQ(e.dialogs.boxes.value(2).text.left(11), QStringLiteral("Error 20501"));
     QFile::remove(e.dir.ruta(QStringLiteral("Velmorat.mdb")));
     e.a->Image2_Click();
     EXPECT_EQ(e.dialogs.boxes.last().title, QStringLiteral("Falta un archivo"));

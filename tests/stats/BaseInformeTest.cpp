@@ -1,5 +1,7 @@
 #include "stats/BaseInforme.h"
+#include "stats/AvisoBase.h"
 #include "stats/InformePena.h"
+#include "support/FakeDialogs.h"
 #include "support/TestFolder.h"
 
 #include <QFile>
@@ -38,7 +40,7 @@ TEST(BaseInforme, ShippedFileIsEncryptedAndHasTheTablesWithTheirSingleRows) {
     EXPECT_EQ(filas.join(u' '), QStringLiteral("1 1 1 0"));
 }
 
-TEST(BaseInforme, WrongPasswordAndMissingFileAreRefusedWithoutCreatingAnything) {
+TEST(BaseInforme, WrongPasswordMissingFileAndEachFailureAreToldApart) {
     TestFolder t;
     t.conBase();
     BaseInforme db;
@@ -50,6 +52,16 @@ TEST(BaseInforme, WrongPasswordAndMissingFileAreRefusedWithoutCreatingAnything) 
 
     EXPECT_NE(informepena::escribeApuestas(falta, {QStringLiteral(" 1- 2- 3- 4- 5- 6")}), 0);
     EXPECT_FALSE(QFile::exists(falta));
+
+    // Each failure is told with its cause, the text naming the file.
+    FakeDialogs d;
+    for (const int e : {-13, -5, -6, -1, -26, int(BaseInforme::kSinFila), 7})
+        avisaErrorBase(d, base(t), e);
+    QStringList vistos;
+    for (const FakeDialogs::Box& b : d.boxes)
+        vistos << b.title + (b.text.contains(u"Velmorat.mdb") ? QString() : QStringLiteral("?"));
+    EXPECT_EQ(vistos.join(u'|'), QStringLiteral("Disco lleno|Archivo ocupado|Archivo ocupado|Archivo dañado|"
+                                                "Archivo dañado|Archivo dañado|Error de escritura"));
 }
 
 // The bets table holds only the peña last shown; the summary overwrites its single row,

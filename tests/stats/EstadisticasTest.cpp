@@ -1,6 +1,7 @@
 #include "core/OleDate.h"
 #include "stats/BaseInforme.h"
 #include "stats/SeleccionEstadisticas.h"
+#include "stats/gui/ModeloSorteos.h"
 #include "support/HistoriaReal.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
@@ -50,17 +51,29 @@ TEST(Estadisticas, CountsOfTheRealHistoryOnBothPagesAndPerWeekday) {
     EXPECT_EQ((std::tuple{e.frase, oledate::toQDate(e.fechasSel[1])}),
               (std::tuple{textoSorteo(h.sorteos.back()), QDate(1985, 10, 17)}));
 
-    const Estadisticas js = calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo, {false, true, true},
+    // Told of one draw less, the newest (the Monday) is left out: Saturday 15 August is the newest.
+    const Estadisticas js = calculaEstadisticas(h.s.files.numeros, h.s.sigSorteo - 1, {false, true, true},
                                                 oledate::fromYmd(2015, 3, 1));
     EXPECT_EQ((std::tuple{js.sorteossel, js.veces[1], js.veces[49], oledate::toQDate(js.fechasSel[0]),
                           oledate::toQDate(js.fechasSel[1]), js.frase}),
-              (std::tuple{1176, 166, 142, QDate(2026, 8, 15), QDate(2015, 3, 5), QString()}));
+              (std::tuple{1176, 166, 142, QDate(2026, 8, 15), QDate(2015, 3, 5),
+                          textoSorteo(h.sorteos.at(h.sorteos.size() - 2))}));
 }
 
 TEST(TextoSorteo, RowCellsOfTheDrawsList) {
-    RegSorteo r = registroSorteo(oledate::fromYmd(2026, 11, 30), {1, 2, 3, 4, 5, 6}, 7, 8); // a Monday
-    const auto celdas = [&r] { return QStringList{textoSorteo(r), textoJoker(r), textoFechaSorteo(r)}; };
-    EXPECT_EQ(celdas(), (QStringList{" 1- 2- 3- 4- 5-6   C: 7  R: 8", "-", "30/11/2026  Lunes "}));
+    RegSorteo r = registroSorteo(oledate::fromYmd(2026, 11, 30), {1, 2, 3, 4, 9, 6}, 7, 8); // a Monday
+    // Through the list's model: its headers and the three cells of a row.
+    ModeloSorteos m;
+    const auto celdas = [&m, &r](int fila = 0) { // -1: the headers
+        m.reemplazar({{1, r}});
+        QStringList c;
+        for (int k = 0; k < 3; ++k)
+            c << (fila < 0 ? m.headerData(k, Qt::Horizontal, Qt::DisplayRole) : m.index(fila, k).data())
+                     .toString();
+        return c;
+    };
+    EXPECT_EQ(celdas(-1), (QStringList{"Números ganadores", "Joker", "Fecha"}));
+    EXPECT_EQ(celdas(), (QStringList{" 1- 2- 3- 4- 9-6   C: 7  R: 8", "-", "30/11/2026  Lunes "}));
     r.bolas = {10, 20, 30, 40, 45, 49, 12, -1};
     r.fecha = oledate::fromYmd(2026, 12, 3);
     r.numJoker = 1234567;
@@ -102,8 +115,9 @@ TEST(Filtros, TwinsPeriodAndComparison) {
     // A weekday box moves its twin; "Comparativa" ticks and locks the boxes, and unticked
     // frees them still ticked.
     f.click(F::Jueves, false);
-    EXPECT_EQ((std::tuple{f.marcada(F::JuevesPaso1), f.descripcionDias()}),
-              (std::tuple{false, QStringLiteral("sólo los números de los sorteos del LUNES y SÁBADO.")}));
+    EXPECT_EQ((std::tuple{f.marcada(F::JuevesPaso1), f.descripcionDias(), f.diasajugar()}),
+              (std::tuple{false, QStringLiteral("sólo los números de los sorteos del LUNES y SÁBADO."),
+                          QStringLiteral("Lunes y Sábado.")}));
     f.click(F::Comparativa, true);
     f.click(F::Comparativa, false);
     EXPECT_EQ((std::tuple{f.marcada(F::Jueves), f.habilitada(F::Jueves), f.leyendaVisible()}),
@@ -152,8 +166,8 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
         sel.Check3_Click(c, false);
     EXPECT_EQ((QStringList{sel.label7(), sel.label27()}),
               (QStringList{"TOTAL: 0 sorteos.", "¡¡Con 0 sorteos seleccionados no es posible continuar!!"}));
-    EXPECT_EQ(h.fila(QStringLiteral("SELECT Diasajugar, Total FROM Sorteos")),
-              (QVariantList{QStringLiteral("Sábado."), 0}));
+    EXPECT_EQ(h.fila(QStringLiteral("SELECT Diasajugar, Total, Dia2 FROM Sorteos")),
+              (QVariantList{QStringLiteral("Sábado."), 0, QStringLiteral("2026-08-15")}));
     EXPECT_TRUE(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString().isEmpty());
     EXPECT_TRUE(h.dialogs.boxes.isEmpty());
 

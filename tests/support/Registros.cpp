@@ -23,3 +23,14 @@ RegPena registroPena(const QString& nombre, const QString& dias, double creada,
     p.numApuestas = int16_t(numApuestas >= 0 ? numApuestas : int(apuestas.size()));
     return p;
 }
+
+QByteArray sorteosAntiguos(int n) {
+    QByteArray out;
+    for (int i = 0; i < n; ++i) {
+        RegSorteoAntiguo a;
+        a.bolas = {int16_t(1 + i), 12, 23, 34, 45, 49, 48, 3};
+        a.fecha = 30000 + 7 * i;
+        out += a.encode();
+    }
+    return out;
+}

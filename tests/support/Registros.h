@@ -14,3 +14,6 @@ RegSorteo registroSorteo(double fecha, const std::array<int, 6>& seis = {1, 2, 3
 // multiple bet); its count of bets is that of `apuestas` unless given (501..506: multiple).
 RegPena registroPena(const QString& nombre, const QString& dias, double creada,
                      const std::vector<std::vector<int>>& apuestas = {}, int numApuestas = -1);
+
+// `n` draws in the old 24-byte records, a week apart from Thursday 18 February 1982.
+QByteArray sorteosAntiguos(int n);

@@ -1,12 +1,14 @@
 #include "ui/Principal.h"
 #include "checking/gui/PanelResultados.h"
 #include "core/OleDate.h"
+#include "core/Resumen.h"
 #include "download/Descarga.h"
 #include "download/EnlacesWeb.h"
 #include "download/Fakes.h"
 #include "download/gui/Infor.h"
 #include "penas/gui/Crea.h"
 #include "penas/gui/GestorTab.h"
+#include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 #include "platform/gui/QtDialogs.h"
 #include "stats/SeleccionEstadisticas.h"
@@ -171,14 +173,24 @@ TEST_F(Ventana, ReminderBlinks) {
     EXPECT_NE(g->label9(6)->isHidden(), antes);
     g->Timer2_Timer();
     EXPECT_EQ(g->label9(6)->isHidden(), antes);
+    g->label9(6)->show();
+    g->mostrarResumen(ResumenVista{}); // updated: the reminder stops, hidden
+    EXPECT_EQ(std::tuple(g->timer2().isActive(), g->label9(6)->isHidden()), std::tuple(false, true));
 }
 
 TEST_F(Ventana, MissingTablesFileStopsTheLoad) {
     QFile::remove(dir.ruta(QStringLiteral("tablas.bin")));
     Principal w(s, dir.path());
     EXPECT_FALSE(w.Form_Load());
-    EXPECT_EQ(cajas(QStringLiteral("¡Vaya hombre!")), 1);
-    EXPECT_FALSE(dir.exists(QStringLiteral("nums.ini"))); // nothing after the check ran
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.caja(0),
+              (std::tuple{QStringLiteral("No se encuentra un archivo necesario para el funcionamiento "
+                                         "del programa. Reinstale el programa. Error 53"),
+                          QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation}));
+    // Nothing after the check ran; the files it opened are closed again.
+    EXPECT_EQ(std::tuple(dir.exists(QStringLiteral("nums.ini")), s.files.apuestas.isOpen(),
+                         s.files.numeros.isOpen()),
+              std::tuple(false, false, false));
 }
 
 // With empty files the filters are disabled and the welcome shows once.
@@ -215,6 +227,7 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
         ventanas.append(abrir(w, n));
     s.modoEdicion = 1;
     s.delAsistente = 1;
+    w.resultados()->combo2()->setCurrentIndex(1);
     w.Form_Activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (int i = 0; i < 5; ++i)
@@ -222,7 +235,9 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     ASSERT_FALSE(ventanas[5].isNull());
     EXPECT_TRUE(ventanas[5]->isVisible());
     // The edit raised penasCambiadas and the refresh consumed it.
-    EXPECT_EQ((std::tuple{s.modoEdicion, s.delAsistente, s.penasCambiadas}), (std::tuple{0, 0, 0}));
+    EXPECT_EQ((std::tuple{s.modoEdicion, s.delAsistente, s.penasCambiadas,
+                          w.resultados()->combo2()->currentIndex()}),
+              (std::tuple{0, 0, 0, -1}));
     delete ventanas[5];
 }
 
@@ -342,7 +357,7 @@ TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
     hijo<QAction>(w, "web")->trigger();
     hijo<QAction>(w, "instrucciones")->trigger();
     w.general()->label5()->setFocus();
-    emit w.general()->correoPulsado();
+    hijo<Etiqueta>(w, "Picture1")->pulsar(); // the envelope beside the address
     EXPECT_EQ(
         urls.opened,
         (QStringList{QStringLiteral("http://nuevo.example"),
@@ -529,7 +544,9 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
         (std::tuple{true, true, false, false}));
     const QList<QBarSet*> sets = tab->msChart1()->serie()->barSets();
     ASSERT_EQ(sets.size(), 3);
-    EXPECT_EQ(sets[2]->label(), QStringLiteral("Sábado"));
+    // Page 1 ends with 25: 241 times on a Thursday, 208 on a Saturday (counted by hand).
+    EXPECT_EQ(std::tuple(sets[2]->label(), sets[1]->at(24), sets[2]->at(24)),
+              std::tuple(QStringLiteral("Sábado"), 241.0, 208.0));
 
     // Unticking "Todos" shows both sliders; moving one moves the other.
     click(tab->check3(F::Todos));
@@ -629,6 +646,9 @@ TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
               std::tuple(-1, true, 0));
     for (const char* n : {"ProgressBar1", "ProgressBar2"})
         EXPECT_FALSE(accesible(hijo<QWidget>(w, n))->text(QAccessible::Name).isEmpty()) << n;
+    for (int i = 1; i < 5; ++i) // each shortcut its own picture
+        EXPECT_NE(w.atajos()->image1(i)->pixmap().toImage(), w.atajos()->image1(i - 1)->pixmap().toImage())
+            << i;
     EXPECT_EQ(w.atajos()->image1(4)->toolTip(),
               QStringLiteral("Añade todos los sorteos desde la creación de la Primitiva!!"));
     s.penaSel = 1;
