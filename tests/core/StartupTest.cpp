@@ -184,7 +184,7 @@ TEST_F(Conversion, RefusedOrFailedConversionEndsAndKeepsTheFiles) {
         EXPECT_FALSE(startup::compruebanumeros(s));
     }
     EXPECT_EQ((std::tuple{dialogs.boxes.size(), dialogs.boxes.last().title, dir.read(QStringLiteral("numeros.dat"))}),
-              (std::tuple{4, QStringLiteral("Error de permiso"), viejo}));
+              (std::tuple{5, QStringLiteral("Error de permiso"), viejo}));
 }
 
 TEST_F(Arranque, UnwritableFolderStartsWithDefaultsInMemory) {
