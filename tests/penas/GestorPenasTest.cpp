@@ -67,7 +67,10 @@ TEST(GestorPenas, ListSumsCountersAndShowsEffectiveness) {
     b.acierto(4) = 1;
     RegPena c = Entorno::pena(QStringLiteral("TRES"), 10);
     c.acierto(7) = 2;
-    for (const RegPena& p : {a, b, c})
+    RegPena rota = Entorno::pena(QStringLiteral("ROTA"), 2); // damaged: listed, left out of the sums
+    rota.acierto(4) = -30000;
+    rota.acierto(5) = 900;
+    for (const RegPena& p : {a, b, c, rota})
         e.guarda(p);
     e.s.sorteosjugados = 40;
     GestorPenas g(e.s);
@@ -75,10 +78,10 @@ TEST(GestorPenas, ListSumsCountersAndShowsEffectiveness) {
     // A multiple of 10 numbers covers 210 bets; reloading selects nothing.
     EXPECT_EQ((std::tuple{v.vacio, e.s.sigPena, v.combo2.size(), v.filas.size(), v.filas.value(1).apuestas,
                           v.chart2, e.s.penaSel}),
-              (std::tuple{false, 4, 4, 3, 210, std::array<double, 2>{35, 5}, 0}));
+              (std::tuple{false, 5, 5, 4, 210, std::array<double, 2>{35, 5}, 0}));
     EXPECT_EQ((QStringList{v.label9_2, v.combo2.value(0), v.combo2.value(2).trimmed(), v.label13, v.text4,
                            v.text5}),
-              (QStringList{QStringLiteral("3"), QStringLiteral("TODAS LAS PEÑAS"), QStringLiteral("DOS"),
+              (QStringList{QStringLiteral("4"), QStringLiteral("TODAS LAS PEÑAS"), QStringLiteral("DOS"),
                            QStringLiteral("5"), QStringLiteral("12,5% de efectividad en premios"),
                            QStringLiteral("en 40 sorteos")}));
 
@@ -212,19 +215,16 @@ TEST(GestorPenas, SummaryTableWithoutItsRowEndsTheProgramAfterShowingTheDetail) 
 }
 
 TEST(GestorPenas, ErrorNumbersChooseTheMessageAndWhetherTheProgramEnds) {
-    bool salir = true;
-    EXPECT_TRUE(mensajeErrorDetalle(430, &salir).startsWith(QStringLiteral("El sistema operativo no tiene")));
-    EXPECT_FALSE(salir);
-    for (int e : {3021, -26, -14}) {
-        EXPECT_TRUE(mensajeErrorDetalle(e, &salir).startsWith(QStringLiteral("Un archivo necesario"))) << e;
-        EXPECT_TRUE(salir);
-    }
     // A database that cannot be written names the cause: reinstalling would not help. A full
     // disk does not end the program, the user frees space and goes on.
-    EXPECT_TRUE(mensajeErrorDetalle(-13, &salir)
-                    .startsWith(QStringLiteral(
-                        "No se ha podido guardar el archivo Velmorat.mdb porque el disco está lleno.")));
-    EXPECT_FALSE(salir);
-    EXPECT_TRUE(mensajeErrorDetalle(-8, &salir).startsWith(QStringLiteral("Para modificar el archivo")));
-    EXPECT_TRUE(salir);
+    const std::tuple<int, const char*, bool> casos[] = {
+        {430, "El sistema operativo no tiene", false}, {3021, "Un archivo necesario", true},
+        {-26, "Un archivo necesario", true}, {-14, "Un archivo necesario", true},
+        {-13, "No se ha podido guardar el archivo Velmorat.mdb porque el disco está lleno.", false},
+        {-8, "Para modificar el archivo", true}};
+    for (const auto& [error, inicio, termina] : casos) {
+        bool salir = !termina;
+        EXPECT_TRUE(mensajeErrorDetalle(error, &salir).startsWith(QString::fromUtf8(inicio))) << error;
+        EXPECT_EQ(salir, termina) << error;
+    }
 }
