@@ -131,14 +131,18 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
     SeleccionEstadisticas sel(h.s);
     sel.estadisticasSeleccion();
     sel.guardaSeleccion();
-    EXPECT_EQ(h.fila(QStringLiteral("SELECT Dia1, Dia2, Total, Diasajugar FROM Sorteos")),
-              (QVariantList{"1985-10-17", "2026-08-17", 4175, "Lunes, Jueves y sábado."}));
-    EXPECT_EQ(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString(),
-              textoSorteo(h.sorteos.back()));
+    EXPECT_EQ(h.fila(QStringLiteral(
+                  "SELECT Dia1, Dia2, Total, Diasajugar, (SELECT Frase FROM Informe) FROM Sorteos")),
+              (QVariantList{"1985-10-17", "2026-08-17", 4175, "Lunes, Jueves y sábado.",
+                            textoSorteo(h.sorteos.back())}));
 
-    // The last month runs from noon on 20 July: that Monday's draw is out, 12 draws remain.
+    // The last month runs from noon on 20 July: that Monday's draw is out, 12 draws remain. A box
+    // clicked while the counts are made is ignored; no fewer than one month is counted.
+    QObject::connect(
+        &sel, &SeleccionEstadisticas::calculadas, &sel, [&sel] { sel.Check3_Click(F::Lunes, false); },
+        Qt::SingleShotConnection);
     sel.Check3_Click(F::Todos, false);
-    EXPECT_EQ(sel.ocupado(), 0);
+    sel.Slider1_Change(0);
     EXPECT_EQ(h.fila(QStringLiteral("SELECT Dia1, Dia2, Total FROM Sorteos")),
               (QVariantList{QStringLiteral("2026-07-23"), QStringLiteral("2026-08-17"), 12}));
     EXPECT_EQ(sel.label21(),
@@ -154,6 +158,9 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
                            "-Tiene seleccionados los últimos 2 meses de sorteos, desde el 20/06/2026 al "
                            "17/08/2026, en total, 25 sorteos en la base de datos."}));
     // A lower month limit moves the sliders and counts again.
+    sel.estadisticas(oledate::fromYmd(2026, 8, 17)); // only the newest draw
+    sel.guardaSeleccion();
+    EXPECT_TRUE(sel.label27().startsWith(QStringLiteral("-Ha seleccionado")));
     sel.Slider1_Change(6);
     EXPECT_EQ(sel.label7(), QStringLiteral("TOTAL: 77 sorteos."));
     sel.fijaMaximoMeses(2);
@@ -171,11 +178,8 @@ TEST(Seleccion, StoresTheSelectionAndTheNewestDraw) {
     EXPECT_TRUE(h.fila(QStringLiteral("SELECT Frase FROM Informe")).value(0).toString().isEmpty());
     EXPECT_TRUE(h.dialogs.boxes.isEmpty());
 
-    {
-        // A failed write names the file and its reason.
-        LimiteEscritura lleno(0);
-        sel.guardaSeleccion();
-    }
+    // A failed write names the file and its reason (the limit holds for this statement only).
+    LimiteEscritura(0), sel.guardaSeleccion();
     QFile::remove(h.dir.ruta(QStringLiteral("Velmorat.mdb")));
     sel.guardaSeleccion();
     EXPECT_EQ((QStringList{h.dialogs.boxes.value(0).title, h.dialogs.boxes.value(0).text.left(50)}),

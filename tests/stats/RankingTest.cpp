@@ -5,20 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QStringList numeros(const TestFolder& t) {
-    BaseInforme db;
-    EXPECT_TRUE(db.abrir(t.ruta(QStringLiteral("Velmorat.mdb"))));
-    QStringList filas;
-    for (const QVariantList& f :
-         db.consulta(QStringLiteral("SELECT \"Numero\", \"Veces\" FROM \"Numeros\" ORDER BY rowid")))
-        filas << f.value(0).toString() + u':' + f.value(1).toString();
-    return filas;
-}
-
-} // namespace
-
 // Over the whole real history 38 came out 547 times, 39 545, 1 540, 45 537, then 3, 40 and
 // 41 534 times each (ascending on a tie); 20 came out least, 475 times.
 TEST(Ranking, RanksTheRealHistoryAndNumerosKeepsTheTopRows) {
@@ -33,5 +19,8 @@ TEST(Ranking, RanksTheRealHistoryAndNumerosKeepsTheTopRows) {
     EXPECT_EQ(
         (std::vector<int>{autos[0], autos[1], autos[2], autos[3], autos[4], autos[5], autos[6], autos[48]}),
         (std::vector<int>{38, 39, 1, 45, 3, 40, 41, 20}));
-    EXPECT_EQ(numeros(t).join(u' '), QStringLiteral("38:547 39:545 1:540 45:537 3:534 40:534"));
+    BaseInforme db;
+    db.abrir(base);
+    EXPECT_EQ(db.consulta(QStringLiteral("SELECT group_concat(Numero || ':' || Veces, ' ') FROM Numeros")),
+              (QList<QVariantList>{{QStringLiteral("38:547 39:545 1:540 45:537 3:534 40:534")}}));
 }
