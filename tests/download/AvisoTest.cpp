@@ -42,14 +42,10 @@ struct BancoAviso : Banco {
 
 TEST(Aviso, FetchesOnlyWhenTheNewestDrawIsThreeDaysOldAndAPenaExists) {
     BancoAviso b;
-    b.s.sorteo.fecha = oledate::fromQDate(b.clock.today().addDays(-2));
-    b.aviso.miraaviso();
+    for (double fecha : {oledate::fromQDate(b.clock.today().addDays(-2)), 0.0}) // two days old; none
+        b.s.sorteo.fecha = fecha, b.aviso.miraaviso();
     EXPECT_EQ((std::tuple{b.http.gets, b.dir.exists(QStringLiteral("informe.dat"))}),
               (std::tuple{QStringList(), false}));
-
-    b.s.sorteo.fecha = 0;
-    b.aviso.miraaviso();
-    EXPECT_TRUE(b.http.gets.isEmpty());
 
     b.s.sorteo.fecha = oledate::fromQDate(b.clock.today().addDays(-3));
     b.aviso.miraaviso();
@@ -77,9 +73,8 @@ TEST_P(PaginaNoMostrada, KeepsOrIgnores) {
         b.servir(BancoAviso::pagina(nuevo, "<!-- web:nuevo.example> -->"), status);
     b.aviso.miraaviso();
     EXPECT_EQ((std::tuple{b.mostrados, b.hostGuardado()}), (std::tuple{0, kHost}));
-    if (status != 200) {
+    if (status != 200)
         EXPECT_EQ(b.dir.read(QStringLiteral("informe.dat")), antes);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Aviso, PaginaNoMostrada,
@@ -161,7 +156,6 @@ TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {
         ASSERT_GE(w.label1()->x(), 6);
         ASSERT_LE(w.label1()->x(), 264);
     }
-    ASSERT_GE(pasos.size(), 3);
     EXPECT_EQ(pasos.mid(0, 3), (QList<int>{1, -10, 10}));
 
     w.show();
