@@ -54,9 +54,7 @@ TEST(Aviso, FetchesOnlyWhenTheNewestDrawIsThreeDaysOldAndAPenaExists) {
               (std::tuple{QStringList{kDireccion}, true}));
 
     BancoAviso sinPena;
-    sinPena.s.files.apuestas.close();
-    QFile::remove(sinPena.dir.ruta(QStringLiteral("apuestas.dat")));
-    sinPena.s.files.apuestas.open(sinPena.dir.ruta(QStringLiteral("apuestas.dat")));
+    QFile(sinPena.dir.ruta(QStringLiteral("apuestas.dat"))).resize(0);
     sinPena.aviso.miraaviso();
     EXPECT_TRUE(sinPena.http.gets.isEmpty());
 }
@@ -93,8 +91,9 @@ TEST_P(HostDelAviso, Stores) {
     b.dir.write(QStringLiteral("informe.dat"), BancoAviso::pagina(400));
     b.servir(BancoAviso::pagina(301, GetParam().first));
     b.aviso.miraaviso();
-    EXPECT_EQ((std::tuple{b.mostrados, b.aviso.text6().size(), b.aviso.text2().size(), b.hostGuardado()}),
-              (std::tuple{1, 400, 301, GetParam().second}));
+    EXPECT_EQ((std::tuple{b.mostrados, b.aviso.text6().size(), b.aviso.text2().size(), b.hostGuardado(),
+                          b.s.cfg.webhost.trimmed()}),
+              (std::tuple{1, 400, 301, GetParam().second, GetParam().second}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
