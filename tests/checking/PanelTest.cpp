@@ -37,8 +37,7 @@ class PanelVacio : public ::testing::Test, public Escenario {
     QWidget ventana;
     QScrollBar* hScroll1;
     QLineEdit* text3;
-    QCheckBox* check1;
-    QCheckBox* check2;
+    QCheckBox *check1, *check2;
     QLabel* label59;
     QProgressBar* progressBar1;
     PanelResultados* panel;
@@ -103,12 +102,6 @@ TEST_F(PanelVacio, SwitchButtonsAndBlink) {
               (std::tuple{false, QStringLiteral("M Ú L T I P L E"), QString(), false}));
 }
 
-TEST_F(Panel, NewPrizeAfterADownloadStartsTheBlink) {
-    label59->setText(QStringLiteral("1 sorteo"));
-    panel->listasencillas(1);
-    EXPECT_EQ((std::tuple{panel->timer3().isActive(), panel->conpremio()}), (std::tuple{true, 3}));
-}
-
 TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
     QMenu general;
     QAction* salir = general.addAction(QStringLiteral("Salir"));
@@ -138,14 +131,11 @@ TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {
         (std::tuple{false, false, true, 3}));
 }
 
-TEST_F(Panel, ScrollBarDuringADownloadDoesNotRefresh) {
-    progressBar1->setMaximum(5);
-    progressBar1->setValue(3);
-    hScroll1->setValue(2);
-    EXPECT_EQ((std::tuple{text3->text(), estadisticas}), (std::tuple{QStringLiteral("2"), 0}));
-}
-
-TEST_F(Panel, ChooserListsOnePeña) {
+TEST_F(Panel, ANewPrizeBlinksAndTheChooserListsOnePeña) {
+    // A new prize after a download starts the blink.
+    label59->setText(QStringLiteral("1 sorteo"));
+    panel->listasencillas(1);
+    EXPECT_EQ((std::tuple{panel->timer3().isActive(), panel->conpremio()}), (std::tuple{true, 3}));
     panel->llenarCombo2({QStringLiteral("TODAS LAS PEÑAS"), QStringLiteral("S").leftJustified(20),
                          QStringLiteral("M").leftJustified(20)});
     EXPECT_EQ(panel->combo2()->currentIndex(), -1);
@@ -157,6 +147,7 @@ TEST_F(Panel, ChooserListsOnePeña) {
               (std::tuple{false, 0, 4, 0}));
 }
 
+// The scroll bar refreshes, but not during a download.
 TEST_F(Panel, RefreshOfTheNewestDraw) {
     hScroll1->setValue(2);
     EXPECT_EQ(estadisticas, 1);
@@ -165,6 +156,10 @@ TEST_F(Panel, RefreshOfTheNewestDraw) {
               (std::tuple{1, 2, 5}));
     panel->refrescarUltimoSorteo(); // directly, without the statistics
     EXPECT_EQ((std::tuple{estadisticas, panel->listView(1)->model()->rowCount()}), (std::tuple{2, 4}));
+    progressBar1->setMaximum(5);
+    progressBar1->setValue(3);
+    hScroll1->setValue(2);
+    EXPECT_EQ((std::tuple{text3->text(), estadisticas}), (std::tuple{QStringLiteral("2"), 2}));
 }
 
 TEST_F(Panel, PrintIcon) {
@@ -173,7 +168,6 @@ TEST_F(Panel, PrintIcon) {
     EXPECT_EQ((std::tuple{impresion.shown, leida(1).fecha2}), (std::tuple{1, 0.0})); // nothing checked
     impresion.cancel = false;
     panel->Image5_Click();
-    ASSERT_TRUE(impresion.last);
-    EXPECT_TRUE(impresion.last->ended);
-    EXPECT_TRUE(impresion.last->texts().contains(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS")));
+    EXPECT_TRUE(impresion.last && impresion.last->ended &&
+                impresion.last->texts().contains(QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS")));
 }

@@ -8,7 +8,7 @@
 
 // A long indented listing on A4 with the PDF printer's 10-point margins: no word of any page
 // comes closer to an edge, and a line carried to a later page starts where the first did.
-TEST(QtPrinter, PagesStayInsideThePrintableArea) {
+TEST(QtPrinter, PagesStayInsideThePrintableAreaAndACancelledJobLeavesNoDocument) {
     TestFolder dir;
     const QString pdf = dir.ruta(QStringLiteral("listado.pdf"));
     auto printer = QtPrinter::toPdf(pdf);
@@ -24,21 +24,17 @@ TEST(QtPrinter, PagesStayInsideThePrintableArea) {
     const QRectF dentro = QRectF(0, 0, 595.3, 841.9).adjusted(9.5, 9.5, -9.5, -9.5);
     for (const PalabraPdf& w : p)
         EXPECT_TRUE(dentro.contains(w.caja)) << w.texto.toStdString();
-    EXPECT_EQ(p.last().pagina, 2);
+    ASSERT_EQ(p.last().pagina, 2);
     const auto segunda = std::find_if(p.begin(), p.end(), [](const PalabraPdf& w) { return w.pagina == 2; });
-    ASSERT_NE(segunda, p.end());
-    EXPECT_NEAR(segunda->caja.top(), p.first().caja.top(), 1);
-    EXPECT_NEAR(segunda->caja.left(), p.first().caja.left(), 1);
-}
+    EXPECT_LE((segunda->caja.topLeft() - p.first().caja.topLeft()).manhattanLength(), 2);
 
-TEST(QtPrinter, CancelledJobLeavesNoDocument) {
-    TestFolder dir;
-    const QString pdf = dir.ruta(QStringLiteral("cancelado.pdf"));
-    auto printer = QtPrinter::toPdf(pdf);
-    ASSERT_TRUE(printer->begin());
-    printer->printLine(QStringLiteral("nada"));
-    printer->killDoc();
-    EXPECT_FALSE(QFile::exists(pdf));
+    // A cancelled job leaves no document.
+    const QString cancelado = dir.ruta(QStringLiteral("cancelado.pdf"));
+    auto otro = QtPrinter::toPdf(cancelado);
+    ASSERT_TRUE(otro->begin());
+    otro->printLine(QStringLiteral("nada"));
+    otro->killDoc();
+    EXPECT_FALSE(QFile::exists(cancelado));
 }
 
 // The pages chosen in the printer dialog reach the layout; "all pages" reads as no range.

@@ -22,6 +22,7 @@
 #include "ui/Acercade.h"
 #include "ui/Atajos.h"
 #include "ui/Configurar.h"
+#include "ui/EnPantalla.h"
 #include "ui/GeneralTab.h"
 #include "ui/IdiomaYFuentes.h"
 
@@ -357,7 +358,8 @@ TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
     hijo<QAction>(w, "web")->trigger();
     hijo<QAction>(w, "instrucciones")->trigger();
     w.general()->label5()->setFocus();
-    hijo<Etiqueta>(w, "Picture1")->pulsar(); // the envelope beside the address
+    for (bool activa : {false, true}) // the envelope beside the address, answering only when enabled
+        hijo<Etiqueta>(w, "Picture1")->setEnabled(activa), hijo<Etiqueta>(w, "Picture1")->pulsar();
     EXPECT_EQ(
         urls.opened,
         (QStringList{QStringLiteral("http://nuevo.example"),
@@ -677,6 +679,22 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     w.show();
     QTRY_COMPARE(w.activaciones(), 3);
     const QRect zona = w.screen()->availableGeometry();
+    // 25 twips from the left, 50 from the top; the peña count beside its caption, the update under it.
+    GeneralTab* g = w.general();
+    EXPECT_EQ((std::tuple{w.frameGeometry().topLeft(), g->label9(2)->y(), g->label9(1)->x()}),
+              (std::tuple{zona.topLeft() + QPoint(2, 3), g->label9(0)->y(), g->label9(0)->x()}));
+    QWidget abajo; // 200×100 inside a 4, 32, 4, 4 frame, left past the bottom right corner
+    abajo.setGeometry(QRect(zona.bottomRight(), QSize(200, 100)));
+    enpantalla::colocar(&abajo, nullptr, enpantalla::Lugar::Donde);
+    EXPECT_EQ(abajo.pos(), zona.bottomRight() - QPoint(207, 135));
+    // The editor coming forward brings the newest draws back from 21.
+    g->hScroll1()->setMaximum(21);
+    g->hScroll1()->setValue(21);
+    s.penaSel = 1;
+    w.gestor()->Command7_Click();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.ventana(QStringLiteral("Crea"))));
+    EXPECT_EQ(g->hScroll1()->value(), 1);
+    delete w.ventana(QStringLiteral("Crea"));
     QDialog dialogo(&w);
     dialogo.resize(300, 3000);
     dialogo.show();
