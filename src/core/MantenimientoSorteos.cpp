@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -85,8 +84,7 @@ Lectura leeElegido(const QString& archivo, qint64 maximo, QByteArray& datos) {
 
 bool MantenimientoSorteos::reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos,
                                      RecordFile* abierto) {
-    const QFileInfo info(destino);
-    if (info.exists() && !info.isWritable()) {
+    if (!filereplace::reemplazable(destino)) {
         m_fallo = {destino, razon(EACCES)};
         return false;
     }
