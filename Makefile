@@ -3,7 +3,7 @@ BUILD   ?= build
 PREFIX  ?= $(HOME)/.local/share/velmorat
 JOBS    ?= $(shell nproc)
 
-.PHONY: deps configure build run test install bench clean
+.PHONY: deps configure build program run test install bench clean
 
 deps:
 	./scripts/install-deps
@@ -14,7 +14,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-install: build
+# The program, its tools and its shipped files, without the tests.
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target programa
+
+install: program
 	cmake -DPREFIX="$(PREFIX)" -DBUILD_DIR="$(BUILD)" -DSOURCE_DIR="$(CURDIR)" -P scripts/install.cmake
 
 run: install

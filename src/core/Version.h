@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// The program's version: the one value the about window and the printed tickets show.
-inline constexpr char kVersionPrograma[] = "3.4.9992";
+// The program's version, set once by the build from the project's version: the about window,
+// the printed tickets and the download's user agent show it.
+inline constexpr char kVersionPrograma[] = VELMORAT_VERSION;
 
 // Name and version as the program shows them: "Velmorat v." and the version.
 inline QString nombreYVersion() {

@@ -92,7 +92,7 @@ Outcome perform(const QByteArray& url, long connectSeconds, long totalSeconds,
     headers = curl_slist_append(headers, "Pragma: no-cache");
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Mozilla/5.0 (compatible; Velmorat/1.0)");
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Mozilla/5.0 (compatible; Velmorat/" VELMORAT_VERSION ")");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
