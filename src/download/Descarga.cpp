@@ -11,6 +11,9 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 const QString kConectando = QStringLiteral("CONECTANDO AL SERVIDOR");
@@ -102,10 +105,8 @@ void Descarga::Picture2_Click() {
     llama(enlaces.seleccionarPestana, 0);
     setLabel6(kConectando);
 
-    respuesta = trae(m_http, m_s.dialogs, url);
-    m_label58 = int(respuesta.size());
-    emit cambiado();
-    if (respuesta.size() > 100)
+    traeBusqueda(url);
+    if (hayRespuesta())
         setLabel6(QStringLiteral("BUSCANDO SORTEOS"));
     ++fase;
     m_timer1.start();
@@ -113,56 +114,91 @@ void Descarga::Picture2_Click() {
 
 void Descarga::Timer1_Timer() {
     ++pulsos;
-    if (m_label6 == kConectando && pulsos == 5) {
-        m_s.dialogs.message(kNoConectado, QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation);
-        m_timer1.stop();
-        setProgreso(0);
-        setLabel6(QString());
+    if (!hayRespuesta()) {
+        sinRespuesta();
         return;
     }
+    pulsos = 0;
+    setProgreso(2);
+    fase = 5;
+    const bool completa = buscaHastaHoy();
+    fase = 7;
+    terminaDescarga(completa);
+}
 
-    if (respuesta.size() > 100) {
-        pulsos = 0;
-        setProgreso(2);
-        fase = 5;
-        // After a long break the searches follow one another, oldest first, each stored and
-        // counted before the next; one that fails leaves the rest for the next download.
-        const QDate hoy = m_s.clock.today();
-        bool seguir = procesaRespuesta(m_hasta >= hoy);
-        while (seguir && m_hasta < hoy) {
-            if (nuevos > 0) {
-                llama(enlaces.limpiarSelectorPena);
-                llama(enlaces.listasencillas, static_cast<int16_t>(nuevos));
-            }
-            respuesta = trae(m_http, m_s.dialogs, urlSiguiente());
-            m_label58 = int(respuesta.size());
-            if (respuesta.size() <= 100) {
-                m_s.dialogs.message(kNoConectado, QStringLiteral("Error de conexión"),
-                                    Dialogs::Icon::Exclamation);
-                errorDatos = true;
-                break;
-            }
-            seguir = procesaRespuesta(m_hasta >= hoy);
+void Descarga::traeBusqueda(const QString& url) {
+    respuesta = trae(m_http, m_s.dialogs, url, &m_fallo);
+    m_label58 = int(respuesta.size());
+    emit cambiado();
+}
+
+bool Descarga::hayRespuesta() const {
+    return respuesta.size() > 100;
+}
+
+void Descarga::avisaFallo() {
+    switch (m_fallo) {
+    case FalloTrae::SinAviso:
+        m_s.dialogs.message(kNoConectado, QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation);
+        break;
+    case FalloTrae::Avisado: // the status was told: one failure, one box
+        break;
+    case FalloTrae::Excesiva: // no real reply is that large
+        avisaDatosCorruptos();
+        break;
+    }
+}
+
+void Descarga::sinRespuesta() {
+    // A failure not yet told waits for the fifth tick, as a connection would.
+    if (m_fallo == FalloTrae::SinAviso && pulsos < 5)
+        return;
+    avisaFallo();
+    m_timer1.stop();
+    setProgreso(0);
+    setLabel6(QString());
+}
+
+bool Descarga::buscaHastaHoy() {
+    // After a long break the searches follow one another, oldest first, each stored and
+    // counted before the next; one that fails leaves the rest for the next download.
+    const QDate hoy = m_s.clock.today();
+    while (procesaRespuesta(m_hasta >= hoy)) {
+        if (m_hasta >= hoy)
+            return true;
+        if (nuevos > 0) {
+            llama(enlaces.limpiarSelectorPena);
+            llama(enlaces.listasencillas, static_cast<int16_t>(nuevos));
+        }
+        traeBusqueda(urlSiguiente());
+        if (!hayRespuesta()) {
+            avisaFallo();
+            errorDatos = true;
+            return false;
         }
     }
-    if (fase == 5)
-        fase = 6;
-    if (fase == 6)
-        fase = 7;
-    if (fase != 7)
-        return;
+    return false;
+}
 
+void Descarga::muestraSorteos() {
+    // The results follow every draw this download stored, as one search bringing them would.
+    if (m_guardados > 0)
+        nuevos = std::min<int>(m_guardados, std::numeric_limits<int16_t>::max());
+    llama(enlaces.limpiarSelectorPena);
+    llama(enlaces.listasencillas, static_cast<int16_t>(nuevos));
+    if (nuevos != 0) {
+        if (nuevos > 8)
+            nuevos = 8;
+        llama(enlaces.fijarSorteosAVer, nuevos);
+    }
+}
+
+void Descarga::terminaDescarga(bool completa) {
     setProgreso(2);
     m_timer1.stop();
     if (!errorDatos) {
         setProgreso(3);
-        llama(enlaces.limpiarSelectorPena);
-        llama(enlaces.listasencillas, static_cast<int16_t>(nuevos));
-        if (nuevos != 0) {
-            if (nuevos > 8)
-                nuevos = 8;
-            llama(enlaces.fijarSorteosAVer, nuevos);
-        }
+        muestraSorteos();
         setProgreso(4);
         llama(enlaces.resumen);
         llama(enlaces.estadisticas, 0.0);
@@ -171,18 +207,32 @@ void Descarga::Timer1_Timer() {
         setImagen(2);
     } else if (m_guardados > 0) {
         // Searches before the failed one stored draws: what depends on them is counted anew.
+        muestraSorteos();
         llama(enlaces.estadisticas, 0.0);
         llama(enlaces.guardaSeleccion);
     }
     llama(enlaces.seleccionarPestana, 0);
-    // Only a download that stored draws is announced as finished with a full bar.
-    if (errorDatos || m_guardados == 0) {
+    // Only a download that reached today and stored draws is announced as finished with a
+    // full bar.
+    if (!completa || errorDatos || m_guardados == 0) {
         setLabel6(QString());
         setProgreso(0);
         return;
     }
     setLabel6(QStringLiteral("TRANSFERENCIA FINALIZADA"));
     setProgreso(5);
+}
+
+void Descarga::avisaDatosCorruptos() {
+    m_s.dialogs.message(QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
+                                       "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
+                                       "más tarde."),
+                        QStringLiteral("Error crítico"), Dialogs::Icon::Critical);
+    m_timer1.stop();
+    m_escrutinio.setText1(QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y "
+                                         "le vuelve a suceder envie un email a: ") +
+                          QLatin1String(kCorreoContacto));
+    errorDatos = true;
 }
 
 bool Descarga::procesaRespuesta(bool ultima) {
@@ -227,17 +277,7 @@ bool Descarga::leesorteos(bool ultima) {
 
     if (r.error) {
         if (nuevos == 0) {
-            m_s.dialogs.message(
-                QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
-                               "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
-                               "más tarde."),
-                QStringLiteral("Error crítico"), Dialogs::Icon::Critical);
-            m_timer1.stop();
-            m_escrutinio.setText1(
-                QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y "
-                               "le vuelve a suceder envie un email a: ") +
-                QLatin1String(kCorreoContacto));
-            errorDatos = true;
+            avisaDatosCorruptos();
         } else {
             // Nothing was stored, so no count of new draws stands.
             setLabel59(QString());
@@ -254,7 +294,7 @@ bool Descarga::leesorteos(bool ultima) {
             QStringLiteral("Aun no hay datos de sorteos del %1.").arg(m_s.clock.today().year()),
             QStringLiteral("Pruebe mas tarde"), Dialogs::Icon::Information);
         nuevos = 1;
-    } else if (nuevos == 0 && ultima) {
+    } else if (nuevos == 0 && ultima && m_guardados == 0) {
         m_s.dialogs.message(QStringLiteral("Todavía no hay sorteos nuevos."),
                             QStringLiteral("Pruebe más tarde"), Dialogs::Icon::Information);
         nuevos = 1;

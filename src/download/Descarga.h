@@ -1,5 +1,7 @@
 #pragma once
 
+#include "download/Trae.h"
+
 #include <QDate>
 #include <QObject>
 #include <QString>
@@ -65,6 +67,23 @@ class Descarga : public QObject {
     void cambiado();
 
   private:
+    // One search: fetches `url` into `respuesta`, its length into label58.
+    void traeBusqueda(const QString& url);
+    // The last search brought a reply long enough to be read.
+    bool hayRespuesta() const;
+    // Tells why the last search brought no reply, unless it was told already.
+    void avisaFallo();
+    // The first search brought no reply: the download ends, on the fifth tick when nothing
+    // was told yet.
+    void sinRespuesta();
+    // Stores the reply of the first search and runs the searches that follow up to today.
+    // True when the search up to today was read whole.
+    bool buscaHastaHoy();
+    // The results check over the draws of the download.
+    void muestraSorteos();
+    // The follow-up work and the strip's last state.
+    void terminaDescarga(bool completa);
+    void avisaDatosCorruptos();
     // Imports the reply of one search. True when it was read whole and stored (or brought
     // nothing new), so that the next window may follow without a gap. `ultima`: the search
     // up to today, whose outcome the user is told.
@@ -84,6 +103,7 @@ class Descarga : public QObject {
     int m_label58 = 0;
     QString m_label59;
     int m_imagen = 2;
-    int m_guardados = 0; // draws this download stored
-    QDate m_hasta;       // last day of the search made last
+    int m_guardados = 0;                     // draws this download stored
+    QDate m_hasta;                           // last day of the search made last
+    FalloTrae m_fallo = FalloTrae::SinAviso; // of the search made last
 };

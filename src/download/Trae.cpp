@@ -44,12 +44,17 @@ QString textoDeCuerpo(const QByteArray& body, const QByteArray& contentType) {
     return utf8.decode(body.startsWith("\xEF\xBB\xBF") ? body.mid(3) : body);
 }
 
-QString trae(HttpClient& http, Dialogs& dialogs, const QString& url) {
+QString trae(HttpClient& http, Dialogs& dialogs, const QString& url, FalloTrae* fallo) {
     const HttpReply r = http.get(url);
-    if (!r.completed)
+    FalloTrae sinTexto = FalloTrae::SinAviso;
+    if (!fallo)
+        fallo = &sinTexto;
+    *fallo = r.tooLarge || r.body.size() > kMaxPagina ? FalloTrae::Excesiva : FalloTrae::SinAviso;
+    if (!r.completed || *fallo == FalloTrae::Excesiva)
         return {};
     if (r.status == 200)
         return textoDeCuerpo(r.body, r.contentType);
+    *fallo = FalloTrae::Avisado;
     dialogs.message(QStringLiteral("Error al descargar la página: ") + QString::number(r.status) +
                         QStringLiteral(" - ") + r.statusText,
                     QStringLiteral("Error"), Dialogs::Icon::Critical, Dialogs::Buttons::Ok);

@@ -22,9 +22,17 @@ inline constexpr int kDiasBusqueda = 100;
 QString urlBusqueda(const QDate& hoy);
 QString urlBusqueda(const QDate& desde, const QDate& hasta);
 
+// The largest page accepted. A reply of the draw search for a whole year is some 200 KB.
+inline constexpr qint64 kMaxPagina = 4LL * 1024 * 1024;
+
+// Why a fetch gave no text: nothing told yet (no reply at all), a status already told to
+// the user, or a body larger than kMaxPagina.
+enum class FalloTrae { SinAviso, Avisado, Excesiva };
+
 // Body of a status-200 reply as text. Another status is told to the user ("Error al
-// descargar la página: ...") and gives ""; a request that got no reply gives "" silently.
-QString trae(HttpClient& http, Dialogs& dialogs, const QString& url);
+// descargar la página: ...") and gives ""; a request that got no reply, or a body larger
+// than kMaxPagina, gives "" silently. `fallo`, when given, says which.
+QString trae(HttpClient& http, Dialogs& dialogs, const QString& url, FalloTrae* fallo = nullptr);
 
 // Text of a body, by the charset its content type names (UTF-8 when none).
 QString textoDeCuerpo(const QByteArray& body, const QByteArray& contentType);

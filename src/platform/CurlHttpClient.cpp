@@ -94,6 +94,12 @@ Outcome perform(const QByteArray& url, long connectSeconds, long totalSeconds,
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Mozilla/5.0 (compatible; Velmorat/" VELMORAT_VERSION ")");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    // Redirects are followed below, one request each; no request leaves the web.
+#if LIBCURL_VERSION_NUM >= 0x075500
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+#else
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS, long(CURLPROTO_HTTP | CURLPROTO_HTTPS));
+#endif
     curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, connectSeconds);
@@ -120,17 +126,15 @@ Outcome perform(const QByteArray& url, long connectSeconds, long totalSeconds,
     return out;
 }
 
-// Follows up to five redirects on the host asked for; a redirect to another host is not
-// followed and comes back as the reply (a page from elsewhere must never stand in for ours).
+// Follows up to five redirects that CurlHttpClient::followsRedirect allows; any other comes
+// back as the reply.
 Outcome performOnHost(QByteArray url, long connectSeconds, long totalSeconds,
                       const std::function<bool(const char*, size_t)>& sink) {
     Outcome o;
     for (int saltos = 0; saltos <= 5; ++saltos) {
         o = perform(url, connectSeconds, totalSeconds, sink);
         const bool redirige = o.completed && o.status >= 300 && o.status < 400 && !o.redirect.isEmpty();
-        if (!redirige || QUrl::fromEncoded(o.redirect)
-                                 .host()
-                                 .compare(QUrl::fromEncoded(url).host(), Qt::CaseInsensitive) != 0)
+        if (!redirige || !CurlHttpClient::followsRedirect(url, o.redirect))
             return o;
         url = o.redirect;
     }
@@ -138,6 +142,13 @@ Outcome performOnHost(QByteArray url, long connectSeconds, long totalSeconds,
 }
 
 } // namespace
+
+bool CurlHttpClient::followsRedirect(const QByteArray& from, const QByteArray& to) {
+    const QUrl a = QUrl::fromEncoded(from), b = QUrl::fromEncoded(to);
+    const QString desde = a.scheme().toLower(), hacia = b.scheme().toLower();
+    const bool esquema = hacia == u"https" || (hacia == u"http" && desde == u"http");
+    return esquema && a.host().compare(b.host(), Qt::CaseInsensitive) == 0;
+}
 
 CurlHttpClient::CurlHttpClient() : CurlHttpClient(QString(), Limits()) {}
 
@@ -159,15 +170,16 @@ QByteArray CurlHttpClient::resolve(const QString& url) const {
 
 HttpReply CurlHttpClient::get(const QString& url) {
     HttpReply r;
-    const qint64 max = m_limits.maxBody;
+    const qint64 max = m_limits.maxGet;
     const Outcome o = performOnHost(resolve(url), m_limits.connectSeconds, m_limits.getSeconds,
                                     [&](const char* d, size_t n) {
-                                        if (r.body.size() + qint64(n) > max)
+                                        r.tooLarge = r.body.size() + qint64(n) > max;
+                                        if (r.tooLarge)
                                             return false;
                                         r.body.append(d, qsizetype(n));
                                         return true;
                                     });
-    r.completed = o.completed;
+    r.completed = o.completed && !r.tooLarge;
     r.status = o.status;
     r.statusText = o.reason;
     r.contentType = o.contentType;

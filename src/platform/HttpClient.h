@@ -10,6 +10,7 @@ struct HttpReply {
     QString statusText;
     QByteArray contentType;
     QByteArray body;
+    bool tooLarge = false; // the body passed the client's size limit; none of it is kept
 };
 
 // The program's web access: a blocking GET and a download to a file, both bypassing any

@@ -143,30 +143,31 @@ TEST(Descarga, NoReplyIsReportedOnTheFifthTick) {
     b.sorteosHasta(QDate(2017, 8, 1));
     b.http.replies << HttpReply{true, 404, QStringLiteral("Not Found"), "text/html", "<html>no</html>"};
     b.d.Picture2_Click();
-    ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ(b.dialogs.boxes[0].text, QStringLiteral("Error al descargar la página: 404 - Not Found"));
+    // The status told is the only box; the strip is cleared on the next tick.
     EXPECT_EQ(b.d.label6(), QStringLiteral("CONECTANDO AL SERVIDOR"));
-    for (int i = 0; i < 4; ++i)
-        b.d.Timer1_Timer();
-    EXPECT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_TRUE(b.d.timer1().isActive());
     b.d.Timer1_Timer();
-    ASSERT_EQ(b.dialogs.boxes.size(), 2);
-    EXPECT_EQ(b.dialogs.boxes[1].icon, Dialogs::Icon::Exclamation);
-    EXPECT_TRUE(b.dialogs.boxes[1].text.startsWith(QStringLiteral("No conectado: Compruebe la conexión")));
+    ASSERT_EQ(b.dialogs.boxes.size(), 1);
+    EXPECT_EQ(b.dialogs.caja(0), (std::tuple{QStringLiteral("Error al descargar la página: 404 - Not Found"),
+                                             QStringLiteral("Error"), Dialogs::Icon::Critical}));
     EXPECT_EQ((std::tuple{b.d.timer1().isActive(), b.d.progreso(), b.d.label6()}),
               (std::tuple{false, 0, QString()}));
     // No network: no message until the fifth tick.
     BancoDescarga sinRed;
     sinRed.sorteosHasta(QDate(2017, 8, 1));
-    const qint64 antes = sinRed.s.files.numeros.count();
+    const QByteArray numeros = sinRed.dir.read(QStringLiteral("numeros.dat"));
     sinRed.d.Picture2_Click();
-    EXPECT_TRUE(sinRed.dialogs.boxes.isEmpty());
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 4; ++i)
         sinRed.d.Timer1_Timer();
+    EXPECT_EQ((std::tuple{sinRed.dialogs.boxes.size(), sinRed.d.timer1().isActive(), sinRed.d.label6()}),
+              (std::tuple{qsizetype(0), true, QStringLiteral("CONECTANDO AL SERVIDOR")}));
+    sinRed.d.Timer1_Timer();
     ASSERT_EQ(sinRed.dialogs.boxes.size(), 1);
-    EXPECT_EQ(sinRed.dialogs.boxes[0].title, QStringLiteral("Error de conexión"));
-    EXPECT_EQ(sinRed.s.files.numeros.count(), antes);
+    EXPECT_EQ(
+        sinRed.dialogs.caja(0),
+        (std::tuple{QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
+                                   "más tarde ya que no es posible conectar con el servidor de ONLAE."),
+                    QStringLiteral("Error de conexión"), Dialogs::Icon::Exclamation}));
+    EXPECT_EQ(sinRed.dir.read(QStringLiteral("numeros.dat")), numeros);
 }
 
 TEST(Descarga, CorruptDataStopsTheFollowUp) {
@@ -245,54 +246,70 @@ TEST(Descarga, AFileThatCannotBeWrittenIsNamed) {
 }
 
 // After a break longer than one search, the missing draws come in searches oldest first,
-// each stored and counted before the next, from a service that answers for the dates asked;
-// also when the first search finds no new draw at all (a pause of the draws).
+// each stored and counted before the next, from a service that answers for the dates asked.
+// The end state follows the whole download, also when the first search finds no draw at all
+// (a pause of the draws), or the last one finds nothing new or fails.
 TEST(Descarga, ALongBreakIsFetchedInWindowsOldestFirst) {
+    enum Caso { Normal, Pausa, NadaNuevo, Http404, Enorme, SinRed };
     const QDate desde(2017, 4, 9), hasta(2017, 6, 17);
+    const int primera = int(respuestas::entre(desde, hasta).size());
+    const int segunda = int(respuestas::entre(hasta.addDays(1), kHoy).size());
+    const QString fin = QStringLiteral("TRANSFERENCIA FINALIZADA");
+    const std::tuple<Caso, QList<int>, QString, int, QStringList> casos[] = {
+        {Normal, {primera, primera + segunda}, fin, 5, {}},
+        {Pausa, {segunda}, fin, 5, {}},
+        {NadaNuevo, {primera, primera}, fin, 5, {}},
+        {Http404, {primera, primera}, {}, 0, {"Error"}},
+        {Enorme, {primera, primera}, {}, 0, {"Error crítico"}},
+        {SinRed, {primera, primera}, {}, 0, {"Error de conexión"}}};
     BancoDescarga completo;
     completo.sorteosHasta(kHoy);
-    for (const bool pausa : {false, true}) {
+    for (const auto& [caso, checks, label6, progreso, titulos] : casos) {
         BancoDescarga b;
         b.sorteosHasta(kHoy.addDays(-130)); // the newest stored draw: Saturday 8 April 2017
+        const auto quitado = [&](const QDate& f) {
+            return caso == Pausa ? f >= desde && f <= hasta : caso != Normal && f > hasta;
+        };
         b.http.servicio = [&](const QString& url) {
             const QUrlQuery q{QUrl(url)};
             const auto dia = [&](const char* k) {
                 return QDate::fromString(q.queryItemValue(k), u"yyyyMMdd");
             };
             QList<Sorteo> t = respuestas::entre(dia("fechaInicioInclusiva"), dia("fechaFinInclusiva"));
-            t.removeIf([&](const Sorteo& x) { return pausa && x.fecha >= desde && x.fecha <= hasta; });
+            t.removeIf([&](const Sorteo& x) { return quitado(x.fecha); });
             return FakeHttp::ok(respuestas::respuesta(t));
         };
+        if (caso >= Http404)
+            b.http.servicio = [&, primero = b.http.servicio](const QString& url) {
+                const HttpReply fallos[] = {
+                    {true, 404, QStringLiteral("Not Found"), "text/html", "<p>no</p>"},
+                    FakeHttp::ok(QString(kMaxPagina + 1, u'x')),
+                    {}};
+                return b.http.gets.size() > 1 ? fallos[caso - Http404] : primero(url);
+            };
+        int recuentos = 0;
+        b.d.enlaces.estadisticas = [&](double) { ++recuentos; };
+        b.d.enlaces.guardaSeleccion = [&] { recuentos += 10; };
         b.d.Picture2_Click();
         b.d.Timer1_Timer();
-        EXPECT_TRUE(b.dialogs.boxes.isEmpty());
         // After no draw at all, the next search goes on from the same first day.
         EXPECT_EQ(b.http.gets,
                   (QStringList{urlBusqueda(QDate(2017, 3, 9), hasta),
-                               pausa ? urlBusqueda(QDate(2017, 3, 9), kHoy) : urlBusqueda(kHoy)}));
+                               caso == Pausa ? urlBusqueda(QDate(2017, 3, 9), kHoy) : urlBusqueda(kHoy)}));
         QList<RegSorteo> esperados = completo.almacenados();
-        esperados.removeIf([&](const RegSorteo& r) { return pausa && r.fecha >= 42834 && r.fecha <= 42903; });
-        EXPECT_EQ(b.almacenados(), esperados);
-        const int primera = pausa ? 0 : int(respuestas::entre(desde, hasta).size());
-        const int segunda = int(respuestas::entre(hasta.addDays(1), kHoy).size());
-        EXPECT_EQ((std::tuple{b.checks, b.d.label59(), b.d.label6()}),
-                  (std::tuple{pausa ? QList<int>{segunda} : QList<int>{primera, segunda},
-                              QStringLiteral("%1 sorteos").arg(primera + segunda),
-                              QStringLiteral("TRANSFERENCIA FINALIZADA")}));
+        esperados.removeIf([&](const RegSorteo& r) { return quitado(oledate::toQDate(r.fecha)); });
+        EXPECT_EQ(b.almacenados(), esperados) << caso;
+        QStringList vistos;
+        for (const auto& caja : b.dialogs.boxes)
+            vistos << caja.title;
+        const int total = checks.last();
+        EXPECT_EQ(
+            (std::tuple{vistos, b.checks, b.barra, b.d.label59(), b.d.label6(), b.d.progreso(), recuentos}),
+            (std::tuple{titulos, checks, QList<int>{8}, QStringLiteral("%1 sorteos").arg(total), label6,
+                        progreso, 11}))
+            << caso;
+        if (caso >= Http404) // the download file keeps the reply of the first search
+            EXPECT_EQ(b.dir.read(QStringLiteral("www.txt")),
+                      formaWww(respuestas::respuesta(respuestas::entre(QDate(2017, 3, 9), hasta))));
     }
-}
-
-// A search that fails after an earlier one stored draws: what depends on the draws is
-// counted anew all the same.
-TEST(Descarga, DrawsStoredBeforeAFailedSearchAreCounted) {
-    BancoDescarga b;
-    b.sorteosHasta(kHoy.addDays(-130));
-    int recuentos = 0;
-    b.d.enlaces.estadisticas = [&](double) { ++recuentos; };
-    b.d.enlaces.guardaSeleccion = [&] { recuentos += 10; };
-    const QList<Sorteo> primera = respuestas::entre(QDate(2017, 3, 9), QDate(2017, 6, 17));
-    b.http.replies << FakeHttp::ok(respuestas::respuesta(primera)) << FakeHttp::ok({});
-    b.d.Picture2_Click();
-    b.d.Timer1_Timer();
-    EXPECT_EQ(std::tuple(b.almacenados().last(), recuentos), std::tuple(Banco::registro(primera.at(0)), 11));
 }

@@ -46,17 +46,31 @@ TEST(Trae, NoReplyGivesNothingWithoutAMessage) {
         QString());
 
     // A server that does not answer within the limit (it holds the reply until it closes),
-    // and a reply beyond the size limit.
+    // and replies at and beyond the size limit of a page.
     ServidorPrueba web;
     web.responder("/lento", {200, "text/plain", "tarde", 10000});
-    web.responder("/enorme", {200, "text/plain", std::string(200000, 'x'), 0});
+    web.responder("/limite", {200, "text/plain", std::string(kMaxPagina, 'x'), 0});
+    web.responder("/enorme", {200, "text/plain", std::string(kMaxPagina + 1, 'x'), 0});
     CurlHttpClient::Limits limites;
     limites.getSeconds = 1;
-    limites.maxBody = 100000;
-    CurlHttpClient http(web.base(), limites);
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/lento")), QString());
-    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/enorme")), QString());
+    CurlHttpClient lento(web.base(), limites), http(web.base());
+    std::array<FalloTrae, 3> fallos{};
+    EXPECT_EQ(trae(lento, dialogs, QStringLiteral("http://x/lento"), &fallos[0]), QString());
+    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/limite"), &fallos[1]).size(), kMaxPagina);
+    EXPECT_EQ(trae(http, dialogs, QStringLiteral("http://x/enorme"), &fallos[2]), QString());
+    EXPECT_EQ(fallos, (std::array{FalloTrae::SinAviso, FalloTrae::SinAviso, FalloTrae::Excesiva}));
     EXPECT_TRUE(dialogs.boxes.isEmpty());
+}
+
+// Redirects are followed on the same host only, and never from https down to http.
+TEST(Trae, RedirectsStayOnTheHostAndOnHttps) {
+    const std::tuple<const char*, const char*, bool> casos[] = {
+        {"https://a.es/x", "https://A.es/y", true}, {"http://a.es/x", "https://a.es/y", true},
+        {"http://a.es/x", "http://a.es/y", true},   {"https://a.es/x", "http://a.es/y", false},
+        {"https://a.es/x", "HTTP://a.es/y", false}, {"https://a.es/x", "https://b.es/y", false},
+        {"http://a.es/x", "ftp://a.es/y", false},   {"http://a.es/x", "file:///etc/passwd", false}};
+    for (const auto& [desde, hacia, sigue] : casos)
+        EXPECT_EQ(CurlHttpClient::followsRedirect(desde, hacia), sigue) << desde << " " << hacia;
 }
 
 // The program's own addresses, and the draw search (its dates with leading zeros).
