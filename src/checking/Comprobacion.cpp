@@ -3,9 +3,11 @@
 #include "checking/Premios.h"
 #include "checking/TextoSorteo.h"
 #include "checking/VistaResultados.h"
+#include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "core/SharedRoutines.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 
@@ -134,6 +136,10 @@ bool Comprobacion::enVentana(const RegPena& p, const RegSorteo& s) {
     return s.fecha > p.fecha2 && s.fecha >= p.fecha;
 }
 
+bool Comprobacion::seCuenta(const RegPena& p, const RegSorteo& s) const {
+    return enVentana(p, s) && MantenimientoSorteos::sorteoValido(s, m_hoy);
+}
+
 void Comprobacion::listasencillas(int numSorteos) {
     const int total = sorteosGuardados();
     const int n = std::clamp(numSorteos, 0, total);
@@ -146,6 +152,7 @@ void Comprobacion::listasencillas(int numSorteos) {
     bool hayMultiple = false;
 
     if (total > 0) {
+        m_hoy = oledate::fromQDate(m_s.clock.today());
         std::vector<PenaLeida> penas = leerPenas();
         const std::vector<RegSorteo> sorteos = m_s.files.numeros.getAll<RegSorteo>();
         const auto [indice, elegida, historico, soloPremio] = filtros();
@@ -181,7 +188,7 @@ void Comprobacion::listasencillas(int numSorteos) {
                     lista->agregarTodas();
                 if (conPremio > 0) {
                     premioSorteo = true;
-                    if (enVentana(pena, sorteo))
+                    if (seCuenta(pena, sorteo))
                         sumarCuenta(pena, cuenta);
                 }
                 if (m_imprimiendo)
@@ -230,6 +237,7 @@ void Comprobacion::listamulti(int numSorteos) {
     m_tituloMultiples = false;
     m_ultimoSorteoMultiples = -1;
 
+    m_hoy = oledate::fromQDate(m_s.clock.today());
     std::vector<PenaLeida> penas = leerPenas();
     const std::vector<RegSorteo> sorteos = m_s.files.numeros.getAll<RegSorteo>();
     const auto [indice, elegida, historico, soloPremio] = filtros();
@@ -309,7 +317,7 @@ void Comprobacion::premiomultiple(int aciertosSorteo) {
             lineablanca();
         m_lista4->ponerPremio(m_filalista - 1, d.lineas[static_cast<size_t>(i)]);
     }
-    if (enVentana(*m_pena, m_sorteo))
+    if (seCuenta(*m_pena, m_sorteo))
         sumarDesglose(*m_pena, d);
     if (d.filaFinal)
         lineablanca();
@@ -329,14 +337,27 @@ void Comprobacion::sumarCuenta(RegPena& p, const cuentaapuestas::PorAciertos& cu
 
 // Counts, for every peña the check walked, the draws older than the `listados` newest that
 // are still inside its counting window (a download stored but never counted, a write that
-// failed last time), then moves its newest counted date forward to the newest stored draw.
-// Every stored draw is thus counted once whatever the number of draws listed, and the date
-// never goes back, so a shorter draws file cannot make draws count again.
+// failed last time), then moves its newest counted date forward to the newest valid stored
+// draw. Every stored draw is thus counted once whatever the number of draws listed, and the
+// date never goes back, so a shorter draws file cannot make draws count again. A damaged
+// record (or one dated after today) is neither counted nor dated from: its date could move
+// the peña past every real draw for good.
 void Comprobacion::contarYFechar(std::vector<PenaLeida>& penas, const std::vector<RegSorteo>& sorteos,
                                  int listados, int indice, const QString& elegida, bool multiples) {
     const int total = sorteosGuardados();
     const int primero = total - listados; // the newest draw not listed, 0 when none
-    const double masNueva = sorteos[static_cast<size_t>(total - 1)].fecha;
+    std::vector<bool> validos(static_cast<size_t>(total));
+    double masNueva = 0;
+    int ultimoValido = 0; // the newest valid draw not listed, 0 when none
+    for (int d = 1; d <= total; ++d) {
+        const RegSorteo& s = sorteos[static_cast<size_t>(d - 1)];
+        if (!MantenimientoSorteos::sorteoValido(s, m_hoy))
+            continue;
+        validos[static_cast<size_t>(d - 1)] = true;
+        masNueva = std::max(masNueva, s.fecha);
+        if (d <= primero)
+            ultimoValido = d;
+    }
     // The draws older than the listed ones, made ready the first time a peña needs them.
     ListaSencillas sencillas;
     ListaMultiples multiplesCuenta;
@@ -346,7 +367,7 @@ void Comprobacion::contarYFechar(std::vector<PenaLeida>& penas, const std::vecto
         RegPena& p = pl.reg;
         if ((p.numApuestas > 500) != multiples || pl.danada || !participa(p, indice, elegida))
             continue;
-        if (primero >= 1 && enVentana(p, sorteos[static_cast<size_t>(primero - 1)])) {
+        if (ultimoValido >= 1 && enVentana(p, sorteos[static_cast<size_t>(ultimoValido - 1)])) {
             if (dias.empty()) {
                 for (int d = 1; d <= primero; ++d) {
                     const RegSorteo& s = sorteos[static_cast<size_t>(d - 1)];
@@ -359,9 +380,14 @@ void Comprobacion::contarYFechar(std::vector<PenaLeida>& penas, const std::vecto
             }
             const int foto = multiples ? multiplesCuenta.agregarPena(p) : sencillas.agregarPena(p);
             cuentaapuestas::PorAciertos cuenta{};
-            // Draws are stored oldest first: once a draw lies outside the peña's window, so
-            // do all older ones.
-            for (int d = primero; d >= 1 && enVentana(p, sorteos[static_cast<size_t>(d - 1)]); --d) {
+            // Draws are stored oldest first: once a valid draw lies outside the peña's window,
+            // so do all older ones.
+            for (int d = ultimoValido; d >= 1; --d) {
+                const RegSorteo& s = sorteos[static_cast<size_t>(d - 1)];
+                if (!validos[static_cast<size_t>(d - 1)])
+                    continue;
+                if (!enVentana(p, s))
+                    break;
                 if (!(dias[static_cast<size_t>(d - 1)] & pl.dias))
                     continue;
                 if (multiples) {

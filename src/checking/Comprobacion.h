@@ -78,6 +78,9 @@ class Comprobacion {
     bool participa(const RegPena& p, int indice, const QString& elegida) const;
     static bool seLista(const PenaLeida& p, const RegSorteo& s, bool historico);
     static bool enVentana(const RegPena& p, const RegSorteo& s);
+    // A draw's prizes go into the peña's counters: inside its window and a valid draw up to
+    // today.
+    bool seCuenta(const RegPena& p, const RegSorteo& s) const;
     int sorteosGuardados() const;
 
     void contarYFechar(std::vector<PenaLeida>& penas, const std::vector<RegSorteo>& sorteos, int listados,
@@ -124,6 +127,7 @@ class Comprobacion {
     RegPena* m_pena = nullptr;
     RegSorteo m_sorteo;
     bool m_concomp = false;
+    double m_hoy = 0; // today, read once per check
 
     // The printing job of the listing.
     std::shared_ptr<Printer> m_impresora;

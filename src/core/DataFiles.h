@@ -16,6 +16,10 @@ public:
 
     // Opens apuestas.dat, numeros.dat and www.txt in `rutaApp`, creating missing ones empty.
     void abrir(const QString& rutaApp);
+    // Opens www.txt when it is a regular file of a sane size; false (closed) otherwise.
     bool abrirWww(const QString& rutaApp);
+    // The first of the record files that is there but not a regular file (a pipe, a device,
+    // a folder), which the program cannot use; empty when there is none.
+    static QString noRegular(const QString& rutaApp);
     void cerrarTodos();
 };

@@ -1,5 +1,6 @@
 #include "core/MantenimientoSorteos.h"
 
+#include "core/CheckedRead.h"
 #include "core/FileReplace.h"
 #include "core/OleDate.h"
 #include "core/Permiso.h"
@@ -14,9 +15,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -35,50 +33,8 @@ QString razon(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The bytes of a file of the program folder as they stand on disk (none when it is missing).
-QByteArray contenido(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-enum class Lectura { Leido, NoValido, NoEncontrado, SinAcceso };
-
-// Reads a chosen file: only a regular file, looked at before it is opened and opened
-// without waiting (a pipe or a device would hang or never end), and at most `maximo` bytes.
-Lectura leeElegido(const QString& archivo, qint64 maximo, QByteArray& datos) {
-    const QByteArray nombre = QFile::encodeName(archivo);
-    struct stat st {};
-    if (::stat(nombre.constData(), &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? Lectura::NoEncontrado : Lectura::SinAcceso;
-    if (!S_ISREG(st.st_mode) || st.st_size > maximo)
-        return Lectura::NoValido;
-    const int fd = ::open(nombre.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return Lectura::SinAcceso;
-    Lectura r = Lectura::Leido;
-    // Swapped for something else since the look: not read.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        r = Lectura::NoValido;
-    datos.clear();
-    char bloque[65536];
-    while (r == Lectura::Leido) {
-        const ssize_t n = ::read(fd, bloque, sizeof bloque);
-        if (n == 0)
-            break;
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            r = Lectura::SinAcceso;
-        else if (datos.size() + n > maximo)
-            r = Lectura::NoValido;
-        else
-            datos.append(bloque, qsizetype(n));
-    }
-    ::close(fd);
-    return r;
-}
+// No peñas file reaches this size: a peña number is a 16-bit value.
+constexpr qint64 kTamanoMaximoPenas = 32767LL * RegPena::kSize;
 
 } // namespace
 
@@ -118,7 +74,20 @@ bool MantenimientoSorteos::reemplazaNumeros(const QByteArray& datos) {
 }
 
 void MantenimientoSorteos::avisaFallo() {
-    errorEscritura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
+    if (m_fallo.lectura)
+        checkedread::errorLectura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
+    else
+        errorEscritura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
+}
+
+bool MantenimientoSorteos::lee(const QString& ruta, qint64 maximo, QByteArray& datos) {
+    checkedread::Result r = checkedread::read(ruta, maximo);
+    if (!r.ok() && r.status != checkedread::Status::Missing) {
+        m_fallo = {ruta, r.reason(), true};
+        return false;
+    }
+    datos = std::move(r.data);
+    return true;
 }
 
 bool MantenimientoSorteos::borraTodos() {
@@ -133,7 +102,10 @@ bool MantenimientoSorteos::reseteaPenas() {
     cero.fecha = oledate::fromQDate(m_s.clock.today());
     const QByteArray nuevo = cero.encode();
     const QString dat = m_s.ruta(QStringLiteral("apuestas.dat"));
-    QByteArray datos = contenido(dat);
+    // What could not be read would be lost by the rewrite: nothing is written then.
+    QByteArray datos;
+    if (!lee(dat, kTamanoMaximoPenas, datos))
+        return false;
     // Only the counters and the two dates change; the rest, and any bytes after the last
     // whole record, stay as they were.
     for (qsizetype at = 0; at + RegPena::kSize <= datos.size(); at += RegPena::kSize) {
@@ -144,7 +116,9 @@ bool MantenimientoSorteos::reseteaPenas() {
 }
 
 MantenimientoSorteos::Borrado MantenimientoSorteos::borraSorteo(int registro, const RegSorteo& esperado) {
-    QByteArray datos = contenido(m_s.ruta(QStringLiteral("numeros.dat")));
+    QByteArray datos;
+    if (!lee(m_s.ruta(QStringLiteral("numeros.dat")), kTamanoMaximo, datos))
+        return Borrado::SinPermiso;
     datos.truncate(datos.size() / RegSorteo::kSize * RegSorteo::kSize);
     const qint64 inicio = qint64(registro - 1) * RegSorteo::kSize;
     if (registro < 1 || inicio + RegSorteo::kSize > datos.size() ||
@@ -167,7 +141,11 @@ bool MantenimientoSorteos::bolasValidas(const std::array<int16_t, 8>& bolas, dou
     return bolas[7] == -1 || (bolas[7] >= 0 && bolas[7] <= 9);
 }
 
-bool MantenimientoSorteos::archivoValido(const QByteArray& datos) {
+bool MantenimientoSorteos::sorteoValido(const RegSorteo& r, double hoy) {
+    return sorteoValido(r) && oledate::days(r.fecha) <= oledate::days(hoy);
+}
+
+bool MantenimientoSorteos::archivoValido(const QByteArray& datos, double hoy) {
     if (datos.isEmpty() || datos.size() % RegSorteo::kSize != 0)
         return false;
     const RegSorteo primero = RegSorteo::decode(datos.left(RegSorteo::kSize));
@@ -177,7 +155,7 @@ bool MantenimientoSorteos::archivoValido(const QByteArray& datos) {
     double anterior = 0;
     for (qint64 i = 0; i < datos.size(); i += RegSorteo::kSize) {
         const RegSorteo r = RegSorteo::decode(datos.mid(i, RegSorteo::kSize));
-        if (!sorteoValido(r) || !(r.fecha > anterior))
+        if (!sorteoValido(r, hoy) || !(r.fecha > anterior))
             return false;
         anterior = r.fecha;
     }
@@ -186,25 +164,30 @@ bool MantenimientoSorteos::archivoValido(const QByteArray& datos) {
 
 MantenimientoSorteos::Importado MantenimientoSorteos::importa(const QString& archivo) {
     using E = Importado::Estado;
-    QByteArray datos;
-    switch (leeElegido(archivo, kTamanoMaximo, datos)) {
-    case Lectura::NoEncontrado:
+    using checkedread::Status;
+    const checkedread::Result leido = checkedread::read(archivo, kTamanoMaximo);
+    switch (leido.status) {
+    case Status::Missing:
         return {E::Error, kErrorNoEncontrado};
-    case Lectura::SinAcceso:
+    case Status::Failed:
+    case Status::Short:
         return {E::Error, kErrorAcceso};
-    case Lectura::NoValido:
+    case Status::NotRegular:
+    case Status::TooBig:
         return {E::NoValido, 0};
-    case Lectura::Leido:
+    case Status::Ok:
         break;
     }
-    if (!archivoValido(datos))
+    if (!archivoValido(leido.data, oledate::fromQDate(m_s.clock.today())))
         return {E::NoValido, 0};
     // The backup first: numeros.dat is replaced only once its copy is safely stored.
-    QByteArray actual = contenido(m_s.ruta(QStringLiteral("numeros.dat")));
+    QByteArray actual;
+    if (!lee(m_s.ruta(QStringLiteral("numeros.dat")), kTamanoMaximo, actual))
+        return {E::NoGrabado, 0};
     actual.truncate(actual.size() / RegSorteo::kSize * RegSorteo::kSize);
     if (!reemplaza(m_s.ruta(QStringLiteral("numeros.bak.tmp")), m_s.ruta(QStringLiteral("numeros.bak")),
                    actual) ||
-        !reemplazaNumeros(datos))
+        !reemplazaNumeros(leido.data))
         return {E::NoGrabado, 0};
     return {E::Importado, 0};
 }

@@ -47,7 +47,8 @@ class MantenimientoSorteos {
     // The pieces, each leaving numeros.dat open as before. False when the file could not
     // be written (fallo() tells which and why); nothing is then changed.
     bool borraTodos();
-    // Every peña's counters and dates reset, written as a whole new apuestas.dat.
+    // Every peña's counters and dates reset, written as a whole new apuestas.dat. Nothing
+    // is written when apuestas.dat cannot be read whole.
     bool reseteaPenas();
     enum class Borrado { Hecho, OtroSorteo, SinPermiso };
     // Removes record `registro` only while it still holds `esperado`.
@@ -60,19 +61,24 @@ class MantenimientoSorteos {
     };
     Importado importa(const QString& archivo);
 
-    // A complete draws file: whole 32-byte records, each a valid draw (sorteoValido), the
-    // first on a Thursday or Saturday after 1899, the dates increasing.
-    static bool archivoValido(const QByteArray& datos);
+    // A complete draws file: whole 32-byte records, each a valid draw up to `hoy`
+    // (sorteoValido), the first on a Thursday or Saturday after 1899, the dates increasing.
+    static bool archivoValido(const QByteArray& datos, double hoy);
     // Six distinct numbers 1..49, a complementario 1..49 that is none of them, a reintegro
     // 0..9 or -1 (none) and a date within the calendar.
     static bool bolasValidas(const std::array<int16_t, 8>& bolas, double fecha);
     static bool sorteoValido(const RegSorteo& r) {
         return bolasValidas(r.bolas, r.fecha) && std::isfinite(r.numJoker);
     }
+    // A draw that may be counted and dated from: valid as above and dated no later than the
+    // day `hoy`. A damaged record (or a clock set back) never moves a peña past real draws.
+    static bool sorteoValido(const RegSorteo& r, double hoy);
 
-    // The file and the system's reason of the last failed write.
+    // The file and the system's reason of the last failure: a write, or a read that stopped
+    // the operation before anything was written (`lectura`).
     struct Fallo {
         QString ruta, detalle;
+        bool lectura = false;
     };
     const Fallo& fallo() const { return m_fallo; }
 
@@ -90,6 +96,9 @@ class MantenimientoSorteos {
     // Replaces the open numeros.dat by `datos` and opens it again.
     bool reemplazaNumeros(const QByteArray& datos);
     void avisaFallo();
+    // Reads `ruta` whole into `datos` (a missing file reads as empty); false, with fallo()
+    // set, when it could not be read whole.
+    bool lee(const QString& ruta, qint64 maximo, QByteArray& datos);
     void sorteosCambiados();
     void llama(const std::function<void()>& f) {
         if (f)

@@ -1,15 +1,27 @@
 #include "core/RecordFile.h"
 
+#include "core/CheckedRead.h"
+
+#include <fcntl.h>
+
 bool RecordFile::open(const QString& path) {
     close();
+    m_path = path;
     m_file.setFileName(path);
     m_eof = false;
+    // Opened without blocking and kept only as a regular file: a pipe or a device in its place
+    // would hold or flood every read.
+    checkedread::Result r;
     // Unbuffered: a write that fails is dropped at once, never completed later behind the
     // caller's back after it was reported as failed.
-    if (m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return true;
+    QIODevice::OpenMode modo = QIODevice::ReadWrite | QIODevice::Unbuffered;
+    int fd = checkedread::openRegular(path, O_RDWR | O_CREAT, r);
     // A folder we may read but not write still lets the program show what it has.
-    return m_file.open(QIODevice::ReadOnly);
+    if (fd < 0 && r.status == checkedread::Status::Failed) {
+        modo = QIODevice::ReadOnly;
+        fd = checkedread::openRegular(path, O_RDONLY, r);
+    }
+    return fd >= 0 && m_file.open(fd, modo, QFileDevice::AutoCloseHandle);
 }
 
 void RecordFile::close() {

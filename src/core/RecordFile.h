@@ -8,7 +8,8 @@
 // A file of fixed-length records numbered from 1, kept open for reading and writing.
 // Reading beyond the last whole record gives a record of zero bytes (a trailing partial
 // record reads as its bytes padded with zeros) and sets the end-of-file state; writing
-// beyond the end extends the file. Opening a missing file creates it empty.
+// beyond the end extends the file. Opening a missing file creates it empty; anything but a
+// regular file (a pipe, a device) is not opened.
 class RecordFile {
 public:
     explicit RecordFile(int recordLength) : m_length(recordLength) {}
@@ -18,7 +19,7 @@ public:
     bool open(const QString& path);
     void close();
     bool isOpen() const { return m_file.isOpen(); }
-    QString path() const { return m_file.fileName(); }
+    QString path() const { return m_path; }
     int recordLength() const { return m_length; }
 
     // Reads record n (from 1); eof() tells whether the read came to the end of the file.
@@ -52,6 +53,7 @@ private:
     QByteArray readWhole();
 
     int m_length;
+    QString m_path;
     QFile m_file;
     bool m_eof = false;
 };

@@ -1,10 +1,13 @@
 #include "core/Startup.h"
 
+#include "core/CheckedRead.h"
 #include "core/FileReplace.h"
 #include "core/MantenimientoSorteos.h"
+#include "core/OleDate.h"
 #include "core/Permiso.h"
 #include "core/Session.h"
 #include "core/VbText.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
@@ -43,6 +46,15 @@ bool abrirArchivos(Session& s, const QString& folder) {
     QDir::setCurrent(folder);
     s.rutaApp = rutaAppDe(folder);
     borraTemporales(s.rutaApp);
+    // A pipe or a device in place of a data file would hold or flood every read of it.
+    if (const QString raro = DataFiles::noRegular(s.rutaApp); !raro.isEmpty()) {
+        s.dialogs.message(QStringLiteral("El archivo %1 de la carpeta del programa no es un archivo de datos "
+                                         "(es una tubería, un dispositivo o una carpeta). Bórrelo o cámbielo "
+                                         "por uno válido y vuelva a abrir el programa.")
+                              .arg(raro),
+                          QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
+        return false;
+    }
     s.files.abrir(s.rutaApp);
     if (!QFileInfo(s.ruta(QStringLiteral("tablas.bin"))).isFile()) {
         s.dialogs.message(QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
@@ -84,45 +96,51 @@ void leeconfig(Session& s) {
 
 namespace {
 
-// Every record of `datos`, read as records of `largo` bytes, is a valid draw and the dates
-// increase.
-bool todosValidos(const QByteArray& datos, int largo) {
+// Every record of `datos`, read as records of `largo` bytes, is a valid draw up to `hoy` and
+// the dates increase.
+bool todosValidos(const QByteArray& datos, int largo, double hoy) {
     if (datos.isEmpty() || datos.size() % largo != 0)
         return false;
     double anterior = 0;
     for (qsizetype at = 0; at < datos.size(); at += largo) {
         // Both kinds hold the numbers and the date at the same places; only the current one
         // has a Joker behind them.
-        const RegSorteo r = RegSorteo::decode(datos.mid(at, largo));
-        const bool valido = largo == RegSorteo::kSize ? MantenimientoSorteos::sorteoValido(r)
-                                                      : MantenimientoSorteos::bolasValidas(r.bolas, r.fecha);
-        if (!valido || !(r.fecha > anterior))
+        RegSorteo r = RegSorteo::decode(datos.mid(at, largo));
+        if (largo != RegSorteo::kSize)
+            r.numJoker = 0;
+        if (!MantenimientoSorteos::sorteoValido(r, hoy) || !(r.fecha > anterior))
             return false;
         anterior = r.fecha;
     }
     return true;
 }
 
+// The first record read as a current draw has, where the Joker lies, a value no current file
+// holds: in an old file those bytes are the small ball numbers of the second draw, which read
+// as a tiny number with a long text form. A value that is not a number cannot come from one.
+bool pareceAntiguo(const QByteArray& datos) {
+    const RegSorteo primero = RegSorteo::decode(datos.left(RegSorteo::kSize));
+    return primero.numJoker != 0 && std::isfinite(primero.numJoker) &&
+           vbtext::cstr(primero.numJoker).size() > 7;
+}
+
 } // namespace
 
 bool compruebanumeros(Session& s) {
-    const RegSorteo primero = s.files.numeros.get<RegSorteo>(1);
-    if (primero.numJoker == 0)
+    const QString ruta = s.files.numeros.path();
+    const checkedread::Result leido = checkedread::read(ruta, MantenimientoSorteos::kTamanoMaximo);
+    if (!leido.ok()) {
+        if (leido.status != checkedread::Status::Missing)
+            checkedread::errorLectura(s.dialogs, ruta, leido.reason());
         return true;
-    // A value that is not a number cannot come from an old file, whose bytes there are small
-    // ball numbers; converting a current file would scramble it, so leave it alone.
-    if (!std::isfinite(primero.numJoker))
-        return true;
-    if (vbtext::cstr(primero.numJoker).size() <= 7)
+    }
+    const QByteArray& datos = leido.data;
+    const double hoy = oledate::fromQDate(s.clock.today());
+    if (datos.isEmpty() || todosValidos(datos, RegSorteo::kSize, hoy))
         return true;
     // Only a file that reads as whole old draws, and not as current ones, is converted; any
-    // other file is left as it is, and the user hears that it is damaged.
-    QFile f(s.files.numeros.path());
-    const QByteArray datos =
-        f.open(QIODevice::ReadOnly) ? f.read(MantenimientoSorteos::kTamanoMaximo + 1) : QByteArray();
-    if (todosValidos(datos, RegSorteo::kSize))
-        return true;
-    if (!todosValidos(datos, RegSorteoAntiguo::kSize)) {
+    // other file is left as it is, and the user hears once that it is damaged.
+    if (!pareceAntiguo(datos) || !todosValidos(datos, RegSorteoAntiguo::kSize, hoy)) {
         s.dialogs.message(
             QStringLiteral("El archivo de sorteos numeros.dat está dañado y no se ha modificado. "
                            "Puede importar uno válido con \"Añadir todos los sorteos\" o "

@@ -11,15 +11,17 @@ namespace startup {
 QString rutaAppDe(const QString& folder);
 
 // Makes `folder` the current folder, sets rutaApp, deletes a stale apuestas.tmp and opens
-// the data files. Returns false after telling the user when tablas.bin is missing: the
-// program must then end.
+// the data files. Returns false after telling the user when tablas.bin is missing or a record
+// file is a pipe, a device or a folder: the program must then end.
 bool abrirArchivos(Session& s, const QString& folder);
 
 // Reads or creates the settings record into s.cfg, repairing a full or retired host and a
 // zero price, and leaves nums.ini open.
 void leeconfig(Session& s);
 
-// Detects a draws file of the previous version and converts it after the user's OK.
+// Scans every record of the draws file: a file that is not wholly valid draws (up to today)
+// is left as it is and told once as damaged, unless it is a file of the previous version,
+// which is converted after the user's OK.
 // Returns false when the user refused or the conversion failed (after telling the user):
 // the program must then end, with the data files as they were.
 bool compruebanumeros(Session& s);

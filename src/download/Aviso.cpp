@@ -1,5 +1,6 @@
 #include "download/Aviso.h"
 
+#include "core/CheckedRead.h"
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "download/EnlacesWeb.h"
@@ -7,18 +8,18 @@
 #include "platform/Clock.h"
 #include "platform/HttpClient.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 QString Aviso::ruta() const {
     return m_s.ruta(QStringLiteral("informe.dat"));
 }
 
 QByteArray Aviso::leer() const {
-    QFile f(ruta());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.read(kMaximo + 1);
+    return checkedread::read(ruta(), kMaximo).data;
 }
 
 void Aviso::miraaviso() {
@@ -27,9 +28,9 @@ void Aviso::miraaviso() {
         return;
     if (oledate::fromQDate(m_s.clock.today()) < fecha + kDiasEntreAvisos)
         return;
-    QFile f(ruta());
-    f.open(QIODevice::ReadWrite); // creates an empty page when there is none
-    f.close();
+    checkedread::Result r; // creates an empty page when there is none
+    if (const int fd = checkedread::openRegular(ruta(), O_RDONLY | O_CREAT, r); fd >= 0)
+        ::close(fd);
     bajaaviso();
 }
 
@@ -63,15 +64,15 @@ bool Aviso::hostValido(const QString& host) {
 void Aviso::comparaaviso() {
     if (m_text2.size() <= kMinimoNuevo || m_text2.size() == m_text6.size())
         return;
+    // The page as just read, never the file again: what is in its place now may hold a read.
     QString host;
-    QFile f(ruta());
+    QBuffer f(&m_text2);
     if (f.open(QIODevice::ReadOnly)) {
         try {
             host = busca3(f, QStringLiteral("web:"), QStringLiteral(">"));
         } catch (const scan::EndOfFile&) {
             host.clear();
         }
-        f.close();
     }
     host = host.left(Config::kWebhost);
     if (!host.trimmed().isEmpty() && host.trimmed() != m_s.cfg.webhost.trimmed() && hostValido(host)) {

@@ -1,5 +1,6 @@
 #include "download/Escrutinio.h"
 
+#include "core/CheckedRead.h"
 #include "core/Cp1252.h"
 #include "core/OleDate.h"
 #include "core/Session.h"
@@ -152,10 +153,7 @@ void Escrutinio::bajapdf(const QString& url) {
 }
 
 void Escrutinio::verinforme() {
-    QByteArray cabecera;
-    QFile pdf(rutaInforme());
-    if (pdf.open(QIODevice::ReadOnly))
-        cabecera = pdf.read(4);
+    const QByteArray cabecera = checkedread::head(rutaInforme(), 4);
     if ((scan::upper(cabecera) != "%PDF" || m_urlinforme.isEmpty()) && !bajando) {
         m_text1 = atencion();
         emit cambiado();

@@ -1,14 +1,17 @@
 #include "penas/TablasReducidas.h"
 
+#include "core/CheckedRead.h"
 #include "core/VbText.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cmath>
 
 namespace tablas {
 
 namespace {
+
+// The tables file that comes with the program is a few kilobytes; no tables file is this big.
+constexpr qint64 kTamanoMaximo = 16LL * 1024 * 1024;
 
 // Lines ended by CR LF (a lone CR or LF also ends a line); no empty line after the last.
 QStringList lineas(const QByteArray& contenido) {
@@ -33,10 +36,11 @@ QStringList lineas(const QByteArray& contenido) {
     return out;
 }
 
+// The tables file is read whole, and only as a regular file of a sane size.
 QByteArray contenidoDe(const QString& ruta, bool* ok) {
-    QFile f(ruta);
-    *ok = f.open(QIODevice::ReadOnly);
-    return *ok ? f.readAll() : QByteArray();
+    checkedread::Result r = checkedread::read(ruta, kTamanoMaximo);
+    *ok = r.ok();
+    return std::move(r.data);
 }
 
 // Walks the file table by table; `porTabla` receives each header and the index of its

@@ -1,8 +1,11 @@
 #include "stats/BaseInforme.h"
 
-#include <QFile>
+#include "core/CheckedRead.h"
+
+#include <fcntl.h>
 #include <openssl/evp.h>
 #include <sqlite3.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -23,10 +26,7 @@ struct ClaveDerivada {
 
 QByteArray claveCruda(const QString& ruta, const QByteArray& clave) {
     static std::vector<ClaveDerivada> derivadas;
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray sal = f.read(kSal);
+    const QByteArray sal = checkedread::head(ruta, kSal);
     if (sal.size() != kSal)
         return {}; // a new, empty file: its salt is chosen when it is first written
     for (const ClaveDerivada& d : derivadas)
@@ -64,6 +64,12 @@ bool BaseInforme::abrir(const QString& ruta, const QString& clave, bool crear) {
     m_error = 0;
     m_mensaje.clear();
     const int flags = SQLITE_OPEN_READWRITE | (crear ? SQLITE_OPEN_CREATE : 0);
+    // A pipe or a device in place of the database would hold or flood the program.
+    checkedread::Result mira;
+    if (const int fd = checkedread::openRegular(ruta, O_RDONLY, mira); fd >= 0)
+        ::close(fd);
+    if (mira.status == checkedread::Status::NotRegular)
+        return falla(SQLITE_CANTOPEN);
     const QByteArray nombre = ruta.toUtf8();
     int rc = sqlite3_open_v2(nombre.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {

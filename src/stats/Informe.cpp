@@ -1,9 +1,9 @@
 #include "stats/Informe.h"
 
+#include "core/CheckedRead.h"
 #include "stats/BaseInforme.h"
 
 #include <QDate>
-#include <QFile>
 #include <QLocale>
 #include <cmath>
 #include <ctemplate/template.h>
@@ -14,6 +14,9 @@
 namespace informe {
 
 namespace {
+
+// A report definition is a page of text; nothing near this size is one.
+constexpr qint64 kTamanoMaximoDefinicion = 4LL * 1024 * 1024;
 
 struct Tabla {
     const char* nombre;   // as in the database
@@ -106,16 +109,12 @@ QString definicion(int indice) {
 
 Resultado genera(const QString& rutaDefinicion, const QString& rutaBase, const QString& clave) {
     Resultado r;
-    QFile f(rutaDefinicion);
-    if (!f.open(QIODevice::ReadOnly)) {
+    const checkedread::Result leida = checkedread::read(rutaDefinicion, kTamanoMaximoDefinicion);
+    if (!leida.ok()) {
         r.error = kDefinicionNoSeLee;
         return r;
     }
-    const QByteArray plantilla = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        r.error = kDefinicionNoSeLee;
-        return r;
-    }
+    const QByteArray& plantilla = leida.data;
     if (plantilla.trimmed().isEmpty()) {
         r.error = kDefinicionVacia;
         return r;

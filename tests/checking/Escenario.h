@@ -47,7 +47,7 @@ class FakeVista final : public VistaResultados {
 // A program folder with draws and peñas, and a check over it.
 class Escenario : public SesionConDatos {
   public:
-    Escenario() : SesionConDatos(QDate(2026, 12, 6)) {}
+    Escenario() : SesionConDatos(QDate(2026, 12, 31)) {}
 
     static double fecha(int y, int m, int d) { return oledate::fromYmd(y, m, d); }
 

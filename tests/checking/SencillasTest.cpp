@@ -79,6 +79,25 @@ TEST_F(Sencillas, EveryStoredDrawCountedOnceWhateverIsListed) {
     EXPECT_EQ(aciertos(2), (std::array<int16_t, 5>{4, 5 + 3, 1, 1, 6 + 1}));
 }
 
+// A damaged record or a draw dated after today, even when listed, is neither counted nor
+// dated from: the real draws stored later still count.
+TEST_F(Sencillas, DamagedOrFutureDrawsNeitherCountNorDate) {
+    sorteo(kJue(), {1, 2, 3, 10, 11, 12}, 20);
+    sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);
+    sorteo(9.03e291, {1, 2, 3, 4, 5, 6}, 20);
+    sorteo(fecha(2099, 1, 1), {1, 2, 3, 4, 5, 6}, 20);
+    pena(QStringLiteral("P"), kTodos, kJue() - 10, {{1, 2, 3, 4, 5, 6}});
+    pena(QStringLiteral("M"), kTodos, kJue() - 10, {{1, 2, 3, 4, 5, 6, 7}}, 501);
+    comprobacion.listasencillas(1);
+    EXPECT_EQ((std::tuple{aciertos(1), aciertos(2)[2], aciertos(2)[3], leida(1).fecha2, leida(2).fecha2}),
+              (std::tuple{std::array<int16_t, 5>{1, 1, 0, 0, 0}, 0, 0, kSab(), kSab()}));
+    QFile::resize(s.files.numeros.path(), 2 * RegSorteo::kSize);
+    sorteo(kLun(), {1, 2, 3, 4, 5, 12}, 20);
+    comprobacion.listasencillas(1);
+    EXPECT_EQ((std::tuple{aciertos(1), leida(1).fecha2}),
+              (std::tuple{std::array<int16_t, 5>{1, 1, 1, 0, 0}, kLun()}));
+}
+
 TEST_F(Sencillas, FreshPeñaCountsEveryDrawOnItsDays) {
     sorteo(kJue(), {1, 2, 3, 10, 11, 12}, 20);
     sorteo(kSab(), {1, 2, 3, 4, 11, 12}, 20);

@@ -1,9 +1,11 @@
 #include "core/MantenimientoSorteos.h"
+#include "core/CheckedRead.h"
 #include "core/OleDate.h"
 #include "download/Fakes.h"
 #include "support/HistoriaReal.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
+#include "support/SinPrivilegios.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -142,6 +144,50 @@ TEST(Mantenimiento, FailedWritesNameTheFileAndKeepEverything) {
     EXPECT_EQ(QDir(u.dir.path()).entryList(QDir::Files).filter(QStringLiteral(".tmp")), QStringList());
 }
 
+namespace {
+// Reads that stop after 32 bytes: with a bad sector's error, or at an early end.
+int g_lecturas = 0;
+template <bool kError> ssize_t cortada(int fd, void* buf, size_t n) {
+    if (g_lecturas++ == 0)
+        return ::read(fd, buf, std::min<size_t>(n, 32));
+    errno = EIO;
+    return kError ? -1 : 0;
+}
+} // namespace
+
+// A file that cannot be read whole stops the reset (and a draw's deletion) before anything is
+// written: the box names the file and the reason, and every file stays as it was.
+TEST(Mantenimiento, UnreadableFilesStopTheRewriteAndKeepEverything) {
+    for (const auto& [llamada, razon] : {std::pair{&cortada<true>, QStringLiteral("Input/output error")},
+                                         {&cortada<false>, QStringLiteral("lectura incompleta")},
+                                         {nullptr, QStringLiteral("Permission denied")}}) {
+        Upkeep u;
+        const QFile::Permissions modo = llamada ? QFile::ReadOwner | QFile::WriteOwner : QFile::WriteOwner;
+        for (const char* f : {"apuestas.dat", "numeros.dat"})
+            QFile::setPermissions(u.dir.ruta(QLatin1String(f)), modo);
+        u.dialogs.answers = {A::No, A::Yes, A::Yes};
+        {
+            SinPrivilegios comoUsuario;
+            checkedread::setReadCall(llamada);
+            g_lecturas = 0;
+            u.m.Command5_Click();
+            g_lecturas = 0;
+            EXPECT_FALSE(u.m.ListView3_ItemClick(1, RegSorteo::decode(u.numeros.left(32))));
+            checkedread::setReadCall(nullptr);
+        }
+        ASSERT_EQ(u.dialogs.boxes.size(), 5);
+        for (const auto& [i, f] : {std::pair{2, "apuestas.dat"}, {4, "numeros.dat"}})
+            EXPECT_EQ(
+                u.dialogs.caja(i),
+                (std::tuple{QStringLiteral("No se ha podido leer el archivo %1 (%2). No se ha cambiado nada.")
+                                .arg(QLatin1String(f), razon),
+                            QStringLiteral("Error de lectura"), Dialogs::Icon::Exclamation}));
+        // Read back with privileges: a write-only file still shows what it holds.
+        EXPECT_EQ((std::tuple{u.leer("apuestas.dat"), u.leer("numeros.dat")}),
+                  (std::tuple{u.penas, u.numeros}));
+    }
+}
+
 struct Importar {
     const char* caso;
     QByteArray datos; // empty with `falta`: no file at all
@@ -218,7 +264,10 @@ INSTANTIATE_TEST_SUITE_P(
         Importar{"complementario", ultimoCon(6, 12), false}, Importar{"reintegro", ultimoCon(7, 10), false},
         Importar{"joker", ultimoCon(8, std::numeric_limits<double>::infinity()), false},
         Importar{"mismoDia", historia({{1999, 1, 7}, {1999, 1, 7}}), false}, Importar{"falta", {}, false},
-        Importar{"fifo", {}, false}, Importar{"cero", {}, false}),
+        // Today's draw may be imported, one dated after it may not.
+        Importar{"hoy", historia({{1999, 1, 2}, {2026, 12, 5}}), true},
+        Importar{"futuro", historia({{1999, 1, 2}, {2026, 12, 6}}), false}, Importar{"fifo", {}, false},
+        Importar{"cero", {}, false}),
     [](const auto& i) { return std::string(i.param.caso); });
 
 TEST(Mantenimiento, CancelledImportOffersTheShop) {

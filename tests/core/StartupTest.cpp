@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,6 +48,25 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     EXPECT_EQ((std::tuple{c.precio, c.meses, c.margenX, c.margenY, c.webhost.trimmed()}),
               (std::tuple{1.0f, 24, 0.0f, 0.0f, QString::fromLatin1(startup::kHostPorDefecto)}));
     EXPECT_EQ(c, s.cfg);
+}
+
+// A pipe or a device in place of a record file would hold or flood the program: the start is
+// refused with a box naming the file, and the record file does not open on it.
+TEST_F(Arranque, PipeOrDeviceAsADataFileIsRefused) {
+    dir.conTablas();
+    for (const char* f : {"apuestas.dat", "numeros.dat", "nums.ini"})
+        for (const bool fifo : {true, false}) {
+            const QString ruta = dir.ruta(QLatin1String(f));
+            ASSERT_TRUE(fifo ? ::mkfifo(QFile::encodeName(ruta).constData(), 0600) == 0
+                             : QFile::link(QStringLiteral("/dev/zero"), ruta));
+            dialogs.boxes.clear();
+            EXPECT_FALSE(startup::abrirArchivos(s, dir.path()));
+            ASSERT_EQ(dialogs.boxes.size(), 1);
+            EXPECT_TRUE(dialogs.boxes[0].text.startsWith(
+                QStringLiteral("El archivo %1 de la").arg(QLatin1String(f))));
+            EXPECT_FALSE(RecordFile(32).open(ruta));
+            QFile::remove(ruta);
+        }
 }
 
 using Configuracion = Fixture;
@@ -98,28 +118,36 @@ TEST_F(Configuracion, ShortSettingsFileIsReadAndRepairedNotCrashed) {
 
 using Conversion = Fixture;
 
-// Files that are not converted stay as they are: an empty file, current files (a joker of
-// -1, of seven digits, or garbage) without a word; nonsense that passes the first-record
-// test (random numbers, a random Joker) and an old file with a bad record with the news that
-// the draws file is damaged.
+// Files that are not converted stay as they are: an empty file and whole current files (a
+// Joker of -1 or of seven digits) without a word; a damaged record anywhere (a Joker that is
+// no number, nonsense that passes the first-record test, a damaged tail or middle, a draw
+// dated after today, an old file with a bad record) with one box saying the file is damaged.
 TEST_F(Conversion, FilesNotWhollyOldAreLeftAlone) {
     dir.conTablas();
-    RegSorteo r = registroSorteo(40000, {1, 2, 3, 4, 5, 6}, 7, 8);
-    QList<QByteArray> archivos = {QByteArray()};
-    for (double joker : {-1.0, 9999999.0, std::numeric_limits<double>::quiet_NaN()}) {
-        r.numJoker = joker;
-        archivos << r.encode() + r.encode();
-    }
-    r = {{77, -3, 1000, 5, 5, 0, 60, 12}, oledate::fromYmd(2024, 5, 2), 1.234567891e-300};
+    const auto dos = [](double joker) {
+        return registroSorteo(40000, {1, 2, 3, 4, 5, 6}, 7, 8, joker).encode() +
+               registroSorteo(40002, {1, 2, 3, 4, 5, 6}, 7, 8, joker).encode();
+    };
+    const QByteArray bien = dos(-1);
+    const QByteArray basura =
+        RegSorteo{{77, -3, 1000, 5, 5, 0, 60, 12}, oledate::fromYmd(2024, 5, 2), 1.234567891e-300}.encode();
     QByteArray viejo = sorteosAntiguos(4);
     viejo.replace(24 * 3 + 2, 2, viejo.mid(24 * 3 + 4, 2)); // the last old draw repeats a number
-    archivos << r.encode() + r.encode() << viejo;
-    for (const QByteArray& a : archivos) {
+    const std::pair<QByteArray, bool> archivos[] = {
+        {QByteArray(), false},
+        {bien, false},
+        {dos(9999999), false},
+        {dos(std::numeric_limits<double>::quiet_NaN()), true},
+        {basura + basura, true},
+        {bien + registroSorteo(9.03e291, {1, 2, 3, 4, 5, 6}, 7, 8).encode(), true},
+        {bien.left(32) + basura + bien.mid(32), true},
+        {bien + registroSorteo(oledate::fromYmd(2026, 12, 7), {1, 2, 3, 4, 5, 6}, 7, 8).encode(), true},
+        {viejo, true}};
+    for (const auto& [a, danado] : archivos) {
         dir.write(QStringLiteral("numeros.dat"), a);
         dialogs.boxes.clear();
         ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
         EXPECT_TRUE(startup::compruebanumeros(s));
-        const bool danado = archivos.indexOf(a) > 3;
         ASSERT_EQ(dialogs.boxes.size(), danado ? 1 : 0);
         EXPECT_TRUE(!danado || (dialogs.boxes[0].title == QStringLiteral("¡Vaya hombre!") &&
                                 dialogs.boxes[0].text.contains(QStringLiteral("numeros.dat está dañado"))));

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTextFrame>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -128,6 +129,22 @@ TEST(Aviso, RealFetchFromTheStoredHostReplacesThePageOnlyOnAWholeReplyFromThatHo
     web.responder("/otra.dat", {200, "text/html", BancoAviso::pagina(900).toStdString()});
     aviso.miraaviso();
     EXPECT_EQ((std::tuple{mostrados, b.dir.read(QStringLiteral("informe.dat"))}), (std::tuple{1, pagina}));
+}
+
+// A pipe or a device in place of the page reads as no page: it never holds or floods the
+// check nor the notice window.
+TEST(Aviso, PipeOrDeviceAsThePageReadsAsNone) {
+    for (const bool fifo : {true, false}) {
+        BancoAviso b;
+        const QString ruta = b.dir.ruta(QStringLiteral("informe.dat"));
+        ASSERT_TRUE(fifo ? ::mkfifo(QFile::encodeName(ruta).constData(), 0600) == 0
+                         : QFile::link(QStringLiteral("/dev/zero"), ruta));
+        b.aviso.miraaviso();
+        EXPECT_EQ(
+            (std::tuple{b.http.gets.size(), b.aviso.text6().size(), b.aviso.text2().size(), b.mostrados}),
+            (std::tuple{1, 0, 0, 0}));
+        EXPECT_TRUE(Infor(ruta, b.urls).webBrowser1()->isHidden());
+    }
 }
 
 TEST(Infor, ShowsThePageWithoutFollowingItAndMovesTheAddress) {

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,17 +94,20 @@ TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
 
 TEST(Informe, EachFailureHasItsNumber) {
     const struct {
-        const char* contenido; // null: no definition file
+        const char* contenido; // null: no definition file; "|": a pipe in its place
         bool claveMala;
         int error;
     } casos[] = {{nullptr, false, informe::kDefinicionNoSeLee},
+                 {"|", false, informe::kDefinicionNoSeLee},
                  {"  \r\n", false, informe::kDefinicionVacia},
                  {"{{#Numeros}}sin cerrar", false, informe::kPlantillaErronea},
                  {"{{Pena_Nombre}}", true, informe::kBaseNoAbre}};
     for (const auto& f : casos) {
         Carpeta c;
         const QString nombre = QStringLiteral("propio.net");
-        if (f.contenido)
+        if (f.contenido && f.contenido == std::string_view("|"))
+            ::mkfifo(QFile::encodeName(c.t.ruta(nombre)).constData(), 0600);
+        else if (f.contenido)
             c.t.write(nombre, QByteArray(f.contenido));
         const informe::Resultado r =
             c.genera(nombre, f.claveMala ? QStringLiteral("otra") : QString::fromLatin1(BaseInforme::kClave));

@@ -1,6 +1,8 @@
 #include "download/gui/Infor.h"
 
+#include "core/CheckedRead.h"
 #include "core/Cp1252.h"
+#include "download/Aviso.h"
 #include "download/EnlacesWeb.h"
 #include "download/Trae.h"
 #include "platform/UrlOpener.h"
@@ -8,7 +10,6 @@
 #include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
@@ -152,9 +153,9 @@ void Infor::Form_Load(const QString& rutaInforme) {
     if (const QScreen* pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().topLeft());
     m_paso = 1;
-    QFile f(rutaInforme);
-    if (f.open(QIODevice::ReadOnly) && f.size() > kMinimoPagina)
-        m_webBrowser1->mostrar(VisorAviso::texto(f.readAll()));
+    const QByteArray pagina = checkedread::read(rutaInforme, Aviso::kMaximo).data;
+    if (pagina.size() > kMinimoPagina)
+        m_webBrowser1->mostrar(VisorAviso::texto(pagina));
     else
         m_webBrowser1->hide();
     m_timer1.start();
