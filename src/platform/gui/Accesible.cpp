@@ -46,7 +46,7 @@ class EtiquetaAccesible final : public QAccessibleWidget {
     }
     void doAction(const QString& accion) override {
         if (accion == pressAction())
-            static_cast<Etiqueta*>(widget())->pulsar();
+            static_cast<Etiqueta*>(widget())->pulsarEnCola();
         else
             QAccessibleWidget::doAction(accion);
     }
