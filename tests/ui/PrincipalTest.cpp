@@ -547,7 +547,9 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     EXPECT_FALSE(tab->check3(F::Lunes)->isChecked());
     EXPECT_EQ(filas(), todos - lunes);
 
-    click(tab->check3(F::Comparativa));
+    // A screen reader's toggle is the user's click, queued.
+    accesible(tab->check3(F::Comparativa))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tab->msChart1()->serie()->count() == 3; }, 1000));
     EXPECT_EQ(
         (std::tuple{tab->check3(F::Lunes)->isChecked(), w.filtrosPaso1()->check3(F::LunesPaso1)->isChecked(),
                     tab->check3(F::Lunes)->isEnabled(), tab->frame5()->isHidden()}),
@@ -557,6 +559,14 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     // Page 1 ends with 25: 241 times on a Thursday, 208 on a Saturday (counted by hand).
     EXPECT_EQ(std::tuple(sets[2]->label(), sets[1]->at(24), sets[2]->at(24)),
               std::tuple(QStringLiteral("Sábado"), 241.0, 208.0));
+    // A screen reader reads the chart as a whole: its name and every bar as text.
+    QAccessibleInterface* grafica = accesible(tab->msChart1());
+    const QString valores = grafica->text(QAccessible::Description);
+    EXPECT_EQ((std::tuple{grafica->role(), grafica->childCount(), grafica->text(QAccessible::Name),
+                          valores.count(u';'), valores.endsWith(QStringLiteral("; 25: Lunes %1 veces, Jueves 241 "
+                                                                               "veces, Sábado 208 veces.")
+                                                                    .arg(sets[0]->at(24)))}),
+              (std::tuple{QAccessible::Chart, 0, QStringLiteral("Gráfica de frecuencias"), 24, true}));
 
     // Unticking "Todos" shows both sliders; moving one moves the other.
     click(tab->check3(F::Todos));
