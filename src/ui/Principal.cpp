@@ -97,8 +97,10 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     sinTabEnListas(this);
     ordenTab();
     // The pages not on view, and their tables, are not there for a screen reader.
-    for (int i = 0; i < m_sstab1->count(); ++i)
+    for (int i = 0; i < m_sstab1->count(); ++i) {
         soloHijosVisibles(m_sstab1->widget(i));
+        m_sstab1->widget(i)->setAccessibleName(m_sstab1->tabText(i).remove(u'&'));
+    }
     // The dialogs of every part of the program (printer, file, message boxes) fit the screen.
     qApp->installEventFilter(this);
 }

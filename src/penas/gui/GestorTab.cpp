@@ -136,6 +136,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
 
     auto* frame4 = new QGroupBox(this);
     frame4->setObjectName(QStringLiteral("Frame4"));
+    frame4->setAccessibleName(QStringLiteral("Aciertos de la peña"));
     auto* lFrame4 = new QVBoxLayout(frame4);
     m_chart3 = new GraficoPremios(QStringLiteral("MSChart3"), frame4);
     m_chart3->setAccessibleName(QStringLiteral("Gráfico de aciertos de la peña"));
@@ -161,6 +162,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     layout->addLayout(detalle, 2, 1);
 
     auto* todas = new QGroupBox(this);
+    todas->setAccessibleName(QStringLiteral("Todas las peñas"));
     auto* lTodas = new QGridLayout(todas);
     auto* rSuma = new QLabel(QStringLiteral("Suma aciertos peñas:"), todas);
     m_label13 = rotulado(rSuma, QStringLiteral("Label13"), QStringLiteral("0"), todas);
