@@ -7,6 +7,7 @@
 #include "penas/gui/GraficoPremios.h"
 #include "penas/gui/Imprimir.h"
 #include "platform/Dialogs.h"
+#include "platform/gui/ListaArbol.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -57,7 +58,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     setObjectName(QStringLiteral("SSTab1_2"));
     auto* layout = new QGridLayout(this);
 
-    m_listView1 = new QTreeWidget(this);
+    m_listView1 = new ListaArbol(this);
     m_listView1->setObjectName(QStringLiteral("ListView1"));
     m_listView1->setHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
                                   QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
