@@ -44,8 +44,9 @@ class EtiquetaAccesible final : public QAccessibleWidget {
                     return s;
             return {};
         }
-        if (t == QAccessible::Description && e->toolTip() != text(QAccessible::Name))
-            return e->toolTip();
+        // The tool tip describes it only where it says more than the name.
+        if (t == QAccessible::Description && e->accessibleDescription().isEmpty())
+            return e->toolTip() != text(QAccessible::Name) ? e->toolTip() : QString();
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override {
