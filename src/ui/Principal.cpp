@@ -238,7 +238,9 @@ void Principal::reemplazaPagina(int indice, QWidget* pagina) {
 void Principal::entrada(QMenu* menu, const QString& texto, const char* nombre, void (Principal::*accion)()) {
     QAction* a = menu->addAction(texto);
     a->setObjectName(QString::fromLatin1(nombre));
-    connect(a, &QAction::triggered, this, accion);
+    // Queued, as a button's press: a screen reader's press on the entry returns at once, and
+    // a box the entry opens comes after the menu has closed.
+    connect(a, &QAction::triggered, this, accion, Qt::QueuedConnection);
 }
 
 void Principal::crearMenus() {

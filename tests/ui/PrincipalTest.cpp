@@ -357,6 +357,7 @@ TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
 
     hijo<QAction>(w, "web")->trigger();
     hijo<QAction>(w, "instrucciones")->trigger();
+    QCoreApplication::processEvents();
     w.general()->label5()->setFocus();
     for (bool activa : {false, true}) // the envelope beside the address, answering only when enabled
         hijo<Etiqueta>(w, "Picture1")->setEnabled(activa), hijo<Etiqueta>(w, "Picture1")->pulsar();
@@ -381,6 +382,7 @@ TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
     w.descarga()->timer1().start();
     w.general()->command6()->click();
     hijo<QAction>(w, "Leer")->trigger();
+    QCoreApplication::processEvents();
     EXPECT_EQ(w.ventana(QStringLiteral("Infor")), nullptr);
     w.descarga()->timer1().stop();
 
@@ -388,6 +390,7 @@ TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
     QPointer<QWidget> aviso = w.ventana(QStringLiteral("Infor"));
     ASSERT_FALSE(aviso.isNull());
     hijo<QAction>(w, "Leer")->trigger();
+    QCoreApplication::processEvents();
     EXPECT_EQ(w.ventana(QStringLiteral("Infor")), aviso.data());
     EXPECT_TRUE(qobject_cast<Infor*>(aviso.data())->webBrowser1()->isHidden()); // empty page
     w.descarga()->enlaces.cerrarAviso(); // as a download does before it fetches
@@ -396,7 +399,9 @@ TEST_F(Marco, VerMensajeOpensOneNoticeWindowButNotDuringADownload) {
 
 TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     Principal& w = cargada();
-    hijo<QAction>(w, "confi")->trigger();
+    hijo<QAction>(w, "confi")->trigger(); // queued, as a press: the window opens on the next turn
+    EXPECT_EQ(w.ventana(QStringLiteral("Configurar")), nullptr);
+    QCoreApplication::processEvents();
     auto* conf = qobject_cast<Configurar*>(w.ventana(QStringLiteral("Configurar")));
     ASSERT_NE(conf, nullptr);
     EXPECT_EQ((QStringList{conf->text1()->text(), conf->text2()->text()}),
@@ -421,6 +426,7 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     ASSERT_EQ(dir.read(QStringLiteral("nums.ini")).size(), Config::kSize);
 
     hijo<QAction>(w, "acerca")->trigger();
+    QCoreApplication::processEvents();
     auto* acerca = qobject_cast<Acercade*>(w.ventana(QStringLiteral("Acercade")));
     ASSERT_NE(acerca, nullptr);
     EXPECT_TRUE(acerca->label4()->text().startsWith(QStringLiteral("S.O: ")));
@@ -483,6 +489,7 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     EXPECT_FALSE(conf->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     hijo<QAction>(w, "confi")->trigger();
+    QCoreApplication::processEvents();
     conf = qobject_cast<Configurar*>(w.ventana(QStringLiteral("Configurar")));
     EXPECT_EQ(conf->text1()->text(), QStringLiteral("1234567"));
 }
