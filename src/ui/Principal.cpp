@@ -72,6 +72,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     }
     crearPaginasPenas();
     auto* centro = new QWidget(this);
+    centro->setAccessibleName(QStringLiteral("Contenido"));
     auto* columna = new QVBoxLayout(centro);
     columna->setContentsMargins(0, 0, 0, 0);
     m_atajos = new Atajos(centro);
