@@ -11,6 +11,7 @@ constexpr int kPrimeraImagen = 15; // pictures 15..19 of the picture list
 
 Atajos::Atajos(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Atajos"));
+    setAccessibleName(QStringLiteral("Accesos directos"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);
     const char* const ayudas[kCuantos] = {"Eliminar peña", "Editar Peña", "Borrar todos los sorteos",

@@ -18,6 +18,7 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
 
     auto* estado = new QGroupBox(this);
     estado->setObjectName(QStringLiteral("FrameEstado"));
+    estado->setAccessibleName(QStringLiteral("Estado de peñas y sorteos"));
     auto* grid = new QGridLayout(estado);
     for (int i = 0; i < 8; ++i) {
         auto* l = new Etiqueta(estado);

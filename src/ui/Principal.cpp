@@ -72,6 +72,7 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     }
     crearPaginasPenas();
     auto* centro = new QWidget(this);
+    centro->setAccessibleName(QStringLiteral("Contenido"));
     auto* columna = new QVBoxLayout(centro);
     columna->setContentsMargins(0, 0, 0, 0);
     m_atajos = new Atajos(centro);
@@ -97,8 +98,10 @@ Principal::Principal(Session& s, const QString& carpetaPrograma, QWidget* parent
     sinTabEnListas(this);
     ordenTab();
     // The pages not on view, and their tables, are not there for a screen reader.
-    for (int i = 0; i < m_sstab1->count(); ++i)
+    for (int i = 0; i < m_sstab1->count(); ++i) {
         soloHijosVisibles(m_sstab1->widget(i));
+        m_sstab1->widget(i)->setAccessibleName(m_sstab1->tabText(i).remove(u'&'));
+    }
     // The dialogs of every part of the program (printer, file, message boxes) fit the screen.
     qApp->installEventFilter(this);
 }
@@ -236,7 +239,9 @@ void Principal::reemplazaPagina(int indice, QWidget* pagina) {
 void Principal::entrada(QMenu* menu, const QString& texto, const char* nombre, void (Principal::*accion)()) {
     QAction* a = menu->addAction(texto);
     a->setObjectName(QString::fromLatin1(nombre));
-    connect(a, &QAction::triggered, this, accion);
+    // Queued, as a button's press: a screen reader's press on the entry returns at once, and
+    // a box the entry opens comes after the menu has closed.
+    connect(a, &QAction::triggered, this, accion, Qt::QueuedConnection);
 }
 
 void Principal::crearMenus() {

@@ -2,6 +2,7 @@
 #include "Entorno.h"
 #include "penas/gui/GraficoPremios.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -25,6 +26,11 @@ TEST(GestorTab, ReloadKeepsTheChosenPenaAndCountersReadTheirCaptions) {
                            leido("Label3_4"), leido("Label17"), leido("Label13")}),
               (QStringList{"Aciertos de 3: 1", "Aciertos de 4: 2", "Aciertos de 5: 3", "Aciertos de 6: 4",
                            "Aciertos de 5+C: 5", "Sorteos participados: 1", "Suma aciertos peñas: 15"}));
+    QAccessibleInterface* tarta = QAccessible::queryAccessibleInterface(tab.findChild<QWidget*>("MSChart3"));
+    EXPECT_EQ((std::tuple{tarta->role(), tarta->childCount(), tarta->text(QAccessible::Name),
+                          tarta->text(QAccessible::Description)}),
+              (std::tuple{QAccessible::Chart, 0, QStringLiteral("Gráfico de aciertos de la peña"),
+                          QStringLiteral("Sin premio: 0 (0,0 %); con premio: 15 (100,0 %).")}));
     auto* lista = tab.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
     lista->setCurrentItem(lista->topLevelItem(1));
     tab.cargapenas();

@@ -78,10 +78,18 @@ TEST(Creamenu, ListsTheTablesAndHandsTheChoiceToTheEditor) {
     auto* combo = hijo<QComboBox>(&menu, "Combo1");
     EXPECT_TRUE(combo->isHidden());
 
-    menu.Option1_Click(2);
+    // A screen reader's toggle of "Reducida" is the user's click: the tables are listed.
+    QAccessible::queryAccessibleInterface(hijo<QRadioButton>(&menu, "Option1_2"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(QTest::qWaitFor([combo] { return combo->isVisibleTo(combo->parentWidget()); }, 1000));
     EXPECT_EQ((std::tuple{combo->count(), combo->itemText(0), combo->itemText(1)}),
               (std::tuple{2, QStringLiteral("8 números al 4, 12 apuestas."),
                           QStringLiteral("9 números al 5, 18 apuestas.")}));
+    combo->setCurrentIndex(1); // the chosen table is the list's value; its label stays its name
+    QAccessibleInterface* tablas = QAccessible::queryAccessibleInterface(combo);
+    EXPECT_EQ(std::tuple(tablas->text(QAccessible::Name), tablas->text(QAccessible::Value)),
+              std::tuple(QStringLiteral("Apuesta a crear"), QStringLiteral("9 números al 5, 18 apuestas.")));
     menu.Combo1_Click(1);
     EXPECT_EQ(std::tuple(e.s.codMultiple, e.s.tablaElegida), std::tuple(7, 1));
     Crea* editor = v.ultima<Crea>();

@@ -43,6 +43,7 @@ PanelResultados::PanelResultados(Session& s, QScrollBar* hScroll1, QLineEdit* te
     setObjectName(QStringLiteral("PanelResultados"));
     instalarAccesibilidad();
     soloHijosVisibles(this); // the list switched away is not on view
+    setAccessibleName(QStringLiteral("Comprobación de peñas"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 

@@ -13,6 +13,7 @@
 
 DescargaStrip::DescargaStrip(Descarga& descarga, QWidget* parent) : QWidget(parent), m_descarga(descarga) {
     setObjectName(QStringLiteral("FrameDescarga"));
+    setAccessibleName(QStringLiteral("Descarga de sorteos"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 

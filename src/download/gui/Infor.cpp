@@ -127,6 +127,7 @@ Infor::Infor(const QString& rutaInforme, UrlOpener& urls, QWidget* parent) : QWi
 
     // The address moves freely inside its strip; no layout places it.
     auto* franja = new QWidget(this);
+    franja->setAccessibleName(QStringLiteral("Contacto"));
     m_label1 = new Etiqueta(QLatin1String(kCorreoContacto), franja);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setRol(Etiqueta::Rol::Enlace);

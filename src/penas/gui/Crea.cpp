@@ -136,6 +136,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     nombre->addWidget(m_text1, 1);
     auto* label5 = new Etiqueta(QStringLiteral("X"), this);
     label5->setObjectName(QStringLiteral("Label5"));
+    label5->setAccessibleName(QStringLiteral("Cerrar"));
     label5->setCursor(Qt::PointingHandCursor);
     nombre->addWidget(label5);
     layout->addLayout(nombre, 0, 0, 1, 2);
@@ -163,6 +164,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     // the first column starting one row lower.
     auto* boleto = new QWidget(this);
     boleto->setObjectName(QStringLiteral("Picture1"));
+    boleto->setAccessibleName(QStringLiteral("Boleto"));
     auto* rejilla = new QGridLayout(boleto);
     rejilla->setSpacing(2);
     for (int i = 0; i < 49; ++i) {
@@ -234,6 +236,7 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     derecha->addLayout(cuenta);
 
     auto* dias = new QGroupBox(this);
+    dias->setAccessibleName(QStringLiteral("Días a jugar"));
     auto* lDias = new QVBoxLayout(dias);
     const QString textos[5] = {QStringLiteral("Sólo jueves"), QStringLiteral("Sólo sábado"),
                                QStringLiteral("Jueves y sábado"), QStringLiteral("Sólo lunes"),

@@ -2,6 +2,7 @@
 
 #include "core/Session.h"
 #include "penas/gui/Creamenu.h"
+#include "platform/gui/Accesible.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +30,7 @@ CrearCombinacionTab::CrearCombinacionTab(Session& s, VentanasPenas ventanas, QWi
     titulo->setFont(f);
     auto* image6 = new QLabel(this);
     image6->setObjectName(QStringLiteral("Image6"));
+    marcarDecorativa(image6);
     image6->setPixmap(style()->standardIcon(QStyle::SP_FileDialogNewFolder).pixmap(48, 48));
     layout->addWidget(image6);
     m_introduccion.append(image6);

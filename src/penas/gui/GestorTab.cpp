@@ -7,6 +7,7 @@
 #include "penas/gui/GraficoPremios.h"
 #include "penas/gui/Imprimir.h"
 #include "platform/Dialogs.h"
+#include "platform/gui/ListaArbol.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -57,7 +58,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     setObjectName(QStringLiteral("SSTab1_2"));
     auto* layout = new QGridLayout(this);
 
-    m_listView1 = new QTreeWidget(this);
+    m_listView1 = new ListaArbol(this);
     m_listView1->setObjectName(QStringLiteral("ListView1"));
     m_listView1->setHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Apuestas"),
                                   QStringLiteral("Fecha creación"), QStringLiteral("Días a jugar")});
@@ -136,6 +137,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
 
     auto* frame4 = new QGroupBox(this);
     frame4->setObjectName(QStringLiteral("Frame4"));
+    frame4->setAccessibleName(QStringLiteral("Aciertos de la peña"));
     auto* lFrame4 = new QVBoxLayout(frame4);
     m_chart3 = new GraficoPremios(QStringLiteral("MSChart3"), frame4);
     m_chart3->setAccessibleName(QStringLiteral("Gráfico de aciertos de la peña"));
@@ -161,6 +163,7 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     layout->addLayout(detalle, 2, 1);
 
     auto* todas = new QGroupBox(this);
+    todas->setAccessibleName(QStringLiteral("Todas las peñas"));
     auto* lTodas = new QGridLayout(todas);
     auto* rSuma = new QLabel(QStringLiteral("Suma aciertos peñas:"), todas);
     m_label13 = rotulado(rSuma, QStringLiteral("Label13"), QStringLiteral("0"), todas);

@@ -1,11 +1,30 @@
 #include "penas/gui/GraficoPremios.h"
 
+#include "platform/gui/Accesible.h"
+
 #include <QChart>
+#include <QLocale>
 #include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
 
+namespace {
+// The two slices as a screen reader reads them: each one's count and share of the pie.
+QString textoValores(double sinPremio, double conPremio) {
+    const double total = sinPremio + conPremio;
+    if (total <= 0)
+        return QStringLiteral("Sin datos.");
+    const QLocale es(QLocale::Spanish, QLocale::Spain);
+    const auto porcion = [&](const QString& nombre, double v) {
+        return QStringLiteral("%1: %2 (%3 %)").arg(nombre, es.toString(v, 'f', 0), es.toString(100 * v / total, 'f', 1));
+    };
+    return porcion(QStringLiteral("Sin premio"), sinPremio) + QStringLiteral("; ") +
+           porcion(QStringLiteral("con premio"), conPremio) + u'.';
+}
+} // namespace
+
 GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartView(parent) {
+    marcarGrafico(this);
     setObjectName(nombre);
     m_serie = new QPieSeries(this);
     m_serie->append(QStringLiteral("Sin premio"), 1);
@@ -24,9 +43,11 @@ GraficoPremios::GraficoPremios(const QString& nombre, QWidget* parent) : QChartV
     setMinimumSize(250, 90);
     // Only a picture: no stop for the keyboard.
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleDescription(textoValores(0, 0));
 }
 
 void GraficoPremios::muestra(double sinPremio, double conPremio) {
+    setAccessibleDescription(textoValores(sinPremio, conPremio));
     // Nothing to show (no draw, no prize): a grey pie, as a chart of zeros would be drawn
     // as one whole slice of whichever colour came last.
     if (sinPremio <= 0 && conPremio <= 0)

@@ -43,6 +43,7 @@ Imprimir::Imprimir(Session& s, QWidget* parent) : QWidget(parent), m_s(s), m_bol
     auto* layout = new QGridLayout(this);
 
     auto* datos = new QGroupBox(this);
+    datos->setAccessibleName(QStringLiteral("Impresión de los números de la peña"));
     auto* lDatos = new QGridLayout(datos);
     lDatos->addWidget(rotulo(QStringLiteral("IMPRESIÓN DE LOS NÚMEROS DE LA PEÑA:"), datos, true), 0, 0, 1,
                       2);
@@ -103,6 +104,7 @@ Imprimir::Imprimir(Session& s, QWidget* parent) : QWidget(parent), m_s(s), m_bol
     connect(command2, &QPushButton::clicked, this, &Imprimir::Command2_Click);
 
     auto* instrucciones = new QGroupBox(this);
+    instrucciones->setAccessibleName(QStringLiteral("Instrucciones para papel oficial"));
     auto* lInstr = new QVBoxLayout(instrucciones);
     lInstr->addWidget(rotulo(QStringLiteral("Instrucciones para papel oficial:"), instrucciones, true));
     auto* imagen = new QLabel(instrucciones);

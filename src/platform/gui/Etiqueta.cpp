@@ -24,6 +24,19 @@ void Etiqueta::pulsar() {
         emit clicked();
 }
 
+void Etiqueta::pulsarEnCola() {
+    if (m_enCola)
+        return;
+    m_enCola = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_enCola = false;
+            pulsar();
+        },
+        Qt::QueuedConnection);
+}
+
 void Etiqueta::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         pulsar();

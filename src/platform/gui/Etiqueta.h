@@ -18,6 +18,10 @@ class Etiqueta : public QLabel {
     Rol rol() const { return m_rol; }
     // What a click does; nothing while disabled.
     void pulsar();
+    // The same press on the next turn of the event loop, so the caller (a screen reader's
+    // action) returns at once even when the press opens a modal box. Presses asked for before
+    // that turn make one press.
+    void pulsarEnCola();
 
   signals:
     void clicked();
@@ -29,4 +33,5 @@ class Etiqueta : public QLabel {
 
   private:
     Rol m_rol = Rol::Boton;
+    bool m_enCola = false;
 };

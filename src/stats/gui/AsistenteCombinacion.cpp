@@ -128,6 +128,7 @@ void AsistenteCombinacion::construyePaso3(QGroupBox* frame7) {
     m_hojaReducida = new QStackedWidget(frame7);
     m_frame9 = new QGroupBox(m_hojaReducida);
     m_frame9->setObjectName(QStringLiteral("Frame9"));
+    m_frame9->setAccessibleName(QStringLiteral("REDUCIDA"));
     auto* l9 = new QVBoxLayout(m_frame9);
     l9->addWidget(etiqueta(nullptr, QStringLiteral("Seleccione una de las tablas disponibles de reducción."),
                            m_frame9));

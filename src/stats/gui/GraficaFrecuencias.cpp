@@ -1,5 +1,7 @@
 #include "stats/gui/GraficaFrecuencias.h"
 
+#include "platform/gui/Accesible.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -12,7 +14,39 @@
 const std::array<QColor, 3> GraficaFrecuencias::kColores = {
     QColor(0xD0, 0x20, 0x20), QColor(0x20, 0x50, 0xD0), QColor(0x20, 0xA0, 0x30)};
 
+namespace {
+// The names of the three weekday series, in series order.
+const QStringList& dias() {
+    static const QStringList d = {QStringLiteral("Lunes"), QStringLiteral("Jueves"), QStringLiteral("Sábado")};
+    return d;
+}
+
+QString veces(int n) {
+    return n == 1 ? QStringLiteral("1 vez") : QStringLiteral("%1 veces").arg(n);
+}
+
+// What a screen reader reads of a page: each number with its count, or with its count on
+// each weekday when the chart compares them.
+QString textoValores(const PaginaGrafica& pagina, bool comparativa) {
+    QStringList filas;
+    for (const FilaGrafica& f : pagina) {
+        QString fila = f.etiqueta.trimmed() + QStringLiteral(": ");
+        if (comparativa) {
+            QStringList porDia;
+            for (size_t k = 0; k < 3; ++k)
+                porDia.append(dias().at(int(k)) + u' ' + veces(f.veces[k]));
+            fila += porDia.join(QStringLiteral(", "));
+        } else {
+            fila += veces(f.veces[0]);
+        }
+        filas.append(fila);
+    }
+    return filas.join(QStringLiteral("; ")) + u'.';
+}
+} // namespace
+
 GraficaFrecuencias::GraficaFrecuencias(QWidget* parent) : QChartView(parent) {
+    marcarGrafico(this);
     auto* chart = new QChart;
     chart->legend()->hide(); // the tab's own legend names the weekday series
     chart->setMargins(QMargins(0, 2, 0, 0));
@@ -46,13 +80,11 @@ GraficaFrecuencias::GraficaFrecuencias(QWidget* parent) : QChartView(parent) {
 }
 
 void GraficaFrecuencias::muestra(const PaginaGrafica& pagina, bool comparativa) {
-    static const QStringList kDias = {QStringLiteral("Lunes"), QStringLiteral("Jueves"),
-                                      QStringLiteral("Sábado")};
     const int series = comparativa ? 3 : 1;
     if (m_serie->count() != series) {
         m_serie->clear();
         for (int k = 0; k < series; ++k) {
-            auto* set = new QBarSet(comparativa ? kDias.at(k) : QStringLiteral("Veces"));
+            auto* set = new QBarSet(comparativa ? dias().at(k) : QStringLiteral("Veces"));
             set->setColor(comparativa ? kColores[static_cast<size_t>(k)] : QColor(0x30, 0x60, 0xB0));
             set->setBorderColor(set->color().darker());
             set->append(QList<qreal>(int(pagina.size()), 0.0));
@@ -77,4 +109,5 @@ void GraficaFrecuencias::muestra(const PaginaGrafica& pagina, bool comparativa) 
     }
     m_ejeY->setRange(0, std::max(maximo, 1));
     m_ejeY->applyNiceNumbers();
+    setAccessibleDescription(textoValores(pagina, comparativa));
 }

@@ -12,7 +12,6 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -141,8 +140,9 @@ QWidget* InformeVentana::instalaIconoPena(QWidget* pagina, Session& s, const Ven
     if (!padre || !padre->layout())
         return nullptr;
     // The frame "Informe": its caption beside the icon, so the row keeps its height.
-    auto* frame13 = new QFrame(padre);
+    auto* frame13 = new QWidget(padre);
     frame13->setObjectName(QStringLiteral("Frame13"));
+    frame13->setAccessibleName(QStringLiteral("Informe"));
     auto* icono = new AsistenteIcono(QStringLiteral("Image2_1"), QStringLiteral("Informe de la peña"), 4, 3,
                                      5, frame13);
     auto* l = new QHBoxLayout(frame13);
