@@ -7,7 +7,9 @@
 #include "download/Fakes.h"
 #include "download/gui/Infor.h"
 #include "penas/gui/Crea.h"
+#include "penas/gui/Creamenu.h"
 #include "penas/gui/GestorTab.h"
+#include "penas/gui/Imprimir.h"
 #include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
 #include "platform/gui/QtDialogs.h"
@@ -16,6 +18,7 @@
 #include "stats/gui/FiltrosPaso1.h"
 #include "stats/gui/GraficaFrecuencias.h"
 #include "stats/gui/ModeloSorteos.h"
+#include "stats/gui/InformeVentana.h"
 #include "support/HistoriaReal.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
@@ -25,6 +28,7 @@
 #include "ui/EnPantalla.h"
 #include "ui/GeneralTab.h"
 #include "ui/IdiomaYFuentes.h"
+#include "ui/Presentacion.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
@@ -513,10 +517,10 @@ TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     w.resultados()->setConpremio(1);
     w.resultados()->timer3().start();
     w.resultados()->Timer3_Timer();
-    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("P R E M I O"));
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("P R E M &I O"));
     w.sstab1()->setCurrentIndex(2);
     EXPECT_FALSE(w.resultados()->timer3().isActive());
-    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("S E N C &I L L A"));
 }
 
 TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
@@ -556,7 +560,7 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     EXPECT_TRUE(w.filtrosPaso1()->check3(F::UltimoMesPaso1)->isChecked());
     w.filtrosPaso1()->slider1()->setValue(12);
     EXPECT_EQ(tab->slider1()->value(), 12);
-    EXPECT_EQ(tab->check3(F::UltimoMes)->text(), QStringLiteral("Últimos 12 meses"));
+    EXPECT_EQ(tab->check3(F::UltimoMes)->text(), QStringLiteral("Últimos 12 m&eses"));
     EXPECT_EQ(tab->label7()->text(), w.seleccion()->label7());
     EXPECT_LT(filas(), 200);
 }
@@ -596,15 +600,34 @@ TEST_F(TabEstadisticas, DeletingARowUnderAFilterRemovesThatDraw) {
 // are buttons that Space and Enter press, each running its own command.
 TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
     Principal& w = cargada();
-    QList<QMenu*> menus = w.menuBar()->findChildren<QMenu*>();
-    for (QMenu* m : menus << nullptr) {
-        QStringList letras;
-        for (QAction* a : m ? m->actions() : w.menuBar()->actions())
-            letras << QKeySequence::mnemonic(a->text()).toString();
-        EXPECT_FALSE(letras.contains(QString())) << (m ? m->title() : QString()).toStdString();
-        EXPECT_EQ(letras.size(), QSet<QString>(letras.begin(), letras.end()).size())
-            << letras.join(u' ').toStdString();
-    }
+    // Every menu entry and button has a letter a Spanish keyboard types without a dead key,
+    // unique among what is on view with it: each menu; the menu bar with each page; each window.
+    QStringList fallos, barra;
+    const auto revisa = [&fallos](QWidget* raiz, QStringList textos) {
+        for (QAction* a : raiz->actions())
+            textos << a->text();
+        for (QAbstractButton* b : raiz->findChildren<QAbstractButton*>())
+            textos << b->text();
+        textos.removeAll(QString()); // separators, pictures
+        QSet<QString> vistas;
+        for (const QString& t : textos) {
+            const QString tecla = QKeySequence::mnemonic(t).toString().section(u'+', -1);
+            if (tecla.size() != 1 || tecla.at(0) < u'A' || tecla.at(0) > u'Z' || vistas.contains(tecla))
+                fallos << t;
+            vistas.insert(tecla);
+        }
+    };
+    for (QMenu* m : w.menuBar()->findChildren<QMenu*>())
+        revisa(m, {}), barra << (m->parentWidget() == w.menuBar() ? m->title() : QString());
+    for (int i = 0; i < w.sstab1()->count(); ++i)
+        revisa(w.sstab1()->widget(i), barra);
+    std::unique_ptr<QWidget> ventanas[] = {std::unique_ptr<QWidget>(Crea::crear(s, {})),
+                                           std::make_unique<Creamenu>(s, VentanasPenas{}),
+                                           std::make_unique<Imprimir>(s), std::make_unique<Presentacion>(),
+                                           std::make_unique<InformeVentana>(s, QString(), QStringLiteral("x"))};
+    for (const auto& v : ventanas)
+        revisa(v.get(), {});
+    EXPECT_EQ(fallos, QStringList());
     QStringList ver;
     for (QAction* a : hijo<QMenu>(w, "MenuVer")->actions()) {
         a->trigger();
@@ -631,6 +654,18 @@ TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
               (QStringList{"Image1_1", "Image1_2", "Image1_3", "Image1_4", "qt_tabwidget_tabbar", "Picture2",
                            "Command6", "Picture1", "Label5", "HScroll1", "Check1", "Check2", "Command1_0",
                            "Command1_1", "Combo2", "Image5", "ListView2", "Image1_0"}));
+    // On the other pages too: the peña report icon right after the Gestor's buttons, the
+    // wizard's step 1 before step 2, the editor's close mark after everything else.
+    const auto siguiente = [](const QWidget* desde) {
+        QWidget* n = desde->nextInFocusChain();
+        while (!(n->focusPolicy() & Qt::TabFocus))
+            n = n->nextInFocusChain();
+        return n->objectName();
+    };
+    EXPECT_EQ((QStringList{siguiente(hijo<QWidget>(w, "Command7")), siguiente(w.filtrosPaso1()->slider1()),
+                           siguiente(hijo<QWidget>(*ventanas[0], "Text1")),
+                           siguiente(hijo<QWidget>(*ventanas[0], "Command3"))}),
+              (QStringList{"Image2_1", "Slider2", "Image1_0", "Label5"}));
     w.resultados()->listView(0)->setFocus();
     QTest::keyClick(w.resultados()->listView(0), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), w.resultados()->image5());
@@ -683,6 +718,12 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     GeneralTab* g = w.general();
     EXPECT_EQ((std::tuple{w.frameGeometry().topLeft(), g->label9(2)->y(), g->label9(1)->x()}),
               (std::tuple{zona.topLeft() + QPoint(2, 3), g->label9(0)->y(), g->label9(0)->x()}));
+    // The chooser keeps its own place: 3200 twips across and 2800 down from the main window.
+    w.Crearp_Click();
+    const qreal dpi = w.screen()->logicalDotsPerInchX();
+    EXPECT_EQ(w.ventana(QStringLiteral("Creamenu"))->pos() - w.pos(),
+              QPoint(qRound(3200 * dpi / 1440), qRound(2800 * dpi / 1440)));
+    w.descargarVentana(QStringLiteral("Creamenu"));
     QWidget abajo; // 200×100 inside a 4, 32, 4, 4 frame, left past the bottom right corner
     abajo.setGeometry(QRect(zona.bottomRight(), QSize(200, 100)));
     enpantalla::colocar(&abajo, nullptr, enpantalla::Lugar::Donde);
@@ -727,11 +768,14 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     });
     cajas.message(QStringLiteral("x"), QStringLiteral("t"), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     EXPECT_EQ(padre, pequena.data());
-    pequena->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(pequena));
-    QTest::keyClick(pequena, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(pequena.isNull());
+    // A report window has its own Escape, and the main window adds no second one to it.
+    for (QPointer<QWidget> v : {pequena, QPointer<QWidget>(new InformeVentana(s, QString(), QStringLiteral("x")))}) {
+        w.mostrarVentana(v);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+        QTest::keyClick(v, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(v.isNull());
+    }
 
     w.Command6_Click();
     QWidget* aviso = w.ventana(QStringLiteral("Infor"));
