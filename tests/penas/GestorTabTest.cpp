@@ -3,7 +3,6 @@
 #include "penas/gui/GraficoPremios.h"
 
 #include <QLabel>
-#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -35,8 +34,8 @@ TEST(GestorTab, ReloadKeepsTheChosenPenaAndCountersReadTheirCaptions) {
               (std::tuple{true, 2, QStringLiteral("Sorteos participados: 0"),
                           QStringLiteral("Aciertos de 3: 0"), true}));
     tab.cargapenas();
-    QTest::keyClick(lista, Qt::Key_Space, Qt::ControlModifier); // cannot take the selection off
-    EXPECT_EQ((std::tuple{lista->currentItem() == lista->topLevelItem(0), lista->selectedItems().size(),
-                          lista->topLevelItem(0)->isSelected(), e.s.penaSel, leido("Label3_0")}),
-              (std::tuple{true, 1, true, 1, QStringLiteral("Aciertos de 3: 1")}));
+    lista->clearSelection(); // as a Ctrl+Space would: the current row stays selected
+    EXPECT_EQ(std::tuple(lista->selectedItems(), lista->currentItem(), e.s.penaSel, leido("Label3_0")),
+              std::tuple(QList{lista->topLevelItem(0)}, lista->topLevelItem(0), 1,
+                         QStringLiteral("Aciertos de 3: 1")));
 }

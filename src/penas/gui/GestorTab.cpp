@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,8 +68,9 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     // Room for a few peñas at the smallest; the list takes its share of a taller window.
     m_listView1->setMinimumHeight(5 * m_listView1->fontMetrics().height() + 8);
     // What is highlighted is what the buttons act on: moving the current row with the
-    // keyboard acts as a click on the row it reaches, and the current row is always the
-    // selected one (a Ctrl+Space cannot take the selection off it).
+    // keyboard (or Tab into the list, which makes the first row current) acts as a click on
+    // the row it reaches, so Space finds it chosen; the current row is always the selected
+    // one (a Ctrl+Space cannot take the selection off it).
     connect(m_listView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!m_recargando && item)
             alPulsarFila(item);
@@ -81,9 +81,13 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
             m_listView1->selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect |
                                                               QItemSelectionModel::Rows);
     });
-    connect(m_listView1, &QTreeWidget::itemClicked, this, &GestorTab::pulsada);
-    connect(m_listView1, &QTreeWidget::itemActivated, this, &GestorTab::pulsada);
-    m_listView1->installEventFilter(this);
+    // A click (or Enter) on a new row was already handled as a change of the current row.
+    const auto pulsada = [this](QTreeWidgetItem* item) {
+        if (m_listView1->indexOfTopLevelItem(item) + 1 != m_filaMostrada)
+            alPulsarFila(item);
+    };
+    connect(m_listView1, &QTreeWidget::itemClicked, this, pulsada);
+    connect(m_listView1, &QTreeWidget::itemActivated, this, pulsada);
     layout->addWidget(m_listView1, 0, 0, 1, 2);
 
     auto* botones = new QHBoxLayout;
@@ -232,22 +236,6 @@ void GestorTab::cargapenas(bool mantenerElegida) {
 
 void GestorTab::verpena(int n) {
     muestraDetalle(m_gestor.verpena(n));
-}
-
-// A click (or Enter, or Space) on a new row; one on the row shown was already handled as a
-// change of the current row.
-void GestorTab::pulsada(QTreeWidgetItem* item) {
-    if (item && m_listView1->indexOfTopLevelItem(item) + 1 != m_filaMostrada)
-        alPulsarFila(item);
-}
-
-bool GestorTab::eventFilter(QObject* o, QEvent* e) {
-    if (o == m_listView1 && e->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if ((k->key() == Qt::Key_Space || k->key() == Qt::Key_Select) && k->modifiers() == Qt::NoModifier)
-            pulsada(m_listView1->currentItem());
-    }
-    return QWidget::eventFilter(o, e);
 }
 
 void GestorTab::alPulsarFila(QTreeWidgetItem* item) {

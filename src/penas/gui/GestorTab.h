@@ -45,8 +45,6 @@ class GestorTab : public QWidget {
   private:
     void muestraDetalle(const VistaPena& v);
     void alPulsarFila(QTreeWidgetItem* item);
-    void pulsada(QTreeWidgetItem* item);
-    bool eventFilter(QObject* o, QEvent* e) override;
     void muestra(QWidget* ventana);
 
     Session& m_s;
