@@ -87,6 +87,9 @@ void CrearCombinacionTab::Command9_Click() {
     m_frame12->show();
     m_frame6->show();
     m_frame7->show();
+    // The wizard starts at step 1 (the frame hands the focus to its first box), also when
+    // the button was pressed by its letter from elsewhere.
+    m_frame12->setFocus();
 }
 
 void CrearCombinacionTab::restauraIntroduccion() {
