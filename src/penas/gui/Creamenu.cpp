@@ -116,7 +116,8 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     // logical resolution (1440 twips an inch).
     if (m_ventanas.origenPrincipal) {
         const QScreen* pantalla = screen();
-        const qreal dpiX = pantalla ? pantalla->logicalDotsPerInchX() : 96, dpiY = pantalla ? pantalla->logicalDotsPerInchY() : 96;
+        const qreal dpiX = pantalla ? pantalla->logicalDotsPerInchX() : 96,
+                    dpiY = pantalla ? pantalla->logicalDotsPerInchY() : 96;
         move(m_ventanas.origenPrincipal() + QPoint(qRound(3200 * dpiX / 1440), qRound(2800 * dpiY / 1440)));
     }
     m_timer1.setObjectName(QStringLiteral("Timer1"));
