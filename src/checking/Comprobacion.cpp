@@ -193,7 +193,9 @@ void Comprobacion::listasencillas(int numSorteos) {
                 }
                 if (m_imprimiendo)
                     imprimirApuestasSencillas(*lista, int(j), pl.foto, si, d, sorteo, soloPremio);
-                if (soloPremio && conPremio == 0)
+                // Only bets without a prize hide a block: a peña of no bets keeps its
+                // separator, heading and draw rows.
+                if (soloPremio && conPremio == 0 && pena.numApuestas > 0)
                     lista->quitarBloque();
                 if (premioSorteo && m_v.avisoDescarga() && !m_v.timer3Activo()) {
                     conpremio = 1;
@@ -445,7 +447,7 @@ void Comprobacion::imprimirJuntas(const QList<LineaListado>& lineas) {
         alto += pr.textHeight(l.texto.isEmpty() ? QStringLiteral(" ") : l.texto);
     }
     pr.setFontSize(tamano);
-    const bool otraPagina = pr.currentY() + alto > pr.scaleHeight() && pr.currentY() > kArribaPagina;
+    const bool otraPagina = pr.currentY() + alto > pr.pageBottom() && pr.currentY() > kArribaPagina;
     if (otraPagina)
         pr.newPage();
     bool arriba = otraPagina;

@@ -59,7 +59,8 @@ RegSorteoAntiguo RegSorteoAntiguo::decode(const QByteArray& bytes) {
 }
 
 bool RegPena::danada() const {
-    const bool cuenta = (numApuestas >= 1 && numApuestas <= kMaxApuestas) || (numApuestas >= 501 && numApuestas <= 506);
+    // A peña of no bets is an empty peña, not a damaged one.
+    const bool cuenta = (numApuestas >= 0 && numApuestas <= kMaxApuestas) || (numApuestas >= 501 && numApuestas <= 506);
     // A calendar day has a whole day count; only the dates of day 0 have a count of 0.
     const auto esDia = [](double f) { return std::isfinite(f) && (oledate::days(f) != 0 || (f >= 0 && f < 1)); };
     return !cuenta || std::any_of(aciertos.begin(), aciertos.end(), [](int16_t a) { return a < 0; }) ||

@@ -54,7 +54,7 @@ struct RegPena {
     int16_t& acierto(int categoria) { return aciertos[static_cast<size_t>(categoria - 3)]; }
     int16_t acierto(int categoria) const { return aciertos[static_cast<size_t>(categoria - 3)]; }
 
-    // A record no version of the program writes: a bet count neither 1..205 nor 501..506, a
+    // A record no version of the program writes: a bet count neither 0..205 nor 501..506, a
     // prize counter below 0, or a date that is not a day of the calendar. Such a peña stays
     // in the list, to be deleted, but is never checked, counted, added to the totals or printed.
     bool danada() const;

@@ -52,7 +52,7 @@ QString textoSimple(float v) {
     return t.replace(u'.', u',').replace(QStringLiteral("e+"), QStringLiteral("E+")).replace(u'e', u'E');
 }
 
-VistaLista GestorPenas::cargapenas() {
+VistaLista GestorPenas::cargapenas(int fila) {
     VistaLista v;
     RecordFile& apuestas = m_s.files.apuestas;
     m_s.sigPena = 0;
@@ -88,7 +88,10 @@ VistaLista GestorPenas::cargapenas() {
             total += p.danada() ? 0 : a; // a damaged record's counters are garbage
     }
     v.label9_2 = QString::number(m_s.sigPena - 1);
-    v.detalle = verpena(1);
+    // The peña shown is the one highlighted, and so the one the buttons act on.
+    v.fila = fila >= 1 && fila < m_s.sigPena ? fila : 1;
+    v.detalle = verpena(v.fila);
+    m_s.penaSel = v.fila;
     v.label13 = QString::number(total);
 
     const long sj = m_s.sorteosjugados;

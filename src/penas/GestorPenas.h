@@ -56,6 +56,7 @@ struct FilaLista {
 struct VistaLista {
     bool vacio = true;
     QList<FilaLista> filas;
+    int fila = 1; // the row shown, highlighted and selected (none when vacio)
     QStringList combo2; // the peña chooser of the results panel; item k is record k
     QString label9_2;   // the peña count of the General tab
     QString label13;
@@ -71,9 +72,9 @@ class GestorPenas {
   public:
     explicit GestorPenas(Session& s) : m_s(s) {}
 
-    // Reloads the list from apuestas.dat, recounts sigPena and shows peña 1. Needs
-    // sorteosjugados counted first.
-    VistaLista cargapenas();
+    // Reloads the list from apuestas.dat, recounts sigPena and shows peña `fila` (1 when there
+    // is no such peña), which becomes the selected one. Needs sorteosjugados counted first.
+    VistaLista cargapenas(int fila = 1);
     // Shows peña n (from 1) and stores its bets and summary in the report database.
     VistaPena verpena(int n);
     // A click on row `indice` (from 1): shows it and selects it.

@@ -101,6 +101,12 @@ bool ImpresionBoletos::imprime(PrintService& servicio, Modo modo, bool joker) {
                             QStringLiteral("Peña dañada"), Dialogs::Icon::Exclamation);
         return false;
     }
+    // An empty peña has no ticket: no printer is asked for a job with no page.
+    if (boletos() == 0) {
+        m_s.dialogs.message(QStringLiteral("Esta peña no tiene apuestas. No hay boletos que imprimir."),
+                            QStringLiteral("Peña vacía"), Dialogs::Icon::Information);
+        return false;
+    }
     const int hojas = modo == PapelNormal ? (boletos() + 1) / 2 : boletos();
     const std::shared_ptr<Printer> impresora = servicio.showPrinter(hojas);
     if (!impresora)

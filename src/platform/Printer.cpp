@@ -3,7 +3,7 @@
 void Printer::printLine(const QString& text) {
     const double h = textHeight(text.isEmpty() ? QStringLiteral(" ") : text);
     // A line taller than a page goes where it is: another page would not hold it either.
-    if (m_y + h > scaleHeight() && m_y > m_top) {
+    if (m_y + h > pageBottom() && m_y > m_top) {
         const double x = m_x;
         newPage();
         m_x = x;

@@ -22,8 +22,10 @@ public:
     // printable area, at the top set for pages started after the first.
     void newPage();
     // Where lines begin on the pages started after the first, millimetres from the top of
-    // the printable area (0 unless set).
+    // the printable area (0 unless set); the same margin is kept free at the bottom.
     void setPageTop(double mm) { m_top = mm; }
+    // How far down the printable area lines may run, in millimetres.
+    double pageBottom() const { return scaleHeight() - m_top; }
 
     // The pages the user chose in the printer dialog, from 1; both 0 when every page is to
     // be printed. The document is laid out whole; whoever starts the pages skips the others.

@@ -47,7 +47,7 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     layout->addWidget(estado);
 
     auto* contacto = new QHBoxLayout;
-    m_command6 = new QPushButton(QStringLiteral("Ver mensaje"), this);
+    m_command6 = new QPushButton(QStringLiteral("Ver m&ensaje"), this);
     m_command6->setObjectName(QStringLiteral("Command6"));
     auto* label5 = new Etiqueta(QStringLiteral("Aprieta y envíame un email"), this);
     label5->setObjectName(QStringLiteral("Label5"));
@@ -91,9 +91,9 @@ GeneralTab::GeneralTab(QWidget* parent) : QWidget(parent) {
     m_text3->setStyleSheet(QStringLiteral("background: transparent; font-weight: bold;"));
     m_text3->setAccessibleName(QStringLiteral("Sorteos a ver"));
     m_text3->setMaximumWidth(60);
-    m_check1 = new QCheckBox(QStringLiteral("Histórico"), this);
+    m_check1 = new QCheckBox(QStringLiteral("&Histórico"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
-    m_check2 = new QCheckBox(QStringLiteral("Ver sólo si hay premio"), this);
+    m_check2 = new QCheckBox(QStringLiteral("Ver sólo si hay &premio"), this);
     m_check2->setObjectName(QStringLiteral("Check2"));
     filtros->addWidget(rotulo);
     filtros->addWidget(m_hScroll1, 1);

@@ -22,7 +22,7 @@ Presentacion::Presentacion(QWidget* parent) : QWidget(parent) {
     marcarDecorativa(m_picture);
     m_picture->setPixmap(m_imageList1.first());
     m_picture->setFixedSize(m_imageList1.first().size());
-    m_command1 = new QPushButton(QStringLiteral("Entrar"), this);
+    m_command1 = new QPushButton(QStringLiteral("&Entrar"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setVisible(false);
     m_command1->setAutoDefault(true); // Return presses it

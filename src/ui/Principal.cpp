@@ -22,6 +22,7 @@
 #include "platform/gui/ImageList1.h"
 #include "stats/SeleccionEstadisticas.h"
 #include "stats/gui/AsistenteCombinacion.h"
+#include "stats/gui/AsistenteIcono.h"
 #include "stats/gui/EstadisticasTab.h"
 #include "stats/gui/FiltrosPaso1.h"
 #include "stats/gui/InformeVentana.h"
@@ -259,7 +260,7 @@ void Principal::crearMenus() {
         const char* texto;
         const char* nombre;
     } pestanas[] = {{"Pestaña &General", "gene"},
-                    {"Pestaña &Último sorteo", "ultimo"},
+                    {"Pestaña Último &sorteo", "ultimo"},
                     {"Pestaña Gestor de &peñas", "Gestor"},
                     {"Pestaña &Estadísticas", "esta"},
                     {"Pestaña &Crear Combinación", "comb"}};
@@ -297,9 +298,9 @@ bool Principal::Form_Load(QWidget* presentacion) {
     return true;
 }
 
-void Principal::resumen() {
+void Principal::resumen(bool mantenerPena) {
     m_general->mostrarResumen(::resumen(m_s));
-    m_gestor->cargapenas();
+    m_gestor->cargapenas(mantenerPena);
 }
 
 // The "Gestor de peñas" and "Crear combinación" pages.
@@ -486,7 +487,7 @@ void Principal::Form_Activate() {
     if (m_s.penasCambiadas == 1) {
         m_resultados->combo2()->setCurrentIndex(-1);
         m_resultados->refrescarUltimoSorteo(); // the summary below reloads the peña list
-        resumen();
+        resumen(true); // back from the editor, the list keeps the peña it edited
         m_s.penasCambiadas = 0;
     }
     if (editorCerrado)
@@ -558,10 +559,14 @@ void Principal::mostrarVentana(QWidget* v) {
     }
     if (!v->isVisible()) {
         sinTabEnListas(v);
-        // The notice window keeps the screen's top-left corner; the others come over the main window.
-        const bool aviso = v->objectName() == u"Infor";
-        enpantalla::colocar(v, this,
-                            aviso ? enpantalla::Lugar::ArribaIzquierda : enpantalla::Lugar::Centrada);
+        // The notice window keeps the screen's top-left corner and a window that placed itself
+        // (the chooser) its own place; the others come over the main window.
+        enpantalla::Lugar lugar = enpantalla::Lugar::Centrada;
+        if (v->objectName() == u"Infor")
+            lugar = enpantalla::Lugar::ArribaIzquierda;
+        else if (v->testAttribute(Qt::WA_Moved))
+            lugar = enpantalla::Lugar::Donde;
+        enpantalla::colocar(v, this, lugar);
         // Escape closes a secondary window; the editor has its own closing rules.
         if (v->objectName() != u"Crea" && !v->findChild<QShortcut*>(QStringLiteral("Escape"))) {
             auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), v);
@@ -585,8 +590,22 @@ void Principal::ordenTab() {
           << m_general->label5() << m_general->hScroll1() << m_general->check1() << m_general->check2()
           << m_resultados->command1(0) << m_resultados->command1(1) << m_resultados->combo2()
           << m_resultados->image5() << m_resultados->listView(0) << m_resultados->listView(1);
+    encadena(orden);
+    // The wizard's step 1 is built after steps 2 and 3, and the peña report icon after the
+    // Gestor's boxes at the bottom; each is put back where it stands on its page.
+    QList<QWidget*> paso1{m_crearCombinacion->findChild<QWidget*>(QStringLiteral("Command9"))};
+    for (QWidget* w : m_filtrosPaso1->findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus)
+            paso1 << w;
+    encadena(paso1);
+    encadena({m_gestor->findChild<QWidget*>(QStringLiteral("Command7")),
+              m_gestor->findChild<AsistenteIcono*>(QStringLiteral("Image2_1"))});
+}
+
+void Principal::encadena(const QList<QWidget*>& orden) {
     for (qsizetype i = 1; i < orden.size(); ++i)
-        QWidget::setTabOrder(orden.at(i - 1), orden.at(i));
+        if (orden.at(i - 1) && orden.at(i))
+            QWidget::setTabOrder(orden.at(i - 1), orden.at(i));
 }
 
 // Tab and Shift+Tab leave every list and table; the arrows move inside them.

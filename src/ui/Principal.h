@@ -44,7 +44,7 @@ class Principal : public QMainWindow {
     void Form_Activate();
     void salir_Click();
 
-    void resumen();
+    void resumen(bool mantenerPena = false);
     // "Bajar Sorteos nuevos".
     void Baja_Click();
 
@@ -132,6 +132,7 @@ class Principal : public QMainWindow {
     void colocarEnPantalla();
     static void sinTabEnListas(QWidget* raiz);
     void ordenTab();
+    static void encadena(const QList<QWidget*>& orden); // Tab goes from each to the next
     void conPenasAlDia(const std::function<void()>& comprobar);
 
     Session& m_s;

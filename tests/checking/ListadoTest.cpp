@@ -35,17 +35,18 @@ TEST_F(Listado, SimplePeñasAtTheirPositions) {
 
 // Lines of 8.2 points are 4.1 mm on the recording printer: the first peña's heading ends at
 // 79.2 mm, its bets at 83.3 and 87.4, the second peña's heading at 95.6 and its bet at 99.7.
+// The 5 mm top of a later page is kept free at the bottom too.
 TEST_F(Listado, PageBreaksKeepAHeadingWithItsBetAndTheIndentation) {
     sorteo(kSab(), {20, 21, 22, 23, 24, 25}, 26);
     pena(QStringLiteral("A"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
     pena(QStringLiteral("B"), kTodos, kJue(), {{13, 14, 15, 16, 17, 18}});
     // The heading that would end page 1 goes to page 2 with its bet, from the page's top.
-    EXPECT_EQ(imprimir(1, 97)->lineas().mid(6),
+    EXPECT_EQ(imprimir(1, 102)->lineas().mid(6),
               (QStringList{"1 30 83.3 8.2     7    8    9  10  11  12",
                            "2 30 5 8.2 PEÑA B                   ", "2 30 9.1 8.2   13  14  15  16  17  18"}));
     // A bet carried over keeps its indentation and the same top.
     EXPECT_EQ(
-        imprimir(1, 86)->lineas().mid(6),
+        imprimir(1, 91)->lineas().mid(6),
         (QStringList{"2 30 5 8.2     7    8    9  10  11  12", "2 0 9.1 8.2 ",
                      "2 30 13.2 8.2 PEÑA B                   ", "2 30 17.3 8.2   13  14  15  16  17  18"}));
 }

@@ -88,18 +88,18 @@ TEST_F(PanelVacio, SwitchButtonsAndBlink) {
     panel->timer3().start();
     const auto botones = [&] { return QStringList{panel->command1(0)->text(), panel->command1(1)->text()}; };
     panel->Timer3_Timer();
-    EXPECT_EQ(botones(), (QStringList{"P R E M I O", "P R E M I O"}));
+    EXPECT_EQ(botones(), (QStringList{"P R E M &I O", "P R E &M I O"}));
     panel->Timer3_Timer();
-    EXPECT_EQ(botones(), (QStringList{"S E N C I L L A", "M Ú L T I P L E"}));
+    EXPECT_EQ(botones(), (QStringList{"S E N C &I L L A", "&M Ú L T I P L E"}));
     panel->setConpremio(2);
     panel->Timer3_Timer();
-    EXPECT_EQ(botones(), (QStringList{"S E N C I L L A", "P R E M I O"}));
+    EXPECT_EQ(botones(), (QStringList{"S E N C &I L L A", "P R E &M I O"}));
     EXPECT_EQ(panel->command1(1)->palette().color(QPalette::Button), QColor(255, 0, 0));
     // A click on the list already shown changes nothing but stops the blink.
     panel->command1(1)->click();
     EXPECT_EQ((std::tuple{panel->timer3().isActive(), panel->command1(1)->text(), label59->text(),
                           panel->listView(1)->isHidden()}),
-              (std::tuple{false, QStringLiteral("M Ú L T I P L E"), QString(), false}));
+              (std::tuple{false, QStringLiteral("&M Ú L T I P L E"), QString(), false}));
 }
 
 TEST_F(Panel, MenuEntriesSetTheFiltersInOrder) {

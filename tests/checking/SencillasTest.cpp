@@ -138,15 +138,17 @@ TEST_F(Sencillas, OnlyPrizesKeepsPrizeBets) {
           {1, 2, 3, 4, 14, 15},
           {30, 31, 32, 33, 34, 35}});
     pena(QStringLiteral("SIN PREMIO"), kTodos, kJue(), {{1, 2, 10, 11, 12, 13}});
+    pena(QStringLiteral("VACIA"), kTodos, kJue(), {}, 0); // no bet to hide its block
     vista.check2 = true;
     comprobacion.listasencillas(1);
     const ListaSencillas& l = comprobacion.lista2();
     const QStringList c = comentarios(l);
-    ASSERT_EQ(c.size(), 5);
-    EXPECT_EQ((QStringList{c[1], l.texto(3, 4), c[3], l.texto(4, 4), c[4]}),
+    ASSERT_EQ(c.size(), 8);
+    EXPECT_EQ((QStringList{c[1], l.texto(3, 4), c[3], l.texto(4, 4), c[4], c[6], c[7]}),
               (QStringList{"PEÑA A                   ", "13", "¡¡ Premio !! Has acertado 3 números.", "4",
-                           "¡¡ Premio !! Has acertado 4 números."}));
-    EXPECT_EQ(comprobacion.filalista(), 5);
+                           "¡¡ Premio !! Has acertado 4 números.", "PEÑA VACIA               ",
+                           c[2]}));
+    EXPECT_EQ(comprobacion.filalista(), 8);
 }
 
 TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
@@ -175,15 +177,14 @@ TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
     const std::vector<std::vector<int>> seis{{1, 2, 3, 4, 5, 6}}, siete{{1, 2, 3, 4, 5, 6, 7}};
     pena(QStringLiteral("BUENA"), kTodos, kJue(), {{1, 2, 3, 10, 11, 12}});
     pena(QStringLiteral("300"), kTodos, kJue(), std::vector(205, seis[0]), 300);
-    pena(QStringLiteral("CERO"), kTodos, kJue(), {}, 0);
     pena(QStringLiteral("512"), kTodos, kJue(), siete, 512);
     RegPena negativa = leida(pena(QStringLiteral("NEGATIVA"), kTodos, kJue(), seis));
     negativa.acierto(6) = -1;
-    s.files.apuestas.put(5, negativa);
+    s.files.apuestas.put(4, negativa);
     pena(QStringLiteral("SIN FECHA"), kTodos, std::numeric_limits<double>::quiet_NaN(), seis);
     RegPena contada = leida(pena(QStringLiteral("CONTADA INF"), kTodos, kJue(), siete, 501));
     contada.fecha2 = -std::numeric_limits<double>::infinity();
-    s.files.apuestas.put(7, contada);
+    s.files.apuestas.put(6, contada);
     pena(QStringLiteral("MULTIPLE"), kTodos, kJue(), siete, 501);
     // A name byte the code page does not define must survive the write-back.
     QByteArray raro = s.files.apuestas.read(1);
@@ -194,18 +195,18 @@ TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
     // By hand: three hits on Thursday and on Saturday. The seven numbers hold Thursday's six
     // (one bet of six, six of five) and Saturday's four (three bets of four, four of three).
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{2, 0, 0, 0, 0}));
-    EXPECT_EQ(aciertos(8), (std::array<int16_t, 5>{4, 3, 6, 1, 0}));
+    EXPECT_EQ(aciertos(7), (std::array<int16_t, 5>{4, 3, 6, 1, 0}));
     EXPECT_EQ((std::tuple{comentarios(comprobacion.lista2())[1].left(9), comentarios(comprobacion.lista4())[1]}),
               (std::tuple{QStringLiteral("PEÑA BUEN"), QStringLiteral("PEÑA MULTIPLE            ")}));
     EXPECT_EQ((std::tuple{comprobacion.lista2().filas(), comprobacion.lista4().filas()}), (std::tuple{4, 5}));
     const QByteArray despues = dir.read(QStringLiteral("apuestas.dat"));
     ASSERT_EQ(despues.size(), antes.size());
     const int k = RegPena::kSize;
-    EXPECT_EQ(despues.mid(k, 6 * k), antes.mid(k, 6 * k)); // the damaged records, byte for byte
+    EXPECT_EQ(despues.mid(k, 5 * k), antes.mid(k, 5 * k)); // the damaged records, byte for byte
     // Only the counters (bytes 8264..8273) and the counted date (8299..8306) of a good record
     // change: the rest of it is as it was.
     auto resto = [k](const QByteArray& b, int r) { return b.mid(r * k, 8264) + b.mid(r * k + 8274, 25); };
-    EXPECT_EQ((std::tuple{resto(despues, 0), resto(despues, 7)}), (std::tuple{resto(antes, 0), resto(antes, 7)}));
+    EXPECT_EQ((std::tuple{resto(despues, 0), resto(despues, 6)}), (std::tuple{resto(antes, 0), resto(antes, 6)}));
 }
 
 TEST_F(Sencillas, CountersStopAt32767) {

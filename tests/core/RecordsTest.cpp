@@ -83,14 +83,14 @@ TEST(RegPena, LayoutOfEveryFieldAndAShortRecord) {
               (std::tuple{int16_t(0), 0.0, int16_t(0x0101), int16_t(0)}));
 }
 
-// Damaged: a bet count neither 1..205 nor 501..506, a counter below 0, a date that is no day.
+// Damaged: a bet count neither 0..205 nor 501..506, a counter below 0, a date that is no day.
 TEST(RegPena, DamagedOnlyOutOfEveryValidRange) {
     const double nan = std::numeric_limits<double>::quiet_NaN(),
                  inf = std::numeric_limits<double>::infinity();
     for (int n : {1, 205, 501, 506, 0, 206, 500, 507, -1}) {
         RegPena p;
         p.numApuestas = static_cast<int16_t>(n);
-        EXPECT_EQ(p.danada(), n == 0 || n == 206 || n == 500 || n == 507 || n == -1) << n;
+        EXPECT_EQ(p.danada(), n == 206 || n == 500 || n == 507 || n == -1) << n;
     }
     RegPena p;
     p.numApuestas = 3;

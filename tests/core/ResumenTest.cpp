@@ -87,7 +87,7 @@ TEST_F(Resumenes, DrawsPlayedCountOncePerDrawFromEachPenasCreation) {
         QDate creada;
         int jugados;
         int apuestas = 1;
-    } penas[] = {{"Todos (L+J+S)", QDate(2026, 1, 1), 0, 0}, // no bets: a damaged record plays none
+    } penas[] = {{"Todos (L+J+S)", QDate(2026, 1, 1), 0, 206}, // a damaged record plays none
                  {"Lunes", QDate(2026, 11, 24), 1},         // a Tuesday: only the Monday the 30th
                  {"Todos (L+J+S)", QDate(2026, 11, 26), 3}, // the 30th concerns both and counts once
                  {"Jueves y Sábado", QDate(2026, 1, 1), 3},

@@ -74,11 +74,11 @@ TEST(GestorPenas, ListSumsCountersAndShowsEffectiveness) {
         e.guarda(p);
     e.s.sorteosjugados = 40;
     GestorPenas g(e.s);
-    VistaLista v = g.cargapenas();
-    // A multiple of 10 numbers covers 210 bets; reloading selects nothing.
+    VistaLista v = g.cargapenas(5);
+    // A multiple of 10 numbers covers 210 bets; with no peña 5 the first is shown and selected.
     EXPECT_EQ((std::tuple{v.vacio, e.s.sigPena, v.combo2.size(), v.filas.size(), v.filas.value(1).apuestas,
                           v.chart2, e.s.penaSel}),
-              (std::tuple{false, 5, 5, 4, 210, std::array<double, 2>{35, 5}, 0}));
+              (std::tuple{false, 5, 5, 4, 210, std::array<double, 2>{35, 5}, 1}));
     EXPECT_EQ((QStringList{v.label9_2, v.combo2.value(0), v.combo2.value(2).trimmed(), v.label13, v.text4,
                            v.text5}),
               (QStringList{QStringLiteral("4"), QStringLiteral("TODAS LAS PEÑAS"), QStringLiteral("DOS"),

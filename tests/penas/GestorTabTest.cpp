@@ -7,9 +7,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-// A reload of the list (the editor closed, the summary ran) keeps the peña the user chose;
-// every counter is read out after its caption; a peña that took part in no draw and won
-// nothing shows a grey pie, not a green one.
+// A reload after the editor closed keeps the peña the user chose, any other shows row 1; the
+// highlighted row is always the chosen one; every counter is read out after its caption; a
+// peña that took part in no draw and won nothing shows a grey pie, not a green one.
 TEST(GestorTab, ReloadKeepsTheChosenPenaAndCountersReadTheirCaptions) {
     Entorno e;
     e.sorteo(QDate(2026, 12, 3));
@@ -33,10 +33,15 @@ TEST(GestorTab, ReloadKeepsTheChosenPenaAndCountersReadTheirCaptions) {
                           QStringLiteral("Sin premio: 0 (0,0 %); con premio: 15 (100,0 %).")}));
     auto* lista = tab.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
     lista->setCurrentItem(lista->topLevelItem(1));
-    tab.cargapenas();
+    tab.cargapenas(true);
     auto* grafico = tab.findChild<GraficoPremios*>(QStringLiteral("MSChart3"));
     EXPECT_EQ((std::tuple{lista->currentItem() == lista->topLevelItem(1), e.s.penaSel, leido("Label17"),
                           leido("Label3_0"), grafico->valor(1) == 0 && grafico->valor(0) > 0}),
               (std::tuple{true, 2, QStringLiteral("Sorteos participados: 0"),
                           QStringLiteral("Aciertos de 3: 0"), true}));
+    tab.cargapenas();
+    lista->clearSelection(); // as a Ctrl+Space would: the current row stays selected
+    EXPECT_EQ(std::tuple(lista->selectedItems(), lista->currentItem(), e.s.penaSel, leido("Label3_0")),
+              std::tuple(QList{lista->topLevelItem(0)}, lista->topLevelItem(0), 1,
+                         QStringLiteral("Aciertos de 3: 1")));
 }

@@ -111,13 +111,16 @@ TEST(ImpresionBoletos, OnlyThePagesChosenInTheDialog) {
     falla.beginResult = false;
     EXPECT_FALSE(t.imp.imprime(falla, ImpresionBoletos::PapelNormal, false));
     EXPECT_EQ(std::tuple(falla.killed, falla.ops.size()), std::tuple(true, 0));
-    // A damaged record (a counter below 0) says why before any printer is chosen.
+    // A damaged record (a counter below 0), then an empty peña, says why before any printer is chosen.
     t.servicio = FakePrintService();
     t.e.s.penaActual.acierto(4) = -30000;
     EXPECT_FALSE(t.imp.imprime(t.servicio, ImpresionBoletos::PapelNormal, false));
+    t.e.s.penaActual.acierto(4) = t.e.s.penaActual.numApuestas = 0;
+    EXPECT_FALSE(t.imp.imprime(t.servicio, ImpresionBoletos::PapelOficial, false));
     EXPECT_EQ((std::tuple{t.servicio.shown, t.e.textos()}),
               (std::tuple{0, QStringList{"El registro de esta peña está dañado y no se puede imprimir. Elimine la "
-                                         "peña y vuelva a crearla."}}));
+                                         "peña y vuelva a crearla.",
+                                         "Esta peña no tiene apuestas. No hay boletos que imprimir."}}));
 }
 
 TEST(ImpresionBoletos, OfficialPaperShiftsEveryMarkByTheCorrection) {

@@ -15,6 +15,7 @@
 #include "stats/gui/EstadisticasTab.h"
 #include "stats/gui/FiltrosPaso1.h"
 #include "stats/gui/GraficaFrecuencias.h"
+#include "stats/gui/InformeVentana.h"
 #include "stats/gui/ModeloSorteos.h"
 #include "support/HistoriaReal.h"
 #include "support/LimiteEscritura.h"
@@ -41,6 +42,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
@@ -528,10 +530,10 @@ TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     w.resultados()->setConpremio(1);
     w.resultados()->timer3().start();
     w.resultados()->Timer3_Timer();
-    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("P R E M I O"));
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("P R E M &I O"));
     w.sstab1()->setCurrentIndex(2);
     EXPECT_FALSE(w.resultados()->timer3().isActive());
-    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("S E N C I L L A"));
+    EXPECT_EQ(w.resultados()->command1(0)->text(), QStringLiteral("S E N C &I L L A"));
 }
 
 TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
@@ -581,7 +583,7 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     EXPECT_TRUE(w.filtrosPaso1()->check3(F::UltimoMesPaso1)->isChecked());
     w.filtrosPaso1()->slider1()->setValue(12);
     EXPECT_EQ(tab->slider1()->value(), 12);
-    EXPECT_EQ(tab->check3(F::UltimoMes)->text(), QStringLiteral("Últimos 12 meses"));
+    EXPECT_EQ(tab->check3(F::UltimoMes)->text(), QStringLiteral("Últimos 12 m&eses"));
     EXPECT_EQ(tab->label7()->text(), w.seleccion()->label7());
     EXPECT_LT(filas(), 200);
 }
@@ -621,15 +623,41 @@ TEST_F(TabEstadisticas, DeletingARowUnderAFilterRemovesThatDraw) {
 // are buttons that Space and Enter press, each running its own command.
 TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
     Principal& w = cargada();
-    QList<QMenu*> menus = w.menuBar()->findChildren<QMenu*>();
-    for (QMenu* m : menus << nullptr) {
-        QStringList letras;
-        for (QAction* a : m ? m->actions() : w.menuBar()->actions())
-            letras << QKeySequence::mnemonic(a->text()).toString();
-        EXPECT_FALSE(letras.contains(QString())) << (m ? m->title() : QString()).toStdString();
-        EXPECT_EQ(letras.size(), QSet<QString>(letras.begin(), letras.end()).size())
-            << letras.join(u' ').toStdString();
-    }
+    // Every menu entry and button has a letter a Spanish keyboard types without a dead key,
+    // unique among what is on view with it: each menu; the menu bar with each page; each window.
+    QStringList barra;
+    const auto revisa = [](QWidget* raiz, QStringList textos) {
+        for (QAction* a : raiz->actions())
+            textos << a->text();
+        for (QAbstractButton* b : raiz->findChildren<QAbstractButton*>())
+            textos << b->text();
+        textos.removeAll(QString()); // separators, pictures
+        QString letras;
+        for (const QString& t : textos)
+            letras += QKeySequence::mnemonic(t).toString().remove(QStringLiteral("Alt+"));
+        const QRegularExpression unaVez(QStringLiteral("^(?:([A-Z])(?!.*\\1))*$")); // each letter once
+        EXPECT_TRUE(letras.size() == textos.size() && unaVez.match(letras).hasMatch())
+            << qPrintable(textos.join(u'|'));
+    };
+    for (QAction* a : w.menuBar()->actions())
+        barra << a->text();
+    for (int i = 0; i < w.sstab1()->count(); ++i)
+        revisa(w.sstab1()->widget(i), barra);
+    w.gestor()->Command7_Click(), w.gestor()->Command2_Click(), w.Crearp_Click(); // on the highlighted peña
+    QWidget* crea = w.ventana(QStringLiteral("Crea"));
+    InformeVentana informe(s, QString(), QStringLiteral("x"));
+    for (QWidget* v : QApplication::topLevelWidgets()) // the menus, the secondary windows
+        if (v != &w)
+            revisa(v, {});
+    // Tab follows the screen: the peña report icon right after the Gestor's buttons, the wizard's
+    // step 1 right after the intro's buttons (so before step 2), the editor's close mark last.
+    EXPECT_EQ((QStringList{hijo<QWidget>(w, "Command7")->nextInFocusChain()->objectName(),
+                           hijo<QWidget>(w, "Command9")->nextInFocusChain()->objectName(),
+                           hijo<QWidget>(*crea, "Label5")->previousInFocusChain()->objectName()}),
+              (QStringList{"Image2_1", "Check3_10", "Command3"}));
+    w.descargarVentana(QStringLiteral("Imprimir")); // opened again below, from its shortcut
+    // The chooser keeps its own place: 3200 twips across and 2800 down from the main window.
+    EXPECT_EQ(w.ventana(QStringLiteral("Creamenu"))->pos() - w.pos(), QPoint(213, 187)); // 96 dots an inch
     QStringList ver;
     for (QAction* a : hijo<QMenu>(w, "MenuVer")->actions()) {
         a->trigger();
@@ -678,7 +706,6 @@ TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
             << i;
     EXPECT_EQ(w.atajos()->image1(4)->toolTip(),
               QStringLiteral("Añade todos los sorteos desde la creación de la Primitiva!!"));
-    s.penaSel = 1;
     QTest::keyClick(w.atajos()->image1(3), Qt::Key_Space);
     ASSERT_NE(w.ventana(QStringLiteral("Imprimir")), nullptr);
     w.descargarVentana(QStringLiteral("Imprimir"));
@@ -715,7 +742,6 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     // The editor coming forward brings the newest draws back from 21.
     g->hScroll1()->setMaximum(21);
     g->hScroll1()->setValue(21);
-    s.penaSel = 1;
     w.gestor()->Command7_Click();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.ventana(QStringLiteral("Crea"))));
     EXPECT_EQ(g->hScroll1()->value(), 1);
@@ -752,11 +778,15 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     });
     cajas.message(QStringLiteral("x"), QStringLiteral("t"), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
     EXPECT_EQ(padre, pequena.data());
-    pequena->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(pequena));
-    QTest::keyClick(pequena, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(pequena.isNull());
+    // A report window has its own Escape, and the main window adds no second one to it.
+    for (QPointer<QWidget> v :
+         {pequena, QPointer<QWidget>(new InformeVentana(s, QString(), QStringLiteral("x")))}) {
+        w.mostrarVentana(v);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+        QTest::keyClick(v, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(v.isNull());
+    }
 
     w.Command6_Click();
     QWidget* aviso = w.ventana(QStringLiteral("Infor"));

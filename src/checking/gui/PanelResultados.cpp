@@ -25,9 +25,10 @@
 
 namespace {
 
-const QString kSencilla = QStringLiteral("S E N C I L L A");
-const QString kMultiple = QStringLiteral("M Ú L T I P L E");
-const QString kPremio = QStringLiteral("P R E M I O");
+const QString kSencilla = QStringLiteral("S E N C &I L L A");
+const QString kMultiple = QStringLiteral("&M Ú L T I P L E");
+// While a button blinks its letter stays: each list's button keeps the one both its texts share.
+const QString kPremio[2] = {QStringLiteral("P R E M &I O"), QStringLiteral("P R E &M I O")};
 const QColor kRojo(255, 0, 0);
 // Pictures of the main window's picture list.
 constexpr int kLogo = 12;
@@ -261,7 +262,7 @@ void PanelResultados::Command1_Click(int index) {
 
 void PanelResultados::ponerBoton(int i, bool rojo) {
     QPushButton* b = m_command1[static_cast<size_t>(i)];
-    b->setText(rojo ? kPremio : (i == 0 ? kSencilla : kMultiple));
+    b->setText(rojo ? kPremio[i] : (i == 0 ? kSencilla : kMultiple));
     QPalette p = b->palette();
     p.setColor(QPalette::Button, rojo ? kRojo : palette().color(QPalette::Button));
     b->setPalette(p);

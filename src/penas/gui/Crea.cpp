@@ -203,9 +203,9 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     navegador->addWidget(m_text2);
     izquierda->addLayout(navegador);
     auto* edicion = new QHBoxLayout;
-    m_command4 = new QPushButton(QStringLiteral("Añadir apuesta"), this);
+    m_command4 = new QPushButton(QStringLiteral("Aña&dir apuesta"), this);
     m_command4->setObjectName(QStringLiteral("Command4"));
-    m_command5 = new QPushButton(QStringLiteral("Eliminar apuesta"), this);
+    m_command5 = new QPushButton(QStringLiteral("&Eliminar apuesta"), this);
     m_command5->setObjectName(QStringLiteral("Command5"));
     edicion->addWidget(m_command4);
     edicion->addWidget(m_command5);
@@ -238,9 +238,9 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     auto* dias = new QGroupBox(this);
     dias->setAccessibleName(QStringLiteral("Días a jugar"));
     auto* lDias = new QVBoxLayout(dias);
-    const QString textos[5] = {QStringLiteral("Sólo jueves"), QStringLiteral("Sólo sábado"),
-                               QStringLiteral("Jueves y sábado"), QStringLiteral("Sólo lunes"),
-                               QStringLiteral("Todos (L+J+S)")};
+    const QString textos[5] = {QStringLiteral("Sólo &jueves"), QStringLiteral("Sólo &sábado"),
+                               QStringLiteral("Jueves &y sábado"), QStringLiteral("Sólo &lunes"),
+                               QStringLiteral("&Todos (L+J+S)")};
     for (int i = 0; i < 5; ++i) {
         auto* o = new QRadioButton(textos[i], dias);
         o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
@@ -257,11 +257,11 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
     derecha->addWidget(dias);
 
     auto* botones = new QHBoxLayout;
-    m_command1 = new QPushButton(QStringLiteral("Grabar"), this);
+    m_command1 = new QPushButton(QStringLiteral("&Grabar"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command2 = new QPushButton(QStringLiteral("Borrar"), this);
+    m_command2 = new QPushButton(QStringLiteral("&Borrar"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command3 = new QPushButton(QStringLiteral("Aleatorio"), this);
+    m_command3 = new QPushButton(QStringLiteral("&Aleatorio"), this);
     m_command3->setObjectName(QStringLiteral("Command3"));
     botones->addWidget(m_command1);
     botones->addWidget(m_command2);
@@ -297,6 +297,9 @@ Crea::Crea(Session& s, const VentanasPenas& ventanas, std::function<double()> al
         m_editor.HScroll1_Change(v);
     });
     connect(label5, &Etiqueta::clicked, this, &Crea::cierraPorUsuario);
+    // The close mark stands beside the name but is reached last: Tab from the name goes on
+    // to the ticket, and a Space meant for the next control cannot close the editor.
+    setTabOrder(m_command3, label5);
 
     m_editor.alCambiar = [this] { pinta(); };
     m_editor.alCerrar = [this] { cierraPorUsuario(); };

@@ -10,10 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
-constexpr int kTwipsPorPixel = 15;
-
 // The container of the decorative marks: an object without children and not shown.
 class AdornosAccesibles : public QAccessibleWidget {
   public:
@@ -72,8 +71,8 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     layout->addWidget(label3, 0, 3, Qt::AlignRight);
     connect(label3, &Etiqueta::clicked, this, &QWidget::close);
 
-    const QString textos[3] = {QStringLiteral("Múltiple"), QStringLiteral("Sencilla"),
-                               QStringLiteral("Reducida")};
+    const QString textos[3] = {QStringLiteral("&Múltiple"), QStringLiteral("&Sencilla"),
+                               QStringLiteral("&Reducida")};
     for (int i = 0; i < 3; ++i) {
         auto* o = new QRadioButton(textos[i], this);
         o->setObjectName(QStringLiteral("Option1_%1").arg(i));
@@ -91,6 +90,7 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     m_combo1->hide();
     layout->addWidget(m_combo1, 2, 0, 1, 4);
     connect(m_combo1, &QComboBox::activated, this, &Creamenu::Combo1_Click);
+    setTabOrder(m_combo1, label3); // the close mark is reached last
 
     // A row of "x" marks that mean nothing: kept away from screen readers.
     static const bool fabrica = [] {
@@ -112,10 +112,13 @@ Creamenu::Creamenu(Session& s, VentanasPenas ventanas, QWidget* parent)
     }
     layout->addWidget(fila, 3, 0, 1, 4);
 
-    // Placed by the main window's position.
+    // Placed by the main window's position: 3200 twips across and 2800 down, at the screen's
+    // logical resolution (1440 twips an inch).
     if (m_ventanas.origenPrincipal) {
-        const QPoint o = m_ventanas.origenPrincipal();
-        move(o + QPoint(3200 / kTwipsPorPixel, 2800 / kTwipsPorPixel));
+        const QScreen* pantalla = screen();
+        const qreal dpiX = pantalla ? pantalla->logicalDotsPerInchX() : 96,
+                    dpiY = pantalla ? pantalla->logicalDotsPerInchY() : 96;
+        move(m_ventanas.origenPrincipal() + QPoint(qRound(3200 * dpiX / 1440), qRound(2800 * dpiY / 1440)));
     }
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(500);

@@ -36,14 +36,14 @@ CrearCombinacionTab::CrearCombinacionTab(Session& s, VentanasPenas ventanas, QWi
     m_introduccion.append(image6);
     etiqueta("Label54", QStringLiteral("- Seleccione el modo de creación de la peña:"));
 
-    auto* command4 = new QPushButton(QStringLiteral("Manual"), this);
+    auto* command4 = new QPushButton(QStringLiteral("&Manual"), this);
     command4->setObjectName(QStringLiteral("Command4"));
     layout->addWidget(command4);
     m_introduccion.append(command4);
     etiqueta("Label33",
              QStringLiteral("Introduzca los números manualmente. Cree la peña Reducida, Múltiple o Sencilla, "
                             "con los números que usted desee."));
-    auto* command9 = new QPushButton(QStringLiteral("Automática"), this);
+    auto* command9 = new QPushButton(QStringLiteral("&Automática"), this);
     command9->setObjectName(QStringLiteral("Command9"));
     layout->addWidget(command9);
     m_introduccion.append(command9);
@@ -89,6 +89,9 @@ void CrearCombinacionTab::Command9_Click() {
     m_frame12->show();
     m_frame6->show();
     m_frame7->show();
+    // The wizard starts at step 1 (the frame hands the focus to its first box), also when
+    // the button was pressed by its letter from elsewhere.
+    m_frame12->setFocus();
 }
 
 void CrearCombinacionTab::restauraIntroduccion() {

@@ -69,10 +69,18 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     // Room for a few peñas at the smallest; the list takes its share of a taller window.
     m_listView1->setMinimumHeight(5 * m_listView1->fontMetrics().height() + 8);
     // What is highlighted is what the buttons act on: moving the current row with the
-    // keyboard acts as a click on the row it reaches.
+    // keyboard (or Tab into the list, which makes the first row current) acts as a click on
+    // the row it reaches, so Space finds it chosen; the current row is always the selected
+    // one (a Ctrl+Space cannot take the selection off it).
     connect(m_listView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!m_recargando && item)
             alPulsarFila(item);
+    });
+    connect(m_listView1, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QModelIndex actual = m_listView1->currentIndex();
+        if (actual.isValid() && !m_listView1->selectionModel()->isSelected(actual))
+            m_listView1->selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect |
+                                                              QItemSelectionModel::Rows);
     });
     // A click (or Enter) on a new row was already handled as a change of the current row.
     const auto pulsada = [this](QTreeWidgetItem* item) {
@@ -84,11 +92,11 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     layout->addWidget(m_listView1, 0, 0, 1, 2);
 
     auto* botones = new QHBoxLayout;
-    m_command3 = new QPushButton(QStringLiteral("Eliminar peña"), this);
+    m_command3 = new QPushButton(QStringLiteral("&Eliminar peña"), this);
     m_command3->setObjectName(QStringLiteral("Command3"));
-    m_command2 = new QPushButton(QStringLiteral("Imprimir boletos"), this);
+    m_command2 = new QPushButton(QStringLiteral("&Imprimir boletos"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command7 = new QPushButton(QStringLiteral("Editar Peña"), this);
+    m_command7 = new QPushButton(QStringLiteral("Editar &Peña"), this);
     m_command7->setObjectName(QStringLiteral("Command7"));
     m_image2 = new QLabel(this);
     m_image2->setObjectName(QStringLiteral("Image2_1"));
@@ -191,11 +199,11 @@ GestorTab::GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent)
     layout->setColumnStretch(1, 1);
 }
 
-void GestorTab::cargapenas() {
-    const VistaLista v = m_gestor.cargapenas();
-    // Reloading selects nothing: only the user's choice of a row sets the selected peña.
+void GestorTab::cargapenas(bool mantenerElegida) {
+    const VistaLista v = m_gestor.cargapenas(mantenerElegida ? m_s.penaSel : 1);
+    // The row the reload showed is highlighted without being shown a second time.
     m_recargando = true;
-    m_filaMostrada = 0;
+    m_filaMostrada = v.vacio ? 0 : v.fila;
     m_listView1->clear();
     for (const FilaLista& f : v.filas) {
         auto* item = new QTreeWidgetItem(m_listView1);
@@ -215,12 +223,9 @@ void GestorTab::cargapenas() {
     m_command3->setEnabled(v.botones);
     m_command2->setEnabled(v.botones);
     m_command7->setEnabled(v.botones);
-    // The peña the user chose stays highlighted and shown; without one, the first.
-    const int elegida =
-        !v.vacio && m_s.penaSel > 1 && m_s.penaSel <= m_listView1->topLevelItemCount() ? m_s.penaSel : 1;
     if (v.vacio)
         m_listView5->clear();
-    else if (QTreeWidgetItem* fila = m_listView1->topLevelItem(elegida - 1))
+    else if (QTreeWidgetItem* fila = m_listView1->topLevelItem(v.fila - 1))
         m_listView1->setCurrentItem(fila);
     m_recargando = false;
     for (QLabel* l : m_label3)
@@ -230,8 +235,6 @@ void GestorTab::cargapenas() {
     m_text5->setText(v.text5);
     m_chart2->muestra(v.chart2[0], v.chart2[1]);
     muestraDetalle(v.detalle);
-    if (elegida != 1 && v.detalle.error == 0)
-        verpena(elegida);
 }
 
 void GestorTab::verpena(int n) {

@@ -22,7 +22,9 @@ class GestorTab : public QWidget {
   public:
     GestorTab(Session& s, VentanasPenas ventanas, QWidget* parent = nullptr);
 
-    void cargapenas();
+    // Reloads the list and shows row 1, or the peña chosen before when `mantenerElegida`
+    // (the editor closed).
+    void cargapenas(bool mantenerElegida = false);
     void verpena(int n);
 
     void Command3_Click(); // "Eliminar peña"
@@ -50,7 +52,7 @@ class GestorTab : public QWidget {
     GestorPenas m_gestor;
     QStringList m_combo2;
     bool m_recargando = false;
-    int m_filaMostrada = 0; // the row last acted on as clicked, 0 after a reload
+    int m_filaMostrada = 0; // the row shown, 0 when none
 
     QTreeWidget* m_listView1;
     QTreeWidget* m_listView5;

@@ -57,7 +57,7 @@ Imprimir::Imprimir(Session& s, QWidget* parent) : QWidget(parent), m_s(s), m_bol
     }
     auto* joker = new QHBoxLayout;
     joker->addWidget(rotulo(QStringLiteral("-Jugar al"), datos));
-    m_check1 = new QCheckBox(QStringLiteral("Joker"), datos);
+    m_check1 = new QCheckBox(QStringLiteral("&Joker"), datos);
     m_check1->setObjectName(QStringLiteral("Check1"));
     joker->addWidget(m_check1);
     joker->addStretch(1);
@@ -87,12 +87,12 @@ Imprimir::Imprimir(Session& s, QWidget* parent) : QWidget(parent), m_s(s), m_bol
     layout->addWidget(correccion, 1, 0);
 
     auto* botones = new QVBoxLayout;
-    auto* command1 = new QPushButton(QStringLiteral("Imprimir en papel oficial"), this);
+    auto* command1 = new QPushButton(QStringLiteral("Imprimir en papel &oficial"), this);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setToolTip(
         QStringLiteral("Ajuste la X yla Y para que las \"x\" coincidan en las casillas. También "
                        "depende del papel oficial ya que aveces estan cortados irregularmente."));
-    auto* command2 = new QPushButton(QStringLiteral("Imprimir en papel normal"), this);
+    auto* command2 = new QPushButton(QStringLiteral("Imprimir en papel &normal"), this);
     command2->setObjectName(QStringLiteral("Command2"));
     command2->setToolTip(
         QStringLiteral("Imprime en papel normal una participación compatible con el sistema oficial!"));

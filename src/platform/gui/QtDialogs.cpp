@@ -34,11 +34,11 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
     }
     box.setStandardButtons(std);
     if (auto* b = box.button(QMessageBox::Yes))
-        b->setText(QStringLiteral("Sí"));
+        b->setText(QStringLiteral("&Sí"));
     if (auto* b = box.button(QMessageBox::No))
-        b->setText(QStringLiteral("No"));
+        b->setText(QStringLiteral("&No"));
     if (auto* b = box.button(QMessageBox::Cancel))
-        b->setText(QStringLiteral("Cancelar"));
+        b->setText(QStringLiteral("&Cancelar"));
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

@@ -38,8 +38,12 @@ void EnlaceFiltros::sincroniza() {
     for (const auto& [indice, c] : std::as_const(m_cajas)) {
         c->setChecked(f.marcada(indice));
         c->setEnabled(f.habilitada(indice));
-        if (indice == FiltrosEstadisticas::UltimoMes || indice == FiltrosEstadisticas::UltimoMesPaso1)
-            c->setText(f.captionUltimoMes());
+        if (indice == FiltrosEstadisticas::UltimoMes || indice == FiltrosEstadisticas::UltimoMesPaso1) {
+            // Alt+E whatever the count of months: the "e" of "mes" or "meses".
+            QString texto = f.captionUltimoMes();
+            texto.insert(texto.lastIndexOf(QStringLiteral("mes")) + 1, u'&');
+            c->setText(texto);
+        }
     }
     for (QSlider* s : std::as_const(m_barras)) {
         const QSignalBlocker bloqueo(s);

@@ -27,11 +27,11 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
     auto* frame11 = new QGroupBox(QStringLiteral("Filtrado de datos:"), this);
     frame11->setObjectName(QStringLiteral("Frame11"));
     auto* filtros = new QVBoxLayout(frame11);
-    for (auto [caja, texto] : {std::pair{F::Lunes, "Lunes"},
-                               {F::Jueves, "Jueves"},
-                               {F::Sabado, "Sábado"},
-                               {F::Todos, "Todos"},
-                               {F::UltimoMes, "Último mes"}})
+    for (auto [caja, texto] : {std::pair{F::Lunes, "&Lunes"},
+                               {F::Jueves, "&Jueves"},
+                               {F::Sabado, "&Sábado"},
+                               {F::Todos, "&Todos"},
+                               {F::UltimoMes, "Último m&es"}})
         filtros->addWidget(m_enlace->caja(caja, QString::fromUtf8(texto), frame11));
     m_slider1 = m_enlace->barra(0, frame11);
     filtros->addWidget(m_slider1);
@@ -52,12 +52,12 @@ EstadisticasTab::EstadisticasTab(Session& s, SeleccionEstadisticas& seleccion, Q
     }
 
     // Made here so that Tab reaches it after the filters and before the buttons below it.
-    QCheckBox* comparativa = m_enlace->caja(F::Comparativa, QStringLiteral("Comparativa"), this);
+    QCheckBox* comparativa = m_enlace->caja(F::Comparativa, QStringLiteral("&Comparativa"), this);
     m_label7 = new QLabel(this);
     m_label7->setObjectName(QStringLiteral("Label7"));
-    auto* command5 = new QPushButton(QStringLiteral("Borrar todos los sorteos"), this);
+    auto* command5 = new QPushButton(QStringLiteral("&Borrar todos los sorteos"), this);
     command5->setObjectName(QStringLiteral("Command5"));
-    auto* command8 = new QPushButton(QStringLiteral("Añadir todos los sorteos"), this);
+    auto* command8 = new QPushButton(QStringLiteral("&Añadir todos los sorteos"), this);
     command8->setObjectName(QStringLiteral("Command8"));
 
     auto* izquierda = new QVBoxLayout;

@@ -54,11 +54,11 @@ InformeVentana::InformeVentana(Session& s, const QString& html, const QString& t
 
     auto* layout = new QVBoxLayout(this);
     auto* botones = new QHBoxLayout;
-    auto* imprime = new QPushButton(QStringLiteral("Imprimir..."), this);
+    auto* imprime = new QPushButton(QStringLiteral("&Imprimir..."), this);
     imprime->setObjectName(QStringLiteral("Imprimir"));
-    auto* pdf = new QPushButton(QStringLiteral("Guardar como PDF..."), this);
+    auto* pdf = new QPushButton(QStringLiteral("&Guardar como PDF..."), this);
     pdf->setObjectName(QStringLiteral("GuardarPdf"));
-    auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
+    auto* cerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("Cerrar"));
     botones->addWidget(imprime);
     botones->addWidget(pdf);
@@ -78,7 +78,10 @@ InformeVentana::InformeVentana(Session& s, const QString& html, const QString& t
     connect(imprime, &QPushButton::clicked, this, &InformeVentana::imprimir);
     connect(pdf, &QPushButton::clicked, this, &InformeVentana::guardarPdf);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
+    // The window's one Escape: the main window adds none to a window that has this one,
+    // and two shortcuts on one key would both be ambiguous and fire neither.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("Escape"));
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     elegirImpresora = [this](QPrinter& p) {
