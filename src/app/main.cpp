@@ -1,5 +1,6 @@
 #include "core/Session.h"
 #include "platform/Clock.h"
+#include "platform/gui/ModalDialog.h"
 #include "platform/gui/QtDialogs.h"
 #include "ui/IdiomaYFuentes.h"
 #include "ui/Presentacion.h"
@@ -42,7 +43,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(presentacion, &Presentacion::entrar, [&] {
         principal = new Principal(session, QCoreApplication::applicationDirPath());
         principal->setAttribute(Qt::WA_DeleteOnClose);
-        dialogs.setParent(principal);
+        modaldialog::setOwner(principal);
         if (!principal->Form_Load(presentacion)) {
             delete principal;
             principal = nullptr;
