@@ -1,3 +1,4 @@
+#include "core/FolderLock.h"
 #include "core/Session.h"
 #include "platform/Clock.h"
 #include "platform/gui/ModalDialog.h"
@@ -34,6 +35,12 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;
+    // A second program on this folder ends here, before it shows or touches anything.
+    const QString carpeta = QCoreApplication::applicationDirPath();
+    FolderLock bloqueo(carpeta);
+    if (!bloqueo.lockOrTell(dialogs))
+        return 1;
+
     SystemClock clock;
     Session session(dialogs, clock);
 
@@ -41,7 +48,7 @@ int main(int argc, char* argv[]) {
     auto* presentacion = new Presentacion;
     presentacion->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(presentacion, &Presentacion::entrar, [&] {
-        principal = new Principal(session, QCoreApplication::applicationDirPath());
+        principal = new Principal(session, carpeta);
         principal->setAttribute(Qt::WA_DeleteOnClose);
         modaldialog::setOwner(principal);
         if (!principal->Form_Load(presentacion)) {
