@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QShowEvent>
 #include <QWidget>
+#include <QWindow>
 
 // Every modal box and dialog of the program is owned by the main window, never by a secondary
 // window: the main window's activation closes those, and a box whose owner is deleted inside
@@ -20,7 +21,8 @@ QWidget* origin();
 } // namespace modaldialog
 
 // A dialog of kind D (a message box, file or printer dialog), made with modaldialog::owner()
-// as its parent, that shows centred over the window that was active when it was made.
+// as its parent, that shows centred over the window that was active when it was made, as a
+// transient window of that one.
 template <class D> class ModalDialog final : public D {
   public:
     using D::D;
@@ -28,9 +30,13 @@ template <class D> class ModalDialog final : public D {
   protected:
     void showEvent(QShowEvent* e) override {
         D::showEvent(e);
-        // The toolkit has just centred it over its owner; move it before it reaches the screen.
-        if (!e->spontaneous() && m_origin && m_origin->isVisible())
-            this->adjustPosition(m_origin);
+        if (e->spontaneous() || !m_origin || !m_origin->isVisible())
+            return;
+        // The toolkit has just centred it over its owner; move it before it reaches the screen,
+        // and have the window manager keep it above that window and return there after it.
+        this->adjustPosition(m_origin);
+        if (QWindow* ventana = this->windowHandle())
+            ventana->setTransientParent(m_origin->window()->windowHandle());
     }
 
   private:
