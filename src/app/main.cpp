@@ -1,5 +1,7 @@
+#include "core/FolderLock.h"
 #include "core/Session.h"
 #include "platform/Clock.h"
+#include "platform/gui/ModalDialog.h"
 #include "platform/gui/QtDialogs.h"
 #include "ui/IdiomaYFuentes.h"
 #include "ui/Presentacion.h"
@@ -33,6 +35,12 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;
+    // A second program on this folder ends here, before it shows or touches anything.
+    const QString carpeta = QCoreApplication::applicationDirPath();
+    FolderLock bloqueo(carpeta);
+    if (!bloqueo.lockOrTell(dialogs))
+        return 1;
+
     SystemClock clock;
     Session session(dialogs, clock);
 
@@ -40,9 +48,9 @@ int main(int argc, char* argv[]) {
     auto* presentacion = new Presentacion;
     presentacion->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(presentacion, &Presentacion::entrar, [&] {
-        principal = new Principal(session, QCoreApplication::applicationDirPath());
+        principal = new Principal(session, carpeta);
         principal->setAttribute(Qt::WA_DeleteOnClose);
-        dialogs.setParent(principal);
+        modaldialog::setOwner(principal);
         if (!principal->Form_Load(presentacion)) {
             delete principal;
             principal = nullptr;

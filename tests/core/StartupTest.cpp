@@ -1,4 +1,5 @@
 #include "core/Startup.h"
+#include "core/FolderLock.h"
 #include "core/OleDate.h"
 #include "support/LimiteEscritura.h"
 #include "support/SesionPrueba.h"
@@ -6,8 +7,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -226,4 +230,32 @@ TEST_F(Arranque, UnwritableFolderStartsWithDefaultsInMemory) {
     EXPECT_FALSE(dir.exists(QStringLiteral("nums.ini")));
     EXPECT_FALSE(s.files.numeros.put(1, RegSorteo()));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// One program per folder: a second start on an open folder is refused and told, with nothing
+// written to the folder; another folder is free; a killed holder leaves the folder free.
+TEST_F(Arranque, OneProgramPerFolder) {
+    TestFolder otra;
+    FolderLock primero(dir.path()), segundo(dir.path());
+    const std::vector<bool> tomadas = {primero.lockOrTell(dialogs), segundo.lockOrTell(dialogs),
+                                       FolderLock(otra.path()).tryLock()};
+    EXPECT_EQ(tomadas, (std::vector<bool>{true, false, true}));
+    ASSERT_EQ(dialogs.boxes.size(), 1);
+    EXPECT_EQ(dialogs.caja(0),
+              std::tuple(QStringLiteral("Velmorat ya está abierto en la carpeta \"%1\". Siga en esa "
+                                        "ventana, o ciérrela antes de volver a abrir el programa.")
+                             .arg(dir.path()),
+                         QStringLiteral("Velmorat"), Dialogs::Icon::Exclamation));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        FolderLock bloqueo(otra.path());
+        if (bloqueo.tryLock())
+            ::kill(::getpid(), SIGKILL);
+        ::_exit(1);
+    }
+    int estado = 0;
+    ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+    EXPECT_EQ(std::tuple(WIFSIGNALED(estado), FolderLock(otra.path()).tryLock()), std::tuple(true, true));
 }

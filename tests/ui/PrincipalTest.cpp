@@ -10,6 +10,7 @@
 #include "penas/gui/GestorTab.h"
 #include "platform/gui/Etiqueta.h"
 #include "platform/gui/ImageList1.h"
+#include "platform/gui/ModalDialog.h"
 #include "platform/gui/QtDialogs.h"
 #include "stats/SeleccionEstadisticas.h"
 #include "stats/gui/EstadisticasTab.h"
@@ -52,6 +53,7 @@
 #include <QTranslator>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
@@ -763,24 +765,43 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     w.mostrarVentana(grande);
     EXPECT_EQ(std::tuple(zona.contains(grande->frameGeometry()), grande->size()),
               std::tuple(true, zona.size().shrunkBy(QMargins(4, 32, 4, 4))));
-    // A message box comes over the window whose action raised it.
-    QtDialogs cajas(&w);
-    QWidget* padre = nullptr;
-    QPointer<QWidget> pequena = new QWidget;
-    pequena->setObjectName(QStringLiteral("Configurar"));
-    pequena->resize(200, 100);
-    w.mostrarVentana(pequena);
-    EXPECT_LE((pequena->geometry().center() - w.geometry().center()).manhattanLength(), 30);
-    ASSERT_TRUE(pequena && QTest::qWaitForWindowActive(pequena));
-    QTimer::singleShot(0, [&] {
-        if (QWidget* c = QApplication::activeModalWidget())
-            padre = c->parentWidget(), c->close();
-    });
-    cajas.message(QStringLiteral("x"), QStringLiteral("t"), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
-    EXPECT_EQ(padre, pequena.data());
+    // A click on the main window while a secondary window is active: the main window hears of
+    // its activation, and the click's action raises a box before the toolkit's active window
+    // changes. The box shows over the secondary window but belongs to the main window, so the
+    // activation, run while the box is open, closes the secondary window and not the box.
+    modaldialog::setOwner(&w);
+    QtDialogs cajas;
+    const std::function<void()> abreCaja[] = {
+        [&] { cajas.message(QStringLiteral("x"), QString(), Dialogs::Icon::None, Dialogs::Buttons::Ok); },
+        [&] { cajas.openFile(QString(), dir.path(), QString(), QString()); }};
+    for (const auto& abre : abreCaja) {
+        QPointer<QWidget> pequena = new QWidget;
+        pequena->setObjectName(QStringLiteral("Configurar"));
+        pequena->resize(200, 100);
+        w.mostrarVentana(pequena);
+        EXPECT_LE((pequena->geometry().center() - w.geometry().center()).manhattanLength(), 30);
+        ASSERT_TRUE(pequena && QTest::qWaitForWindowActive(pequena));
+        pequena->move(zona.topLeft() + QPoint(220, 160)); // away from the main window's centre
+        const QPoint centro = pequena->geometry().center();
+        QWidget* padre = nullptr;
+        bool encima = false;
+        QTimer::singleShot(0, [&] {
+            QPointer<QWidget> caja = QApplication::activeModalWidget();
+            encima = (caja->geometry().center() - centro).manhattanLength() <= 30 &&
+                     caja->windowHandle()->transientParent() == pequena->windowHandle();
+            for (int i = 0; i < 200 && pequena; ++i)
+                QTest::qWait(5);
+            if (caja)
+                padre = caja->parentWidget(), caja->close();
+        });
+        emit qApp->focusWindowChanged(w.windowHandle());
+        abre();
+        EXPECT_EQ(std::tuple(pequena.isNull(), padre, encima),
+                  std::tuple(true, static_cast<QWidget*>(&w), true));
+    }
     // A report window has its own Escape, and the main window adds no second one to it.
-    for (QPointer<QWidget> v :
-         {pequena, QPointer<QWidget>(new InformeVentana(s, QString(), QStringLiteral("x")))}) {
+    for (QPointer<QWidget> v : {QPointer<QWidget>(abrir(w, "Configurar")),
+                                QPointer<QWidget>(new InformeVentana(s, QString(), QStringLiteral("x")))}) {
         w.mostrarVentana(v);
         ASSERT_TRUE(QTest::qWaitForWindowActive(v));
         QTest::keyClick(v, Qt::Key_Escape);

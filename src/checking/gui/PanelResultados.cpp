@@ -302,7 +302,7 @@ QImage PanelResultados::logo() const {
 void PanelResultados::Image5_Click() {
     ImageList1::show(m_image5, kImprimir);
     if (!m_impresion) {
-        m_impresionPropia = std::make_unique<QtPrintService>(window());
+        m_impresionPropia = std::make_unique<QtPrintService>();
         m_impresion = m_impresionPropia.get();
     }
     std::shared_ptr<Printer> impresora = m_impresion->showPrinter();

@@ -136,7 +136,7 @@ void Imprimir::Command2_Click() {
 
 void Imprimir::imprime(ImpresionBoletos::Modo modo) {
     if (!m_servicio) {
-        m_servicioPropio = std::make_unique<QtPrintService>(window());
+        m_servicioPropio = std::make_unique<QtPrintService>();
         m_servicio = m_servicioPropio.get();
     }
     m_boletos.imprime(*m_servicio, modo, m_check1->isChecked());

@@ -1,21 +1,13 @@
 #include "platform/gui/QtDialogs.h"
 
+#include "platform/gui/ModalDialog.h"
+
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
-// The window whose action raised the box: the box stays over it and does not bring another
-// window forward. The given parent when no window of the program is active.
-QWidget* QtDialogs::padre() const {
-    QWidget* activa = QApplication::activeModalWidget();
-    if (!activa)
-        activa = QApplication::activeWindow();
-    return activa && activa->isVisible() ? activa : m_parent;
-}
-
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons) {
-    QMessageBox box(padre());
+    ModalDialog<QMessageBox> box(modaldialog::owner());
     box.setText(text);
     box.setWindowTitle(title);
     switch (icon) {
@@ -71,7 +63,7 @@ QString sinMayusculas(const QString& pattern) {
 
 QString QtDialogs::openFile(const QString& title, const QString& folder, const QString& filterName,
                             const QString& pattern) {
-    QFileDialog dialog(padre(), title, folder);
+    ModalDialog<QFileDialog> dialog(modaldialog::owner(), title, folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The program's own dialog speaks its language and applies the filter the same way

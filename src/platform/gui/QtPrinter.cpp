@@ -1,5 +1,7 @@
 #include "platform/gui/QtPrinter.h"
 
+#include "platform/gui/ModalDialog.h"
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -118,7 +120,7 @@ void QtPrinter::picture(const QImage& image, double x, double y, double width, d
 
 std::shared_ptr<Printer> QtPrintService::showPrinter(int paginas) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer.get(), m_parent);
+    ModalDialog<QPrintDialog> dialog(printer.get(), modaldialog::owner());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, paginas > 0);
     if (paginas > 0)
         dialog.setMinMax(1, paginas);

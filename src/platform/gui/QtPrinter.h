@@ -7,8 +7,6 @@
 #include <QPrinter>
 #include <memory>
 
-class QWidget;
-
 // The printer layer drawn with QPainter on a QPrinter: a real printer or a PDF file.
 class QtPrinter final : public Printer {
 public:
@@ -46,13 +44,9 @@ private:
     QPainter m_painter;
 };
 
-// The system's printer dialog, modal to a window.
+// The system's printer dialog, modal to the whole program and owned by the main window
+// (see ModalDialog).
 class QtPrintService final : public PrintService {
 public:
-    explicit QtPrintService(QWidget* parent = nullptr) : m_parent(parent) {}
-    void setParent(QWidget* parent) { m_parent = parent; }
     std::shared_ptr<Printer> showPrinter(int paginas = 0) override;
-
-private:
-    QWidget* m_parent;
 };

@@ -3,6 +3,7 @@
 #include "core/Permiso.h"
 #include "core/Session.h"
 #include "platform/Dialogs.h"
+#include "platform/gui/ModalDialog.h"
 #include "stats/AvisoBase.h"
 #include "stats/BaseInforme.h"
 #include "stats/DocumentoInforme.h"
@@ -84,13 +85,18 @@ InformeVentana::InformeVentana(Session& s, const QString& html, const QString& t
     escape->setObjectName(QStringLiteral("Escape"));
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    elegirImpresora = [this](QPrinter& p) {
-        QPrintDialog dialogo(&p, this);
+    elegirImpresora = [](QPrinter& p) {
+        ModalDialog<QPrintDialog> dialogo(&p, modaldialog::owner());
         return dialogo.exec() == QDialog::Accepted;
     };
-    elegirPdf = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Guardar como PDF"), QString(),
-                                            QStringLiteral("PDF (*.pdf)"));
+    elegirPdf = [] {
+        ModalDialog<QFileDialog> dialogo(modaldialog::owner(), QStringLiteral("Guardar como PDF"), QString(),
+                                         QStringLiteral("PDF (*.pdf)"));
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+            return QString();
+        return dialogo.selectedFiles().constFirst();
     };
 }
 
