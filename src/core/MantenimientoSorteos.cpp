@@ -31,10 +31,6 @@ constexpr int kLargoAciertos = 10;
 constexpr int kOffsetFechas = 8291;
 constexpr int kLargoFechas = 16;
 
-QString razon(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // The bytes of a file of the program folder as they stand on disk (none when it is missing).
 QByteArray contenido(const QString& ruta) {
     QFile f(ruta);
@@ -84,31 +80,10 @@ Lectura leeElegido(const QString& archivo, qint64 maximo, QByteArray& datos) {
 
 bool MantenimientoSorteos::reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos,
                                      RecordFile* abierto) {
-    if (!filereplace::reemplazable(destino)) {
-        m_fallo = {destino, razon(EACCES)};
-        return false;
-    }
-    QFile f(temporal);
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
-    // Unbuffered, a short write shows at once; writing the rest then gives the reason.
-    for (qint64 hecho = 0, n = 0; ok && hecho < datos.size(); hecho += n) {
-        n = f.write(datos.constData() + hecho, datos.size() - hecho);
-        ok = n > 0;
-    }
-    if (!ok)
-        m_fallo = {destino, f.errorString()};
-    f.close();
-    if (ok) {
-        if (abierto)
-            abierto->close();
-        ok = filereplace::moveOver(temporal, destino);
-        if (!ok)
-            m_fallo = {destino, razon(errno)};
-        if (abierto)
-            abierto->open(destino);
-    }
-    if (!ok)
-        QFile::remove(temporal);
+    const bool ok = filereplace::reemplaza(destino, datos, m_fallo, temporal);
+    // The record file follows the new file; after a failure it is the old one, still there.
+    if (ok && abierto)
+        abierto->open(destino);
     return ok;
 }
 
@@ -118,7 +93,7 @@ bool MantenimientoSorteos::reemplazaNumeros(const QByteArray& datos) {
 }
 
 void MantenimientoSorteos::avisaFallo() {
-    errorEscritura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
+    errorEscritura(m_s.dialogs, m_fallo);
 }
 
 bool MantenimientoSorteos::borraTodos() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Permiso.h"
 #include "core/Records.h"
 
 #include <QByteArray>
@@ -70,11 +71,8 @@ class MantenimientoSorteos {
         return bolasValidas(r.bolas, r.fecha) && std::isfinite(r.numJoker);
     }
 
-    // The file and the system's reason of the last failed write.
-    struct Fallo {
-        QString ruta, detalle;
-    };
-    const Fallo& fallo() const { return m_fallo; }
+    // The file and the error number of the last failed write.
+    const FalloEscritura& fallo() const { return m_fallo; }
 
     static constexpr int kErrorNoEncontrado = 53;
     static constexpr int kErrorAcceso = 75;
@@ -82,9 +80,9 @@ class MantenimientoSorteos {
     static constexpr qint64 kTamanoMaximo = 32LL * 1000 * 1000;
 
   private:
-    // Writes `datos` as `temporal` and renames it over `destino` (closing and reopening
-    // `abierto`, the record file open on it, around the rename); nothing is left behind on
-    // a failure, and a write-protected `destino` is never replaced.
+    // Replaces `destino` by `datos` through `temporal` and opens `abierto`, the record file
+    // open on it, on the new file; nothing is left behind on a failure, and a
+    // write-protected `destino` is never replaced.
     bool reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos,
                    RecordFile* abierto = nullptr);
     // Replaces the open numeros.dat by `datos` and opens it again.
@@ -97,5 +95,5 @@ class MantenimientoSorteos {
     }
 
     Session& m_s;
-    Fallo m_fallo;
+    FalloEscritura m_fallo;
 };

@@ -41,8 +41,8 @@ void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
              QStringLiteral("Archivo dañado"));
         return;
     default:
-        errorEscritura(dialogs, ruta,
-                       error < 0 ? QString::fromUtf8(sqlite3_errstr(-error))
-                                 : QStringLiteral("error %1").arg(error));
+        errorEscritura(dialogs, {ruta, 0,
+                                 error < 0 ? QString::fromUtf8(sqlite3_errstr(-error))
+                                           : QStringLiteral("error %1").arg(error)});
     }
 }

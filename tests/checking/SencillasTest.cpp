@@ -2,6 +2,8 @@
 
 #include "support/LimiteEscritura.h"
 
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -176,8 +178,9 @@ TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
     // (one bet of six, six of five) and Saturday's four (three bets of four, four of three).
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{2, 0, 0, 0, 0}));
     EXPECT_EQ(aciertos(8), (std::array<int16_t, 5>{4, 3, 6, 1, 0}));
-    EXPECT_EQ((std::tuple{comentarios(comprobacion.lista2())[1].left(9), comentarios(comprobacion.lista4())[1]}),
-              (std::tuple{QStringLiteral("PEÑA BUEN"), QStringLiteral("PEÑA MULTIPLE            ")}));
+    EXPECT_EQ(
+        (std::tuple{comentarios(comprobacion.lista2())[1].left(9), comentarios(comprobacion.lista4())[1]}),
+        (std::tuple{QStringLiteral("PEÑA BUEN"), QStringLiteral("PEÑA MULTIPLE            ")}));
     EXPECT_EQ((std::tuple{comprobacion.lista2().filas(), comprobacion.lista4().filas()}), (std::tuple{4, 5}));
     const QByteArray despues = dir.read(QStringLiteral("apuestas.dat"));
     ASSERT_EQ(despues.size(), antes.size());
@@ -186,7 +189,8 @@ TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
     // Only the counters (bytes 8264..8273) and the counted date (8299..8306) of a good record
     // change: the rest of it is as it was.
     auto resto = [k](const QByteArray& b, int r) { return b.mid(r * k, 8264) + b.mid(r * k + 8274, 25); };
-    EXPECT_EQ((std::tuple{resto(despues, 0), resto(despues, 7)}), (std::tuple{resto(antes, 0), resto(antes, 7)}));
+    EXPECT_EQ((std::tuple{resto(despues, 0), resto(despues, 7)}),
+              (std::tuple{resto(antes, 0), resto(antes, 7)}));
 }
 
 TEST_F(Sencillas, CountersStopAt32767) {
@@ -214,8 +218,13 @@ TEST_F(Sencillas, NoDrawsOrAFailedWriteCountNothing) {
         comprobacion.listasencillas(1);
     }
     ASSERT_EQ(dialogs.boxes.size(), 1); // one box for the simple and the multiple peña
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
-    EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral(" 2 peña(s)")));
+    // The count, then the cause of the failure itself: the size limit, no missing permission.
+    EXPECT_EQ(
+        (std::tuple{dialogs.boxes[0].title, dialogs.boxes[0].text.contains(QStringLiteral(" 2 peña(s)")),
+                    dialogs.boxes[0].text.section(QStringLiteral("\r\n\r\n"), 1)}),
+        (std::tuple{QStringLiteral("Error de escritura"), true,
+                    QStringLiteral("No se ha podido guardar el archivo apuestas.dat. (%1)")
+                        .arg(QString::fromLocal8Bit(std::strerror(EFBIG)))}));
     EXPECT_EQ((std::tuple{leida(1).fecha2, aciertos(1)[0]}), (std::tuple{0.0, int16_t(0)}));
     {
         // Further checks (activations) stay silent; an action that needs the write tells again.
