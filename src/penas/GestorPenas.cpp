@@ -115,11 +115,28 @@ VistaPena GestorPenas::ListView1_ItemClick(int indice) {
     return v;
 }
 
+namespace {
+// Database engine errors that mean the file cannot be written: reinstalling cannot help,
+// so the message names the real cause.
+constexpr int kPermiso = -3, kSoloLectura = -8, kEntradaSalida = -10, kLleno = -13;
+} // namespace
+
+QString tituloErrorDetalle(int error) {
+    switch (error) {
+    case kPermiso:
+    case kSoloLectura:
+        return QStringLiteral("Error de permiso");
+    case kLleno:
+        return QStringLiteral("Disco lleno");
+    case kEntradaSalida:
+        return QStringLiteral("Error de escritura");
+    default:
+        return QStringLiteral("¡Vaya hombre!");
+    }
+}
+
 QString mensajeErrorDetalle(int error, bool* salir, const QString& base) {
     *salir = false;
-    // Database engine errors that mean the file cannot be written: reinstalling cannot help,
-    // so the message names the real cause.
-    constexpr int kPermiso = -3, kSoloLectura = -8, kEntradaSalida = -10, kLleno = -13;
     const QString fichero =
         QFileInfo(base.isEmpty() ? QString::fromLatin1(BaseInforme::kArchivo) : base).fileName();
     QString m;

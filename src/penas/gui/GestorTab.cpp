@@ -268,7 +268,7 @@ void GestorTab::muestraDetalle(const VistaPena& v, bool sinPedir) {
         return;
     }
     if (!sinPedir || v.salir || v.error != m_s.errorBaseAvisado)
-        m_s.dialogs.message(v.mensaje, QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
+        m_s.dialogs.message(v.mensaje, tituloErrorDetalle(v.error), Dialogs::Icon::Exclamation);
     m_s.errorBaseAvisado = v.error;
     if (v.salir && salir)
         salir();
