@@ -11,6 +11,7 @@
 #include "stats/InformePena.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -129,6 +130,7 @@ QString tituloErrorDetalle(int error) {
     case kLleno:
         return QStringLiteral("Disco lleno");
     case kEntradaSalida:
+    case BaseInforme::kSistemaSoloLectura:
         return QStringLiteral("Error de escritura");
     default:
         return QStringLiteral("¡Vaya hombre!");
@@ -149,6 +151,8 @@ QString mensajeErrorDetalle(int error, bool* salir, const QString& base) {
     } else if (error == kEntradaSalida) {
         m = avisoEscritura({fichero, 0, QStringLiteral("error de entrada/salida del disco")}).texto +
             QStringLiteral(" Error ");
+    } else if (error == BaseInforme::kSistemaSoloLectura) {
+        m = avisoEscritura({fichero, EROFS}).texto + QStringLiteral(" Error ");
     } else if (error == BaseInforme::kSinCifrado) {
         m = QStringLiteral(
             "El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "

@@ -5,6 +5,7 @@
 #include "stats/BaseInforme.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <sqlite3.h>
 
 QString textoFaltaBase(const QString& fichero) {
@@ -26,6 +27,9 @@ void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
     switch (error) {
     case -SQLITE_FULL:
         dice(textoDiscoLleno(fichero), QStringLiteral("Disco lleno"));
+        return;
+    case BaseInforme::kSistemaSoloLectura:
+        errorEscritura(dialogs, {ruta, EROFS});
         return;
     case -SQLITE_BUSY:
     case -SQLITE_LOCKED:

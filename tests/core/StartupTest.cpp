@@ -25,9 +25,11 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     EXPECT_EQ(startup::rutaAppDe(QStringLiteral("/")), QStringLiteral("/"));
     dir.conTablas();
     // The copies and save files of interrupted writes go; files that only look alike stay.
-    const QStringList propios = {"apuestas.tmp",       "numeros.tmp",    "numeros.bak.tmp",
-                                 "informe.dat.QwErTy", "www.txt.AbCdEf", "vek.pdf.ZxCvBn"};
-    const QStringList ajenos = QStringLiteral("notas.tmp www.txt.viejo vek.pdf.123456 vek.pdf").split(u' ');
+    const QStringList propios = {"apuestas.tmp",   "numeros.tmp",    "numeros.bak.tmp", "informe.dat.QwErTy",
+                                 "www.txt.AbCdEf", "vek.pdf.ZxCvBn", ".velmorat-QwErTy"};
+    const QStringList ajenos =
+        QStringLiteral("notas.tmp www.txt.viejo vek.pdf.123456 vek.pdf informe.pdf.AbCdEf .velmorat-1")
+            .split(u' ');
     for (const QString& f : propios + ajenos)
         dir.write(f, QByteArray(8307, 'x'));
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));

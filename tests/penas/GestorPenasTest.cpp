@@ -223,7 +223,8 @@ TEST(GestorPenas, ErrorNumbersChooseTheMessageAndWhetherTheProgramEnds) {
         {-26, "Un archivo necesario", true},
         {-14, "Un archivo necesario", true},
         {-13, "No se ha podido guardar el archivo Velmorat.mdb porque el disco está lleno.", false},
-        {-8, "Para modificar el archivo", true}};
+        {-8, "Para modificar el archivo", true},
+        {3027, "No se ha podido guardar el archivo Velmorat.mdb. (", false}};
     for (const auto& [error, inicio, termina] : casos) {
         bool salir = !termina;
         EXPECT_TRUE(mensajeErrorDetalle(error, &salir).startsWith(QString::fromUtf8(inicio))) << error;

@@ -675,8 +675,8 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     w.Form_Activate();
     w.Form_Activate();
     limite.reset();
-    EXPECT_EQ(cajas(QStringLiteral("Error de escritura")),
-              2); // the prizes and the report database, once each
+    // The prizes and the report database, once each.
+    EXPECT_EQ(cajas(QStringLiteral("Error de escritura")), 2);
     w.show();
     QTRY_COMPARE(w.activaciones(), 3);
     const QRect zona = w.screen()->availableGeometry();
