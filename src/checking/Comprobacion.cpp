@@ -5,6 +5,7 @@
 #include "checking/VistaResultados.h"
 #include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
+#include "core/Permiso.h"
 #include "core/Session.h"
 #include "core/SharedRoutines.h"
 #include "platform/Clock.h"
@@ -93,6 +94,7 @@ void Comprobacion::escribirPenas(std::vector<PenaLeida>& penas) {
             ++escritas;
         } else {
             ++fallos;
+            m_errorFallo = m_s.files.apuestas.error();
         }
     }
     m_penasGrabadas += escritas;
@@ -111,10 +113,13 @@ void Comprobacion::avisarFallos() {
     if (fallos == 0 || m_fallosAvisados)
         return;
     m_fallosAvisados = true;
+    // The count first, then the cause of the last failure, under its own title.
+    const AvisoEscritura causa = avisoEscritura({m_s.files.apuestas.path(), m_errorFallo});
     m_s.dialogs.message(QStringLiteral("No se han podido guardar los premios de %1 peña(s) en el fichero de "
-                                       "peñas. Los sorteos se volverán a comprobar la próxima vez.")
-                            .arg(fallos),
-                        QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
+                                       "peñas. Los sorteos se volverán a comprobar la próxima vez.\r\n\r\n")
+                                .arg(fallos) +
+                            causa.texto,
+                        causa.titulo, Dialogs::Icon::Exclamation);
 }
 
 Comprobacion::Filtros Comprobacion::filtros() const {
@@ -327,7 +332,8 @@ void Comprobacion::premiomultiple(int aciertosSorteo) {
 
 void Comprobacion::sumarDesglose(RegPena& p, const premios::Desglose& d) {
     for (int i = 0; i < d.numLineas; ++i)
-        premios::sumar(p.acierto(d.lineas[static_cast<size_t>(i)].categoria), d.lineas[static_cast<size_t>(i)].cuantas);
+        premios::sumar(p.acierto(d.lineas[static_cast<size_t>(i)].categoria),
+                       d.lineas[static_cast<size_t>(i)].cuantas);
 }
 
 void Comprobacion::sumarCuenta(RegPena& p, const cuentaapuestas::PorAciertos& cuenta) {

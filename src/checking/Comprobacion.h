@@ -119,6 +119,7 @@ class Comprobacion {
     int m_filalista = 0;
     bool m_fallosAvisados = false;
     int m_fallosSinAvisar = 0;
+    int m_errorFallo = 0; // the error number of the last failed write
     bool m_dentroDeSencillas = false;
     int m_penasGrabadas = 0;
 

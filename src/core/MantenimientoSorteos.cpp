@@ -29,10 +29,6 @@ constexpr int kLargoAciertos = 10;
 constexpr int kOffsetFechas = 8291;
 constexpr int kLargoFechas = 16;
 
-QString razon(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // No peñas file reaches this size: a peña number is a 16-bit value.
 constexpr qint64 kTamanoMaximoPenas = 32767LL * RegPena::kSize;
 
@@ -40,31 +36,11 @@ constexpr qint64 kTamanoMaximoPenas = 32767LL * RegPena::kSize;
 
 bool MantenimientoSorteos::reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos,
                                      RecordFile* abierto) {
-    if (!filereplace::reemplazable(destino)) {
-        m_fallo = {destino, razon(EACCES)};
-        return false;
-    }
-    QFile f(temporal);
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
-    // Unbuffered, a short write shows at once; writing the rest then gives the reason.
-    for (qint64 hecho = 0, n = 0; ok && hecho < datos.size(); hecho += n) {
-        n = f.write(datos.constData() + hecho, datos.size() - hecho);
-        ok = n > 0;
-    }
-    if (!ok)
-        m_fallo = {destino, f.errorString()};
-    f.close();
-    if (ok) {
-        if (abierto)
-            abierto->close();
-        ok = filereplace::moveOver(temporal, destino);
-        if (!ok)
-            m_fallo = {destino, razon(errno)};
-        if (abierto)
-            abierto->open(destino);
-    }
-    if (!ok)
-        QFile::remove(temporal);
+    m_fallo.lectura = false;
+    const bool ok = filereplace::reemplaza(destino, datos, m_fallo, temporal);
+    // The record file follows the new file; after a failure it is the old one, still there.
+    if (ok && abierto)
+        abierto->open(destino);
     return ok;
 }
 
@@ -75,15 +51,18 @@ bool MantenimientoSorteos::reemplazaNumeros(const QByteArray& datos) {
 
 void MantenimientoSorteos::avisaFallo() {
     if (m_fallo.lectura)
-        checkedread::errorLectura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
+        checkedread::errorLectura(m_s.dialogs, m_fallo.ruta, m_fallo.razon);
     else
-        errorEscritura(m_s.dialogs, m_fallo.ruta, m_fallo.detalle);
+        errorEscritura(m_s.dialogs, m_fallo);
 }
 
 bool MantenimientoSorteos::lee(const QString& ruta, qint64 maximo, QByteArray& datos) {
     checkedread::Result r = checkedread::read(ruta, maximo);
     if (!r.ok() && r.status != checkedread::Status::Missing) {
-        m_fallo = {ruta, r.reason(), true};
+        m_fallo.ruta = ruta;
+        m_fallo.error = 0;
+        m_fallo.razon = r.reason();
+        m_fallo.lectura = true;
         return false;
     }
     datos = std::move(r.data);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Permiso.h"
 #include "core/Records.h"
 
 #include <QByteArray>
@@ -74,10 +75,9 @@ class MantenimientoSorteos {
     // day `hoy`. A damaged record (or a clock set back) never moves a peña past real draws.
     static bool sorteoValido(const RegSorteo& r, double hoy);
 
-    // The file and the system's reason of the last failure: a write, or a read that stopped
-    // the operation before anything was written (`lectura`).
-    struct Fallo {
-        QString ruta, detalle;
+    // The last failure: a write's file and error number, or a read that stopped the operation
+    // before anything was written (`lectura`, with the system's reason in `razon`).
+    struct Fallo : FalloEscritura {
         bool lectura = false;
     };
     const Fallo& fallo() const { return m_fallo; }
@@ -88,9 +88,9 @@ class MantenimientoSorteos {
     static constexpr qint64 kTamanoMaximo = 32LL * 1000 * 1000;
 
   private:
-    // Writes `datos` as `temporal` and renames it over `destino` (closing and reopening
-    // `abierto`, the record file open on it, around the rename); nothing is left behind on
-    // a failure, and a write-protected `destino` is never replaced.
+    // Replaces `destino` by `datos` through `temporal` and opens `abierto`, the record file
+    // open on it, on the new file; nothing is left behind on a failure, and a
+    // write-protected `destino` is never replaced.
     bool reemplaza(const QString& temporal, const QString& destino, const QByteArray& datos,
                    RecordFile* abierto = nullptr);
     // Replaces the open numeros.dat by `datos` and opens it again.

@@ -3,14 +3,9 @@
 #include "platform/Dialogs.h"
 
 #include <QFileInfo>
-#include <QStorageInfo>
 
-namespace {
-
-// Below this much free space a failed write is put down to a full disk.
-constexpr qint64 kEspacioMinimo = 1024 * 1024;
-
-} // namespace
+#include <cerrno>
+#include <cstring>
 
 QString textoPermiso() {
     return QStringLiteral("Para modificar el archivo necesita permiso de Administrador.\r\n"
@@ -22,15 +17,17 @@ void errorpermiso(Dialogs& dialogs) {
     dialogs.message(textoPermiso(), QStringLiteral("Error de permiso"), Dialogs::Icon::Exclamation);
 }
 
-CausaEscritura causaEscritura(const QString& ruta) {
-    const QFileInfo archivo(ruta);
-    const QFileInfo carpeta(archivo.absolutePath());
-    if ((archivo.exists() && !archivo.isWritable()) || !carpeta.isWritable())
-        return CausaEscritura::Permiso;
-    const QStorageInfo disco(carpeta.absoluteFilePath());
-    if (disco.isValid() && disco.bytesAvailable() < kEspacioMinimo)
+CausaEscritura causaEscritura(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
         return CausaEscritura::DiscoLleno;
-    return CausaEscritura::Otra;
+    case EACCES:
+    case EPERM:
+        return CausaEscritura::Permiso;
+    default:
+        return CausaEscritura::Otra;
+    }
 }
 
 QString textoDiscoLleno(const QString& fichero) {
@@ -39,19 +36,24 @@ QString textoDiscoLleno(const QString& fichero) {
         .arg(fichero);
 }
 
-void errorEscritura(Dialogs& dialogs, const QString& ruta, const QString& detalle) {
-    const QString fichero = QFileInfo(ruta).fileName();
-    switch (causaEscritura(ruta)) {
+AvisoEscritura avisoEscritura(const FalloEscritura& fallo) {
+    const QString fichero = QFileInfo(fallo.ruta).fileName();
+    switch (causaEscritura(fallo.error)) {
     case CausaEscritura::Permiso:
-        errorpermiso(dialogs);
-        return;
+        return {textoPermiso(), QStringLiteral("Error de permiso")};
     case CausaEscritura::DiscoLleno:
-        dialogs.message(textoDiscoLleno(fichero), QStringLiteral("Disco lleno"), Dialogs::Icon::Exclamation);
-        return;
+        return {textoDiscoLleno(fichero), QStringLiteral("Disco lleno")};
     case CausaEscritura::Otra:
-        dialogs.message(QStringLiteral("No se ha podido guardar el archivo %1.").arg(fichero) +
-                            (detalle.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detalle)),
-                        QStringLiteral("Error de escritura"), Dialogs::Icon::Exclamation);
-        return;
+        break;
     }
+    QString razon = fallo.razon;
+    if (fallo.error != 0)
+        razon = QString::fromLocal8Bit(std::strerror(fallo.error));
+    return {QStringLiteral("No se ha podido guardar el archivo %1. (%2)").arg(fichero, razon),
+            QStringLiteral("Error de escritura")};
+}
+
+void errorEscritura(Dialogs& dialogs, const FalloEscritura& fallo) {
+    const AvisoEscritura aviso = avisoEscritura(fallo);
+    dialogs.message(aviso.texto, aviso.titulo, Dialogs::Icon::Exclamation);
 }

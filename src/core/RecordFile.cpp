@@ -2,26 +2,37 @@
 
 #include "core/CheckedRead.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <unistd.h>
 
 bool RecordFile::open(const QString& path) {
     close();
     m_path = path;
-    m_file.setFileName(path);
     m_eof = false;
+    m_error = 0;
     // Opened without blocking and kept only as a regular file: a pipe or a device in its place
-    // would hold or flood every read.
+    // would hold or flood every read. Opened here, so that a refusal keeps its own error number.
     checkedread::Result r;
-    // Unbuffered: a write that fails is dropped at once, never completed later behind the
-    // caller's back after it was reported as failed.
-    QIODevice::OpenMode modo = QIODevice::ReadWrite | QIODevice::Unbuffered;
+    QIODevice::OpenMode modo = QIODevice::ReadWrite;
     int fd = checkedread::openRegular(path, O_RDWR | O_CREAT, r);
-    // A folder we may read but not write still lets the program show what it has.
     if (fd < 0 && r.status == checkedread::Status::Failed) {
+        m_error = r.error;
+        // A folder we may read but not write still lets the program show what it has.
         modo = QIODevice::ReadOnly;
         fd = checkedread::openRegular(path, O_RDONLY, r);
     }
-    return fd >= 0 && m_file.open(fd, modo, QFileDevice::AutoCloseHandle);
+    if (fd < 0) {
+        if (m_error == 0)
+            m_error = r.error != 0 ? r.error : ENXIO;
+        return false;
+    }
+    // Unbuffered: a write that fails is dropped at once, never completed later behind the
+    // caller's back after it was reported as failed.
+    if (m_file.open(fd, modo | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
 }
 
 void RecordFile::close() {
@@ -48,17 +59,33 @@ QByteArray RecordFile::read(qint64 n) {
 }
 
 bool RecordFile::write(qint64 n, const QByteArray& record) {
-    if (!m_file.isOpen() || !m_file.isWritable() || n < 1)
+    if (!m_file.isOpen() || !m_file.isWritable() || n < 1) {
+        // A file open for reading only keeps the reason its opening for writing failed.
+        if (m_error == 0 || n < 1)
+            m_error = n < 1 ? EINVAL : EBADF;
         return false;
+    }
     QByteArray rec = record.left(m_length);
     if (rec.size() < m_length)
         rec.append(QByteArray(m_length - rec.size(), '\0'));
+    // Written by the system call itself, so that a failure keeps its own error number.
+    const int fd = m_file.handle();
+    const qint64 antes = m_file.size();
     const qint64 offset = (n - 1) * m_length;
-    if (offset > m_file.size() && !m_file.resize(offset))
-        return false;
-    if (!m_file.seek(offset))
-        return false;
-    return m_file.write(rec) == m_length && m_file.flush();
+    for (qint64 hecho = 0; hecho < m_length;) {
+        const ssize_t r = ::pwrite(fd, rec.constData() + hecho, size_t(m_length - hecho), offset + hecho);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0) {
+            m_error = r == 0 ? EIO : errno;
+            if (m_file.size() > antes && ::ftruncate(fd, antes) != 0) {
+                // The cut failed too; the partial record stays, as any damaged tail would.
+            }
+            return false;
+        }
+        hecho += r;
+    }
+    return true;
 }
 
 QByteArray RecordFile::readWhole() {
@@ -70,6 +97,10 @@ QByteArray RecordFile::readWhole() {
     return bytes;
 }
 
-qint64 RecordFile::count() const { return m_file.isOpen() ? m_file.size() / m_length : 0; }
+qint64 RecordFile::count() const {
+    return m_file.isOpen() ? m_file.size() / m_length : 0;
+}
 
-bool RecordFile::flush() { return m_file.isOpen() && m_file.flush(); }
+bool RecordFile::flush() {
+    return m_file.isOpen() && m_file.flush();
+}

@@ -11,7 +11,7 @@
 // beyond the end extends the file. Opening a missing file creates it empty; anything but a
 // regular file (a pipe, a device) is not opened.
 class RecordFile {
-public:
+  public:
     explicit RecordFile(int recordLength) : m_length(recordLength) {}
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
@@ -27,7 +27,8 @@ public:
     bool eof() const { return m_eof; }
 
     // Writes record n whole (the bytes are cut or zero-padded to the record length);
-    // false when the record could not be written entirely.
+    // false when the record could not be written entirely, and a file it was extending is
+    // cut back to its old length.
     bool write(qint64 n, const QByteArray& record);
 
     // Every whole record of the file in one read, for walks over all of them.
@@ -43,17 +44,18 @@ public:
     // Number of whole records in the file.
     qint64 count() const;
     bool flush();
-    // The system's reason for the last failed operation.
-    QString errorString() const { return m_file.errorString(); }
+    // The error number of the last failed open or write.
+    int error() const { return m_error; }
 
     template <typename R> R get(qint64 n) { return R::decode(read(n)); }
     template <typename R> bool put(qint64 n, const R& r) { return write(n, r.encode()); }
 
-private:
+  private:
     QByteArray readWhole();
 
     int m_length;
     QString m_path;
     QFile m_file;
     bool m_eof = false;
+    int m_error = 0;
 };

@@ -46,9 +46,14 @@ struct Session {
     int contApuestas = 0;
 
     // The main window's own copies that several subsystems read.
-    Config cfg;                // the settings record
-    RegSorteo sorteo;          // the draw buffer
-    int sorteosjugados = 0;    // stored draws that concern at least one peña
+    Config cfg;             // the settings record
+    RegSorteo sorteo;       // the draw buffer
+    int sorteosjugados = 0; // stored draws that concern at least one peña
+
+    // The report database's failure told last, 0 once the database worked again: the
+    // operations the program runs unasked (the peña detail at start, the statistics
+    // selection) do not tell the same failure twice.
+    int errorBaseAvisado = 0;
 
     QString ruta(const QString& fichero) const { return rutaApp + fichero; }
 };

@@ -29,8 +29,9 @@ QString rutaAppDe(const QString& folder) {
 }
 
 // The program's own temporary files, left behind when a write was interrupted: the copies
-// of a peña deletion, a draw deletion, a conversion and an import, and the save files of the
-// notice page, the download file and the report (the name and a dot and six letters).
+// of a peña deletion, a draw deletion, a conversion and an import, the save files of the
+// notice page, the download file and the report (the name and a dot and six letters), and
+// the named copies of the other replacements (a saved PDF, the download file).
 void borraTemporales(const QString& rutaApp) {
     for (const char* nombre : {"apuestas.tmp", "numeros.tmp", "numeros.bak.tmp"})
         QFile::remove(rutaApp + QLatin1String(nombre));
@@ -38,7 +39,7 @@ void borraTemporales(const QString& rutaApp) {
         QStringLiteral("^(informe\\.dat|www\\.txt|vek\\.pdf)\\.[A-Za-z]{6}$"));
     const QDir carpeta(rutaApp);
     for (const QString& f : carpeta.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (guardado.match(f).hasMatch())
+        if (guardado.match(f).hasMatch() || filereplace::esCopiaPropia(f))
             QFile::remove(carpeta.filePath(f));
 }
 
@@ -157,27 +158,25 @@ bool compruebanumeros(Session& s) {
         return false;
     }
     s.files.numeros.close();
-    if (!conviertenumeros(s)) {
+    FalloEscritura fallo;
+    if (!conviertenumeros(s, fallo)) {
         // Going on would read the old records as current ones and date every peña from
         // garbage; the old file stays as it was and the next start tries again.
-        errorpermiso(s.dialogs);
+        errorEscritura(s.dialogs, fallo);
         s.files.cerrarTodos();
         return false;
     }
     return true;
 }
 
-bool conviertenumeros(Session& s) {
+bool conviertenumeros(Session& s, FalloEscritura& fallo) {
     const QString dat = s.ruta(QStringLiteral("numeros.dat"));
-    const QString tmp = s.ruta(QStringLiteral("numeros.tmp"));
     s.files.numeros.close();
-    bool ok = true;
+    QByteArray nuevos;
     {
-        QFile::remove(tmp);
-        RecordFile nuevo(RegSorteo::kSize);
         RecordFile viejo(RegSorteoAntiguo::kSize);
-        ok = filereplace::reemplazable(dat) && nuevo.open(tmp) && viejo.open(dat);
-        for (qint64 i = 1; ok; ++i) {
+        viejo.open(dat);
+        for (qint64 i = 1;; ++i) {
             const RegSorteoAntiguo a = viejo.get<RegSorteoAntiguo>(i);
             if (viejo.eof())
                 break;
@@ -185,14 +184,11 @@ bool conviertenumeros(Session& s) {
             r.bolas = a.bolas;
             r.fecha = a.fecha;
             r.numJoker = 0;
-            ok = nuevo.put(i, r);
+            nuevos += r.encode();
         }
-        ok = nuevo.flush() && ok;
     }
     // Only a complete copy replaces the old file, and by a rename: never half of each.
-    if (ok)
-        ok = filereplace::moveOver(tmp, dat);
-    QFile::remove(tmp);
+    const bool ok = filereplace::reemplaza(dat, nuevos, fallo, s.ruta(QStringLiteral("numeros.tmp")));
     s.files.numeros.open(dat);
     return ok;
 }

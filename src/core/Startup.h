@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct FalloEscritura;
 struct Session;
 
 // Preparation of the data files when the program starts.
@@ -27,9 +28,9 @@ void leeconfig(Session& s);
 bool compruebanumeros(Session& s);
 
 // Converts the previous version's 24-byte draws into current records with Joker 0, and
-// reopens numeros.dat on the result. False when the conversion could not be completed
-// (the old file is then left as it was).
-bool conviertenumeros(Session& s);
+// reopens numeros.dat on the result. False when the conversion could not be written
+// (`fallo` tells why; the old file is then left as it was).
+bool conviertenumeros(Session& s, FalloEscritura& fallo);
 
 extern const char* const kHostPorDefecto;
 extern const char* const kHostRetirado;

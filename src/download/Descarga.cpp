@@ -236,11 +236,11 @@ void Descarga::avisaDatosCorruptos() {
 }
 
 bool Descarga::procesaRespuesta(bool ultima) {
-    QString causa;
-    if (grabaWww(m_s, respuesta, &causa))
+    FalloEscritura fallo;
+    if (grabaWww(m_s, respuesta, &fallo))
         return leesorteos(ultima);
     // Scanning the old file with the new reply's length would read nonsense.
-    errorEscritura(m_s.dialogs, m_s.ruta(QStringLiteral("www.txt")), causa);
+    errorEscritura(m_s.dialogs, fallo);
     errorDatos = true;
     return false;
 }
@@ -267,7 +267,7 @@ bool Descarga::leesorteos(bool ultima) {
     if (!r.error && !anexaSorteos(m_s.files.numeros, r.sorteos)) {
         // Nothing of this reply was kept; the user learns why, not that data were corrupt.
         setLabel59(QString());
-        errorEscritura(m_s.dialogs, m_s.files.numeros.path(), m_s.files.numeros.errorString());
+        errorEscritura(m_s.dialogs, {m_s.files.numeros.path(), m_s.files.numeros.error()});
         m_timer1.stop();
         errorDatos = true;
         return false;

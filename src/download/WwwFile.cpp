@@ -1,9 +1,8 @@
 #include "download/WwwFile.h"
 
 #include "core/Cp1252.h"
+#include "core/FileReplace.h"
 #include "core/Session.h"
-
-#include <QSaveFile>
 
 QByteArray formaWww(const QString& respuesta) {
     QByteArray out = cp1252::encode(respuesta);
@@ -13,14 +12,12 @@ QByteArray formaWww(const QString& respuesta) {
     return out;
 }
 
-bool grabaWww(Session& s, const QString& respuesta, QString* error) {
+bool grabaWww(Session& s, const QString& respuesta, FalloEscritura* fallo) {
     if (s.files.www.isOpen())
         s.files.www.close();
-    QSaveFile file(s.ruta(QStringLiteral("www.txt")));
-    const QByteArray bytes = formaWww(respuesta);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!ok && error)
-        *error = file.errorString();
+    FalloEscritura propio;
+    const bool ok = filereplace::reemplaza(s.ruta(QStringLiteral("www.txt")), formaWww(respuesta),
+                                           fallo ? *fallo : propio);
     s.files.abrirWww(s.rutaApp);
     return ok;
 }

@@ -6,8 +6,6 @@
 #include "penas/EditorPena.h"
 #include "platform/Dialogs.h"
 
-#include <QFile>
-
 namespace comandospena {
 
 bool seleccionada(Session& s) {
@@ -39,48 +37,30 @@ bool eliminaPena(Session& s) {
     if (r != Dialogs::Answer::Yes)
         return false;
     const QString dat = s.ruta(QStringLiteral("apuestas.dat"));
-    // A write-protected file is refused as a write into it is.
-    if (!filereplace::reemplazable(dat)) {
-        errorEscritura(s.dialogs, dat);
+    // A write-protected file is refused, before any editor closes, as a write into it is.
+    if (const int error = filereplace::errorReemplazo(dat)) {
+        errorEscritura(s.dialogs, {dat, error});
         return false;
     }
     for (EditorPena* e : editores)
         e->cerrar();
 
-    const QString tmp = s.ruta(QStringLiteral("apuestas.tmp"));
     RecordFile& apuestas = s.files.apuestas;
-    QFile::remove(tmp);
-    bool ok;
-    QString motivo;
-    {
-        RecordFile copia(RegPena::kSize);
-        ok = copia.open(tmp);
-        qint64 j = 1;
-        for (qint64 i = 1; ok; ++i) {
-            const QByteArray registro = apuestas.read(i);
-            if (apuestas.eof())
-                break;
-            if (i != s.penaSel)
-                ok = copia.write(j++, registro);
-        }
-        ok = ok && copia.flush();
-        motivo = copia.errorString();
-        copia.close();
+    QByteArray resto;
+    for (qint64 i = 1;; ++i) {
+        const QByteArray registro = apuestas.read(i);
+        if (apuestas.eof())
+            break;
+        if (i != s.penaSel)
+            resto += registro;
     }
-    if (!ok) {
+    FalloEscritura fallo;
+    if (!filereplace::reemplaza(dat, resto, fallo, s.ruta(QStringLiteral("apuestas.tmp")))) {
         // The peñas file stays as it was and open.
-        QFile::remove(tmp);
-        errorEscritura(s.dialogs, tmp, motivo);
+        errorEscritura(s.dialogs, fallo);
         return false;
     }
-    apuestas.close();
-    ok = filereplace::moveOver(tmp, dat);
     apuestas.open(dat);
-    if (!ok) {
-        QFile::remove(tmp);
-        errorEscritura(s.dialogs, dat);
-        return false;
-    }
     s.penaSel = 0;
     return true;
 }

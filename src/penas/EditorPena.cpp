@@ -386,11 +386,11 @@ void EditorPena::grabaPena() {
     const qint64 registro = apuestas.count() + 1;
     if (!apuestas.put(registro, m_penaEdit) || !apuestas.flush()) {
         // All or nothing: no part of the new peña stays at the end of the file.
-        const QString motivo = apuestas.errorString();
+        const int motivo = apuestas.error();
         apuestas.close();
         QFile::resize(ruta, largo);
         apuestas.open(ruta);
-        errorEscritura(m_s.dialogs, ruta, motivo);
+        errorEscritura(m_s.dialogs, {ruta, motivo});
         cambiado();
         return;
     }
@@ -585,7 +585,7 @@ bool EditorPena::grabaRegistro(const std::function<void(RegPena&)>& cambio) {
     const QByteArray bytes = p.encode();
     if (f.read(m_penaSel) != bytes) {
         if (!f.write(m_penaSel, bytes) || !f.flush()) {
-            errorEscritura(m_s.dialogs, f.path(), f.errorString());
+            errorEscritura(m_s.dialogs, {f.path(), f.error()});
             return false;
         }
         m_s.penasCambiadas = 1;

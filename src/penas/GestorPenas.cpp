@@ -11,6 +11,7 @@
 #include "stats/InformePena.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -118,26 +119,43 @@ VistaPena GestorPenas::ListView1_ItemClick(int indice) {
     return v;
 }
 
+namespace {
+// Database engine errors that mean the file cannot be written: reinstalling cannot help,
+// so the message names the real cause.
+constexpr int kPermiso = -3, kSoloLectura = -8, kEntradaSalida = -10, kLleno = -13;
+} // namespace
+
+QString tituloErrorDetalle(int error) {
+    switch (error) {
+    case kPermiso:
+    case kSoloLectura:
+        return QStringLiteral("Error de permiso");
+    case kLleno:
+        return QStringLiteral("Disco lleno");
+    case kEntradaSalida:
+    case BaseInforme::kSistemaSoloLectura:
+        return QStringLiteral("Error de escritura");
+    default:
+        return QStringLiteral("¡Vaya hombre!");
+    }
+}
+
 QString mensajeErrorDetalle(int error, bool* salir, const QString& base) {
     *salir = false;
-    // Database engine errors that mean the file cannot be written: reinstalling cannot help,
-    // so the message names the real cause.
-    constexpr int kPermiso = -3, kSoloLectura = -8, kEntradaSalida = -10, kLleno = -13;
-    CausaEscritura causa = CausaEscritura::Otra;
-    if (error == kPermiso || error == kSoloLectura)
-        causa = CausaEscritura::Permiso;
-    else if (error == kLleno)
-        causa = CausaEscritura::DiscoLleno;
-    else if (error == kEntradaSalida && !base.isEmpty())
-        causa = causaEscritura(base);
+    const QString fichero =
+        QFileInfo(base.isEmpty() ? QString::fromLatin1(BaseInforme::kArchivo) : base).fileName();
     QString m;
-    if (causa == CausaEscritura::Permiso) {
+    if (error == kPermiso || error == kSoloLectura) {
         m = textoPermiso() + QStringLiteral("\r\nError ");
         *salir = true;
-    } else if (causa == CausaEscritura::DiscoLleno) {
+    } else if (error == kLleno) {
         // The program goes on: once space is freed the same click shows the peña.
-        m = textoDiscoLleno(QFileInfo(base.isEmpty() ? QString::fromLatin1(BaseInforme::kArchivo) : base).fileName()) +
+        m = textoDiscoLleno(fichero) + QStringLiteral(" Error ");
+    } else if (error == kEntradaSalida) {
+        m = avisoEscritura({fichero, 0, QStringLiteral("error de entrada/salida del disco")}).texto +
             QStringLiteral(" Error ");
+    } else if (error == BaseInforme::kSistemaSoloLectura) {
+        m = avisoEscritura({fichero, EROFS}).texto + QStringLiteral(" Error ");
     } else if (error == BaseInforme::kSinCifrado) {
         m = QStringLiteral(
             "El sistema operativo no tiene algunas librerías actualizadas. Póngase en contacto con "

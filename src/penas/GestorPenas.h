@@ -25,6 +25,8 @@ QString textoSimple(float v);
 // end after it (a file it needs is missing or damaged, or cannot be written). `base` is the
 // report database, whose folder tells a full disk or a lack of permission apart.
 QString mensajeErrorDetalle(int error, bool* salir, const QString& base = QString());
+// The title over that message, matching it.
+QString tituloErrorDetalle(int error);
 
 // What the detail of one peña shows.
 struct VistaPena {

@@ -223,8 +223,8 @@ bool ImpresionBoletos::guardaConfig() {
     const QByteArray bytes = m_s.cfg.encode();
     if (f.isOpen() && f.count() >= 1 && f.read(1) == bytes)
         return true;
-    if (!f.isOpen() || !f.write(1, bytes) || !f.flush()) {
-        errorpermiso(m_s.dialogs);
+    if (!f.write(1, bytes)) {
+        errorEscritura(m_s.dialogs, {f.path(), f.error()});
         return false;
     }
     return true;

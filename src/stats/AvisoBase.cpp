@@ -5,6 +5,7 @@
 #include "stats/BaseInforme.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <sqlite3.h>
 
 QString textoFaltaBase(const QString& fichero) {
@@ -27,6 +28,9 @@ void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
     case -SQLITE_FULL:
         dice(textoDiscoLleno(fichero), QStringLiteral("Disco lleno"));
         return;
+    case BaseInforme::kSistemaSoloLectura:
+        errorEscritura(dialogs, {ruta, EROFS});
+        return;
     case -SQLITE_BUSY:
     case -SQLITE_LOCKED:
         dice(
@@ -41,8 +45,8 @@ void avisaErrorBase(Dialogs& dialogs, const QString& ruta, int error) {
              QStringLiteral("Archivo dañado"));
         return;
     default:
-        errorEscritura(dialogs, ruta,
-                       error < 0 ? QString::fromUtf8(sqlite3_errstr(-error))
-                                 : QStringLiteral("error %1").arg(error));
+        errorEscritura(dialogs, {ruta, 0,
+                                 error < 0 ? QString::fromUtf8(sqlite3_errstr(-error))
+                                           : QStringLiteral("error %1").arg(error)});
     }
 }

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <openssl/evp.h>
 #include <sqlite3.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <vector>
 
@@ -55,6 +56,12 @@ BaseInforme::~BaseInforme() {
 
 bool BaseInforme::falla(int codigo) {
     m_error = -codigo;
+    // The engine opens a file it may not write read-only and then refuses every write alike;
+    // the file system says whether it is read-only as a whole.
+    struct statvfs sistema {};
+    if ((codigo & 0xff) == SQLITE_READONLY && m_db &&
+        ::statvfs(sqlite3_db_filename(m_db, "main"), &sistema) == 0 && (sistema.f_flag & ST_RDONLY))
+        m_error = kSistemaSoloLectura;
     m_mensaje = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(codigo));
     return false;
 }

@@ -18,6 +18,9 @@ class BaseInforme {
     static constexpr int kSinFila = 3021;
     // Error number when the database library cannot encrypt (a build without the codec).
     static constexpr int kSinCifrado = 430;
+    // Error number when a write is refused because the file system holding the database is
+    // read-only (no permission would help).
+    static constexpr int kSistemaSoloLectura = 3027;
 
     BaseInforme() = default;
     BaseInforme(const BaseInforme&) = delete;
@@ -41,7 +44,7 @@ class BaseInforme {
     bool confirma() { return ejecuta(QStringLiteral("COMMIT")); }
 
     // The last failure: negative for errors of the database engine, kSinFila for a
-    // missing row, kSinCifrado without encryption, 0 when none.
+    // missing row, kSinCifrado without encryption, kSistemaSoloLectura, 0 when none.
     int error() const { return m_error; }
     QString mensajeError() const { return m_mensaje; }
 

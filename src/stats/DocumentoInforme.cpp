@@ -3,11 +3,9 @@
 #include "core/FileReplace.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 
 DocumentoInforme::DocumentoInforme(const QString& html, QObject* parent) : QTextDocument(parent) {
     setHtml(html);
@@ -17,7 +15,7 @@ QVariant DocumentoInforme::loadResource(int, const QUrl&) {
     return {};
 }
 
-bool DocumentoInforme::guardaPdf(const QString& ruta, QString& motivo) {
+bool DocumentoInforme::guardaPdf(const QString& ruta, FalloEscritura& fallo) {
     QBuffer paginas;
     paginas.open(QIODevice::WriteOnly);
     {
@@ -29,29 +27,8 @@ bool DocumentoInforme::guardaPdf(const QString& ruta, QString& motivo) {
     }
     const QByteArray bytes = paginas.data();
     if (bytes.isEmpty()) {
-        motivo = QStringLiteral("no se pudieron componer las páginas");
+        fallo = {ruta, 0, QStringLiteral("no se pudieron componer las páginas")};
         return false;
     }
-
-    QTemporaryFile temporal(QFileInfo(ruta).absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    if (!temporal.open()) {
-        motivo = temporal.errorString();
-        return false;
-    }
-    if (temporal.write(bytes) != bytes.size() || !temporal.flush()) {
-        motivo = temporal.errorString();
-        return false;
-    }
-    temporal.close();
-    // A new file gets the usual permissions, a replaced one keeps its own.
-    const QFileInfo destino(ruta);
-    temporal.setPermissions(destino.exists()
-                                ? destino.permissions()
-                                : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (!filereplace::moveOver(temporal.fileName(), ruta)) {
-        motivo = QStringLiteral("no se pudo reemplazar el archivo");
-        return false;
-    }
-    temporal.setAutoRemove(false); // renamed over the target: nothing left to remove
-    return true;
+    return filereplace::reemplaza(ruta, bytes, fallo);
 }

@@ -97,6 +97,8 @@ void SeleccionEstadisticas::guardaSeleccion() {
                     : QStringLiteral("¡¡Con 0 sorteos seleccionados no es posible continuar!!");
     emit seleccionCambiada();
     // The newest draw was written just before, by the same computation.
-    if (const int error = g.error != 0 ? g.error : m_errorFrase)
+    const int error = g.error != 0 ? g.error : m_errorFrase;
+    if (error != 0 && error != m_s.errorBaseAvisado)
         avisaErrorBase(m_s.dialogs, m_s.ruta(QString::fromLatin1(BaseInforme::kArchivo)), error);
+    m_s.errorBaseAvisado = error;
 }

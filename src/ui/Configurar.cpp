@@ -62,7 +62,7 @@ Configurar::Configurar(Session& s, std::function<void(int)> fijarMaximoPeriodo, 
 void Configurar::grabar() {
     const bool grabado = m_s.files.numsIni.put(1, m_s.cfg);
     if (!grabado && !m_falloAvisado)
-        errorEscritura(m_s.dialogs, m_s.files.numsIni.path(), m_s.files.numsIni.errorString());
+        errorEscritura(m_s.dialogs, {m_s.files.numsIni.path(), m_s.files.numsIni.error()});
     m_falloAvisado = !grabado;
 }
 

@@ -2,6 +2,8 @@
 
 #include "support/LimiteEscritura.h"
 
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -234,8 +236,13 @@ TEST_F(Sencillas, NoDrawsOrAFailedWriteCountNothing) {
         comprobacion.listasencillas(1);
     }
     ASSERT_EQ(dialogs.boxes.size(), 1); // one box for the simple and the multiple peña
-    EXPECT_EQ(dialogs.boxes[0].title, QStringLiteral("Error de permiso"));
-    EXPECT_TRUE(dialogs.boxes[0].text.contains(QStringLiteral(" 2 peña(s)")));
+    // The count, then the cause of the failure itself: the size limit, no missing permission.
+    EXPECT_EQ(
+        (std::tuple{dialogs.boxes[0].title, dialogs.boxes[0].text.contains(QStringLiteral(" 2 peña(s)")),
+                    dialogs.boxes[0].text.section(QStringLiteral("\r\n\r\n"), 1)}),
+        (std::tuple{QStringLiteral("Error de escritura"), true,
+                    QStringLiteral("No se ha podido guardar el archivo apuestas.dat. (%1)")
+                        .arg(QString::fromLocal8Bit(std::strerror(EFBIG)))}));
     EXPECT_EQ((std::tuple{leida(1).fecha2, aciertos(1)[0]}), (std::tuple{0.0, int16_t(0)}));
     {
         // Further checks (activations) stay silent; an action that needs the write tells again.

@@ -8,6 +8,8 @@
 #include "support/SinPrivilegios.h"
 
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -130,13 +132,16 @@ TEST(Mantenimiento, FailedWritesNameTheFileAndKeepEverything) {
         u.m.Command5_Click();
     }
     ASSERT_EQ(u.dialogs.boxes.size(), 8);
-    for (const int i : {1, 2, 4, 7}) {
-        EXPECT_EQ((std::tuple{u.dialogs.boxes[i].title, u.dialogs.boxes[i].icon}),
-                  (std::tuple{QStringLiteral("Error de escritura"), Dialogs::Icon::Exclamation}));
-        EXPECT_TRUE(
-            u.dialogs.boxes[i].text.startsWith(QStringLiteral("No se ha podido guardar el archivo ") +
-                                               QLatin1String(i == 7 ? "apuestas.dat. (" : "numeros.dat. (")));
-    }
+    // The folder stands in the copy's way; the limit stops the writes of the others.
+    for (const auto& [i, fichero, error] :
+         {std::tuple{1, "numeros.tmp", EISDIR}, std::tuple{2, "numeros.dat", EFBIG},
+          std::tuple{4, "numeros.dat", EFBIG}, std::tuple{7, "apuestas.dat", EFBIG}})
+        EXPECT_EQ(
+            (std::tuple{u.dialogs.boxes[i].title, u.dialogs.boxes[i].icon, u.dialogs.boxes[i].text}),
+            (std::tuple{QStringLiteral("Error de escritura"), Dialogs::Icon::Exclamation,
+                        QStringLiteral("No se ha podido guardar el archivo %1. (%2)")
+                            .arg(QLatin1String(fichero), QString::fromLocal8Bit(std::strerror(error)))}))
+            << i;
     EXPECT_EQ((std::tuple{u.leer("numeros.dat"), u.leer("numeros.bak"), u.leer("apuestas.dat")}),
               (std::tuple{u.numeros, u.numeros, u.penas}));
     // The peñas, not reset, are shown as they are on disk.

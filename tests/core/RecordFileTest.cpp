@@ -1,11 +1,15 @@
 #include "core/RecordFile.h"
 #include "core/FileReplace.h"
 #include "core/Records.h"
+#include "support/LimiteEscritura.h"
 #include "support/SinPrivilegios.h"
 #include "support/TestFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -59,52 +63,87 @@ TEST(RecordFile, ReadOnlyFileCanBeReadButWritesFail) {
     RecordFile f(RegSorteo::kSize);
     ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
     EXPECT_EQ(f.get<RegSorteo>(1).bolas[0], 9);
-    EXPECT_EQ((std::tuple{f.put(2, a), f.count()}), (std::tuple{false, 1}));
+    EXPECT_EQ((std::tuple{f.put(2, a), f.count(), f.error()}), (std::tuple{false, 1, EACCES}));
+    // A write that extends a file and fails midway is cut back and keeps its error number.
+    RecordFile g(RegSorteo::kSize);
+    ASSERT_TRUE(g.open(dir.ruta(QStringLiteral("otro.dat"))) && g.put(1, a));
+    LimiteEscritura limite(40);
+    EXPECT_EQ((std::tuple{g.put(2, a), QFileInfo(dir.ruta(QStringLiteral("otro.dat"))).size(), g.error()}),
+              (std::tuple{false, 32, EFBIG}));
 }
 
-TEST(FileReplace, MoveOverReplacesWholeAndConsumesTheCopy) {
+// A replacement keeps the target's permissions and leaves no copy beside it, named or not; a FIFO without a
+// reader is refused at once, not waited on.
+TEST(FileReplace, ReplacesWholeKeepingPermissionsAndLeavesNoCopy) {
     TestFolder dir;
     const auto r = [&dir](const char* n) { return dir.ruta(QString::fromLatin1(n)); };
     dir.write(QStringLiteral("apuestas.dat"), QByteArray("old"));
-    dir.write(QStringLiteral("apuestas.tmp"), QByteArray("new contents"));
-    ASSERT_TRUE(filereplace::moveOver(r("apuestas.tmp"), r("apuestas.dat")));
-    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
-    EXPECT_FALSE(dir.exists(QStringLiteral("apuestas.tmp")));
-    // A missing copy leaves the original untouched.
-    EXPECT_FALSE(filereplace::moveOver(r("nada.tmp"), r("apuestas.dat")));
-    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray("new contents"));
-    // A missing file may be made; a FIFO without a reader is refused at once, not waited on.
+    ::chmod(QFile::encodeName(r("apuestas.dat")).constData(), 0600);
+    FalloEscritura fallo;
+    ASSERT_TRUE(filereplace::reemplaza(r("apuestas.dat"), "new contents", fallo, r("apuestas.tmp")));
+    ASSERT_TRUE(filereplace::reemplaza(r("informe.pdf"), "%PDF", fallo));
+    struct stat dat {};
+    ::stat(QFile::encodeName(r("apuestas.dat")).constData(), &dat);
+    EXPECT_EQ((std::tuple{dir.read(QStringLiteral("apuestas.dat")), dat.st_mode & 0777}),
+              (std::tuple{QByteArray("new contents"), 0600u}));
     ASSERT_EQ(::mkfifo(QFile::encodeName(r("fifo")).constData(), 0600), 0);
-    EXPECT_EQ(std::tuple(filereplace::reemplazable(r("nada.dat")), filereplace::reemplazable(r("fifo"))),
-              std::tuple(true, false));
+    EXPECT_EQ(std::tuple(filereplace::reemplaza(r("fifo"), "x", fallo), fallo.error),
+              std::tuple(false, ENXIO));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{"apuestas.dat", "fifo", "informe.pdf"}));
 }
 
-// The copy's data reach the disk before the rename, and a copy that cannot be flushed is
-// never renamed over the original.
-TEST(FileReplace, FlushesBeforeRenamingAndRenamesNothingUnflushed) {
-    QStringList orden;
-    bool flushOk = true;
-    filereplace::Llamadas registro = filereplace::llamadasDelSistema();
-    const auto sincroniza = registro.sincroniza;
-    const auto renombra = registro.renombra;
-    registro.sincroniza = [&](const QString& p) {
-        orden << QStringLiteral("flush ") + QFileInfo(p).fileName();
-        return flushOk && sincroniza(p);
-    };
-    registro.renombra = [&](const QString& a, const QString& b) {
-        orden << QStringLiteral("rename");
-        return renombra(a, b);
-    };
-    TestFolder dir;
-    dir.write(QStringLiteral("numeros.dat"), QByteArray("old"));
-    dir.write(QStringLiteral("numeros.tmp"), QByteArray("new"));
-    const QString tmp = dir.ruta(QStringLiteral("numeros.tmp")),
-                  dat = dir.ruta(QStringLiteral("numeros.dat"));
-    flushOk = false;
-    EXPECT_FALSE(filereplace::moveOver(tmp, dat, registro));
-    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), QByteArray("old"));
-    flushOk = true;
-    EXPECT_TRUE(filereplace::moveOver(tmp, dat, registro));
-    EXPECT_EQ(orden, (QStringList{"flush numeros.tmp", "flush numeros.tmp", "rename"}));
-    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), QByteArray("new"));
+// Whichever call fails, with a named copy or an unnamed one, the target stays as it was,
+// no copy is left and the failure carries that call's own error number.
+TEST(FileReplace, EachFailingCallKeepsTheTargetAndItsErrorNumber) {
+    enum Paso { Escribe, Sincroniza, Renombra };
+    const std::tuple<Paso, int, bool> casos[] = {
+        {Escribe, ENOSPC, true},  {Escribe, EDQUOT, false},   {Escribe, EIO, true},
+        {Sincroniza, EIO, false}, {Sincroniza, ENOSPC, true}, {Renombra, EACCES, false},
+        {Renombra, EPERM, true},  {Renombra, EROFS, false},   {Renombra, EXDEV, true}};
+    for (const auto& [paso, error, nombrada] : casos) {
+        TestFolder dir;
+        dir.write(QStringLiteral("numeros.dat"), QByteArray("old"));
+        filereplace::Llamadas llamadas = filereplace::llamadasDelSistema();
+        const auto falla = [e = error](auto...) { return errno = e, -1; };
+        if (paso == Escribe)
+            llamadas.escribe = falla;
+        else if (paso == Sincroniza)
+            llamadas.sincroniza = falla;
+        else
+            llamadas.renombra = falla;
+        FalloEscritura fallo;
+        const QString dat = dir.ruta(QStringLiteral("numeros.dat"));
+        EXPECT_FALSE(filereplace::reemplaza(dat, QByteArray(100, 'n'), fallo,
+                                            nombrada ? dir.ruta(QStringLiteral("numeros.tmp")) : QString(),
+                                            llamadas));
+        EXPECT_EQ((std::tuple{fallo.ruta, fallo.error, dir.read(QStringLiteral("numeros.dat")),
+                              QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)}),
+                  (std::tuple{dat, error, QByteArray("old"), QStringList{"numeros.dat"}}))
+            << paso << ' ' << error;
+    }
+}
+
+// The cause comes from the error number alone; the title matches the text.
+TEST(FileReplace, EachErrorNumberGivesItsCauseTitleAndText) {
+    using C = CausaEscritura;
+    const std::tuple<int, C, const char*, const char*> casos[] = {
+        {ENOSPC, C::DiscoLleno, "Disco lleno",
+         "No se ha podido guardar el archivo numeros.dat porque el disco"},
+        {EDQUOT, C::DiscoLleno, "Disco lleno",
+         "No se ha podido guardar el archivo numeros.dat porque el disco"},
+        {EACCES, C::Permiso, "Error de permiso", "Para modificar el archivo necesita permiso"},
+        {EPERM, C::Permiso, "Error de permiso", "Para modificar el archivo necesita permiso"},
+        {EROFS, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("},
+        {EIO, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("},
+        {EFBIG, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("}};
+    for (const auto& [error, causa, titulo, texto] : casos) {
+        const AvisoEscritura aviso = avisoEscritura({QStringLiteral("/carpeta/numeros.dat"), error});
+        const QString razon = QString::fromLocal8Bit(std::strerror(error));
+        EXPECT_EQ(
+            (std::tuple{causaEscritura(error), aviso.titulo, aviso.texto.startsWith(QString::fromUtf8(texto)),
+                        aviso.texto.endsWith(QStringLiteral("(%1)").arg(razon))}),
+            (std::tuple{causa, QString::fromUtf8(titulo), true, causa == C::Otra}))
+            << error;
+    }
 }

@@ -218,13 +218,18 @@ TEST(GestorPenas, ErrorNumbersChooseTheMessageAndWhetherTheProgramEnds) {
     // A database that cannot be written names the cause: reinstalling would not help. A full
     // disk does not end the program, the user frees space and goes on.
     const std::tuple<int, const char*, bool> casos[] = {
-        {430, "El sistema operativo no tiene", false}, {3021, "Un archivo necesario", true},
-        {-26, "Un archivo necesario", true}, {-14, "Un archivo necesario", true},
+        {430, "El sistema operativo no tiene", false},
+        {3021, "Un archivo necesario", true},
+        {-26, "Un archivo necesario", true},
+        {-14, "Un archivo necesario", true},
         {-13, "No se ha podido guardar el archivo Velmorat.mdb porque el disco está lleno.", false},
-        {-8, "Para modificar el archivo", true}};
+        {-8, "Para modificar el archivo", true},
+        {3027, "No se ha podido guardar el archivo Velmorat.mdb. (", false}};
     for (const auto& [error, inicio, termina] : casos) {
         bool salir = !termina;
         EXPECT_TRUE(mensajeErrorDetalle(error, &salir).startsWith(QString::fromUtf8(inicio))) << error;
         EXPECT_EQ(salir, termina) << error;
     }
+    EXPECT_EQ(QStringList({tituloErrorDetalle(-13), tituloErrorDetalle(-8), tituloErrorDetalle(3021)}),
+              (QStringList{"Disco lleno", "Error de permiso", "¡Vaya hombre!"}));
 }

@@ -1,4 +1,5 @@
 #include "stats/Informe.h"
+#include "core/Permiso.h"
 #include "stats/BaseInforme.h"
 #include "stats/DocumentoInforme.h"
 #include "stats/InformePena.h"
@@ -81,11 +82,11 @@ TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
     // A write that cannot complete leaves the file as it was and nothing beside it.
     c.t.write(QStringLiteral("pena.pdf"), "ANTIGUO");
     const QStringList antes = QDir(c.t.path()).entryList(QDir::Files);
-    QString motivo;
+    FalloEscritura motivo;
     EXPECT_FALSE((LimiteEscritura(1000), doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf")), motivo)));
     EXPECT_EQ((std::tuple{c.t.read(QStringLiteral("pena.pdf")), QDir(c.t.path()).entryList(QDir::Files),
-                          motivo.isEmpty()}),
-              (std::tuple{QByteArray("ANTIGUO"), antes, false}));
+                          motivo.error}),
+              (std::tuple{QByteArray("ANTIGUO"), antes, EFBIG}));
     EXPECT_EQ(
         (std::tuple{doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf")), motivo),
                     c.t.read(QStringLiteral("pena.pdf")).left(4), QDir(c.t.path()).entryList(QDir::Files)}),

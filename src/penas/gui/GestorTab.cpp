@@ -234,11 +234,11 @@ void GestorTab::cargapenas(bool mantenerElegida) {
     m_text4->setText(v.text4);
     m_text5->setText(v.text5);
     m_chart2->muestra(v.chart2[0], v.chart2[1]);
-    muestraDetalle(v.detalle);
+    muestraDetalle(v.detalle, true);
 }
 
 void GestorTab::verpena(int n) {
-    muestraDetalle(m_gestor.verpena(n));
+    muestraDetalle(m_gestor.verpena(n), true);
 }
 
 void GestorTab::alPulsarFila(QTreeWidgetItem* item) {
@@ -249,7 +249,7 @@ void GestorTab::alPulsarFila(QTreeWidgetItem* item) {
     muestraDetalle(m_gestor.ListView1_ItemClick(indice));
 }
 
-void GestorTab::muestraDetalle(const VistaPena& v) {
+void GestorTab::muestraDetalle(const VistaPena& v, bool sinPedir) {
     if (v.listo) {
         m_listView5->clear();
         for (const QString& a : v.apuestas)
@@ -269,11 +269,15 @@ void GestorTab::muestraDetalle(const VistaPena& v) {
     }
     if (v.costeListo)
         ponValor(m_label37, v.label37);
-    if (v.error != 0) {
-        m_s.dialogs.message(v.mensaje, QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation);
-        if (v.salir && salir)
-            salir();
+    if (v.error == 0) {
+        m_s.errorBaseAvisado = 0;
+        return;
     }
+    if (!sinPedir || v.salir || v.error != m_s.errorBaseAvisado)
+        m_s.dialogs.message(v.mensaje, tituloErrorDetalle(v.error), Dialogs::Icon::Exclamation);
+    m_s.errorBaseAvisado = v.error;
+    if (v.salir && salir)
+        salir();
 }
 
 void GestorTab::Command3_Click() {

@@ -43,7 +43,9 @@ class GestorTab : public QWidget {
     std::function<void()> salir;
 
   private:
-    void muestraDetalle(const VistaPena& v);
+    // `sinPedir`: shown by the program itself, not by a click; a database failure already
+    // told is then not told again.
+    void muestraDetalle(const VistaPena& v, bool sinPedir = false);
     void alPulsarFila(QTreeWidgetItem* item);
     void muestra(QWidget* ventana);
 

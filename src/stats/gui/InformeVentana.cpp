@@ -114,9 +114,9 @@ void InformeVentana::guardarPdf() {
         return;
     if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         ruta += QStringLiteral(".pdf");
-    QString motivo;
-    if (!m_documento->guardaPdf(ruta, motivo))
-        errorEscritura(m_s.dialogs, ruta, motivo);
+    FalloEscritura fallo;
+    if (!m_documento->guardaPdf(ruta, fallo))
+        errorEscritura(m_s.dialogs, fallo);
 }
 
 void InformeVentana::Image2_Click(Session& s, int indice, const VentanasPenas& ventanas) {
