@@ -124,6 +124,13 @@ bool MantenimientoSorteos::sorteoValido(const RegSorteo& r, double hoy) {
     return sorteoValido(r) && oledate::days(r.fecha) <= oledate::days(hoy);
 }
 
+RegSorteo MantenimientoSorteos::ultimoValido(RecordFile& numeros) {
+    for (qint64 n = numeros.count(); n > 0; --n)
+        if (const RegSorteo r = numeros.get<RegSorteo>(n); sorteoValido(r))
+            return r;
+    return RegSorteo();
+}
+
 bool MantenimientoSorteos::archivoValido(const QByteArray& datos, double hoy) {
     if (datos.isEmpty() || datos.size() % RegSorteo::kSize != 0)
         return false;

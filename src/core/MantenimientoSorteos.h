@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Permiso.h"
+#include "core/RecordFile.h"
 #include "core/Records.h"
 
 #include <QByteArray>
@@ -74,6 +75,10 @@ class MantenimientoSorteos {
     // A draw that may be counted and dated from: valid as above and dated no later than the
     // day `hoy`. A damaged record (or a clock set back) never moves a peña past real draws.
     static bool sorteoValido(const RegSorteo& r, double hoy);
+    // The newest record of `numeros` that holds a draw (sorteoValido; an empty record when none
+    // does): a damaged tail never stands for the newest stored draw. A draw dated after today
+    // still does, so that a clock set back is noticed.
+    static RegSorteo ultimoValido(RecordFile& numeros);
 
     // The last failure: a write's file and error number, or a read that stopped the operation
     // before anything was written (`lectura`, with the system's reason in `razon`).

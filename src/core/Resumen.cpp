@@ -1,5 +1,6 @@
 #include "core/Resumen.h"
 
+#include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
 #include "core/Session.h"
 #include "core/SharedRoutines.h"
@@ -38,6 +39,8 @@ ResumenVista resumen(Session& s) {
     const qint64 total = numeros.count();
     s.sorteosjugados = 0;
     for (const RegSorteo& r : numeros.getAll<RegSorteo>()) {
+        if (!MantenimientoSorteos::sorteoValido(r))
+            continue;
         for (const DiasDePena& p : penas) {
             if (diaDeJuego(p.dias, p.fecha, r.fecha)) {
                 ++s.sorteosjugados;
@@ -46,7 +49,7 @@ ResumenVista resumen(Session& s) {
         }
     }
     s.sigSorteo = static_cast<int>(qMin<qint64>(total, 32766)) + 1;
-    s.sorteo = total > 0 ? numeros.get<RegSorteo>(total) : RegSorteo();
+    s.sorteo = MantenimientoSorteos::ultimoValido(numeros);
 
     const qint64 ultimo = oledate::days(s.sorteo.fecha);
     if (ultimo == 0) {

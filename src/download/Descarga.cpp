@@ -1,5 +1,6 @@
 #include "download/Descarga.h"
 
+#include "core/MantenimientoSorteos.h"
 #include "core/OleDate.h"
 #include "core/Permiso.h"
 #include "core/Session.h"
@@ -249,9 +250,9 @@ bool Descarga::leesorteos(bool ultima) {
     setLabel6(QStringLiteral("ANALIZANDO DATOS"));
     nuevos = 0;
     // The newest stored draw, as the file holds it now (an earlier search may just have
-    // added to it).
-    if (const qint64 n = m_s.files.numeros.count(); n > 0)
-        m_s.sorteo = m_s.files.numeros.get<RegSorteo>(n);
+    // added to it); a damaged record after it does not count.
+    if (m_s.files.numeros.count() > 0)
+        m_s.sorteo = MantenimientoSorteos::ultimoValido(m_s.files.numeros);
 
     ResultadoImport r;
     if (m_s.files.www.isOpen()) {

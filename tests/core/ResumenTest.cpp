@@ -101,16 +101,17 @@ TEST_F(Resumenes, DrawsPlayedCountOncePerDrawFromEachPenasCreation) {
 
 TEST_F(Resumenes, DamagedFilesAreReadSafely) {
     sorteo(QDate(2026, 11, 26));
-    // A partial draw record and a peña whose fields are garbage.
+    // A whole damaged draw record, a partial one and a peña whose fields are garbage: the
+    // newest draw is still the real one, and new draws still go after the file's end.
     s.files.numeros.close();
     {
         QFile f(dir.ruta(QStringLiteral("numeros.dat")));
         f.open(QIODevice::Append);
-        f.write(QByteArray(20, '\xFF'));
+        f.write(QByteArray(32 + 20, '\xFF'));
     }
     s.files.numeros.open(dir.ruta(QStringLiteral("numeros.dat")));
     s.files.apuestas.write(1, QByteArray(8307, '\xFF'));
     const ResumenVista v = resumen(s);
-    EXPECT_EQ((std::tuple{s.sigSorteo, oledate::toQDate(s.sorteo.fecha), v.hayDatos}),
-              (std::tuple{2, QDate(2026, 11, 26), true}));
+    EXPECT_EQ((std::tuple{s.sigSorteo, oledate::toQDate(s.sorteo.fecha), v.ultimaActualizacion}),
+              (std::tuple{3, QDate(2026, 11, 26), QStringLiteral("Jueves, 26 de noviembre del 2026")}));
 }
