@@ -69,11 +69,21 @@ class Escenario : public SesionConDatos {
             t << f.texto(r, c);
         return t;
     }
+    // Every cell's colour, a row a line: "-" uncoloured, else its blue-green-red value.
+    static QStringList colores(const FuenteFilas& f) {
+        QStringList t;
+        for (int r = 0; r < f.filas(); ++r) {
+            QStringList c;
+            for (int col = 1; col < int(f.cabeceras().size()); ++col) {
+                const QColor k = f.color(r, col);
+                const int v = k.blue() << 16 | k.green() << 8 | k.red();
+                c << (k.isValid() ? QStringLiteral("%1").arg(v, 6, 16, QChar(u'0')).toUpper() : QStringLiteral("-"));
+            }
+            t << c.join(u' ');
+        }
+        return t;
+    }
 
     FakeVista vista;
     Comprobacion comprobacion{s, vista};
 };
-
-inline QColor bgr(uint32_t v) {
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}

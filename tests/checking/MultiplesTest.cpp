@@ -19,10 +19,9 @@ TEST_F(Multiples, GroupRowsOfABetOfSevenWithoutPrize) {
     EXPECT_EQ((QStringList{l.texto(1, 12), l.texto(2, 12)}),
               (QStringList{"PEÑA SIETE               ", "05/12/2026 Sábado"}));
     EXPECT_EQ(fila(l, 3), (QStringList{"1", "2", "3", "4", "5", "6", "7", "", "", "", "", ""}));
-    EXPECT_EQ((QList<QColor>{l.color(1, 12), l.color(2, 12), l.color(3, 1), l.color(3, 2)}),
-              (QList<QColor>{bgr(0x000080), bgr(0x008000), bgr(0x0000FF), bgr(0x0000FF)}));
-    EXPECT_FALSE(l.color(3, 3).isValid());
-    EXPECT_FALSE(l.color(3, 7).isValid()); // the complementario stays uncoloured
+    EXPECT_EQ(colores(l), (QStringList{"- - - - - - - - - - - -", "- - - - - - - - - - - 000080",
+                                       "- - - - - - - - - - - 008000",
+                                       "0000FF 0000FF - - - - - - - - - -"})); // 7, the complementario: plain
     EXPECT_EQ(l.cabeceras().size(), 13);
     vista.check2 = true;
     comprobacion.listamulti(1);
@@ -37,7 +36,8 @@ TEST_F(Multiples, BreakdownRowsAndCounters) {
     EXPECT_EQ(comentarios(l), (QStringList{"", "PEÑA SIETE               ", "05/12/2026 Sábado",
                                            "¡¡ Premio !! Tienes 6 apuestas de 5 aciertos + C.",
                                            "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos."}));
-    EXPECT_EQ((QList<QColor>{l.color(3, 12), l.color(4, 12)}), (QList<QColor>{bgr(0x0040C0), bgr(0x0000FF)}));
+    EXPECT_EQ(colores(l).mid(3), (QStringList{"0000FF 0000FF 0000FF 0000FF 0000FF 0000FF - - - - - 0040C0",
+                                              "- - - - - - - - - - - 0000FF"}));
     EXPECT_EQ(fila(l, 4).mid(0, 11), QStringList(11, QString()));
     EXPECT_EQ((std::tuple{aciertos(1), leida(1).fecha2}),
               (std::tuple{std::array<int16_t, 5>{0, 0, 0, 1, 6}, kSab()}));
@@ -52,6 +52,8 @@ TEST_F(Multiples, FiveNumbersAgainstTheRest) {
     EXPECT_EQ(comentarios(comprobacion.lista4()),
               (QStringList{"", "PEÑA CINCO               ", "05/12/2026 Sábado",
                            "¡¡ Premio !! Tienes 4 apuestas de 3 aciertos.", ""}));
+    EXPECT_EQ(colores(comprobacion.lista4()).mid(3),
+              (QStringList{"0000FF 0000FF - - - - - - - - - 00C000", "- - - - - - - - - - - -"}));
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{4, 0, 0, 0, 0}));
     // Only prizes: the group stays, the closing blank row goes.
     vista.check2 = true;

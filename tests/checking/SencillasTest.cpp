@@ -22,26 +22,31 @@ TEST_F(Sencillas, BlockRowsTextsAndColours) {
          {{5, 12, 23, 30, 41, 9},    // five and the complementario
           {1, 2, 3, 4, 6, 9},        // the complementario alone plays no part
           {5, 12, 23, 1, 2, 4},      // three
-          {5, 12, 23, 30, 41, 47}}); // six
+          {5, 12, 23, 30, 41, 47},   // six
+          {1, 12, 23, 30, 41, 2},    // four
+          {5, 12, 23, 30, 41, 1}});  // five
     comprobacion.listasencillas(1);
     const ListaSencillas& l = comprobacion.lista2();
-    ASSERT_EQ(l.filas(), 7);
-    EXPECT_EQ(comprobacion.filalista(), 7);
+    ASSERT_EQ(l.filas(), 9);
+    EXPECT_EQ(comprobacion.filalista(), 9);
     EXPECT_EQ(fila(l, 0), QStringList(7, QString()));
-    EXPECT_EQ(fila(l, 1), (QStringList{"", "", "", "", "", "", "PEÑA AMIGOS              "}));
-    EXPECT_EQ(fila(l, 2), (QStringList{"", "", "", "", "", "", "05/12/2026 Sábado"}));
     EXPECT_EQ(fila(l, 3), (QStringList{"5", "12", "23", "30", "41", "9", "¡¡ Premio !! 5 + COMPLEMENTARIO"}));
     EXPECT_EQ(fila(l, 4), (QStringList{"1", "2", "3", "4", "6", "9", ""}));
-    EXPECT_EQ((QStringList{l.texto(5, 7), l.texto(6, 7)}),
-              (QStringList{"¡¡ Premio !! Has acertado 3 números.", "¡¡ Premio !! Has acertado 6 números."}));
-    EXPECT_EQ((QList<QColor>{l.color(1, 7), l.color(2, 7), l.color(3, 7), l.color(3, 1), l.color(5, 7),
-                             l.color(6, 7)}),
-              (QList<QColor>{bgr(0x000080), bgr(0x008000), bgr(0x0040C0), bgr(0x0000FF), bgr(0x00C000),
-                             bgr(0x0000FF)}));
-    EXPECT_FALSE(l.color(3, 6).isValid()); // the complementario is not coloured
-    EXPECT_FALSE(l.color(4, 7).isValid());
-    // Counters: one each of 3, 6 and 5 + complementario; the newest counted date moves.
-    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 0, 0, 1, 1}));
+    EXPECT_EQ(comentarios(l), (QStringList{"", "PEÑA AMIGOS              ", "05/12/2026 Sábado",
+                                           "¡¡ Premio !! 5 + COMPLEMENTARIO", "",
+                                           "¡¡ Premio !! Has acertado 3 números.",
+                                           "¡¡ Premio !! Has acertado 6 números.",
+                                           "¡¡ Premio !! Has acertado 4 números.",
+                                           "¡¡ Premio !! Has acertado 5 números."}));
+    // Winning numbers red (never the complementario), the message in its category's colour.
+    EXPECT_EQ(colores(l), (QStringList{"- - - - - - -", "- - - - - - 000080", "- - - - - - 008000",
+                                       "0000FF 0000FF 0000FF 0000FF 0000FF - 0040C0", "- - - - - - -",
+                                       "0000FF 0000FF 0000FF - - - 00C000",
+                                       "0000FF 0000FF 0000FF 0000FF 0000FF 0000FF 0000FF",
+                                       "- 0000FF 0000FF 0000FF 0000FF - FF0000",
+                                       "0000FF 0000FF 0000FF 0000FF 0000FF - 400040"}));
+    // Counters: one of each category; the newest counted date moves.
+    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 1, 1, 1, 1}));
     EXPECT_EQ((std::tuple{leida(1).fecha2, s.sorteo.fecha}), (std::tuple{kSab(), kSab()}));
 }
 
