@@ -77,7 +77,8 @@ class Escenario : public SesionConDatos {
             for (int col = 1; col < int(f.cabeceras().size()); ++col) {
                 const QColor k = f.color(r, col);
                 const int v = k.blue() << 16 | k.green() << 8 | k.red();
-                c << (k.isValid() ? QStringLiteral("%1").arg(v, 6, 16, QChar(u'0')).toUpper() : QStringLiteral("-"));
+                c << (k.isValid() ? QStringLiteral("%1").arg(v, 6, 16, QChar(u'0')).toUpper()
+                                  : QStringLiteral("-"));
             }
             t << c.join(u' ');
         }

@@ -19,12 +19,12 @@ class Sencillas : public ::testing::Test, public Escenario {};
 TEST_F(Sencillas, BlockRowsTextsAndColours) {
     sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9);
     pena(QStringLiteral("AMIGOS"), kTodos, kJue(),
-         {{5, 12, 23, 30, 41, 9},    // five and the complementario
-          {1, 2, 3, 4, 6, 9},        // the complementario alone plays no part
-          {5, 12, 23, 1, 2, 4},      // three
-          {5, 12, 23, 30, 41, 47},   // six
-          {1, 12, 23, 30, 41, 2},    // four
-          {5, 12, 23, 30, 41, 1}});  // five
+         {{5, 12, 23, 30, 41, 9},   // five and the complementario
+          {1, 2, 3, 4, 6, 9},       // the complementario alone plays no part
+          {5, 12, 23, 1, 2, 4},     // three
+          {5, 12, 23, 30, 41, 47},  // six
+          {1, 12, 23, 30, 41, 2},   // four
+          {5, 12, 23, 30, 41, 1}}); // five
     comprobacion.listasencillas(1);
     const ListaSencillas& l = comprobacion.lista2();
     ASSERT_EQ(l.filas(), 9);
@@ -32,12 +32,11 @@ TEST_F(Sencillas, BlockRowsTextsAndColours) {
     EXPECT_EQ(fila(l, 0), QStringList(7, QString()));
     EXPECT_EQ(fila(l, 3), (QStringList{"5", "12", "23", "30", "41", "9", "¡¡ Premio !! 5 + COMPLEMENTARIO"}));
     EXPECT_EQ(fila(l, 4), (QStringList{"1", "2", "3", "4", "6", "9", ""}));
-    EXPECT_EQ(comentarios(l), (QStringList{"", "PEÑA AMIGOS              ", "05/12/2026 Sábado",
-                                           "¡¡ Premio !! 5 + COMPLEMENTARIO", "",
-                                           "¡¡ Premio !! Has acertado 3 números.",
-                                           "¡¡ Premio !! Has acertado 6 números.",
-                                           "¡¡ Premio !! Has acertado 4 números.",
-                                           "¡¡ Premio !! Has acertado 5 números."}));
+    EXPECT_EQ(
+        comentarios(l),
+        (QStringList{"", "PEÑA AMIGOS              ", "05/12/2026 Sábado", "¡¡ Premio !! 5 + COMPLEMENTARIO",
+                     "", "¡¡ Premio !! Has acertado 3 números.", "¡¡ Premio !! Has acertado 6 números.",
+                     "¡¡ Premio !! Has acertado 4 números.", "¡¡ Premio !! Has acertado 5 números."}));
     // Winning numbers red (never the complementario), the message in its category's colour.
     EXPECT_EQ(colores(l), (QStringList{"- - - - - - -", "- - - - - - 000080", "- - - - - - 008000",
                                        "0000FF 0000FF 0000FF 0000FF 0000FF - 0040C0", "- - - - - - -",
@@ -181,8 +180,9 @@ TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
     // (one bet of six, six of five) and Saturday's four (three bets of four, four of three).
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{2, 0, 0, 0, 0}));
     EXPECT_EQ(aciertos(8), (std::array<int16_t, 5>{4, 3, 6, 1, 0}));
-    EXPECT_EQ((std::tuple{comentarios(comprobacion.lista2())[1].left(9), comentarios(comprobacion.lista4())[1]}),
-              (std::tuple{QStringLiteral("PEÑA BUEN"), QStringLiteral("PEÑA MULTIPLE            ")}));
+    EXPECT_EQ(
+        (std::tuple{comentarios(comprobacion.lista2())[1].left(9), comentarios(comprobacion.lista4())[1]}),
+        (std::tuple{QStringLiteral("PEÑA BUEN"), QStringLiteral("PEÑA MULTIPLE            ")}));
     EXPECT_EQ((std::tuple{comprobacion.lista2().filas(), comprobacion.lista4().filas()}), (std::tuple{4, 5}));
     const QByteArray despues = dir.read(QStringLiteral("apuestas.dat"));
     ASSERT_EQ(despues.size(), antes.size());
@@ -191,7 +191,8 @@ TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
     // Only the counters (bytes 8264..8273) and the counted date (8299..8306) of a good record
     // change: the rest of it is as it was.
     auto resto = [k](const QByteArray& b, int r) { return b.mid(r * k, 8264) + b.mid(r * k + 8274, 25); };
-    EXPECT_EQ((std::tuple{resto(despues, 0), resto(despues, 7)}), (std::tuple{resto(antes, 0), resto(antes, 7)}));
+    EXPECT_EQ((std::tuple{resto(despues, 0), resto(despues, 7)}),
+              (std::tuple{resto(antes, 0), resto(antes, 7)}));
 }
 
 TEST_F(Sencillas, CountersStopAt32767) {
