@@ -102,21 +102,24 @@ TEST_F(Multiples, ChooserFiltersAndSwitchesTheView) {
               (std::tuple{kSab(), int16_t(10), 0.0, 0}));
 }
 
+// The alert after a download: 1 blinks the simple list's button, 2 the multiple one's, 3 both;
+// a simple prize found while the blink already runs changes nothing.
 TEST_F(Multiples, PrizeAlertCombinesWithTheSimpleList) {
     sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
     pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}});
     pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
-    comprobacion.listasencillas(1); // no alert without the download notice
-    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.timer3}), (std::tuple{0, false}));
-    vista.aviso = true;
-    comprobacion.listasencillas(1);
-    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{3, 1}));
-    comprobacion.conpremio = 0;
-    vista.timer3 = false;
-    comprobacion.listamulti(1);
-    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{2, 2}));
-    vista.aviso = false;
-    comprobacion.conpremio = 0;
-    comprobacion.listamulti(1);
-    EXPECT_EQ(comprobacion.conpremio, 0);
+    // notice, blinking, alert before, simple list (else multiple) → alert, timer starts
+    for (const auto& [aviso, activo, antes, sencilla, despues, arranques] :
+         {std::tuple{false, false, 0, true, 0, 0}, std::tuple{false, false, 0, false, 0, 0},
+          std::tuple{true, false, 0, true, 3, 1}, std::tuple{true, false, 0, false, 2, 1},
+          std::tuple{true, true, 2, true, 2, 0}, std::tuple{true, true, 1, false, 3, 0},
+          std::tuple{true, true, 2, false, 2, 0}, std::tuple{true, true, 3, false, 3, 0}}) {
+        vista.aviso = aviso;
+        vista.timer3 = activo;
+        vista.arranquesTimer3 = 0;
+        comprobacion.conpremio = antes;
+        sencilla ? comprobacion.listasencillas(1) : comprobacion.listamulti(1);
+        EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{despues, arranques}))
+            << aviso << activo << antes << sencilla;
+    }
 }
