@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -27,7 +28,10 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     // The copies and save files of interrupted writes go; files that only look alike stay.
     const QStringList propios = {"apuestas.tmp",       "numeros.tmp",    "numeros.bak.tmp",
                                  "informe.dat.QwErTy", "www.txt.AbCdEf", "vek.pdf.ZxCvBn"};
-    const QStringList ajenos = QStringLiteral("notas.tmp www.txt.viejo vek.pdf.123456 vek.pdf").split(u' ');
+    const QStringList ajenos = QStringLiteral("notas.tmp www.txt.viejo vek.pdf.123456 vek.pdf vek.pdf.ZxCvBnM "
+                                              "vek.pdf_ZxCvBn xinforme.dat.QwErTy informeXdat.QwErTy "
+                                              "WWW.TXT.AbCdEf")
+                                   .split(u' ');
     for (const QString& f : propios + ajenos)
         dir.write(f, QByteArray(8307, 'x'));
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
@@ -51,20 +55,27 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
 
 using Configuracion = Fixture;
 
+// A zero price or one that is not a number (a record of garbage) is repaired; any other is kept.
 TEST_F(Configuracion, ZeroPriceIsRepairedWithTwentyFourMonthsAndOtherFieldsKept) {
-    Config c;
-    c.precio = 0;
-    c.meses = 6;
-    c.margenX = 2.5f;
-    c.webhost = QStringLiteral("mi.servidor.es");
-    c.reserved78 = QByteArray("12345678");
-    dir.write(QStringLiteral("nums.ini"), c.encode());
     s.rutaApp = dir.rutaApp();
-    startup::leeconfig(s);
-    const Config leido = leerIni();
-    EXPECT_EQ(
-        (std::tuple{leido.precio, leido.meses, leido.margenX, leido.webhost.trimmed(), leido.reserved78}),
-        (std::tuple{1.0f, 24, 2.5f, QStringLiteral("mi.servidor.es"), QByteArray("12345678")}));
+    for (const float precio : {0.0f, -0.0f, std::numeric_limits<float>::quiet_NaN(), 2.5f}) {
+        Config c;
+        c.precio = precio;
+        c.meses = 6;
+        c.margenX = 2.5f;
+        c.webhost = QStringLiteral("mi.servidor.es");
+        c.reserved78 = QByteArray("12345678");
+        dir.write(QStringLiteral("nums.ini"), c.encode());
+        startup::leeconfig(s);
+        s.files.numsIni.close();
+        const Config leido = leerIni();
+        const bool repara = precio != 2.5f;
+        EXPECT_EQ(
+            (std::tuple{leido.precio, leido.meses, leido.margenX, leido.webhost.trimmed(), leido.reserved78}),
+            (std::tuple{repara ? 1.0f : 2.5f, repara ? 24 : 6, 2.5f, QStringLiteral("mi.servidor.es"),
+                        QByteArray("12345678")}))
+            << precio;
+    }
 }
 
 TEST_F(Configuracion, FullOrRetiredHostBecomesTheDefault) {
