@@ -134,12 +134,15 @@ TEST(EdicionPena, WritesChangeOnlyWhatTheEditorOwnsOnTheRecordAsStored) {
     EXPECT_EQ(t.e.textos(), QStringList{QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!")});
     EXPECT_EQ(t.bytes(), antes);
 
-    // A record that cannot be written: activations write nothing, so no box; a change
-    // tells why and its control goes back to what is stored.
+    // A record that cannot be written: activations and changes to what is stored already
+    // write nothing, so no box; a change tells why and its control goes back to what is stored.
     t.e.dialogs.boxes.clear();
+    t.e.s.penasCambiadas = 0;
     LimiteEscritura limite(RegPena::kSize);
     t.ed->Form_Activate();
-    EXPECT_TRUE(t.e.dialogs.boxes.isEmpty());
+    t.ed->setOpcionDias(4);
+    t.ed->Text1_Change(QStringLiteral("NUEVO NOMBRE"));
+    EXPECT_EQ(std::tuple(t.e.dialogs.boxes.size(), t.e.s.penasCambiadas), std::tuple(0, 0));
     t.ed->setOpcionDias(1);
     EXPECT_EQ(t.ed->Text1_Change(QStringLiteral("OTRO")), QStringLiteral("NUEVO NOMBRE"));
     EXPECT_EQ(
