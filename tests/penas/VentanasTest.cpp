@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -154,6 +156,15 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
     Ventanas v;
     std::unique_ptr<Crea> w(Crea::crear(e.s, v.contexto()));
     w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    const auto paradas = [&w] {
+        QStringList p;
+        for (const QWidget* c : w->findChildren<QCheckBox*>(QRegularExpression(QStringLiteral("^Image1_"))))
+            if (c->focusPolicy() == Qt::StrongFocus)
+                p << c->accessibleName();
+        return p;
+    };
+    EXPECT_EQ(paradas(), QStringList{QStringLiteral("1")});
     auto* uno = hijo<QWidget>(w.get(), "Image1_0");
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(uno);
     EXPECT_EQ((std::tuple{a->role(), a->text(QAccessible::Name), a->state().checked, a->state().focusable}),
@@ -165,9 +176,19 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
         QTest::keyClick(w->focusWidget(), k);
     const auto apuesta = e.s.files.apuestas.get<RegPena>(1).apuestas[0];
     EXPECT_EQ((std::tuple{w->focusWidget(), apuesta[0], apuesta[1]}), (std::tuple{uno, 8, 12}));
-    hijo<QWidget>(w.get(), "Image1_8")->setFocus(); // 9, at the foot of its column
-    QTest::keyClick(w->focusWidget(), Qt::Key_Down);
-    EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("Image1_8"));
+    // Up, down, left and right from numbers at the ends of every column; the number last
+    // focused is the grid's one stop in the Tab order.
+    QStringList llegadas;
+    for (int n : {9, 10, 19, 20, 39, 40, 41, 49})
+        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
+            w->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(n - 1))->setFocus();
+            QTest::keyClick(w->focusWidget(), k);
+            llegadas << w->focusWidget()->accessibleName();
+        }
+    EXPECT_EQ(std::tuple(llegadas.join(u' '), paradas()),
+              std::tuple(QStringLiteral("8 9 9 19 10 11 10 20 18 19 9 29 20 21 10 30 38 39 29 49 40 41 30 40 "
+                                        "40 42 31 41 48 49 39 49"),
+                         QStringList{QStringLiteral("49")}));
 
     auto* barra = hijo<QScrollBar>(w.get(), "HScroll1");
     QTest::keyClick(barra, Qt::Key_Right);
