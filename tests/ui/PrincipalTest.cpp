@@ -22,7 +22,6 @@
 #include "ui/Acercade.h"
 #include "ui/Atajos.h"
 #include "ui/Configurar.h"
-#include "ui/EnPantalla.h"
 #include "ui/GeneralTab.h"
 #include "ui/IdiomaYFuentes.h"
 
@@ -686,10 +685,6 @@ TEST_F(Marco, WindowsFitTheScreenAndEscapeClosesThem) {
     GeneralTab* g = w.general();
     EXPECT_EQ((std::tuple{w.frameGeometry().topLeft(), g->label9(2)->y(), g->label9(1)->x()}),
               (std::tuple{zona.topLeft() + QPoint(2, 3), g->label9(0)->y(), g->label9(0)->x()}));
-    QWidget abajo; // 200×100 inside a 4, 32, 4, 4 frame, left past the bottom right corner
-    abajo.setGeometry(QRect(zona.bottomRight(), QSize(200, 100)));
-    enpantalla::colocar(&abajo, nullptr, enpantalla::Lugar::Donde);
-    EXPECT_EQ(abajo.pos(), zona.bottomRight() - QPoint(207, 135));
     // The editor coming forward brings the newest draws back from 21.
     g->hScroll1()->setMaximum(21);
     g->hScroll1()->setValue(21);
