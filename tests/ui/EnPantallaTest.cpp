@@ -12,7 +12,8 @@ TEST(EnPantalla, TheFrameStaysInsideAFreeAreaAnywhereAndOfAnySize) {
     const QRect zona(100, 50, 800, 600);
     for (const auto& [libre, lugar, desde, esperado] :
          {std::tuple{zona, Lugar::Centrada, QPoint(), QRect(345, 231, 300, 200)},
-          std::tuple{zona.translated(-300, -150), Lugar::ArribaIzquierda, QPoint(9, 9), QRect(-200, -100, 300, 200)},
+          std::tuple{zona.translated(-300, -150), Lugar::ArribaIzquierda, QPoint(9, 9),
+                     QRect(-200, -100, 300, 200)},
           std::tuple{zona, Lugar::Donde, QPoint(200, 60), QRect(200, 60, 300, 200)},
           std::tuple{zona, Lugar::Donde, QPoint(2000, 2000), QRect(592, 414, 300, 200)},
           std::tuple{zona, Lugar::Donde, QPoint(-500, -500), QRect(100, 50, 300, 200)},
