@@ -1,4 +1,5 @@
 #include "stats/BaseInforme.h"
+#include "core/Permiso.h"
 #include "stats/AvisoBase.h"
 #include "stats/InformePena.h"
 #include "support/FakeDialogs.h"
@@ -51,15 +52,30 @@ TEST(BaseInforme, WrongPasswordMissingFileAndEachFailureAreToldApart) {
     EXPECT_NE(informepena::escribeApuestas(falta, {QStringLiteral(" 1- 2- 3- 4- 5- 6")}), 0);
     EXPECT_FALSE(QFile::exists(falta));
 
-    // Each failure is told with its cause, the text naming the file.
-    FakeDialogs d;
-    for (const int e : {-13, -5, -6, -1, -26, int(BaseInforme::kSinFila), 7})
+    // Each failure is told with its cause, the text naming the file; any other as a failed
+    // write with the database's own reason.
+    const QString ocupado =
+        QStringLiteral("El archivo Velmorat.mdb está ocupado por otro programa. Repita la operación.");
+    const QString danado =
+        QStringLiteral("El archivo Velmorat.mdb está dañado. Reinstalar el programa lo restaura.");
+    for (const auto& [e, titulo, texto] :
+         {std::tuple{-13, "Disco lleno", textoDiscoLleno(QStringLiteral("Velmorat.mdb"))},
+          std::tuple{-5, "Archivo ocupado", ocupado}, std::tuple{-6, "Archivo ocupado", ocupado},
+          std::tuple{-1, "Archivo dañado", danado}, std::tuple{-11, "Archivo dañado", danado},
+          std::tuple{-26, "Archivo dañado", danado},
+          std::tuple{int(BaseInforme::kSinFila), "Archivo dañado", danado},
+          std::tuple{-10, "Error de escritura", QStringLiteral("(disk I/O error)")},
+          std::tuple{-8, "Error de escritura", QStringLiteral("(attempt to write a readonly database)")},
+          std::tuple{7, "Error de escritura", QStringLiteral("(error 7)")}}) {
+        FakeDialogs d;
         avisaErrorBase(d, base(t), e);
-    QStringList vistos;
-    for (const FakeDialogs::Box& b : d.boxes)
-        vistos << b.title + (b.text.contains(u"Velmorat.mdb") ? QString() : QStringLiteral("?"));
-    EXPECT_EQ(vistos.join(u'|'), QStringLiteral("Disco lleno|Archivo ocupado|Archivo ocupado|Archivo dañado|"
-                                                "Archivo dañado|Archivo dañado|Error de escritura"));
+        const FakeDialogs::Box b = d.boxes.value(0);
+        // The reason of a failed write is told inside the write-failure message.
+        const bool dice = texto.startsWith(u'(') ? b.text.contains(texto) : b.text == texto;
+        EXPECT_EQ(std::tuple(d.boxes.size(), b.title, b.icon, dice),
+                  std::tuple(1, QString::fromUtf8(titulo), Dialogs::Icon::Exclamation, true))
+            << e << b.text.toStdString();
+    }
 }
 
 // The bets table holds only the peña last shown; the summary overwrites its single row,
