@@ -166,8 +166,9 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
                 (f.open(QIODevice::WriteOnly) && f.write(p.datos) == p.datos.size() && f.flush()));
     u.m.Command8_Click();
     ASSERT_EQ(u.dialogs.fileDialogs.size(), 1);
-    EXPECT_EQ(u.dialogs.fileDialogs[0],
-              QStringLiteral("Seleccione el archivo NUMEROS.DAT|") + QDir::homePath());
+    EXPECT_EQ(u.dialogs.fileDialogs[0].split(u'|'),
+              (QStringList{"Seleccione el archivo NUMEROS.DAT", QDir::homePath(), "Archivos de sorteos",
+                           "numeros.dat"}));
     ASSERT_EQ(u.dialogs.boxes.size(), 1);
     if (p.valido) {
         EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("Archivo de sorteos importado con éxito"));
