@@ -22,7 +22,6 @@ TEST_F(Multiples, GroupRowsOfABetOfSevenWithoutPrize) {
     EXPECT_EQ(colores(l), (QStringList{"- - - - - - - - - - - -", "- - - - - - - - - - - 000080",
                                        "- - - - - - - - - - - 008000",
                                        "0000FF 0000FF - - - - - - - - - -"})); // 7, the complementario: plain
-    EXPECT_EQ(l.cabeceras().size(), 13);
     vista.check2 = true;
     comprobacion.listamulti(1);
     EXPECT_EQ(comprobacion.lista4().filas(), 0);

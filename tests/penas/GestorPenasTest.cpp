@@ -37,11 +37,10 @@ QString filaPena(Entorno& e) {
 TEST(TextoApuesta, SingleDigitsGetALeadingBlank) {
     RegPena p;
     p.apuestas[0] = {8, 4, 10, 30, 33, 45};
-    EXPECT_EQ(textoApuesta(p, 0, 6), QStringLiteral(" 8- 4-10-30-33-45"));
-    EXPECT_EQ(textoPorcentaje(12.5f), QStringLiteral("12,5"));
-    EXPECT_EQ(textoPorcentaje(12.25f), QStringLiteral("12,2")); // ties to even
-    EXPECT_EQ(textoPorcentaje(100.0f), QStringLiteral("100"));
-    EXPECT_EQ(textoSimple(2.5f), QStringLiteral("2,5"));
+    // Percentages round half to even.
+    EXPECT_EQ((QStringList{textoApuesta(p, 0, 6), textoPorcentaje(12.5f), textoPorcentaje(12.25f),
+                           textoPorcentaje(100.0f), textoSimple(2.5f)}),
+              (QStringList{" 8- 4-10-30-33-45", "12,5", "12,2", "100", "2,5"}));
 }
 
 TEST(GestorPenas, EmptyFileShowsTheEmptyListAndDetail) {
