@@ -22,17 +22,6 @@ using F = std::vector<std::pair<int, int>>;
 
 } // namespace
 
-TEST(Premios, SimpleBetCategoriesAndMessages) {
-    // The complementario only matters with five hits.
-    EXPECT_EQ((std::array{categoriaSencilla(2, true), categoriaSencilla(3, true), categoriaSencilla(5, false),
-                          categoriaSencilla(5, true), categoriaSencilla(6, false)}),
-              (std::array{0, 3, 5, 7, 6}));
-    for (int n = 3; n <= 6; ++n)
-        EXPECT_EQ(mensajeSencilla(n), QStringLiteral("¡¡ Premio !! Has acertado %1 números.").arg(n));
-    EXPECT_EQ(mensajeSencilla(7), QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO"));
-    EXPECT_EQ(mensajeSencilla(0), QString());
-}
-
 // The counts are checked bet by bet below; these fix the order of the rows.
 TEST(Premios, WorkedBreakdownsOfMultipleBets) {
     EXPECT_EQ(filas(501, 6, true), (F{{7, 6}, {6, 1}}));
