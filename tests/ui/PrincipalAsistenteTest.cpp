@@ -85,7 +85,6 @@ TEST(PrincipalAsistente, RanksThePeriodLocksStepOneAndRanksAgainWhenTheSelection
               std::tuple(0, true, true, false));
 
     // Every draw deleted while the wizard holds a ranking takes it back to step 1.
-    w.sstab1()->setCurrentIndex(4);
     a->slider2()->setValue(6);
     w.estadisticas()->mantenimiento().Command5_Click();
     EXPECT_EQ(std::tuple(a->slider2()->value(), paso1->slider1()->isEnabled(), a->image2()->isEnabled(),
