@@ -15,7 +15,6 @@ TEST_F(Multiples, GroupRowsOfABetOfSevenWithoutPrize) {
     comprobacion.listasencillas(1); // hands over to the multiples at its end
     const ListaMultiples& l = comprobacion.lista4();
     ASSERT_EQ(l.filas(), 4);
-    EXPECT_EQ(fila(l, 0), QStringList(12, QString()));
     EXPECT_EQ((QStringList{l.texto(1, 12), l.texto(2, 12)}),
               (QStringList{"PEÑA SIETE               ", "05/12/2026 Sábado"}));
     EXPECT_EQ(fila(l, 3), (QStringList{"1", "2", "3", "4", "5", "6", "7", "", "", "", "", ""}));
@@ -37,7 +36,6 @@ TEST_F(Multiples, BreakdownRowsAndCounters) {
                                            "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos."}));
     EXPECT_EQ(colores(l).mid(3), (QStringList{"0000FF 0000FF 0000FF 0000FF 0000FF 0000FF - - - - - 0040C0",
                                               "- - - - - - - - - - - 0000FF"}));
-    EXPECT_EQ(fila(l, 4).mid(0, 11), QStringList(11, QString()));
     EXPECT_EQ((std::tuple{aciertos(1), leida(1).fecha2}),
               (std::tuple{std::array<int16_t, 5>{0, 0, 0, 1, 6}, kSab()}));
     comprobacion.listamulti(1);

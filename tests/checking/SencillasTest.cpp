@@ -29,7 +29,6 @@ TEST_F(Sencillas, BlockRowsTextsAndColours) {
     const ListaSencillas& l = comprobacion.lista2();
     ASSERT_EQ(std::tuple(l.filas(), comprobacion.filalista()), std::tuple(9, 9));
     EXPECT_EQ(fila(l, 0), QStringList(7, QString()));
-    EXPECT_EQ(fila(l, 3), (QStringList{"5", "12", "23", "30", "41", "9", "¡¡ Premio !! 5 + COMPLEMENTARIO"}));
     EXPECT_EQ(
         comentarios(l),
         (QStringList{"", "PEÑA AMIGOS              ", "05/12/2026 Sábado", "¡¡ Premio !! 5 + COMPLEMENTARIO",

@@ -119,12 +119,11 @@ TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
     eligeSegunda();
     // The second table of 10 numbers in the shipped file.
     EXPECT_EQ((std::tuple{e.s.codMultiple, e.s.tablaElegida}), (std::tuple{7, 7}));
-    auto* frame10 = e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10"));
-    const auto textos = [frame10] {
+    const auto textos = [frame10 = e.frame7->findChild<QGroupBox*>(QStringLiteral("Frame10")), &e] {
         QStringList t{frame10->title()};
         for (const QLabel* l : frame10->findChildren<QLabel*>())
             t << l->text();
-        return std::tuple{frame10->isVisibleTo(frame10->parentWidget()->parentWidget()), t.join(u'|')};
+        return std::tuple{frame10->isVisibleTo(e.frame7), t.join(u'|')};
     };
     EXPECT_EQ(
         textos(),
