@@ -20,9 +20,11 @@ void colocar(QWidget* v, const QWidget* sobre, Lugar lugar) {
     const QScreen* pantalla = sobre ? sobre->screen() : v->screen();
     if (!pantalla)
         pantalla = QGuiApplication::primaryScreen();
-    if (!pantalla)
-        return;
-    const QRect zona = pantalla->availableGeometry();
+    if (pantalla)
+        colocar(v, sobre, lugar, pantalla->availableGeometry());
+}
+
+void colocar(QWidget* v, const QWidget* sobre, Lugar lugar, const QRect& zona) {
     const QMargins m = marco(v);
     const QSize libre(zona.width() - m.left() - m.right(), zona.height() - m.top() - m.bottom());
     if (!v->testAttribute(Qt::WA_Resized))

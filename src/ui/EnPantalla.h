@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QRect>
 
 class QWidget;
 
@@ -22,6 +23,8 @@ QMargins marco(const QWidget* ventana);
 // Sizes `ventana` to fit the free area of the screen of `sobre` (or its own screen) and moves
 // it to `lugar`.
 void colocar(QWidget* ventana, const QWidget* sobre, Lugar lugar);
+// The same inside `zona`, a free area in screen coordinates.
+void colocar(QWidget* ventana, const QWidget* sobre, Lugar lugar, const QRect& zona);
 
 // Once the window manager has framed a window just shown, brings it back inside the free
 // area when its real frame makes it stick out.

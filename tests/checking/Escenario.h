@@ -54,26 +54,28 @@ class Escenario : public SesionConDatos {
     RegPena leida(int n) { return s.files.apuestas.get<RegPena>(n); }
     std::array<int16_t, 5> aciertos(int n) { return leida(n).aciertos; }
 
-    // Texts of a row of a list, columns 1 on.
-    static QStringList fila(const FuenteFilas& f, int r) {
+    // Texts of a row of a list, columns 1 on; or their colours: "-" uncoloured, else the
+    // blue-green-red value.
+    static QStringList fila(const FuenteFilas& f, int r, bool colores = false) {
         QStringList t;
-        for (int c = 1; c < int(f.cabeceras().size()); ++c)
-            t << f.texto(r, c);
+        for (int c = 1; c < int(f.cabeceras().size()); ++c) {
+            const QColor k = f.color(r, c);
+            const int bgr = k.blue() << 16 | k.green() << 8 | k.red();
+            t << (!colores      ? f.texto(r, c)
+                  : k.isValid() ? QStringLiteral("%1").arg(bgr, 6, 16, QChar(u'0')).toUpper()
+                                : QStringLiteral("-"));
+        }
         return t;
     }
-    // The comment of each row.
-    static QStringList comentarios(const FuenteFilas& f) {
+    // The comment of each row, or every cell's colour, a row a line.
+    static QStringList comentarios(const FuenteFilas& f, bool colores = false) {
         QStringList t;
-        const int c = int(f.cabeceras().size()) - 1;
         for (int r = 0; r < f.filas(); ++r)
-            t << f.texto(r, c);
+            t << (colores ? fila(f, r, true).join(u' ') : f.texto(r, int(f.cabeceras().size()) - 1));
         return t;
     }
+    static QStringList colores(const FuenteFilas& f) { return comentarios(f, true); }
 
     FakeVista vista;
     Comprobacion comprobacion{s, vista};
 };
-
-inline QColor bgr(uint32_t v) {
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}

@@ -15,19 +15,15 @@ std::array<int16_t, 5> contarAMano(const RegPena& p, const std::vector<RegSorteo
     const QString dias = p.dias.trimmed();
     // The simple bets, or every choice of six of a multiple bet's numbers.
     std::vector<std::vector<int16_t>> apuestas;
-    if (p.numApuestas > 500) {
-        const int m = cuantos(p.numApuestas);
+    const int m = p.numApuestas > 500 ? cuantos(p.numApuestas) : 6;
+    for (int b = 0; b < (p.numApuestas > 500 ? 1 : p.numApuestas); ++b)
         for (int mask = 0; mask < (1 << m); ++mask)
             if (__builtin_popcount(unsigned(mask)) == 6) {
                 apuestas.emplace_back();
                 for (int j = 0; j < m; ++j)
                     if (mask >> j & 1)
-                        apuestas.back().push_back(p.apuestas[0][size_t(j)]);
+                        apuestas.back().push_back(p.apuestas[size_t(b)][size_t(j)]);
             }
-    } else {
-        for (int b = 0; b < p.numApuestas; ++b)
-            apuestas.emplace_back(p.apuestas[size_t(b)].begin(), p.apuestas[size_t(b)].begin() + 6);
-    }
     for (const RegSorteo& s : sorteos) {
         const int dia = oledate::toQDate(s.fecha).dayOfWeek(); // 1 Monday .. 7 Sunday
         const bool juega = dias == QStringLiteral("Todos (L+J+S)") ||

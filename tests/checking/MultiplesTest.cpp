@@ -15,15 +15,12 @@ TEST_F(Multiples, GroupRowsOfABetOfSevenWithoutPrize) {
     comprobacion.listasencillas(1); // hands over to the multiples at its end
     const ListaMultiples& l = comprobacion.lista4();
     ASSERT_EQ(l.filas(), 4);
-    EXPECT_EQ(fila(l, 0), QStringList(12, QString()));
     EXPECT_EQ((QStringList{l.texto(1, 12), l.texto(2, 12)}),
               (QStringList{"PEÑA SIETE               ", "05/12/2026 Sábado"}));
     EXPECT_EQ(fila(l, 3), (QStringList{"1", "2", "3", "4", "5", "6", "7", "", "", "", "", ""}));
-    EXPECT_EQ((QList<QColor>{l.color(1, 12), l.color(2, 12), l.color(3, 1), l.color(3, 2)}),
-              (QList<QColor>{bgr(0x000080), bgr(0x008000), bgr(0x0000FF), bgr(0x0000FF)}));
-    EXPECT_FALSE(l.color(3, 3).isValid());
-    EXPECT_FALSE(l.color(3, 7).isValid()); // the complementario stays uncoloured
-    EXPECT_EQ(l.cabeceras().size(), 13);
+    EXPECT_EQ(colores(l), (QStringList{"- - - - - - - - - - - -", "- - - - - - - - - - - 000080",
+                                       "- - - - - - - - - - - 008000",
+                                       "0000FF 0000FF - - - - - - - - - -"})); // 7, the complementario: plain
     vista.check2 = true;
     comprobacion.listamulti(1);
     EXPECT_EQ(comprobacion.lista4().filas(), 0);
@@ -37,8 +34,8 @@ TEST_F(Multiples, BreakdownRowsAndCounters) {
     EXPECT_EQ(comentarios(l), (QStringList{"", "PEÑA SIETE               ", "05/12/2026 Sábado",
                                            "¡¡ Premio !! Tienes 6 apuestas de 5 aciertos + C.",
                                            "¡¡ Premio !! Tienes 1 apuesta de 6 aciertos."}));
-    EXPECT_EQ((QList<QColor>{l.color(3, 12), l.color(4, 12)}), (QList<QColor>{bgr(0x0040C0), bgr(0x0000FF)}));
-    EXPECT_EQ(fila(l, 4).mid(0, 11), QStringList(11, QString()));
+    EXPECT_EQ(colores(l).mid(3), (QStringList{"0000FF 0000FF 0000FF 0000FF 0000FF 0000FF - - - - - 0040C0",
+                                              "- - - - - - - - - - - 0000FF"}));
     EXPECT_EQ((std::tuple{aciertos(1), leida(1).fecha2}),
               (std::tuple{std::array<int16_t, 5>{0, 0, 0, 1, 6}, kSab()}));
     comprobacion.listamulti(1);
@@ -52,6 +49,8 @@ TEST_F(Multiples, FiveNumbersAgainstTheRest) {
     EXPECT_EQ(comentarios(comprobacion.lista4()),
               (QStringList{"", "PEÑA CINCO               ", "05/12/2026 Sábado",
                            "¡¡ Premio !! Tienes 4 apuestas de 3 aciertos.", ""}));
+    EXPECT_EQ(colores(comprobacion.lista4()).mid(3),
+              (QStringList{"0000FF 0000FF - - - - - - - - - 00C000", "- - - - - - - - - - - -"}));
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{4, 0, 0, 0, 0}));
     // Only prizes: the group stays, the closing blank row goes.
     vista.check2 = true;
@@ -100,21 +99,24 @@ TEST_F(Multiples, ChooserFiltersAndSwitchesTheView) {
               (std::tuple{kSab(), int16_t(10), 0.0, 0}));
 }
 
+// The alert after a download: 1 blinks the simple list's button, 2 the multiple one's, 3 both;
+// a simple prize found while the blink already runs changes nothing.
 TEST_F(Multiples, PrizeAlertCombinesWithTheSimpleList) {
     sorteo(kSab(), {1, 2, 3, 30, 31, 32}, 40);
     pena(QStringLiteral("S"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6}});
     pena(QStringLiteral("M"), kTodos, kJue(), {{1, 2, 3, 4, 5, 6, 7}}, 501);
-    comprobacion.listasencillas(1); // no alert without the download notice
-    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.timer3}), (std::tuple{0, false}));
-    vista.aviso = true;
-    comprobacion.listasencillas(1);
-    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{3, 1}));
-    comprobacion.conpremio = 0;
-    vista.timer3 = false;
-    comprobacion.listamulti(1);
-    EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{2, 2}));
-    vista.aviso = false;
-    comprobacion.conpremio = 0;
-    comprobacion.listamulti(1);
-    EXPECT_EQ(comprobacion.conpremio, 0);
+    // notice, blinking, alert before, simple list (else multiple) → alert, timer starts
+    for (const auto& [aviso, activo, antes, sencilla, despues, arranques] :
+         {std::tuple{false, false, 0, true, 0, 0}, std::tuple{false, false, 0, false, 0, 0},
+          std::tuple{true, false, 0, true, 3, 1}, std::tuple{true, false, 0, false, 2, 1},
+          std::tuple{true, true, 2, true, 2, 0}, std::tuple{true, true, 1, false, 3, 0},
+          std::tuple{true, true, 2, false, 2, 0}, std::tuple{true, true, 3, false, 3, 0}}) {
+        vista.aviso = aviso;
+        vista.timer3 = activo;
+        vista.arranquesTimer3 = 0;
+        comprobacion.conpremio = antes;
+        sencilla ? comprobacion.listasencillas(1) : comprobacion.listamulti(1);
+        EXPECT_EQ((std::tuple{comprobacion.conpremio, vista.arranquesTimer3}), (std::tuple{despues, arranques}))
+            << aviso << activo << antes << sencilla;
+    }
 }

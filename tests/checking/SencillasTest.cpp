@@ -21,30 +21,31 @@ class Sencillas : public ::testing::Test, public Escenario {};
 TEST_F(Sencillas, BlockRowsTextsAndColours) {
     sorteo(kSab(), {5, 12, 23, 30, 41, 47}, 9);
     pena(QStringLiteral("AMIGOS"), kTodos, kJue(),
-         {{5, 12, 23, 30, 41, 9},    // five and the complementario
-          {1, 2, 3, 4, 6, 9},        // the complementario alone plays no part
-          {5, 12, 23, 1, 2, 4},      // three
-          {5, 12, 23, 30, 41, 47}}); // six
+         {{5, 12, 23, 30, 41, 9},   // five and the complementario
+          {1, 2, 3, 4, 6, 9},       // the complementario alone plays no part
+          {5, 12, 23, 1, 2, 4},     // three
+          {5, 12, 23, 30, 41, 47},  // six
+          {1, 12, 23, 30, 41, 2},   // four
+          {5, 12, 23, 30, 41, 1}}); // five
     comprobacion.listasencillas(1);
     const ListaSencillas& l = comprobacion.lista2();
-    ASSERT_EQ(l.filas(), 7);
-    EXPECT_EQ(comprobacion.filalista(), 7);
+    ASSERT_EQ(std::tuple(l.filas(), comprobacion.filalista()), std::tuple(9, 9));
     EXPECT_EQ(fila(l, 0), QStringList(7, QString()));
-    EXPECT_EQ(fila(l, 1), (QStringList{"", "", "", "", "", "", "PEÑA AMIGOS              "}));
-    EXPECT_EQ(fila(l, 2), (QStringList{"", "", "", "", "", "", "05/12/2026 Sábado"}));
-    EXPECT_EQ(fila(l, 3), (QStringList{"5", "12", "23", "30", "41", "9", "¡¡ Premio !! 5 + COMPLEMENTARIO"}));
-    EXPECT_EQ(fila(l, 4), (QStringList{"1", "2", "3", "4", "6", "9", ""}));
-    EXPECT_EQ((QStringList{l.texto(5, 7), l.texto(6, 7)}),
-              (QStringList{"¡¡ Premio !! Has acertado 3 números.", "¡¡ Premio !! Has acertado 6 números."}));
-    EXPECT_EQ((QList<QColor>{l.color(1, 7), l.color(2, 7), l.color(3, 7), l.color(3, 1), l.color(5, 7),
-                             l.color(6, 7)}),
-              (QList<QColor>{bgr(0x000080), bgr(0x008000), bgr(0x0040C0), bgr(0x0000FF), bgr(0x00C000),
-                             bgr(0x0000FF)}));
-    EXPECT_FALSE(l.color(3, 6).isValid()); // the complementario is not coloured
-    EXPECT_FALSE(l.color(4, 7).isValid());
-    // Counters: one each of 3, 6 and 5 + complementario; the newest counted date moves.
-    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{1, 0, 0, 1, 1}));
-    EXPECT_EQ((std::tuple{leida(1).fecha2, s.sorteo.fecha}), (std::tuple{kSab(), kSab()}));
+    EXPECT_EQ(
+        comentarios(l),
+        (QStringList{"", "PEÑA AMIGOS              ", "05/12/2026 Sábado", "¡¡ Premio !! 5 + COMPLEMENTARIO",
+                     "", "¡¡ Premio !! Has acertado 3 números.", "¡¡ Premio !! Has acertado 6 números.",
+                     "¡¡ Premio !! Has acertado 4 números.", "¡¡ Premio !! Has acertado 5 números."}));
+    // Winning numbers red (never the complementario), the message in its category's colour.
+    EXPECT_EQ(colores(l), (QStringList{"- - - - - - -", "- - - - - - 000080", "- - - - - - 008000",
+                                       "0000FF 0000FF 0000FF 0000FF 0000FF - 0040C0", "- - - - - - -",
+                                       "0000FF 0000FF 0000FF - - - 00C000",
+                                       "0000FF 0000FF 0000FF 0000FF 0000FF 0000FF 0000FF",
+                                       "- 0000FF 0000FF 0000FF 0000FF - FF0000",
+                                       "0000FF 0000FF 0000FF 0000FF 0000FF - 400040"}));
+    // Counters: one of each category; the newest counted date moves.
+    EXPECT_EQ((std::tuple{aciertos(1), leida(1).fecha2, s.sorteo.fecha}),
+              (std::tuple{std::array<int16_t, 5>{1, 1, 1, 1, 1}, kSab(), kSab()}));
 }
 
 // Draws older than the ones listed are counted too (a download stored but never counted),
@@ -125,10 +126,11 @@ TEST_F(Sencillas, HistoricoListsOlderDrawsWithoutCounting) {
     EXPECT_EQ(comprobacion.lista2().filas(), 4); // Thursday is before the peña
     vista.check1 = true;
     comprobacion.listasencillas(2);
-    const QStringList c = comentarios(comprobacion.lista2());
-    ASSERT_EQ(c.size(), 8);
-    EXPECT_EQ(c[7], QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
-    EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{0, 0, 0, 0, 0}));
+    const QString nueva = QStringLiteral("PEÑA NUEVA               ");
+    EXPECT_EQ((std::tuple{comentarios(comprobacion.lista2()), aciertos(1)}),
+              (std::tuple{QStringList{"", nueva, "05/12/2026 Sábado", "", "", nueva, "03/12/2026 Jueves",
+                                      "¡¡ Premio !! Has acertado 3 números."},
+                          std::array<int16_t, 5>{}}));
 }
 
 TEST_F(Sencillas, OnlyPrizesKeepsPrizeBets) {
@@ -162,12 +164,13 @@ TEST_F(Sencillas, ChooserListsAndCountsOnlyThatPeña) {
     vista.visible = 1;
     comprobacion.penaelegida = 1;
     comprobacion.listasencillas(1);
-    ASSERT_EQ(comprobacion.lista2().filas(), 4);
-    EXPECT_EQ(comentarios(comprobacion.lista2())[1], QStringLiteral("PEÑA OTRA                "));
+    EXPECT_EQ(comentarios(comprobacion.lista2()),
+              (QStringList{"", "PEÑA OTRA                ", "05/12/2026 Sábado",
+                           "¡¡ Premio !! Has acertado 3 números."}));
     EXPECT_EQ((std::tuple{leida(1).fecha2, aciertos(1)[0], leida(2).fecha2, aciertos(2)[0]}),
               (std::tuple{0.0, int16_t(0), kSab(), int16_t(1)}));
-    EXPECT_EQ(vista.clics, std::vector<int>{0}); // the simple-peña list is brought forward
-    EXPECT_EQ(comprobacion.penaelegida, 0);
+    // The simple-peña list is brought forward.
+    EXPECT_EQ(std::tuple(vista.clics, comprobacion.penaelegida), std::tuple(std::vector<int>{0}, 0));
 }
 
 // Records out of every valid range are neither listed, counted nor written, whatever their
@@ -198,8 +201,9 @@ TEST_F(Sencillas, DamagedRecordsAreLeftAlone) {
     // (one bet of six, six of five) and Saturday's four (three bets of four, four of three).
     EXPECT_EQ(aciertos(1), (std::array<int16_t, 5>{2, 0, 0, 0, 0}));
     EXPECT_EQ(aciertos(7), (std::array<int16_t, 5>{4, 3, 6, 1, 0}));
-    EXPECT_EQ((std::tuple{comentarios(comprobacion.lista2())[1].left(9), comentarios(comprobacion.lista4())[1]}),
-              (std::tuple{QStringLiteral("PEÑA BUEN"), QStringLiteral("PEÑA MULTIPLE            ")}));
+    EXPECT_EQ((std::tuple{comentarios(comprobacion.lista2())[1], comentarios(comprobacion.lista4())[1]}),
+              (std::tuple{QStringLiteral("PEÑA BUEN\uFFFD               "),
+                          QStringLiteral("PEÑA MULTIPLE            ")}));
     EXPECT_EQ((std::tuple{comprobacion.lista2().filas(), comprobacion.lista4().filas()}), (std::tuple{4, 5}));
     const QByteArray despues = dir.read(QStringLiteral("apuestas.dat"));
     ASSERT_EQ(despues.size(), antes.size());

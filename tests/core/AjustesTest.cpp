@@ -55,5 +55,4 @@ TEST(Ajustes, BoxTextsAreSpanishAnEmptyMonthsBoxRaisesAStoredValueBelowTwoAndVer
         nombres << VersionToName(QString::fromLatin1(v)).remove(QStringLiteral("Windows "));
     EXPECT_EQ(nombres.join(u'|'),
               QStringLiteral("95|98|Millenium|NT 3.51|NT 4.0|2000|XP|2003|Vista|7|8|10/11|2.6.3"));
-    EXPECT_FALSE(NativeGetVersion().isEmpty());
 }

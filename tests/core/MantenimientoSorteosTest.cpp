@@ -62,9 +62,8 @@ TEST(Mantenimiento, DeleteAllAnswersDecideWhatChanges) {
         Upkeep u;
         u.dialogs.answers = {borrar, resetear};
         u.m.Command5_Click();
-        EXPECT_EQ(u.m.modoBorrar, 1);
-        ASSERT_EQ(u.dialogs.boxes.size(), 2);
-        EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
+        EXPECT_EQ(std::tuple(u.m.modoBorrar, u.dialogs.boxes.size(), u.dialogs.boxes.value(0).text),
+                  std::tuple(1, 2, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?")));
         EXPECT_EQ(std::tuple(u.leer("numeros.dat"), u.s.sigSorteo),
                   borrar == A::Yes ? std::tuple(QByteArray(), 1) : std::tuple(u.numeros, 4));
         QByteArray penas = u.penas;
@@ -91,24 +90,19 @@ TEST(Mantenimiento, DeleteAllAnswersDecideWhatChanges) {
 TEST(Mantenimiento, DeleteOneDrawRemovesThatRecord) {
     Upkeep u;
     const RegSorteo jueves = RegSorteo::decode(u.numeros.left(32));
-    EXPECT_FALSE(u.m.ListView3_ItemClick(1, jueves));
-    EXPECT_TRUE(u.dialogs.boxes.isEmpty());
+    EXPECT_EQ((std::tuple{u.m.ListView3_ItemClick(1, jueves), u.dialogs.boxes.size()}),
+              (std::tuple{false, 0}));
     u.m.modoBorrar = 1;
     u.dialogs.answers = {A::No};
+    // "No", then a row whose record no longer holds its draw: nothing deleted.
+    EXPECT_EQ((std::tuple{u.m.ListView3_ItemClick(1, jueves), u.m.ListView3_ItemClick(2, jueves),
+                          u.leer("numeros.dat")}),
+              (std::tuple{false, false, u.numeros}));
+    // The recount fills the list anew; the file in use is the new one.
     EXPECT_FALSE(u.m.ListView3_ItemClick(1, jueves));
-    EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
-    // A row whose record no longer holds its draw deletes nothing.
-    EXPECT_FALSE(u.m.ListView3_ItemClick(2, jueves));
-    EXPECT_EQ(u.leer("numeros.dat"), u.numeros);
-
-    EXPECT_FALSE(u.m.ListView3_ItemClick(1, jueves)); // the recount fills the list anew
-    EXPECT_EQ(u.leer("numeros.dat"), u.numeros.mid(32));
-    EXPECT_EQ(u.s.sigSorteo, 3);
-    EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("estadisticas"),
-                                       QStringLiteral("guarda")}));
-    EXPECT_FALSE(u.dir.exists(QStringLiteral("numeros.tmp")));
-    // The file in use is the new one.
-    EXPECT_EQ(u.s.files.numeros.count(), 2);
+    EXPECT_EQ((std::tuple{u.leer("numeros.dat"), u.s.sigSorteo, u.llamadas,
+                          u.dir.exists(QStringLiteral("numeros.tmp")), u.s.files.numeros.count()}),
+              (std::tuple{u.numeros.mid(32), 3, QStringList{"resumen", "estadisticas", "guarda"}, false, 2}));
 }
 
 // A copy that cannot be written whole stops the operation with a message naming the file
@@ -217,8 +211,9 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
                 (f.open(QIODevice::WriteOnly) && f.write(p.datos) == p.datos.size() && f.flush()));
     u.m.Command8_Click();
     ASSERT_EQ(u.dialogs.fileDialogs.size(), 1);
-    EXPECT_EQ(u.dialogs.fileDialogs[0],
-              QStringLiteral("Seleccione el archivo NUMEROS.DAT|") + QDir::homePath());
+    EXPECT_EQ(u.dialogs.fileDialogs[0].split(u'|'),
+              (QStringList{"Seleccione el archivo NUMEROS.DAT", QDir::homePath(), "Archivos de sorteos",
+                           "numeros.dat"}));
     ASSERT_EQ(u.dialogs.boxes.size(), 1);
     if (p.valido) {
         EXPECT_EQ(u.dialogs.boxes[0].text, QStringLiteral("Archivo de sorteos importado con éxito"));

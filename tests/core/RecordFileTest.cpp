@@ -28,14 +28,11 @@ TEST(RecordFile, RecordsAreNumberedFromOneAndWritesBeyondTheEndExtend) {
     ASSERT_TRUE(f.put(3, c)); // record 2 becomes zeros
     EXPECT_EQ((std::tuple{f.count(), QFileInfo(dir.ruta(QStringLiteral("numeros.dat"))).size()}),
               (std::tuple{3, 96}));
-    EXPECT_EQ((std::tuple{f.get<RegSorteo>(1).bolas[0], f.eof()}), (std::tuple{int16_t(1), false}));
-    EXPECT_EQ(f.get<RegSorteo>(2), RegSorteo());
-    EXPECT_EQ((std::tuple{f.get<RegSorteo>(3).bolas[0], f.eof()}), (std::tuple{int16_t(3), false}));
-    f.read(4);
-    EXPECT_TRUE(f.eof());
-    f.read(0); // there is no record 0
-    EXPECT_TRUE(f.eof());
-    EXPECT_FALSE(f.write(0, a.encode()));
+    EXPECT_EQ((std::tuple{f.get<RegSorteo>(1), f.get<RegSorteo>(2), f.get<RegSorteo>(3), f.eof()}),
+              (std::tuple{a, RegSorteo(), c, false}));
+    // Past the last record, and at record 0, which does not exist.
+    EXPECT_EQ((std::tuple{(f.read(4), f.eof()), (f.read(0), f.eof()), f.write(0, a.encode())}),
+              (std::tuple{true, true, false}));
 }
 
 TEST(RecordFile, TrailingPartialRecordIsNotCountedAndIsReplacedByTheNextWrite) {

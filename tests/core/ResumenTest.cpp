@@ -34,10 +34,10 @@ TEST_F(Resumenes, EmptyFiles) {
 TEST_F(Resumenes, NewestDrawDatesAndScrollRange) {
     sorteo(QDate(2026, 11, 26));
     const ResumenVista v = resumen(s);
-    EXPECT_EQ((std::tuple{s.sigSorteo, oledate::toQDate(s.sorteo.fecha), v.ultimaActualizacion}),
-              (std::tuple{2, QDate(2026, 11, 26), QStringLiteral("Jueves, 26 de noviembre del 2026")}));
-    EXPECT_EQ((std::tuple{v.hayDatos, v.barraHabilitada, v.barraMaximo, v.recordatorio}),
-              (std::tuple{true, true, 1, false}));
+    EXPECT_EQ((std::tuple{s.sigSorteo, oledate::toQDate(s.sorteo.fecha), v.ultimaActualizacion, v.hayDatos,
+                          v.barraHabilitada, v.barraMaximo, v.recordatorio}),
+              (std::tuple{2, QDate(2026, 11, 26), QStringLiteral("Jueves, 26 de noviembre del 2026"), true,
+                          true, 1, false}));
 
     sorteo(QDate(2026, 11, 28));
     sorteo(QDate(2026, 11, 30));

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <limits>
 
 namespace {
 
@@ -33,7 +34,8 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     const QStringList propios = {"apuestas.tmp",   "numeros.tmp",    "numeros.bak.tmp", "informe.dat.QwErTy",
                                  "www.txt.AbCdEf", "vek.pdf.ZxCvBn", ".velmorat-QwErTy"};
     const QStringList ajenos =
-        QStringLiteral("notas.tmp www.txt.viejo vek.pdf.123456 vek.pdf informe.pdf.AbCdEf .velmorat-1")
+        QStringLiteral("notas.tmp www.txt.viejo vek.pdf.123456 vek.pdf vek.pdf.ZxCvBnM vek.pdf_ZxCvBn "
+                       "xinforme.dat.QwErTy informeXdat.QwErTy WWW.TXT.AbCdEf informe.pdf.AbCdEf .velmorat-1")
             .split(u' ');
     for (const QString& f : propios + ajenos)
         dir.write(f, QByteArray(8307, 'x'));
@@ -77,49 +79,40 @@ TEST_F(Arranque, PipeOrDeviceAsADataFileIsRefused) {
 
 using Configuracion = Fixture;
 
-TEST_F(Configuracion, ZeroPriceIsRepairedWithTwentyFourMonthsAndOtherFieldsKept) {
-    Config c;
-    c.precio = 0;
-    c.meses = 6;
-    c.margenX = 2.5f;
-    c.webhost = QStringLiteral("mi.servidor.es");
-    c.reserved78 = QByteArray("12345678");
-    dir.write(QStringLiteral("nums.ini"), c.encode());
+// A stored settings record is read and repaired: a price of zero or not a number (a record of
+// garbage) gets 1 and 24 months, a host that fills its field (a record of zeros) or the retired
+// one becomes the default, a short record is completed; every other field keeps its value.
+TEST_F(Configuracion, StoredSettingsAreRepairedAndOtherFieldsKept) {
     s.rutaApp = dir.rutaApp();
-    startup::leeconfig(s);
-    const Config leido = leerIni();
-    EXPECT_EQ(
-        (std::tuple{leido.precio, leido.meses, leido.margenX, leido.webhost.trimmed(), leido.reserved78}),
-        (std::tuple{1.0f, 24, 2.5f, QStringLiteral("mi.servidor.es"), QByteArray("12345678")}));
-}
-
-TEST_F(Configuracion, FullOrRetiredHostBecomesTheDefault) {
-    s.rutaApp = dir.rutaApp();
-    // A record of NUL bytes: the host holds no blank at all.
-    dir.write(QStringLiteral("nums.ini"), QByteArray(86, '\0'));
-    startup::leeconfig(s);
-    EXPECT_EQ((std::tuple{leerIni().webhost.trimmed(), leerIni().precio}),
-              (std::tuple{QString::fromLatin1(startup::kHostPorDefecto), 1.0f}));
-    s.files.numsIni.close();
-
-    Config c;
-    c.precio = 2.5f;
-    c.meses = 12;
-    c.webhost = QString::fromLatin1(startup::kHostRetirado);
-    dir.write(QStringLiteral("nums.ini"), c.encode());
-    startup::leeconfig(s);
-    EXPECT_EQ((std::tuple{leerIni().webhost.trimmed(), leerIni().precio, leerIni().meses}),
-              (std::tuple{QString::fromLatin1(startup::kHostPorDefecto), 2.5f, 12}));
-}
-
-TEST_F(Configuracion, ShortSettingsFileIsReadAndRepairedNotCrashed) {
-    s.rutaApp = dir.rutaApp();
-    Config c;
-    c.margenX = 3.0f;
-    dir.write(QStringLiteral("nums.ini"), c.encode().left(10));
-    startup::leeconfig(s);
-    EXPECT_EQ((std::tuple{s.cfg.margenX, s.cfg.precio, dir.read(QStringLiteral("nums.ini")).size()}),
-              (std::tuple{3.0f, 1.0f, 86}));
+    const auto guardado = [](float precio, int16_t meses, const char* host) {
+        Config c;
+        c.precio = precio;
+        c.meses = meses;
+        c.margenX = 2.5f;
+        c.webhost = QString::fromLatin1(host);
+        c.reserved78 = QByteArray("12345678");
+        return c.encode();
+    };
+    const char *mio = "mi.servidor.es", *defecto = startup::kHostPorDefecto;
+    const QByteArray reservado("12345678"), ceros(8, '\0');
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const auto& [bytes, precio, meses, host, margen, resto] :
+         {std::tuple{guardado(0.0f, 6, mio), 1.0f, 24, mio, 2.5f, reservado},
+          std::tuple{guardado(-0.0f, 6, mio), 1.0f, 24, mio, 2.5f, reservado},
+          std::tuple{guardado(nan, 6, mio), 1.0f, 24, mio, 2.5f, reservado},
+          std::tuple{guardado(2.5f, 6, mio), 2.5f, 6, mio, 2.5f, reservado},
+          std::tuple{guardado(2.5f, 12, startup::kHostRetirado), 2.5f, 12, defecto, 2.5f, reservado},
+          std::tuple{QByteArray(86, '\0'), 1.0f, 24, defecto, 0.0f, ceros},
+          std::tuple{guardado(2.5f, 6, mio).left(10), 1.0f, 24, defecto, 2.5f, ceros}}) {
+        dir.write(QStringLiteral("nums.ini"), bytes);
+        startup::leeconfig(s);
+        s.files.numsIni.close();
+        const Config l = leerIni();
+        EXPECT_EQ((std::tuple{l.precio, l.meses, l.webhost.trimmed(), l.margenX, l.reserved78,
+                              dir.read(QStringLiteral("nums.ini")).size()}),
+                  (std::tuple{precio, meses, QString::fromLatin1(host), margen, resto, 86}))
+            << bytes.toHex().toStdString();
+    }
 }
 
 using Conversion = Fixture;

@@ -59,17 +59,17 @@ TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
     p.apuestas[16] = {1, 10, 49, 0, 55, -2};
     Impresion t(p);
     const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal, true);
-    EXPECT_EQ(t.servicio.ofrecidas, 2);
-    ASSERT_EQ(t.equis(), 16 * 6 + 3 + 3); // bet 17 keeps only its numbers in 1..49
-    // Bet 1 (1, 8, ...) in block 1 of ticket 1; bet 9 in block 1 of ticket 2, 104 mm lower.
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 45 + 5));
-    EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 149 + 45));          // bet 9: number 9
-    EXPECT_TRUE(hay(ops, Kind::Text, 2, 25.8 + 3.8 * 4, 45 + 45)); // bet 17: 49
+    // Bet 17 keeps only its numbers in 1..49.
+    ASSERT_EQ(std::tuple(t.servicio.ofrecidas, t.servicio.last->page, t.equis()),
+              std::tuple(2, 2, 16 * 6 + 3 + 3));
+    // Bet 1 (1, 8, ...) in block 1 of ticket 1; bet 9 (number 9) in block 1 of ticket 2, 104 mm
+    // lower; bet 17's 49 on page 2.
+    EXPECT_TRUE(hay(ops, Kind::Text, 1, 25.8, 45 + 5) && hay(ops, Kind::Text, 1, 25.8, 149 + 45) &&
+                hay(ops, Kind::Text, 2, 25.8 + 3.8 * 4, 45 + 45));
     // Joker: the box of 9 in block 8, 10 mm lower, on every ticket.
     EXPECT_TRUE(hay(ops, Kind::Text, 1, 160.2, 100) && hay(ops, Kind::Text, 1, 160.2, 204));
     EXPECT_TRUE(hay(ops, Kind::Box, 1, 20, 124) && hay(ops, Kind::FilledBox, 1, 174.5, 117.3));
     EXPECT_TRUE(hay(ops, Kind::FilledBox, 1, 22.5, 104 + 62)); // not Thursday and Saturday
-    EXPECT_EQ(t.servicio.last->page, 2);
     // Each ticket's own texts in its own half, numbered in order.
     EXPECT_EQ(rotulos(*t.servicio.last).join(u'|'),
               QStringLiteral("1 32 37 11.5 PEÑA DIECISIETE (1/3)|1 110 97 11.5 Participación para: |"
@@ -79,10 +79,13 @@ TEST(ImpresionBoletos, PlainPaperDrawsTwoTicketsAPage) {
                              "2 32 37 11.5 PEÑA DIECISIETE (3/3)|2 110 97 11.5 Participación para: |"
                              "2 110 102 11.5 LUNES|2 72.5 25 18 VELMORAT V.3.4.9992"));
 
-    // An even number of tickets fills its last sheet and starts no other.
-    Impresion dos(Entorno::pena(QStringLiteral("D"), 16));
-    dos.imprime(ImpresionBoletos::PapelNormal);
-    EXPECT_EQ(dos.servicio.last->page, 1);
+    // A full record needs 26 tickets, the last with five bets: an even number fills its last
+    // sheet and starts no other.
+    Impresion lleno(Entorno::pena(QStringLiteral("D"), 205));
+    lleno.imprime(ImpresionBoletos::PapelNormal);
+    EXPECT_EQ(std::tuple(lleno.imp.label2(0), lleno.imp.label2(1), lleno.servicio.ofrecidas,
+                         lleno.servicio.last->page, lleno.equis()),
+              std::tuple(QStringLiteral("205"), QStringLiteral("26"), 13, 13, 6 * 205));
 }
 
 // The printer dialog's page range: a plain page holds two tickets, an official one one.
@@ -152,10 +155,10 @@ TEST(ImpresionBoletos, MultipleBetsMarkTheirBox) {
         for (int k = 0; k < numeros; ++k)
             p.apuestas[0][static_cast<size_t>(k)] = static_cast<int16_t>(4 * k + 1);
         Impresion t(p);
-        EXPECT_EQ(t.imp.label2(1), QStringLiteral("1"));
         const QList<Op> ops = t.imprime(ImpresionBoletos::PapelNormal);
-        EXPECT_EQ(t.equis(), numeros + 1) << codigo;
-        EXPECT_TRUE(hay(ops, Kind::Text, 1, x, 100)) << codigo;
+        EXPECT_EQ(std::tuple(t.imp.label2(0) + t.imp.label2(1), t.equis(), hay(ops, Kind::Text, 1, x, 100)),
+                  std::tuple(QStringLiteral("11"), numeros + 1, true))
+            << codigo;
     }
 }
 

@@ -162,10 +162,12 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
     Ventanas v;
     std::unique_ptr<Crea> w(Crea::crear(e.s, v.contexto()));
     w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     auto* uno = hijo<QWidget>(w.get(), "Image1_0");
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(uno);
-    EXPECT_EQ((std::tuple{a->role(), a->text(QAccessible::Name), a->state().checked, a->state().focusable}),
-              (std::tuple{QAccessible::CheckBox, QStringLiteral("1"), 1, 1}));
+    EXPECT_EQ((std::tuple{a->role(), a->text(QAccessible::Name), a->state().checked, uno->focusPolicy(),
+                          hijo<QWidget>(w.get(), "Image1_48")->focusPolicy()}),
+              (std::tuple{QAccessible::CheckBox, QStringLiteral("1"), 1, Qt::StrongFocus, Qt::ClickFocus}));
     uno->setFocus();
     // 1 → 2 → 12, marked; → 11 → 1, cleared; the edges hold.
     for (Qt::Key k : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Up, Qt::Key_Left, Qt::Key_Space,
@@ -173,9 +175,19 @@ TEST(Crea, TheGridAndTheBetBrowserFromTheKeyboardAndTheMouse) {
         QTest::keyClick(w->focusWidget(), k);
     const auto apuesta = e.s.files.apuestas.get<RegPena>(1).apuestas[0];
     EXPECT_EQ((std::tuple{w->focusWidget(), apuesta[0], apuesta[1]}), (std::tuple{uno, 8, 12}));
-    hijo<QWidget>(w.get(), "Image1_8")->setFocus(); // 9, at the foot of its column
-    QTest::keyClick(w->focusWidget(), Qt::Key_Down);
-    EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("Image1_8"));
+    // Up, down, left and right from numbers at the ends of every column; the number last
+    // focused is the grid's one stop in the Tab order.
+    QStringList llegadas;
+    for (int n : {9, 10, 19, 20, 39, 40, 41, 49})
+        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
+            w->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(n - 1))->setFocus();
+            QTest::keyClick(w->focusWidget(), k);
+            llegadas << w->focusWidget()->accessibleName();
+        }
+    EXPECT_EQ(std::tuple(llegadas.join(u' '), w->focusWidget()->focusPolicy(), uno->focusPolicy()),
+              std::tuple(QStringLiteral("8 9 9 19 10 11 10 20 18 19 9 29 20 21 10 30 38 39 29 49 40 41 30 40 "
+                                        "40 42 31 41 48 49 39 49"),
+                         Qt::StrongFocus, Qt::ClickFocus));
 
     auto* barra = hijo<QScrollBar>(w.get(), "HScroll1");
     QTest::keyClick(barra, Qt::Key_Right);

@@ -51,15 +51,19 @@ TEST(BaseInforme, WrongPasswordMissingFileAndEachFailureAreToldApart) {
     EXPECT_NE(informepena::escribeApuestas(falta, {QStringLiteral(" 1- 2- 3- 4- 5- 6")}), 0);
     EXPECT_FALSE(QFile::exists(falta));
 
-    // Each failure is told with its cause, the text naming the file.
+    // Each failure is told with its cause, the text naming the file; any other as a failed
+    // write with the database's own reason.
     FakeDialogs d;
-    for (const int e : {-13, -5, -6, -1, -26, int(BaseInforme::kSinFila), 7})
+    for (const int e : {-13, -5, -6, -1, -11, -26, int(BaseInforme::kSinFila), -10, 7})
         avisaErrorBase(d, base(t), e);
     QStringList vistos;
     for (const FakeDialogs::Box& b : d.boxes)
-        vistos << b.title + (b.text.contains(u"Velmorat.mdb") ? QString() : QStringLiteral("?"));
-    EXPECT_EQ(vistos.join(u'|'), QStringLiteral("Disco lleno|Archivo ocupado|Archivo ocupado|Archivo dañado|"
-                                                "Archivo dañado|Archivo dañado|Error de escritura"));
+        vistos << b.title +
+                      (b.icon == Dialogs::Icon::Exclamation && b.text.contains(u"Velmorat.mdb") ? "" : "?");
+    EXPECT_EQ(vistos.join(u'|'),
+              QStringLiteral("Disco lleno|Archivo ocupado|Archivo ocupado|Archivo dañado|Archivo "
+                             "dañado|Archivo dañado|Archivo dañado|Error de escritura|Error de escritura"));
+    EXPECT_TRUE(d.boxes[7].text.contains(u"(disk I/O error)") && d.boxes[8].text.contains(u"(error 7)"));
 }
 
 // The bets table holds only the peña last shown; the summary overwrites its single row,

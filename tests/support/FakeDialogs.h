@@ -26,8 +26,9 @@ class FakeDialogs final : public Dialogs {
         return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     }
 
-    QString openFile(const QString& title, const QString& folder, const QString&, const QString&) override {
-        fileDialogs.append(title + u'|' + folder);
+    QString openFile(const QString& title, const QString& folder, const QString& filterName,
+                     const QString& pattern) override {
+        fileDialogs.append(title + u'|' + folder + u'|' + filterName + u'|' + pattern);
         return files.isEmpty() ? QString() : files.takeFirst();
     }
 
@@ -39,7 +40,7 @@ class FakeDialogs final : public Dialogs {
     QList<Box> boxes;
     QList<Answer> answers;   // next answers, in order
     QStringList files;       // files chosen in the next open-file dialogs (none left: cancelled)
-    QStringList fileDialogs; // "title|folder" of every open-file dialog shown
+    QStringList fileDialogs; // "title|folder|filter name|pattern" of every open-file dialog shown
 };
 
 // Readable texts in test failures.

@@ -83,6 +83,12 @@ TEST(PrincipalAsistente, RanksThePeriodLocksStepOneAndRanksAgainWhenTheSelection
     EXPECT_EQ(std::tuple(a->slider2()->value(), paso1->check3(3)->isEnabled(), paso1->slider1()->isEnabled(),
                          w.crearCombinacion()->frame7()->isVisibleTo(w.crearCombinacion())),
               std::tuple(0, true, true, false));
+
+    // Every draw deleted while the wizard holds a ranking takes it back to step 1.
+    a->slider2()->setValue(6);
+    w.estadisticas()->mantenimiento().Command5_Click();
+    EXPECT_EQ(std::tuple(a->slider2()->value(), paso1->slider1()->isEnabled(), a->image2()->isEnabled()),
+              std::tuple(0, true, false));
 }
 
 namespace {
