@@ -54,16 +54,24 @@ TEST(BaseInforme, WrongPasswordMissingFileAndEachFailureAreToldApart) {
     // Each failure is told with its cause, the text naming the file; any other as a failed
     // write with the database's own reason.
     FakeDialogs d;
-    for (const int e : {-13, -5, -6, -1, -11, -26, int(BaseInforme::kSinFila), -10, 7})
+    for (const int e : {-13, -5, -6, -1, -11, -26, int(BaseInforme::kSinFila), -10, 7,
+                        int(BaseInforme::kSistemaSoloLectura)})
         avisaErrorBase(d, base(t), e);
     QStringList vistos;
     for (const FakeDialogs::Box& b : d.boxes)
         vistos << b.title +
                       (b.icon == Dialogs::Icon::Exclamation && b.text.contains(u"Velmorat.mdb") ? "" : "?");
-    EXPECT_EQ(vistos.join(u'|'),
-              QStringLiteral("Disco lleno|Archivo ocupado|Archivo ocupado|Archivo dañado|Archivo "
-                             "dañado|Archivo dañado|Archivo dañado|Error de escritura|Error de escritura"));
-    EXPECT_TRUE(d.boxes[7].text.contains(u"(disk I/O error)") && d.boxes[8].text.contains(u"(error 7)"));
+    EXPECT_EQ(
+        vistos.join(u'|'),
+        QStringLiteral("Disco lleno|Archivo ocupado|Archivo ocupado|Archivo dañado|Archivo dañado|Archivo "
+                       "dañado|Archivo dañado|Error de escritura|Error de escritura|Error de escritura"));
+    const QString escritura = QStringLiteral("No se ha podido guardar el archivo Velmorat.mdb. (%1)");
+    EXPECT_EQ(
+        (QStringList{d.boxes[1].text, d.boxes[3].text, d.boxes[7].text, d.boxes[8].text, d.boxes[9].text}),
+        (QStringList{"El archivo Velmorat.mdb está ocupado por otro programa. Repita la operación.",
+                     "El archivo Velmorat.mdb está dañado. Reinstalar el programa lo restaura.",
+                     escritura.arg("disk I/O error"), escritura.arg("error 7"),
+                     escritura.arg("Read-only file system")}));
 }
 
 // The bets table holds only the peña last shown; the summary overwrites its single row,

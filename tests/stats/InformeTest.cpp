@@ -5,6 +5,7 @@
 #include "stats/InformePena.h"
 #include "stats/Ranking.h"
 #include "support/LimiteEscritura.h"
+#include "support/Pdf.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
@@ -87,10 +88,24 @@ TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
     EXPECT_EQ((std::tuple{c.t.read(QStringLiteral("pena.pdf")), QDir(c.t.path()).entryList(QDir::Files),
                           motivo.error}),
               (std::tuple{QByteArray("ANTIGUO"), antes, EFBIG}));
+    ::chmod(QFile::encodeName(c.t.ruta(QStringLiteral("pena.pdf"))).constData(), 0600);
     EXPECT_EQ(
         (std::tuple{doc.guardaPdf(c.t.ruta(QStringLiteral("pena.pdf")), motivo),
                     c.t.read(QStringLiteral("pena.pdf")).left(4), QDir(c.t.path()).entryList(QDir::Files)}),
         (std::tuple{true, QByteArray("%PDF"), antes}));
+    // A replaced file keeps its permissions, a new one gets those the user's mask leaves; A4 pages
+    // with margins of 15 mm (42.5 points) around the document's own.
+    const mode_t mascara = ::umask(027);
+    ASSERT_TRUE(doc.guardaPdf(c.t.ruta(QStringLiteral("nuevo.pdf")), motivo));
+    ::umask(mascara);
+    const auto modo = [&c](const char* f) {
+        return int(QFile::permissions(c.t.ruta(QString::fromLatin1(f))));
+    };
+    const PalabraPdf primera = palabrasPdf(c.t.ruta(QStringLiteral("nuevo.pdf"))).value(0);
+    EXPECT_EQ(
+        (std::tuple{modo("pena.pdf"), modo("nuevo.pdf"), primera.caja.topLeft().toPoint(),
+                    c.t.read(QStringLiteral("nuevo.pdf")).contains("/MediaBox [0 0 595.000000 842.000000]")}),
+        (std::tuple{0x6600, 0x6640, QPoint(99, 99), true})); // rw------- and rw-r-----
 }
 
 TEST(Informe, EachFailureHasItsNumber) {

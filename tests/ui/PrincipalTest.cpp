@@ -505,8 +505,8 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
         QTest::keyClicks(conf->text2(), QStringLiteral("56"));
     }
     ASSERT_EQ(dialogs.boxes.size(), antes + 1);
-    EXPECT_TRUE(
-        dialogs.boxes.last().text.startsWith(QStringLiteral("No se ha podido guardar el archivo nums.ini")));
+    EXPECT_EQ(dialogs.boxes.last().text,
+              QStringLiteral("No se ha podido guardar el archivo nums.ini. (File too large)"));
     QTest::keyClicks(conf->text2(), QStringLiteral("7")); // written: the next failure is told again
     LimiteEscritura(10), QTest::keyClicks(conf->text2(), QStringLiteral("8"));
     EXPECT_EQ(dialogs.boxes.size(), antes + 2);
@@ -583,7 +583,9 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     EXPECT_EQ(filas(), todos - lunes);
 
     // A screen reader's toggle is the user's click, queued.
-    accesible(tab->check3(F::Comparativa))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    accesible(tab->check3(F::Comparativa))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(QTest::qWaitFor([&] { return tab->msChart1()->serie()->count() == 3; }, 1000));
     EXPECT_EQ(
         (std::tuple{tab->check3(F::Lunes)->isChecked(), w.filtrosPaso1()->check3(F::LunesPaso1)->isChecked(),
@@ -598,9 +600,10 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     QAccessibleInterface* grafica = accesible(tab->msChart1());
     const QString valores = grafica->text(QAccessible::Description);
     EXPECT_EQ((std::tuple{grafica->role(), grafica->childCount(), grafica->text(QAccessible::Name),
-                          valores.count(u';'), valores.endsWith(QStringLiteral("; 25: Lunes %1 veces, Jueves 241 "
-                                                                               "veces, Sábado 208 veces.")
-                                                                    .arg(sets[0]->at(24)))}),
+                          valores.count(u';'),
+                          valores.endsWith(QStringLiteral("; 25: Lunes %1 veces, Jueves 241 "
+                                                          "veces, Sábado 208 veces.")
+                                               .arg(sets[0]->at(24)))}),
               (std::tuple{QAccessible::Chart, 0, QStringLiteral("Gráfica de frecuencias"), 24, true}));
 
     // Unticking "Todos" shows both sliders; moving one moves the other.
