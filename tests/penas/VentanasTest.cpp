@@ -303,6 +303,7 @@ TEST(GestorTab, ShowsTheListAndDeletesTheHighlightedPena) {
 TEST(GestorTab, MissingDatabaseEndsTheProgramAfterItsMessage) {
     Entorno e;
     QFile::remove(e.carpeta.ruta(QStringLiteral("Velmorat.mdb")));
+    e.guarda(Entorno::pena(QStringLiteral("PRIMERA"), 3)); // its detail is shown once
     Ventanas v;
     GestorTab tab(e.s, v.contexto());
     bool salida = false;

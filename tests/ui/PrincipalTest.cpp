@@ -225,6 +225,7 @@ TEST_F(Ventana, EmptyFilesDisableTheFiltersAndWelcomeOnlyOnceWithoutPenas) {
 
 TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     guardarPena();
+    dir.write(QStringLiteral("apuestas.dat"), pena().encode().repeated(2));
     Principal& w = cargada();
     const char* nombres[] = {"Crea", "Creamenu", "Imprimir", "Acercade", "Configurar", "Infor"};
     QList<QPointer<QWidget>> ventanas;
@@ -232,6 +233,7 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
         ventanas.append(abrir(w, n));
     s.modoEdicion = 1;
     s.delAsistente = 1;
+    s.penaSel = 2;
     w.resultados()->combo2()->setCurrentIndex(1);
     w.Form_Activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -239,10 +241,13 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
         EXPECT_TRUE(ventanas[i].isNull()) << nombres[i];
     ASSERT_FALSE(ventanas[5].isNull());
     EXPECT_TRUE(ventanas[5]->isVisible());
-    // The edit raised penasCambiadas and the refresh consumed it.
+    // The edit raised penasCambiadas and the refresh consumed it, keeping the peña edited; the
+    // list's own reload (after a deletion) shows row 1.
     EXPECT_EQ((std::tuple{s.modoEdicion, s.delAsistente, s.penasCambiadas,
-                          w.resultados()->combo2()->currentIndex()}),
-              (std::tuple{0, 0, 0, -1}));
+                          w.resultados()->combo2()->currentIndex(), s.penaSel}),
+              (std::tuple{0, 0, 0, -1, 2}));
+    w.gestor()->resumen();
+    EXPECT_EQ(s.penaSel, 1);
     delete ventanas[5];
 }
 
