@@ -672,8 +672,28 @@ TEST_F(Marco, TheKeyboardReachesMenusAndPictureButtonsInScreenOrder) {
         EXPECT_TRUE(letras.size() == textos.size() && unaVez.match(letras).hasMatch())
             << qPrintable(textos.join(u'|'));
     };
-    for (QAction* a : w.menuBar()->actions())
+    QStringList textos; // the menus with their entries, the General page's captions, the shortcuts
+    for (QAction* a : w.menuBar()->actions()) {
         barra << a->text();
+        textos << a->text() + u':';
+        for (QAction* e : a->menu()->actions())
+            textos << e->text();
+    }
+    GeneralTab* g = w.general();
+    textos << g->label9(0)->text() << g->label9(1)->text() << g->label9(4)->text()
+           << g->hScroll1()->accessibleName() << g->findChild<QLabel*>(QStringLiteral("Label5"))->text();
+    for (int i = 0; i < 5; ++i)
+        textos << w.atajos()->image1(i)->toolTip();
+    EXPECT_EQ(
+        textos.join(u'|'),
+        QStringLiteral("&General:|&Bajar Sorteos nuevos|&Crear peña nueva|B&orrar sorteos almacenados/Reset "
+                       "aciertos peñas|Se&ncillas|&Múltiples|&Salir|&Ver:|Pestaña &General|Pestaña Último "
+                       "&sorteo|Pestaña Gestor de &peñas|Pestaña &Estadísticas|Pestaña &Crear "
+                       "Combinación|&Opciones:|&Configuración|A&yuda:|&Instrucciones|&Leer mensaje del "
+                       "Jefe|&Web del programa|&Acerca de...|- Peñas registradas a comprobar:|- Última "
+                       "actualización de sorteos:|- Próximo sorteo:|Nº. de sorteos a ver|Aprieta y envíame "
+                       "un email|Eliminar peña|Editar Peña|Borrar todos los sorteos|Imprimir boletos|Añade "
+                       "todos los sorteos desde la creación de la Primitiva!!"));
     for (int i = 0; i < w.sstab1()->count(); ++i)
         revisa(w.sstab1()->widget(i), barra);
     w.gestor()->Command7_Click(), w.gestor()->Command2_Click(), w.Crearp_Click(); // on the highlighted peña
