@@ -98,9 +98,7 @@ TEST(Informe, PenaReportEscapesItsValuesAndSavesAsPdf) {
     const mode_t mascara = ::umask(027);
     ASSERT_TRUE(doc.guardaPdf(c.t.ruta(QStringLiteral("nuevo.pdf")), motivo));
     ::umask(mascara);
-    const auto modo = [&c](const char* f) {
-        return int(QFile::permissions(c.t.ruta(QString::fromLatin1(f))));
-    };
+    const auto modo = [&c](const char* f) { return int(QFile::permissions(c.t.ruta(QLatin1String(f)))); };
     const PalabraPdf primera = palabrasPdf(c.t.ruta(QStringLiteral("nuevo.pdf"))).value(0);
     EXPECT_EQ(
         (std::tuple{modo("pena.pdf"), modo("nuevo.pdf"), primera.caja.topLeft().toPoint(),

@@ -67,7 +67,6 @@ TEST(PrincipalAsistente, RanksThePeriodLocksStepOneAndRanksAgainWhenTheSelection
     EXPECT_EQ(primeros(e.s.numerosAuto), (std::vector<int>{28, 31, 38, 7, 22, 33}));
     for (int caja : {7, 8, 3, 4, 10})
         EXPECT_FALSE(paso1->check3(caja)->isEnabled()) << caja;
-    EXPECT_FALSE(paso1->slider1()->isEnabled());
     w.seleccion()->Check3_Click(2, true); // "Comparativa" on the Estadísticas tab
     EXPECT_EQ(
         std::tuple(paso1->check3(3)->isEnabled(), paso1->slider1()->isEnabled(), a->image3(1)->isEnabled()),

@@ -246,8 +246,7 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     EXPECT_EQ((std::tuple{s.modoEdicion, s.delAsistente, s.penasCambiadas,
                           w.resultados()->combo2()->currentIndex(), s.penaSel}),
               (std::tuple{0, 0, 0, -1, 2}));
-    w.gestor()->resumen();
-    EXPECT_EQ(s.penaSel, 1);
+    EXPECT_EQ((w.gestor()->resumen(), s.penaSel), 1);
     delete ventanas[5];
 }
 
@@ -439,22 +438,19 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     EXPECT_EQ((QStringList{conf->text1()->text(), conf->text2()->text()}),
               (QStringList{QStringLiteral("1"), QStringLiteral("24")}));
 
-    conf->text1()->selectAll();
-    QTest::keyClicks(conf->text1(), QStringLiteral("2,75"));
+    const auto teclea = [](QLineEdit* caja, const char* texto) {
+        caja->selectAll(), QTest::keyClicks(caja, texto);
+    };
+    teclea(conf->text1(), "2,75");
     EXPECT_FLOAT_EQ(guardada().precio, 2.75f);
-    conf->text1()->selectAll();
-    QTest::keyClicks(conf->text1(), QStringLiteral("x"));
+    teclea(conf->text1(), "x");
     EXPECT_EQ(conf->text1()->text(), QStringLiteral("2,75"));
 
-    conf->text2()->selectAll();
-    QTest::keyClicks(conf->text2(), QStringLiteral("1"));
+    teclea(conf->text2(), "1");
     EXPECT_EQ((std::tuple{conf->text2()->text(), guardada().meses, s.cfg.meses}),
               (std::tuple{QStringLiteral("1"), 2, 2}));
-    for (const char* nombre : {"Slider1_0", "Slider1_1"}) {
-        auto* barra = hijo<QSlider>(w, nombre);
-        ASSERT_NE(barra, nullptr) << nombre;
-        EXPECT_EQ(barra->maximum(), 2) << nombre;
-    }
+    EXPECT_EQ(std::tuple(hijo<QSlider>(w, "Slider1_0")->maximum(), hijo<QSlider>(w, "Slider1_1")->maximum()),
+              std::tuple(2, 2));
     ASSERT_EQ(dir.read(QStringLiteral("nums.ini")).size(), Config::kSize);
 
     hijo<QAction>(w, "acerca")->trigger();
@@ -474,7 +470,6 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
 
     // Shortcuts and the print icon under the pointer.
     auto* command5 = hijo<QPushButton>(w, "Command5");
-    ASSERT_NE(command5, nullptr);
     command5->setEnabled(false);
     w.Image1_Click(7); // out of range: nothing
     w.Image1_Click(2); // "Borrar todos los sorteos" disabled: nothing
@@ -501,8 +496,7 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
               std::tuple(true, false));
 
     // Seven digits are kept whole; a failed write is told once; the "X" is a button that closes.
-    conf->text1()->selectAll();
-    QTest::keyClicks(conf->text1(), QStringLiteral("1234567"));
+    teclea(conf->text1(), "1234567");
     EXPECT_EQ(guardada().precio, 1234567.0f);
     const qsizetype antes = dialogs.boxes.size();
     {
@@ -532,7 +526,6 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
 TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
     Principal& w = cargada();
     PanelResultados* panel = w.resultados();
-    ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->parentWidget(), w.general());
     // The newest draw: the scroll bar stands at 1.
     EXPECT_EQ(std::tuple(panel->listView(0)->model()->rowCount(), panel->listView(0)->isHidden()),
@@ -543,12 +536,11 @@ TEST_F(Marco, LoadChecksTheDrawsOnTheScrollBarAndShowsTheSimpleList) {
                           w.findChild<QLabel*>(QStringLiteral("Label13"))->text()}),
               (std::tuple{2, oledate::fromYmd(2026, 12, 5), QStringLiteral("2")}));
     // The summary, the peña list and the results chooser are filled from the peñas file.
-    EXPECT_EQ(std::tuple(w.general()->label9(2)->text(), s.sigPena), std::tuple(QStringLiteral("1"), 2));
-    auto* lista = w.gestor()->findChild<QTreeWidget*>(QStringLiteral("ListView1"));
-    ASSERT_NE(lista, nullptr);
-    EXPECT_EQ(lista->topLevelItem(0)->text(0).trimmed(), QStringLiteral("OFICINA"));
-    ASSERT_EQ(panel->combo2()->count(), 2); // entry k is record k
-    EXPECT_EQ(panel->combo2()->itemText(1).trimmed(), QStringLiteral("OFICINA"));
+    // The chooser's entry k is record k.
+    EXPECT_EQ((std::tuple{w.general()->label9(2)->text(), s.sigPena,
+                          hijo<QTreeWidget>(w, "ListView1")->topLevelItem(0)->text(0).trimmed(),
+                          panel->combo2()->count(), panel->combo2()->itemText(1).trimmed()}),
+              (std::tuple{QStringLiteral("1"), 2, QStringLiteral("OFICINA"), 2, QStringLiteral("OFICINA")}));
 
     // Activation after a saved peña puts the newest draw back; a tab change stops the blink.
     w.general()->hScroll1()->setValue(2);
