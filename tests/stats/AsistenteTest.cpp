@@ -49,6 +49,7 @@ struct Asistente : SesionPrueba {
     }
     ~Asistente() { qDeleteAll(mostradas); }
     bool activo(int i) const { return a->image3(i)->isEnabled(); }
+    QString aviso(int i) const { return dialogs.boxes.value(i).title + u'|' + dialogs.boxes.value(i).text; }
 };
 
 struct Paso2 {
@@ -65,8 +66,10 @@ TEST_P(AsistentePaso2, CountOfNumbersEnablesItsChoicesAndLocksStepOne) {
     Asistente e;
     e.a->slider2()->setValue(p.n);
     EXPECT_EQ((std::tuple{e.activo(0), e.activo(1), e.activo(2), e.a->combo1()->count() > 0,
-                          e.a->image2()->isEnabled(), e.paso1}),
-              (std::tuple{p.reducida, p.sencilla, p.multiple, p.reducida, true, false}));
+                          e.a->image2()->isEnabled(), e.a->image4()->isEnabled(), e.paso1,
+                          e.frame6->findChild<QLabel*>(QStringLiteral("Label23"))->text()}),
+              (std::tuple{p.reducida, p.sencilla, p.multiple, p.reducida, true, true, false,
+                          QStringLiteral("Ha seleccionado %1 números.").arg(p.n)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tamanos, AsistentePaso2,
@@ -86,9 +89,12 @@ TEST(AsistenteCombinacion, WithoutDrawsStepTwoRefusesAndWithoutTheDatabaseTheRep
     Asistente e;
     e.sorteos = 0;
     e.a->slider2()->setValue(1);
-    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title, e.a->slider2()->value(),
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.aviso(0), e.a->slider2()->value(),
                           e.a->image2()->isEnabled(), e.paso1}),
-              (std::tuple{qsizetype(1), QStringLiteral("Mal, mal, mal..."), 0, false, true}));
+              (std::tuple{qsizetype(1),
+                          QStringLiteral("Mal, mal, mal...|No has seleccionado sorteos. Por favor, "
+                                         "selecciona más sorteos en el paso anterior."),
+                          0, false, true}));
 
     e.sorteos = 300;
     QFile::remove(e.dir.ruta(QStringLiteral("Velmorat.mdb")));
@@ -109,8 +115,12 @@ TEST(AsistenteCombinacion, ChoicesHandTheRankingToTheEditor) {
 
     e.a->slider2()->setValue(10);
     e.a->Image3_Click(0);
-    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.dialogs.boxes.value(0).title}),
-              (std::tuple{qsizetype(1), QStringLiteral("No tan deprisa!")}));
+    e.a->Combo1_Click(e.a->combo1()->count()); // past the list: nothing
+    EXPECT_EQ((std::tuple{e.dialogs.boxes.size(), e.aviso(0), e.s.codMultiple}),
+              (std::tuple{qsizetype(1),
+                          QStringLiteral(
+                              "No tan deprisa!|Elija primero una tabla de reducidas en el menú desplegable."),
+                          3}));
     const auto eligeSegunda = [&e] {
         e.a->combo1()->setCurrentIndex(1);
         e.a->Combo1_Click(1);

@@ -239,8 +239,7 @@ TEST_F(Ventana, ActivationClosesSecondaryWindowsButTheNotice) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(ventanas[i].isNull()) << nombres[i];
-    ASSERT_FALSE(ventanas[5].isNull());
-    EXPECT_TRUE(ventanas[5]->isVisible());
+    ASSERT_TRUE(ventanas[5] && ventanas[5]->isVisible());
     // The edit raised penasCambiadas and the refresh consumed it, keeping the peña edited; the
     // list's own reload (after a deletion) shows row 1.
     EXPECT_EQ((std::tuple{s.modoEdicion, s.delAsistente, s.penasCambiadas,
@@ -343,8 +342,7 @@ TEST_F(Ventana, FitsASmallScreenAnswersTheKeyboardAndNamesItsControls) {
             QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty())
             sinNombre << c->objectName();
     EXPECT_EQ(sinNombre, QStringList());
-    w.findChild<QAction*>(QStringLiteral("gene"))->trigger();
-    EXPECT_EQ(w.sstab1()->currentIndex(), 0);
+    EXPECT_EQ((hijo<QAction>(w, "gene")->trigger(), w.sstab1()->currentIndex()), 0);
 }
 
 // A window of 300×200 that needs 250×150, not yet framed (4, 32, 4, 4 around it), placed in
@@ -382,9 +380,9 @@ TEST_F(Marco, ANewNoticeAtLoadOpensTheWindowAndItsHostServesTheLinks) {
     http.replies << HttpReply{true, 200, QStringLiteral("OK"), "text/html", pagina};
     Principal& w = cargada();
     EXPECT_EQ(http.gets, QStringList{QStringLiteral("http://www.velmorat.es/informe.dat")});
-    auto* infor = qobject_cast<Infor*>(w.ventana(QStringLiteral("Infor")));
-    EXPECT_TRUE(infor && infor->isVisible());
-    EXPECT_EQ(guardada().webhost.trimmed(), QStringLiteral("nuevo.example"));
+    ASSERT_NE(w.ventana(QStringLiteral("Infor")), nullptr);
+    EXPECT_EQ(std::tuple(w.ventana(QStringLiteral("Infor"))->isVisible(), guardada().webhost.trimmed()),
+              std::tuple(true, QStringLiteral("nuevo.example")));
 
     hijo<QAction>(w, "web")->trigger();
     hijo<QAction>(w, "instrucciones")->trigger();
@@ -438,9 +436,7 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     EXPECT_EQ((QStringList{conf->text1()->text(), conf->text2()->text()}),
               (QStringList{QStringLiteral("1"), QStringLiteral("24")}));
 
-    const auto teclea = [](QLineEdit* caja, const char* texto) {
-        caja->selectAll(), QTest::keyClicks(caja, texto);
-    };
+    const auto teclea = [](QLineEdit* c, const char* t) { c->selectAll(), QTest::keyClicks(c, t); };
     teclea(conf->text1(), "2,75");
     EXPECT_FLOAT_EQ(guardada().precio, 2.75f);
     teclea(conf->text1(), "x");
@@ -576,8 +572,7 @@ TEST_F(TabEstadisticas, BoxesOnBothTabsDriveOneSelection) {
     for (const RegSorteo& r : sorteosHistoriaReal())
         lunes += oledate::toQDate(r.fecha).dayOfWeek() == 1;
     click(w.filtrosPaso1()->check3(F::LunesPaso1));
-    EXPECT_FALSE(tab->check3(F::Lunes)->isChecked());
-    EXPECT_EQ(filas(), todos - lunes);
+    EXPECT_EQ(std::tuple(tab->check3(F::Lunes)->isChecked(), filas()), std::tuple(false, todos - lunes));
 
     // A screen reader's toggle is the user's click, queued.
     accesible(tab->check3(F::Comparativa))
@@ -628,9 +623,8 @@ TEST_F(TabEstadisticas, DeletingARowUnderAFilterRemovesThatDraw) {
     const int antes = filas();
     const SorteoListado elegido = *tab->modelo()->sorteo(2);
     QTest::keyClick(lista, Qt::Key_Return);
-    ASSERT_EQ(dialogs.boxes.size(), 1);
-    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
-    EXPECT_EQ(filas(), antes - 1);
+    EXPECT_EQ(std::tuple(dialogs.boxes.size(), dialogs.boxes.value(0).text, filas()),
+              std::tuple(1, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"), antes - 1));
     QByteArray esperado = historia;
     esperado.remove(qint64(elegido.registro - 1) * 32, 32);
     EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), esperado);
