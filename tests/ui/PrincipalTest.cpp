@@ -433,8 +433,12 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     QCoreApplication::processEvents();
     auto* conf = qobject_cast<Configurar*>(w.ventana(QStringLiteral("Configurar")));
     ASSERT_NE(conf, nullptr);
-    EXPECT_EQ((QStringList{conf->text1()->text(), conf->text2()->text()}),
-              (QStringList{QStringLiteral("1"), QStringLiteral("24")}));
+    QStringList textos{conf->text1()->text(), conf->text2()->text()};
+    for (const QLabel* l : conf->findChildren<QLabel*>())
+        textos << l->text();
+    EXPECT_EQ(textos.join(u'|'),
+              QStringLiteral("1|24|CONFIGURACIÓN|X|-Precio por apuesta:|euros.|-Sorteo max. "
+                             "división:|meses,|* Mínimo 2 meses"));
 
     const auto teclea = [](QLineEdit* c, const char* t) { c->selectAll(), QTest::keyClicks(c, t); };
     teclea(conf->text1(), "2,75");
@@ -495,10 +499,7 @@ TEST_F(Marco, SettingsAreSavedAtOnceShortcutsAndThePrintIconHover) {
     teclea(conf->text1(), "1234567");
     EXPECT_EQ(guardada().precio, 1234567.0f);
     const qsizetype antes = dialogs.boxes.size();
-    {
-        LimiteEscritura limite(10);
-        QTest::keyClicks(conf->text2(), QStringLiteral("56"));
-    }
+    LimiteEscritura(10), QTest::keyClicks(conf->text2(), QStringLiteral("56")); // two failed writes
     ASSERT_EQ(dialogs.boxes.size(), antes + 1);
     EXPECT_EQ(dialogs.boxes.last().text,
               QStringLiteral("No se ha podido guardar el archivo nums.ini. (File too large)"));
