@@ -121,26 +121,31 @@ TEST(FileReplace, EachFailingCallKeepsTheTargetAndItsErrorNumber) {
     }
 }
 
-// The cause comes from the error number alone; the title matches the text.
+// The cause comes from the error number alone; the title matches the text, which names the file
+// and, for any other cause, gives the system's reason.
 TEST(FileReplace, EachErrorNumberGivesItsCauseTitleAndText) {
     using C = CausaEscritura;
-    const std::tuple<int, C, const char*, const char*> casos[] = {
-        {ENOSPC, C::DiscoLleno, "Disco lleno",
-         "No se ha podido guardar el archivo numeros.dat porque el disco"},
-        {EDQUOT, C::DiscoLleno, "Disco lleno",
-         "No se ha podido guardar el archivo numeros.dat porque el disco"},
-        {EACCES, C::Permiso, "Error de permiso", "Para modificar el archivo necesita permiso"},
-        {EPERM, C::Permiso, "Error de permiso", "Para modificar el archivo necesita permiso"},
-        {EROFS, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("},
-        {EIO, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("},
-        {EFBIG, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("}};
+    const QString lleno = QStringLiteral("No se ha podido guardar el archivo numeros.dat porque el disco está "
+                                         "lleno. Libere espacio en el disco y repita la operación.");
+    const QString permiso = QStringLiteral(
+        "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y ejecútelo en modo "
+        "Administrador y repita la operación.\r\n(Encima del icono, botón derecho y elija \"Ejecutar como "
+        "administrador\")");
+    const auto otra = [](int e) {
+        return QStringLiteral("No se ha podido guardar el archivo numeros.dat. (%1)").arg(strerror(e));
+    };
+    const std::tuple<int, C, const char*, QString> casos[] = {
+        {ENOSPC, C::DiscoLleno, "Disco lleno", lleno},   {EDQUOT, C::DiscoLleno, "Disco lleno", lleno},
+        {EACCES, C::Permiso, "Error de permiso", permiso}, {EPERM, C::Permiso, "Error de permiso", permiso},
+        {EROFS, C::Otra, "Error de escritura", otra(EROFS)}, {EIO, C::Otra, "Error de escritura", otra(EIO)},
+        {EFBIG, C::Otra, "Error de escritura", otra(EFBIG)}, {ENXIO, C::Otra, "Error de escritura", otra(ENXIO)}};
     for (const auto& [error, causa, titulo, texto] : casos) {
-        const AvisoEscritura aviso = avisoEscritura({QStringLiteral("/carpeta/numeros.dat"), error});
-        const QString razon = QString::fromLocal8Bit(std::strerror(error));
-        EXPECT_EQ(
-            (std::tuple{causaEscritura(error), aviso.titulo, aviso.texto.startsWith(QString::fromUtf8(texto)),
-                        aviso.texto.endsWith(QStringLiteral("(%1)").arg(razon))}),
-            (std::tuple{causa, QString::fromUtf8(titulo), true, causa == C::Otra}))
+        const AvisoEscritura aviso = avisoEscritura({QStringLiteral("/carpeta/numeros.dat"), error, "x"});
+        EXPECT_EQ((std::tuple{causaEscritura(error), aviso.titulo, aviso.texto}),
+                  (std::tuple{causa, QString::fromUtf8(titulo), texto}))
             << error;
     }
+    // Without an error number, the reason given with the failure.
+    EXPECT_EQ(avisoEscritura({QStringLiteral("/c/base.mdb"), 0, QStringLiteral("Disk I/O")}).texto,
+              QStringLiteral("No se ha podido guardar el archivo base.mdb. (Disk I/O)"));
 }
