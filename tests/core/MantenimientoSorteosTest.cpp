@@ -216,20 +216,23 @@ TEST_P(Importa, ValidFilesReplaceTheDrawsWholeOthersLoseNothing) {
                            "numeros.dat"}));
     ASSERT_EQ(u.dialogs.boxes.size(), 1);
     if (p.valido) {
-        EXPECT_EQ(u.dialogs.caja(0), (std::tuple{QStringLiteral("Archivo de sorteos importado con éxito"),
-                                                QStringLiteral("Todos los sorteos"), Dialogs::Icon::Information}));
+        EXPECT_EQ(u.dialogs.caja(0),
+                  (std::tuple{QStringLiteral("Archivo de sorteos importado con éxito"),
+                              QStringLiteral("Todos los sorteos"), Dialogs::Icon::Information}));
         EXPECT_EQ((std::tuple{u.leer("numeros.dat"), u.leer("numeros.bak")}),
                   (std::tuple{caso == "propio" ? u.numeros : p.datos, u.numeros}));
         EXPECT_EQ(u.llamadas, (QStringList{QStringLiteral("resumen"), QStringLiteral("refrescar"),
                                            QStringLiteral("estadisticas"), QStringLiteral("guarda")}));
     } else {
         // A missing file is told with its error number.
-        EXPECT_EQ(u.dialogs.caja(0), (std::tuple{QStringLiteral("Fichero de sorteos no válido. Compruebe que el "
-                                                               "archivo NUMEROS.DAT sea para Velmorat.") +
-                                                    (caso == "falta" ? QStringLiteral(" Error 53") : QString()),
-                                                QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation}));
-        EXPECT_EQ((std::tuple{u.leer("numeros.dat"), u.dir.exists(QStringLiteral("numeros.bak")), u.llamadas}),
-                  (std::tuple{u.numeros, false, QStringList()}));
+        EXPECT_EQ(u.dialogs.caja(0),
+                  (std::tuple{QStringLiteral("Fichero de sorteos no válido. Compruebe que el "
+                                             "archivo NUMEROS.DAT sea para Velmorat.") +
+                                  (caso == "falta" ? QStringLiteral(" Error 53") : QString()),
+                              QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation}));
+        EXPECT_EQ(
+            (std::tuple{u.leer("numeros.dat"), u.dir.exists(QStringLiteral("numeros.bak")), u.llamadas}),
+            (std::tuple{u.numeros, false, QStringList()}));
     }
     EXPECT_EQ(u.leer("apuestas.dat"), u.penas);
     EXPECT_EQ(u.s.files.numeros.count(), u.leer("numeros.dat").size() / 32);

@@ -1,4 +1,5 @@
 #include "core/RecordFile.h"
+#include "core/CheckedRead.h"
 #include "core/FileReplace.h"
 #include "core/Records.h"
 #include "support/LimiteEscritura.h"
@@ -125,27 +126,53 @@ TEST(FileReplace, EachFailingCallKeepsTheTargetAndItsErrorNumber) {
 // and, for any other cause, gives the system's reason.
 TEST(FileReplace, EachErrorNumberGivesItsCauseTitleAndText) {
     using C = CausaEscritura;
-    const QString lleno = QStringLiteral("No se ha podido guardar el archivo numeros.dat porque el disco está "
-                                         "lleno. Libere espacio en el disco y repita la operación.");
+    const QString lleno =
+        QStringLiteral("No se ha podido guardar el archivo numeros.dat porque el disco está "
+                       "lleno. Libere espacio en el disco y repita la operación.");
     const QString permiso = QStringLiteral(
-        "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y ejecútelo en modo "
-        "Administrador y repita la operación.\r\n(Encima del icono, botón derecho y elija \"Ejecutar como "
-        "administrador\")");
-    const auto otra = [](int e) {
-        return QStringLiteral("No se ha podido guardar el archivo numeros.dat. (%1)").arg(strerror(e));
-    };
-    const std::tuple<int, C, const char*, QString> casos[] = {
-        {ENOSPC, C::DiscoLleno, "Disco lleno", lleno},   {EDQUOT, C::DiscoLleno, "Disco lleno", lleno},
-        {EACCES, C::Permiso, "Error de permiso", permiso}, {EPERM, C::Permiso, "Error de permiso", permiso},
-        {EROFS, C::Otra, "Error de escritura", otra(EROFS)}, {EIO, C::Otra, "Error de escritura", otra(EIO)},
-        {EFBIG, C::Otra, "Error de escritura", otra(EFBIG)}, {ENXIO, C::Otra, "Error de escritura", otra(ENXIO)}};
-    for (const auto& [error, causa, titulo, texto] : casos) {
+        "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y ejecútelo "
+        "en modo Administrador y repita la operación.\r\n(Encima del icono, botón derecho y elija "
+        "\"Ejecutar como administrador\")");
+    const QString otra = QStringLiteral("No se ha podido guardar el archivo numeros.dat. (%1)");
+    const std::pair<int, C> casos[] = {{ENOSPC, C::DiscoLleno}, {EDQUOT, C::DiscoLleno}, {EACCES, C::Permiso},
+                                       {EPERM, C::Permiso},     {EROFS, C::Otra},        {EIO, C::Otra},
+                                       {EFBIG, C::Otra},        {ENXIO, C::Otra}};
+    for (const auto& [error, causa] : casos) {
         const AvisoEscritura aviso = avisoEscritura({QStringLiteral("/carpeta/numeros.dat"), error, "x"});
-        EXPECT_EQ((std::tuple{causaEscritura(error), aviso.titulo, aviso.texto}),
-                  (std::tuple{causa, QString::fromUtf8(titulo), texto}))
+        const QStringList esperado = causa == C::DiscoLleno ? QStringList{"Disco lleno", lleno}
+                                     : causa == C::Permiso
+                                         ? QStringList{"Error de permiso", permiso}
+                                         : QStringList{"Error de escritura", otra.arg(strerror(error))};
+        EXPECT_EQ((std::tuple{causaEscritura(error), QStringList{aviso.titulo, aviso.texto}}),
+                  (std::tuple{causa, esperado}))
             << error;
     }
     // Without an error number, the reason given with the failure.
     EXPECT_EQ(avisoEscritura({QStringLiteral("/c/base.mdb"), 0, QStringLiteral("Disk I/O")}).texto,
               QStringLiteral("No se ha podido guardar el archivo base.mdb. (Disk I/O)"));
+}
+
+// Only a regular file within the cap is read, whole; every refusal gives its status and reason.
+TEST(CheckedRead, StatusesAndTheCapAtItsEdges) {
+    using S = checkedread::Status;
+    TestFolder dir;
+    dir.write(QStringLiteral("diez"), "0123456789");
+    dir.write(QStringLiteral("cerrado"), "x");
+    QFile::setPermissions(dir.ruta(QStringLiteral("cerrado")), QFile::WriteOwner);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.ruta(QStringLiteral("fifo"))).constData(), 0600), 0);
+    const std::tuple<const char*, qint64, S, QByteArray, int, QString> casos[] = {
+        {"diez", 10, S::Ok, "0123456789", 0, ""},
+        {"diez", 9, S::TooBig, "", 0, "es demasiado grande"},
+        {"fifo", 10, S::NotRegular, "", 0, "no es un archivo normal"},
+        {".", 10, S::NotRegular, "", 0, "no es un archivo normal"},
+        {"nada", 10, S::Missing, "", ENOENT, strerror(ENOENT)},
+        {"diez/x", 10, S::Missing, "", ENOTDIR, strerror(ENOTDIR)},
+        {"cerrado", 10, S::Failed, "", EACCES, strerror(EACCES)}};
+    SinPrivilegios comoUsuario;
+    for (const auto& [f, cap, estado, datos, error, razon] : casos) {
+        const checkedread::Result r = checkedread::read(dir.ruta(QLatin1String(f)), cap);
+        EXPECT_EQ((std::tuple{r.status, r.data, r.error, r.reason()}),
+                  (std::tuple{estado, datos, error, razon}))
+            << f;
+    }
 }
