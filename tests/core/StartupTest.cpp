@@ -9,10 +9,10 @@
 #include <QFileInfo>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <limits>
 
 namespace {
 
@@ -43,9 +43,8 @@ TEST_F(Arranque, FirstStartCreatesEmptyFilesAndDefaultSettings) {
     for (const QString& f : propios + ajenos)
         EXPECT_EQ(dir.exists(f), ajenos.contains(f)) << f.toStdString();
     startup::leeconfig(s);
-    EXPECT_TRUE(dialogs.boxes.isEmpty());
-    EXPECT_EQ(s.rutaApp, dir.rutaApp());
-    EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    EXPECT_EQ((std::tuple{dialogs.boxes.size(), s.rutaApp, QDir::currentPath()}),
+              (std::tuple{0, dir.rutaApp(), QDir(dir.path()).canonicalPath()}));
     for (const char* f : {"apuestas.dat", "numeros.dat", "www.txt"}) {
         EXPECT_TRUE(dir.exists(QString::fromLatin1(f))) << f;
         EXPECT_EQ(QFileInfo(dir.ruta(QString::fromLatin1(f))).size(), 0) << f;
@@ -70,9 +69,15 @@ TEST_F(Arranque, PipeOrDeviceAsADataFileIsRefused) {
             dialogs.boxes.clear();
             EXPECT_FALSE(startup::abrirArchivos(s, dir.path()));
             ASSERT_EQ(dialogs.boxes.size(), 1);
-            EXPECT_TRUE(dialogs.boxes[0].text.startsWith(
-                QStringLiteral("El archivo %1 de la").arg(QLatin1String(f))));
-            EXPECT_FALSE(RecordFile(32).open(ruta));
+            EXPECT_EQ((std::tuple{dialogs.caja(0), RecordFile(32).open(ruta)}),
+                      (std::tuple{
+                          std::tuple{QStringLiteral("El archivo %1 de la carpeta del programa no es un "
+                                                    "archivo de datos (es una tubería, un dispositivo o una "
+                                                    "carpeta). Bórrelo o cámbielo por uno válido y vuelva a "
+                                                    "abrir el programa.")
+                                         .arg(QLatin1String(f)),
+                                     QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation},
+                          false}));
             QFile::remove(ruta);
         }
 }
@@ -122,6 +127,11 @@ using Conversion = Fixture;
 // no number, nonsense that passes the first-record test, a damaged tail or middle, a draw
 // dated after today, an old file with a bad record) with one box saying the file is damaged.
 TEST_F(Conversion, FilesNotWhollyOldAreLeftAlone) {
+    const std::tuple kDanado{
+        QStringLiteral("El archivo de sorteos numeros.dat está dañado y no se ha modificado. "
+                       "Puede importar uno válido con \"Añadir todos los sorteos\" o vaciarlo "
+                       "con \"Borrar todos los sorteos\"."),
+        QStringLiteral("¡Vaya hombre!"), Dialogs::Icon::Exclamation};
     dir.conTablas();
     const auto dos = [](double joker) {
         return registroSorteo(40000, {1, 2, 3, 4, 5, 6}, 7, 8, joker).encode() +
@@ -147,9 +157,9 @@ TEST_F(Conversion, FilesNotWhollyOldAreLeftAlone) {
         dialogs.boxes.clear();
         ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));
         EXPECT_TRUE(startup::compruebanumeros(s));
-        ASSERT_EQ(dialogs.boxes.size(), danado ? 1 : 0);
-        EXPECT_TRUE(!danado || (dialogs.boxes[0].title == QStringLiteral("¡Vaya hombre!") &&
-                                dialogs.boxes[0].text.contains(QStringLiteral("numeros.dat está dañado"))));
+        using Caja = decltype(kDanado);
+        EXPECT_EQ((std::tuple{dialogs.boxes.size(), dialogs.boxes.isEmpty() ? Caja{} : dialogs.caja(0)}),
+                  (std::tuple{danado ? 1 : 0, danado ? kDanado : Caja{}}));
         EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), a);
         s.files.cerrarTodos();
     }
@@ -199,12 +209,13 @@ TEST_F(Conversion, RefusedOrFailedConversionEndsAndKeepsTheFiles) {
     }
     ASSERT_EQ(dialogs.boxes.size(), 3);
     // Told by its own cause: the size limit is no missing permission.
-    EXPECT_EQ(dialogs.boxes[2].title + dialogs.boxes[2].text.left(47),
-              QStringLiteral("Error de escrituraNo se ha podido guardar el archivo numeros.dat."));
-    EXPECT_FALSE(s.files.numeros.isOpen());
-    EXPECT_EQ(dir.read(QStringLiteral("numeros.dat")), viejo);
-    EXPECT_EQ(dir.read(QStringLiteral("apuestas.dat")), QByteArray(RegPena::kSize, 'x'));
-    EXPECT_FALSE(dir.exists(QStringLiteral("numeros.tmp")));
+    EXPECT_EQ(
+        (std::tuple{dialogs.boxes[2].title + dialogs.boxes[2].text, s.files.numeros.isOpen(),
+                    dir.read(QStringLiteral("numeros.dat")), dir.read(QStringLiteral("apuestas.dat")),
+                    dir.exists(QStringLiteral("numeros.tmp"))}),
+        (std::tuple{QStringLiteral(
+                        "Error de escrituraNo se ha podido guardar el archivo numeros.dat. (File too large)"),
+                    false, viejo, QByteArray(RegPena::kSize, 'x'), false}));
     // A write-protected file is not replaced, though its folder could take the copy.
     QFile::setPermissions(dir.ruta(QStringLiteral("numeros.dat")), QFile::ReadOwner);
     ASSERT_TRUE(startup::abrirArchivos(s, dir.path()));

@@ -70,10 +70,9 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
     b.d.Timer1_Timer();
     EXPECT_TRUE(b.dialogs.boxes.isEmpty());
     EXPECT_EQ(b.dir.read(QStringLiteral("www.txt")), formaWww(reply));
-    const QList<RegSorteo> guardados = b.almacenados();
-    ASSERT_EQ(guardados.size(), antes + 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(guardados.at(antes + i), Banco::registro(todos.at(2 - i))) << i;
+    EXPECT_EQ(b.almacenados().mid(antes),
+              (QList<RegSorteo>{Banco::registro(todos.at(2)), Banco::registro(todos.at(1)),
+                                Banco::registro(todos.at(0))}));
     EXPECT_EQ((std::tuple{b.d.label59(), b.checks, b.barra, b.resumenes, b.s.sigSorteo}),
               (std::tuple{QStringLiteral("3 sorteos"), QList<int>{3}, QList<int>{3}, 2, antes + 4}));
     EXPECT_EQ((std::tuple{b.d.fase, b.d.progreso(), b.d.label6(), b.d.timer1().isActive()}),
@@ -123,9 +122,11 @@ TEST(Descarga, RefusesWhenTheClockIsBeforeTheStoredDraws) {
     b.d.setLabel59(QStringLiteral("2 sorteos"));
     b.d.Picture2_Click();
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ(b.dialogs.boxes[0].title, QStringLiteral("Error de fechas"));
-    EXPECT_TRUE(
-        b.dialogs.boxes[0].text.startsWith(QStringLiteral("La fecha de tu ordenador parece incorrecta.")));
+    EXPECT_EQ(b.dialogs.caja(0),
+              (std::tuple{QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en "
+                                         "la base de datos con fechas porsteriores a la actual. "
+                                         "Comprueba la fecha de tu ordenador."),
+                          QStringLiteral("Error de fechas"), Dialogs::Icon::Information}));
     EXPECT_EQ((std::tuple{b.http.gets, b.d.timer1().isActive(), b.d.label59()}),
               (std::tuple{QStringList(), false, QString()}));
 
@@ -134,8 +135,7 @@ TEST(Descarga, RefusesWhenTheClockIsBeforeTheStoredDraws) {
     b.avisoVisible = true;
     b.clock.set(kHoy);
     b.d.Picture2_Click();
-    EXPECT_TRUE(b.dialogs.boxes.isEmpty());
-    EXPECT_TRUE(b.http.gets.isEmpty());
+    EXPECT_EQ((std::tuple{b.dialogs.boxes.size(), b.http.gets.size()}), (std::tuple{0, 0}));
 }
 
 TEST(Descarga, NoReplyIsReportedOnTheFifthTick) {
@@ -177,9 +177,11 @@ TEST(Descarga, CorruptDataStopsTheFollowUp) {
     const qint64 antes = b.s.files.numeros.count();
     b.bajar(respuestas::respuesta(dosAnyos.mid(0, 80)));
     ASSERT_EQ(b.dialogs.boxes.size(), 1);
-    EXPECT_EQ((std::tuple{b.dialogs.boxes[0].title, b.dialogs.boxes[0].icon}),
-              (std::tuple{QStringLiteral("Error crítico"), Dialogs::Icon::Critical}));
-    EXPECT_TRUE(b.dialogs.boxes[0].text.startsWith(QStringLiteral("¡¡Datos corruptos o inválidos!!")));
+    EXPECT_EQ(b.dialogs.caja(0),
+              (std::tuple{QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos "
+                                         "este mismo error, posiblemente se ha de actualizar el "
+                                         "programa. Pruebe más tarde."),
+                          QStringLiteral("Error crítico"), Dialogs::Icon::Critical}));
     EXPECT_EQ(b.escrutinio.text1(),
               QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
                              "vuelve a suceder envie un email a: info@velmorat.es"));
@@ -237,8 +239,10 @@ TEST(Descarga, AFileThatCannotBeWrittenIsNamed) {
             b.bajar(reply);
         }
         ASSERT_EQ(b.dialogs.boxes.size(), 1) << falloRespuesta;
-        EXPECT_TRUE(b.dialogs.boxes[0].text.contains(falloRespuesta ? u"www.txt" : u"numeros.dat"))
-            << b.dialogs.boxes[0].text.toStdString();
+        EXPECT_EQ(b.dialogs.caja(0),
+                  (std::tuple{QStringLiteral("No se ha podido guardar el archivo %1. (File too large)")
+                                  .arg(falloRespuesta ? u"www.txt" : u"numeros.dat"),
+                              QStringLiteral("Error de escritura"), Dialogs::Icon::Exclamation}));
         EXPECT_EQ(b.dir.read(QStringLiteral("numeros.dat")), numeros);
         EXPECT_EQ((std::tuple{b.checks, b.d.label6(), b.d.progreso()}),
                   (std::tuple{QList<int>(), QString(), 0}));
