@@ -147,9 +147,6 @@ TEST(FileReplace, EachErrorNumberGivesItsCauseTitleAndText) {
                   (std::tuple{causa, esperado}))
             << error;
     }
-    // Without an error number, the reason given with the failure.
-    EXPECT_EQ(avisoEscritura({QStringLiteral("/c/base.mdb"), 0, QStringLiteral("Disk I/O")}).texto,
-              QStringLiteral("No se ha podido guardar el archivo base.mdb. (Disk I/O)"));
 }
 
 // Only a regular file within the cap is read, whole; every refusal gives its status and reason.

