@@ -75,17 +75,15 @@ TEST(Busca, EntryPointsAndTheirVariants) {
         Via via;
         const char *bytes, *key, *term, *texto;
         qint64 pos; // 0: not checked
-    } casos[] = {
-        {Busca0, "xx ESCRUtinio\" and more\r\n", "escru", "\"", "tinio", 15},
-        {Busca0, "joker: aOnbONc on tail....", "joker", "on", ": aOnb", 0},
-        {Busca0, "k= 12 / 3 ;.....", "k=", ";", " 12 / 3 ", 0},
-        {Busca1, "k= 12 / 3 ;.....", "k=", ";", "12/3", 0},
-        {Busca0, "0123456789 fin", "fin", "x", "", 14 - 3 + 2},
-        {Busca3, "<html>web: my host> rest of the page", "web:", ">", "/my/host", 0},
-        {Busca2, "key:abcdef", "key:", "##", "", 0},
-        {Busca2, "key:ab##cdef", "key:", "##", "ab", 0},
-        {Busca0, "k:A\xF1o;..", "k:", ";", "A\xF1o", 0},
-    };
+    } casos[] = {{Busca0, "xx ESCRUtinio\" and more\r\n", "escru", "\"", "tinio", 15},
+                 {Busca0, "joker: aOnbONc on tail....", "joker", "on", ": aOnb", 0},
+                 {Busca0, "k= 12 / 3 ;.....", "k=", ";", " 12 / 3 ", 0},
+                 {Busca1, "k= 12 / 3 ;.....", "k=", ";", "12/3", 0},
+                 {Busca0, "0123456789 fin", "fin", "x", "", 14 - 3 + 2},
+                 {Busca3, "<html>web: my host> rest of the page", "web:", ">", "/my/host", 0},
+                 {Busca2, "key:abcdef", "key:", "##", "", 0},
+                 {Busca2, "key:ab##cdef", "key:", "##", "ab", 0},
+                 {Busca0, "k:A\xF1o;..", "k:", ";", "A\xF1o", 0}};
     for (const auto& c : casos) {
         Archivo a(c.bytes);
         const QString k = QString::fromLatin1(c.key), t = QString::fromLatin1(c.term);
