@@ -161,7 +161,6 @@ TEST(CheckedRead, StatusesAndTheCapAtItsEdges) {
         {"diez", 10, S::Ok, "0123456789", 0, ""},
         {"diez", 9, S::TooBig, "", 0, "es demasiado grande"},
         {"fifo", 10, S::NotRegular, "", 0, "no es un archivo normal"},
-        {".", 10, S::NotRegular, "", 0, "no es un archivo normal"},
         {"nada", 10, S::Missing, "", ENOENT, strerror(ENOENT)},
         {"diez/x", 10, S::Missing, "", ENOTDIR, strerror(ENOTDIR)},
         {"cerrado", 10, S::Failed, "", EACCES, strerror(EACCES)}};

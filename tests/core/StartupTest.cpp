@@ -91,13 +91,12 @@ using Configuracion = Fixture;
 TEST_F(Configuracion, StoredSettingsAreRepairedAndOtherFieldsKept) {
     s.rutaApp = dir.rutaApp();
     const auto guardado = [](float precio, int16_t meses, const char* host) {
-        Config c;
-        c.precio = precio;
-        c.meses = meses;
-        c.margenX = 2.5f;
-        c.webhost = QString::fromLatin1(host);
-        c.reserved78 = QByteArray("12345678");
-        return c.encode();
+        return Config{.margenX = 2.5f,
+                      .precio = precio,
+                      .meses = meses,
+                      .webhost = QString::fromLatin1(host),
+                      .reserved78 = QByteArray("12345678")}
+            .encode();
     };
     const char *mio = "mi.servidor.es", *defecto = startup::kHostPorDefecto;
     const QByteArray reservado("12345678"), ceros(8, '\0');

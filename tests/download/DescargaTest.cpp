@@ -68,8 +68,8 @@ TEST(Descarga, AppendsTheNewDrawsAndRunsTheFollowUp) {
               (std::tuple{3, QStringLiteral("BUSCANDO SORTEOS"), int(reply.size()), true, 1}));
 
     b.d.Timer1_Timer();
-    EXPECT_TRUE(b.dialogs.boxes.isEmpty());
-    EXPECT_EQ(b.dir.read(QStringLiteral("www.txt")), formaWww(reply));
+    EXPECT_EQ((std::tuple{b.dialogs.boxes.size(), b.dir.read(QStringLiteral("www.txt"))}),
+              (std::tuple{0, formaWww(reply)}));
     EXPECT_EQ(b.almacenados().mid(antes),
               (QList<RegSorteo>{Banco::registro(todos.at(2)), Banco::registro(todos.at(1)),
                                 Banco::registro(todos.at(0))}));
