@@ -71,12 +71,11 @@ TEST(Import, AShortReplyIsNotSearched) {
 
 TEST(Import, UpToFiftyNewDraws) {
     const QList<Sorteo> todos = respuestas::entre(QDate(2016, 1, 1), QDate(2017, 12, 31));
-    Import cincuenta(respuestas::respuesta(todos.mid(0, 70)), todos.at(50).fecha);
-    EXPECT_EQ((std::tuple{cincuenta.r.error, cincuenta.r.sorteos.size(), cincuenta.avisos.size()}),
-              (std::tuple{false, 50, 50}));
-
-    Import demasiados(respuestas::respuesta(todos.mid(0, 70)), todos.at(51).fecha);
-    EXPECT_EQ((std::tuple{demasiados.r.error, demasiados.r.sorteos.size()}), (std::tuple{true, 0}));
+    for (const auto& [nuevos, error, tomados] : {std::tuple{50, false, 50}, {51, true, 0}}) {
+        const Import imp(respuestas::respuesta(todos.mid(0, 70)), todos.at(nuevos).fecha);
+        EXPECT_EQ((std::tuple{imp.r.error, imp.r.sorteos.size(), imp.avisos.size()}),
+                  (std::tuple{error, tomados, tomados}));
+    }
 }
 
 TEST(Import, AnInvalidDrawLeavesNothingNew) {
