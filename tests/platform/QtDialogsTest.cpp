@@ -2,7 +2,6 @@
 #include "support/TestFolder.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QTimer>
 #include <gtest/gtest.h>
