@@ -101,6 +101,10 @@ qint64 RecordFile::count() const {
     return m_file.isOpen() ? m_file.size() / m_length : 0;
 }
 
+bool RecordFile::truncate(qint64 records) {
+    return m_file.isOpen() && ::ftruncate(m_file.handle(), records * m_length) == 0;
+}
+
 bool RecordFile::flush() {
     return m_file.isOpen() && m_file.flush();
 }

@@ -44,6 +44,8 @@ class RecordFile {
     // Number of whole records in the file.
     qint64 count() const;
     bool flush();
+    // Cuts the file to its first `records` records, keeping the error number of a failed write.
+    bool truncate(qint64 records);
     // The error number of the last failed open or write.
     int error() const { return m_error; }
 

@@ -119,18 +119,15 @@ ResultadoImport leeRespuesta(QIODevice& f, qint64 longitud, RegSorteo& sorteo,
 }
 
 bool anexaSorteos(RecordFile& numeros, const QList<RegSorteo>& sorteos) {
-    const QString path = numeros.path();
     const qint64 antes = numeros.count();
     bool ok = true;
     qint64 n = antes + 1;
     for (qsizetype i = sorteos.size() - 1; i >= 0 && ok; --i)
         ok = numeros.put(n++, sorteos.at(i));
     ok = ok && numeros.flush();
-    if (!ok) {
-        // Cut back to the records there were, a partly written one included.
-        numeros.close();
-        QFile::resize(path, antes * numeros.recordLength());
-        numeros.open(path);
-    }
+    // Cut back to the records there were, a partly written one included; the file stays open
+    // and keeps the failed write's error number for the message.
+    if (!ok)
+        numeros.truncate(antes);
     return ok;
 }

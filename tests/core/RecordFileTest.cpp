@@ -1,4 +1,5 @@
 #include "core/RecordFile.h"
+#include "core/CheckedRead.h"
 #include "core/FileReplace.h"
 #include "core/Records.h"
 #include "support/LimiteEscritura.h"
@@ -59,8 +60,8 @@ TEST(RecordFile, ReadOnlyFileCanBeReadButWritesFail) {
     SinPrivilegios comoUsuario;
     RecordFile f(RegSorteo::kSize);
     ASSERT_TRUE(f.open(dir.ruta(QStringLiteral("numeros.dat"))));
-    EXPECT_EQ(f.get<RegSorteo>(1).bolas[0], 9);
-    EXPECT_EQ((std::tuple{f.put(2, a), f.count(), f.error()}), (std::tuple{false, 1, EACCES}));
+    EXPECT_EQ((std::tuple{f.get<RegSorteo>(1), f.put(2, a), f.count(), f.error()}),
+              (std::tuple{a, false, 1, EACCES}));
     // A write that extends a file and fails midway is cut back and keeps its error number.
     RecordFile g(RegSorteo::kSize);
     ASSERT_TRUE(g.open(dir.ruta(QStringLiteral("otro.dat"))) && g.put(1, a));
@@ -75,14 +76,13 @@ TEST(FileReplace, ReplacesWholeKeepingPermissionsAndLeavesNoCopy) {
     TestFolder dir;
     const auto r = [&dir](const char* n) { return dir.ruta(QString::fromLatin1(n)); };
     dir.write(QStringLiteral("apuestas.dat"), QByteArray("old"));
-    ::chmod(QFile::encodeName(r("apuestas.dat")).constData(), 0600);
+    ::chmod(QFile::encodeName(r("apuestas.dat")).constData(), 0640);
     FalloEscritura fallo;
     ASSERT_TRUE(filereplace::reemplaza(r("apuestas.dat"), "new contents", fallo, r("apuestas.tmp")));
     ASSERT_TRUE(filereplace::reemplaza(r("informe.pdf"), "%PDF", fallo));
-    struct stat dat {};
-    ::stat(QFile::encodeName(r("apuestas.dat")).constData(), &dat);
-    EXPECT_EQ((std::tuple{dir.read(QStringLiteral("apuestas.dat")), dat.st_mode & 0777}),
-              (std::tuple{QByteArray("new contents"), 0600u}));
+    EXPECT_EQ((std::tuple{dir.read(QStringLiteral("apuestas.dat")), QFile::permissions(r("apuestas.dat"))}),
+              (std::tuple{QByteArray("new contents"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                          QFile::WriteUser | QFile::ReadGroup}));
     ASSERT_EQ(::mkfifo(QFile::encodeName(r("fifo")).constData(), 0600), 0);
     EXPECT_EQ(std::tuple(filereplace::reemplaza(r("fifo"), "x", fallo), fallo.error),
               std::tuple(false, ENXIO));
@@ -121,26 +121,53 @@ TEST(FileReplace, EachFailingCallKeepsTheTargetAndItsErrorNumber) {
     }
 }
 
-// The cause comes from the error number alone; the title matches the text.
+// The cause comes from the error number alone; the title matches the text, which names the file
+// and, for any other cause, gives the system's reason.
 TEST(FileReplace, EachErrorNumberGivesItsCauseTitleAndText) {
     using C = CausaEscritura;
-    const std::tuple<int, C, const char*, const char*> casos[] = {
-        {ENOSPC, C::DiscoLleno, "Disco lleno",
-         "No se ha podido guardar el archivo numeros.dat porque el disco"},
-        {EDQUOT, C::DiscoLleno, "Disco lleno",
-         "No se ha podido guardar el archivo numeros.dat porque el disco"},
-        {EACCES, C::Permiso, "Error de permiso", "Para modificar el archivo necesita permiso"},
-        {EPERM, C::Permiso, "Error de permiso", "Para modificar el archivo necesita permiso"},
-        {EROFS, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("},
-        {EIO, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("},
-        {EFBIG, C::Otra, "Error de escritura", "No se ha podido guardar el archivo numeros.dat. ("}};
-    for (const auto& [error, causa, titulo, texto] : casos) {
-        const AvisoEscritura aviso = avisoEscritura({QStringLiteral("/carpeta/numeros.dat"), error});
-        const QString razon = QString::fromLocal8Bit(std::strerror(error));
-        EXPECT_EQ(
-            (std::tuple{causaEscritura(error), aviso.titulo, aviso.texto.startsWith(QString::fromUtf8(texto)),
-                        aviso.texto.endsWith(QStringLiteral("(%1)").arg(razon))}),
-            (std::tuple{causa, QString::fromUtf8(titulo), true, causa == C::Otra}))
+    const QString lleno =
+        QStringLiteral("No se ha podido guardar el archivo numeros.dat porque el disco está "
+                       "lleno. Libere espacio en el disco y repita la operación.");
+    const QString permiso = QStringLiteral(
+        "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y ejecútelo "
+        "en modo Administrador y repita la operación.\r\n(Encima del icono, botón derecho y elija "
+        "\"Ejecutar como administrador\")");
+    const QString otra = QStringLiteral("No se ha podido guardar el archivo numeros.dat. (%1)");
+    const std::pair<int, C> casos[] = {{ENOSPC, C::DiscoLleno}, {EDQUOT, C::DiscoLleno}, {EACCES, C::Permiso},
+                                       {EPERM, C::Permiso},     {EROFS, C::Otra},        {EIO, C::Otra},
+                                       {EFBIG, C::Otra},        {ENXIO, C::Otra}};
+    for (const auto& [error, causa] : casos) {
+        const AvisoEscritura aviso = avisoEscritura({QStringLiteral("/carpeta/numeros.dat"), error, "x"});
+        const QStringList esperado = causa == C::DiscoLleno ? QStringList{"Disco lleno", lleno}
+                                     : causa == C::Permiso
+                                         ? QStringList{"Error de permiso", permiso}
+                                         : QStringList{"Error de escritura", otra.arg(strerror(error))};
+        EXPECT_EQ((std::tuple{causaEscritura(error), QStringList{aviso.titulo, aviso.texto}}),
+                  (std::tuple{causa, esperado}))
             << error;
+    }
+}
+
+// Only a regular file within the cap is read, whole; every refusal gives its status and reason.
+TEST(CheckedRead, StatusesAndTheCapAtItsEdges) {
+    using S = checkedread::Status;
+    TestFolder dir;
+    dir.write(QStringLiteral("diez"), "0123456789");
+    dir.write(QStringLiteral("cerrado"), "x");
+    QFile::setPermissions(dir.ruta(QStringLiteral("cerrado")), QFile::WriteOwner);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.ruta(QStringLiteral("fifo"))).constData(), 0600), 0);
+    const std::tuple<const char*, qint64, S, QByteArray, int, QString> casos[] = {
+        {"diez", 10, S::Ok, "0123456789", 0, ""},
+        {"diez", 9, S::TooBig, "", 0, "es demasiado grande"},
+        {"fifo", 10, S::NotRegular, "", 0, "no es un archivo normal"},
+        {"nada", 10, S::Missing, "", ENOENT, strerror(ENOENT)},
+        {"diez/x", 10, S::Missing, "", ENOTDIR, strerror(ENOTDIR)},
+        {"cerrado", 10, S::Failed, "", EACCES, strerror(EACCES)}};
+    SinPrivilegios comoUsuario;
+    for (const auto& [f, cap, estado, datos, error, razon] : casos) {
+        const checkedread::Result r = checkedread::read(dir.ruta(QLatin1String(f)), cap);
+        EXPECT_EQ((std::tuple{r.status, r.data, r.error, r.reason()}),
+                  (std::tuple{estado, datos, error, razon}))
+            << f;
     }
 }

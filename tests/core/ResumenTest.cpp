@@ -62,13 +62,11 @@ TEST_F(Resumenes, NextDrawOnMondayDependsOnWhetherItsDrawIsStored) {
 TEST_F(Resumenes, UpdateReminderThresholds) {
     sorteo(QDate(2026, 11, 1));
     const QDate ultimo(2026, 11, 1);
-    const std::pair<int, QString> casos[] = {
-        {7, QString()},
-        {8, QStringLiteral("Falta 1 semana por actualizar")},
-        {15, QStringLiteral("Falta 1 semana por actualizar")},
-        {16, QStringLiteral("Faltan 2 semanas por actualizar")},
-        {22, QStringLiteral("Faltan 3 semanas por actualizar")},
-    };
+    const std::pair<int, QString> casos[] = {{7, QString()},
+                                             {8, QStringLiteral("Falta 1 semana por actualizar")},
+                                             {15, QStringLiteral("Falta 1 semana por actualizar")},
+                                             {16, QStringLiteral("Faltan 2 semanas por actualizar")},
+                                             {22, QStringLiteral("Faltan 3 semanas por actualizar")}};
     for (const auto& [dias, texto] : casos) {
         clock.set(ultimo.addDays(dias));
         const ResumenVista v = resumen(s);
@@ -88,8 +86,8 @@ TEST_F(Resumenes, DrawsPlayedCountOncePerDrawFromEachPenasCreation) {
         int jugados;
         int apuestas = 1;
     } penas[] = {{"Todos (L+J+S)", QDate(2026, 1, 1), 0, 206}, // a damaged record plays none
-                 {"Lunes", QDate(2026, 11, 24), 1},         // a Tuesday: only the Monday the 30th
-                 {"Todos (L+J+S)", QDate(2026, 11, 26), 3}, // the 30th concerns both and counts once
+                 {"Lunes", QDate(2026, 11, 24), 1},            // a Tuesday: only the Monday the 30th
+                 {"Todos (L+J+S)", QDate(2026, 11, 26), 3},    // the 30th concerns both and counts once
                  {"Jueves y Sábado", QDate(2026, 1, 1), 3},
                  {"Lunes", QDate(2026, 1, 1), 4}};
     for (const auto& p : penas) {

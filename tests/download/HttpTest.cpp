@@ -90,19 +90,22 @@ TEST(Download, ReplacesTheFileOnlyWithAWholeOkReply) {
     web.responder("/vacio.pdf", {200, "application/pdf", "", 0});
     TestFolder dir;
     dir.write(QStringLiteral("vek.pdf"), "%PDF-1.4 viejo");
-    CurlHttpClient http(web.base());
-
-    for (const char* roto : {"http://x/roto.pdf", "http://x/vacio.pdf"}) {
-        EXPECT_FALSE(http.download(QString::fromLatin1(roto), dir.ruta(QStringLiteral("vek.pdf")))) << roto;
-        EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 viejo"));
-    }
+    // The body's size cap at its very edge: 14 bytes pass, 13 do not.
+    CurlHttpClient::Limits limite, corto;
+    limite.maxBody = 14;
+    corto.maxBody = 13;
+    CurlHttpClient http(web.base(), limite), poco(web.base(), corto);
     PuertoCerrado puerto;
     CurlHttpClient cerrado(puerto.base());
-    EXPECT_FALSE(
-        cerrado.download(QStringLiteral("http://x/informe.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
-    EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 viejo"));
-
-    EXPECT_TRUE(http.download(QStringLiteral("http://x/informe Á.pdf"), dir.ruta(QStringLiteral("vek.pdf"))));
-    EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 nuevo"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("vek.pdf")});
+    for (const auto& [cliente, url] : {std::pair{&http, "http://x/roto.pdf"},
+                                       {&http, "http://x/vacio.pdf"},
+                                       {&poco, "http://x/informe Á.pdf"},
+                                       {&cerrado, "http://x/informe.pdf"}}) {
+        EXPECT_FALSE(cliente->download(QString::fromUtf8(url), dir.ruta(QStringLiteral("vek.pdf")))) << url;
+        EXPECT_EQ(dir.read(QStringLiteral("vek.pdf")), QByteArray("%PDF-1.4 viejo"));
+    }
+    EXPECT_EQ((std::tuple{http.download(QStringLiteral("http://x/informe Á.pdf"),
+                                        dir.ruta(QStringLiteral("vek.pdf"))),
+                          dir.read(QStringLiteral("vek.pdf")), QDir(dir.path()).entryList(QDir::Files)}),
+              (std::tuple{true, QByteArray("%PDF-1.4 nuevo"), QStringList{QStringLiteral("vek.pdf")}}));
 }

@@ -23,6 +23,14 @@ QString q(const QString& s) {
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
+// Two-digit numbers joined by " - ", as a combination is written.
+QString numeros(const std::array<int, 6>& a) {
+    QStringList n;
+    for (int x : a)
+        n << dos(x);
+    return n.join(QStringLiteral(" - "));
+}
+
 QString par(const char* clave, const QString& valor) {
     return q(QLatin1String(clave)) + QLatin1Char(':') + valor;
 }
@@ -74,13 +82,9 @@ QString urlInforme(const Sorteo& s) {
 QString objeto(const Sorteo& s, const Opciones& o) {
     const QString id = QStringLiteral("1%1").arg(s.fecha.toString(QStringLiteral("yyyyMMdd")));
     QString comb = s.combinacion;
-    if (comb.isEmpty()) {
-        QStringList n;
-        for (int x : s.numeros)
-            n << dos(x);
-        comb = n.join(QStringLiteral(" - ")) +
-               QStringLiteral(" C(%1) R(%2)").arg(dos(s.complementario)).arg(s.reintegro);
-    }
+    if (comb.isEmpty())
+        comb =
+            numeros(s.numeros) + QStringLiteral(" C(%1) R(%2)").arg(dos(s.complementario)).arg(s.reintegro);
     const QString fecha = s.fechaTexto.isEmpty()
                               ? s.fecha.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 21:40:00")
                               : s.fechaTexto;
@@ -97,10 +101,7 @@ QString objeto(const Sorteo& s, const Opciones& o) {
     if (o.recientes) {
         std::array<int, 6> acta = s.numeros;
         std::rotate(acta.begin(), acta.begin() + 2, acta.end());
-        QStringList n;
-        for (int x : acta)
-            n << dos(x);
-        campos << par("combinacion_acta", q(n.join(QStringLiteral(" - "))));
+        campos << par("combinacion_acta", q(numeros(acta)));
     }
     campos << par("premios", q(QStringLiteral("3.294.890,64")))
            << par("fondo_bote", q(QStringLiteral("0,00")));

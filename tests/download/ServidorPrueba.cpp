@@ -5,14 +5,14 @@
 #include <arpa/inet.h>
 #include <chrono>
 #include <netinet/in.h>
+#include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
 
 ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>()) {
     m_server->Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
-        Respuesta r;
+        std::optional<Respuesta> r;
         std::string destino;
-        bool hay = false;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             QStringList params;
@@ -20,27 +20,24 @@ ServidorPrueba::ServidorPrueba() : m_server(std::make_unique<httplib::Server>())
                 params << QString::fromStdString(k + "=" + v);
             m_peticiones << QString::fromStdString(req.path) +
                                 (params.isEmpty() ? QString() : "?" + params.join('&'));
-            const auto it = m_respuestas.find(req.path);
-            if (it != m_respuestas.end()) {
+            if (const auto it = m_respuestas.find(req.path); it != m_respuestas.end())
                 r = it->second;
-                hay = true;
-            }
             if (const auto d = m_destinos.find(req.path); d != m_destinos.end())
                 destino = d->second;
         }
-        if (!hay) {
+        if (!r) {
             res.status = 404;
             res.set_content("<html><body>Not here</body></html>", "text/html");
             return;
         }
-        if (r.esperaMs > 0) {
+        if (r->esperaMs > 0) {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_cierre.wait_for(lock, std::chrono::milliseconds(r.esperaMs), [this] { return m_cerrando; });
+            m_cierre.wait_for(lock, std::chrono::milliseconds(r->esperaMs), [this] { return m_cerrando; });
         }
-        res.status = r.status;
+        res.status = r->status;
         if (!destino.empty())
             res.set_header("Location", destino);
-        res.set_content(r.cuerpo, r.tipo.c_str());
+        res.set_content(r->cuerpo, r->tipo.c_str());
     });
     m_port = m_server->bind_to_any_port("127.0.0.1");
     m_thread = std::thread([this] { m_server->listen_after_bind(); });
@@ -88,6 +85,10 @@ PuertoCerrado::PuertoCerrado() : fd(::socket(AF_INET, SOCK_STREAM, 0)) {
     puerto = ntohs(a.sin_port);
 }
 
-PuertoCerrado::~PuertoCerrado() { ::close(fd); }
+PuertoCerrado::~PuertoCerrado() {
+    ::close(fd);
+}
 
-QString PuertoCerrado::base() const { return QStringLiteral("http://127.0.0.1:%1").arg(puerto); }
+QString PuertoCerrado::base() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(puerto);
+}
