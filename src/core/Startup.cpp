@@ -159,7 +159,7 @@ bool compruebanumeros(Session& s) {
     }
     s.files.numeros.close();
     FalloEscritura fallo;
-    if (!conviertenumeros(s, fallo)) {
+    if (!conviertenumeros(s, datos, fallo)) {
         // Going on would read the old records as current ones and date every peña from
         // garbage; the old file stays as it was and the next start tries again.
         errorEscritura(s.dialogs, fallo);
@@ -169,23 +169,18 @@ bool compruebanumeros(Session& s) {
     return true;
 }
 
-bool conviertenumeros(Session& s, FalloEscritura& fallo) {
+bool conviertenumeros(Session& s, const QByteArray& antiguos, FalloEscritura& fallo) {
     const QString dat = s.ruta(QStringLiteral("numeros.dat"));
     s.files.numeros.close();
     QByteArray nuevos;
-    {
-        RecordFile viejo(RegSorteoAntiguo::kSize);
-        viejo.open(dat);
-        for (qint64 i = 1;; ++i) {
-            const RegSorteoAntiguo a = viejo.get<RegSorteoAntiguo>(i);
-            if (viejo.eof())
-                break;
-            RegSorteo r;
-            r.bolas = a.bolas;
-            r.fecha = a.fecha;
-            r.numJoker = 0;
-            nuevos += r.encode();
-        }
+    nuevos.reserve(antiguos.size() / RegSorteoAntiguo::kSize * RegSorteo::kSize);
+    for (qsizetype at = 0; at + RegSorteoAntiguo::kSize <= antiguos.size(); at += RegSorteoAntiguo::kSize) {
+        const RegSorteoAntiguo a = RegSorteoAntiguo::decode(antiguos.mid(at, RegSorteoAntiguo::kSize));
+        RegSorteo r;
+        r.bolas = a.bolas;
+        r.fecha = a.fecha;
+        r.numJoker = 0;
+        nuevos += r.encode();
     }
     // Only a complete copy replaces the old file, and by a rename: never half of each.
     const bool ok = filereplace::reemplaza(dat, nuevos, fallo, s.ruta(QStringLiteral("numeros.tmp")));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 struct FalloEscritura;
@@ -27,10 +28,11 @@ void leeconfig(Session& s);
 // the program must then end, with the data files as they were.
 bool compruebanumeros(Session& s);
 
-// Converts the previous version's 24-byte draws into current records with Joker 0, and
-// reopens numeros.dat on the result. False when the conversion could not be written
-// (`fallo` tells why; the old file is then left as it was).
-bool conviertenumeros(Session& s, FalloEscritura& fallo);
+// Converts `antiguos`, the whole old numeros.dat as read, from the previous version's 24-byte
+// draws into current records with Joker 0, replaces numeros.dat by them and reopens it. False
+// when the conversion could not be written (`fallo` tells why; the old file is then left as
+// it was).
+bool conviertenumeros(Session& s, const QByteArray& antiguos, FalloEscritura& fallo);
 
 extern const char* const kHostPorDefecto;
 extern const char* const kHostRetirado;
