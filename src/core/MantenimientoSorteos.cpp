@@ -131,21 +131,28 @@ RegSorteo MantenimientoSorteos::ultimoValido(RecordFile& numeros) {
     return RegSorteo();
 }
 
-bool MantenimientoSorteos::archivoValido(const QByteArray& datos, double hoy) {
-    if (datos.isEmpty() || datos.size() % RegSorteo::kSize != 0)
-        return false;
-    const RegSorteo primero = RegSorteo::decode(datos.left(RegSorteo::kSize));
-    const QString dia = diasemana(primero.fecha);
-    if (!(primero.fecha > 1) || (dia != QStringLiteral("Jueves") && dia != QStringLiteral("Sábado")))
+bool MantenimientoSorteos::registrosValidos(const QByteArray& datos, double hoy, int largo) {
+    if (datos.isEmpty() || datos.size() % largo != 0)
         return false;
     double anterior = 0;
-    for (qint64 i = 0; i < datos.size(); i += RegSorteo::kSize) {
-        const RegSorteo r = RegSorteo::decode(datos.mid(i, RegSorteo::kSize));
+    for (qsizetype at = 0; at < datos.size(); at += largo) {
+        // An old record holds the numbers and the date where a current one does, and no Joker.
+        RegSorteo r = RegSorteo::decode(datos.mid(at, largo));
+        if (largo != RegSorteo::kSize)
+            r.numJoker = 0;
         if (!sorteoValido(r, hoy) || !(r.fecha > anterior))
             return false;
         anterior = r.fecha;
     }
     return true;
+}
+
+bool MantenimientoSorteos::archivoValido(const QByteArray& datos, double hoy) {
+    if (!registrosValidos(datos, hoy))
+        return false;
+    const RegSorteo primero = RegSorteo::decode(datos.left(RegSorteo::kSize));
+    const QString dia = diasemana(primero.fecha);
+    return primero.fecha > 1 && (dia == QStringLiteral("Jueves") || dia == QStringLiteral("Sábado"));
 }
 
 MantenimientoSorteos::Importado MantenimientoSorteos::importa(const QString& archivo) {

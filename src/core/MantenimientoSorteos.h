@@ -63,8 +63,11 @@ class MantenimientoSorteos {
     };
     Importado importa(const QString& archivo);
 
-    // A complete draws file: whole 32-byte records, each a valid draw up to `hoy`
-    // (sorteoValido), the first on a Thursday or Saturday after 1899, the dates increasing.
+    // Whole records of `largo` bytes (the current 32, or the previous version's 24), each a
+    // valid draw up to `hoy` (sorteoValido), the dates increasing.
+    static bool registrosValidos(const QByteArray& datos, double hoy, int largo = RegSorteo::kSize);
+    // A complete draws file to import: valid records as above, the first on a Thursday or
+    // Saturday after 1899.
     static bool archivoValido(const QByteArray& datos, double hoy);
     // Six distinct numbers 1..49, a complementario 1..49 that is none of them, a reintegro
     // 0..9 or -1 (none) and a date within the calendar.

@@ -97,25 +97,6 @@ void leeconfig(Session& s) {
 
 namespace {
 
-// Every record of `datos`, read as records of `largo` bytes, is a valid draw up to `hoy` and
-// the dates increase.
-bool todosValidos(const QByteArray& datos, int largo, double hoy) {
-    if (datos.isEmpty() || datos.size() % largo != 0)
-        return false;
-    double anterior = 0;
-    for (qsizetype at = 0; at < datos.size(); at += largo) {
-        // Both kinds hold the numbers and the date at the same places; only the current one
-        // has a Joker behind them.
-        RegSorteo r = RegSorteo::decode(datos.mid(at, largo));
-        if (largo != RegSorteo::kSize)
-            r.numJoker = 0;
-        if (!MantenimientoSorteos::sorteoValido(r, hoy) || !(r.fecha > anterior))
-            return false;
-        anterior = r.fecha;
-    }
-    return true;
-}
-
 // The first record read as a current draw has, where the Joker lies, a value no current file
 // holds: in an old file those bytes are the small ball numbers of the second draw, which read
 // as a tiny number with a long text form. A value that is not a number cannot come from one.
@@ -137,11 +118,11 @@ bool compruebanumeros(Session& s) {
     }
     const QByteArray& datos = leido.data;
     const double hoy = oledate::fromQDate(s.clock.today());
-    if (datos.isEmpty() || todosValidos(datos, RegSorteo::kSize, hoy))
+    if (datos.isEmpty() || MantenimientoSorteos::registrosValidos(datos, hoy))
         return true;
     // Only a file that reads as whole old draws, and not as current ones, is converted; any
     // other file is left as it is, and the user hears once that it is damaged.
-    if (!pareceAntiguo(datos) || !todosValidos(datos, RegSorteoAntiguo::kSize, hoy)) {
+    if (!pareceAntiguo(datos) || !MantenimientoSorteos::registrosValidos(datos, hoy, RegSorteoAntiguo::kSize)) {
         s.dialogs.message(
             QStringLiteral("El archivo de sorteos numeros.dat está dañado y no se ha modificado. "
                            "Puede importar uno válido con \"Añadir todos los sorteos\" o "
