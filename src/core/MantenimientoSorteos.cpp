@@ -29,8 +29,6 @@ constexpr int kLargoAciertos = 10;
 constexpr int kOffsetFechas = 8291;
 constexpr int kLargoFechas = 16;
 
-// No peñas file reaches this size: a peña number is a 16-bit value.
-constexpr qint64 kTamanoMaximoPenas = 32767LL * RegPena::kSize;
 
 } // namespace
 
@@ -83,7 +81,7 @@ bool MantenimientoSorteos::reseteaPenas() {
     const QString dat = m_s.ruta(QStringLiteral("apuestas.dat"));
     // What could not be read would be lost by the rewrite: nothing is written then.
     QByteArray datos;
-    if (!lee(dat, kTamanoMaximoPenas, datos))
+    if (!lee(dat, RegPena::kTamanoMaximoArchivo, datos))
         return false;
     // Only the counters and the two dates change; the rest, and any bytes after the last
     // whole record, stay as they were.

@@ -35,6 +35,8 @@ struct RegSorteoAntiguo {
 struct RegPena {
     static constexpr int kSize = 8307;
     static constexpr int kMaxApuestas = 205; // bets a record holds
+    // No peñas file reaches this size: a peña number is a 16-bit value.
+    static constexpr qint64 kTamanoMaximoArchivo = 32767LL * kSize;
     static constexpr int kSlots = 20;        // number slots of one bet
     static constexpr int kNombre = 20;
     static constexpr int kDias = 15;

@@ -1,5 +1,6 @@
 #include "penas/ComandosPena.h"
 
+#include "core/CheckedRead.h"
 #include "core/FileReplace.h"
 #include "core/Permiso.h"
 #include "core/Session.h"
@@ -45,22 +46,24 @@ bool eliminaPena(Session& s) {
     for (EditorPena* e : editores)
         e->cerrar();
 
-    RecordFile& apuestas = s.files.apuestas;
-    QByteArray resto;
-    for (qint64 i = 1;; ++i) {
-        const QByteArray registro = apuestas.read(i);
-        if (apuestas.eof())
-            break;
-        if (i != s.penaSel)
-            resto += registro;
+    // The new file is built from the old one read whole: a read that fails partway would
+    // otherwise lose or blank the peñas it did not reach.
+    const checkedread::Result leido = checkedread::read(dat, RegPena::kTamanoMaximoArchivo);
+    if (!leido.ok()) {
+        checkedread::errorLectura(s.dialogs, dat, leido.reason());
+        return false;
     }
+    QByteArray resto;
+    for (qint64 i = 1; i * RegPena::kSize <= leido.data.size(); ++i)
+        if (i != s.penaSel)
+            resto += leido.data.mid((i - 1) * RegPena::kSize, RegPena::kSize);
     FalloEscritura fallo;
     if (!filereplace::reemplaza(dat, resto, fallo, s.ruta(QStringLiteral("apuestas.tmp")))) {
         // The peñas file stays as it was and open.
         errorEscritura(s.dialogs, fallo);
         return false;
     }
-    apuestas.open(dat);
+    s.files.apuestas.open(dat);
     s.penaSel = 0;
     return true;
 }

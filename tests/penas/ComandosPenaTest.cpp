@@ -74,15 +74,21 @@ TEST(ComandosPena, UnwritableFolderAnsweringNoAndTheOnlyPena) {
     EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
 
     QDir(e.carpeta.path()).rmdir(QStringLiteral("apuestas.tmp"));
-    // A write-protected peñas file is not replaced, though its folder could take the copy.
-    QFile::setPermissions(e.carpeta.ruta(QStringLiteral("apuestas.dat")), QFile::ReadOwner);
+    // A write-protected peñas file is not replaced, though its folder could take the copy; one
+    // that may be written but not read is not rebuilt from what could not be read.
     const qsizetype cajas = e.dialogs.boxes.size();
-    {
+    for (const QFile::Permissions modo :
+         {QFile::Permissions(QFile::ReadOwner), QFile::Permissions(QFile::WriteOwner)}) {
+        QFile::setPermissions(e.carpeta.ruta(QStringLiteral("apuestas.dat")), modo);
         SinPrivilegios comoUsuario;
         EXPECT_FALSE(comandospena::eliminaPena(e.s));
     }
-    // The question, then the failure.
-    EXPECT_EQ(e.dialogs.boxes.size(), cajas + 2);
+    // Each time the question, then the failure.
+    EXPECT_EQ(
+        e.dialogs.caja(cajas + 3),
+        std::tuple(QStringLiteral("No se ha podido leer el archivo apuestas.dat (Permission denied). No "
+                                  "se ha cambiado nada."),
+                   QStringLiteral("Error de lectura"), Dialogs::Icon::Exclamation));
     EXPECT_EQ(e.carpeta.read(QStringLiteral("apuestas.dat")), antes);
     QFile::setPermissions(e.carpeta.ruta(QStringLiteral("apuestas.dat")), QFile::ReadOwner | QFile::WriteOwner);
     e.dialogs.answers = {Dialogs::Answer::No};
